@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace platform {
+
+// The system's monotonic and wall clocks.
+class SteadyClock final : public Clock {
+public:
+    uint32_t tickCount() override;
+    int64_t unixTime() override;
+    int localHour() override;
+};
+
+} // namespace platform

@@ -3,9 +3,12 @@
 // decorated pine swag, icicle strings, glass ball lights, coloured backlight
 // glows and snowflake lights.
 #include "ArtRegistry.h"
+#include "GarlandBalls.h"
 #include "GarlandBulbs.h"
+#include "GarlandIcicles.h"
 #include "GarlandPine.h"
 #include "GarlandPreview.h"
+#include "GarlandSnowflakes.h"
 
 #include <QString>
 
@@ -60,10 +63,60 @@ void paintPine(ArtSink& sink)
     add(sink, 186, paintPineSwagLights(true));
 }
 
+void paintIcicles(ArtSink& sink)
+{
+    for (int variant = 0; variant < 5; ++variant) {
+        add(sink, 234 + 2 * variant, paintIcicleString(variant, false));
+        add(sink, 235 + 2 * variant, paintIcicleString(variant, true));
+    }
+}
+
+void paintBalls(ArtSink& sink)
+{
+    using namespace GarlandPalette;
+    const std::array<ColouredIds, 4> balls{{{blue(), 544, 545, 497, 499},
+                                            {green(), 504, 505, 502, 503},
+                                            {red(), 508, 509, 506, 507},
+                                            {yellow(), 512, 513, 510, 511}}};
+    for (const ColouredIds& c : balls) {
+        add(sink, c.straightUnlit, paintBallLight(c.hue, false, false));
+        add(sink, c.straightLit, paintBallLight(c.hue, true, false));
+        add(sink, c.cornerUnlit, paintBallLight(c.hue, false, true));
+        add(sink, c.cornerLit, paintBallLight(c.hue, true, true));
+    }
+}
+
+void paintBacklight(ArtSink& sink)
+{
+    using namespace GarlandPalette;
+    add(sink, 515, paintBacklightGlow(blue()));
+    add(sink, 516, paintBacklightGlow(green()));
+    add(sink, 517, paintBacklightGlow(red()));
+    add(sink, 518, paintBacklightGlow(yellow()));
+    // Switched off, the backlight shows nothing at all.
+    QImage off(96, 96, QImage::Format_ARGB32_Premultiplied);
+    off.fill(Qt::transparent);
+    add(sink, 519, off);
+}
+
+void paintSnowflakes(ArtSink& sink)
+{
+    using namespace GarlandPalette;
+    add(sink, 521, paintSnowflakeLight(blue(), true));
+    add(sink, 522, paintSnowflakeLight(green(), true));
+    add(sink, 524, paintSnowflakeLight(red(), true));
+    add(sink, 525, paintSnowflakeLight(yellow(), true));
+    add(sink, 523, paintSnowflakeLight(blue(), false));
+}
+
 void paintGarland(ArtSink& sink)
 {
     paintBulbs(sink);
     paintPine(sink);
+    paintIcicles(sink);
+    paintBalls(sink);
+    paintBacklight(sink);
+    paintSnowflakes(sink);
 }
 
 const ArtGroupRegistration registration("garland", &paintGarland, &previewGarland);

@@ -118,9 +118,11 @@ void paintGlass(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g, cons
         fill.setColorAt(0.62, hue.glass);
         fill.setColorAt(1.0, scaled(hue.glass, 0.78));
     } else {
-        fill.setColorAt(0.0, withAlpha(scaled(hue.glass, 0.62), 0.93));
-        fill.setColorAt(0.55, withAlpha(scaled(hue.glass, 0.40), 0.93));
-        fill.setColorAt(1.0, withAlpha(scaled(hue.glass, 0.22), 0.95));
+        // Clear glass (the white string) stays pale and lets the desktop through.
+        const bool clear = shape == GarlandBulbShape::Mini;
+        fill.setColorAt(0.0, withAlpha(scaled(hue.glass, clear ? 0.92 : 0.72), clear ? 0.62 : 0.93));
+        fill.setColorAt(0.55, withAlpha(scaled(hue.glass, clear ? 0.78 : 0.48), clear ? 0.55 : 0.93));
+        fill.setColorAt(1.0, withAlpha(scaled(hue.glass, clear ? 0.5 : 0.26), clear ? 0.8 : 0.95));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(fill);

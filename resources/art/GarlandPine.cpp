@@ -17,7 +17,7 @@ constexpr int kTile = 48;
 constexpr int kTileStep = 36; // branch tiles overlap by 12 pixels
 constexpr QSize kSwagSize(480, 96);
 constexpr int kSwagStep = 444; // swags overlap by 36 pixels
-constexpr qreal kSwagRopeY = 31.0;
+constexpr qreal kSwagRopeY = 40.0;
 constexpr int kSwagLights = 8;
 
 // A rope of needles along one axis. Needles are generated for one period
@@ -304,7 +304,7 @@ QImage paintPineBranch()
     GarlandSurface surface(QSize(kTile, kTile), 4);
     QPainter p;
     surface.begin(p);
-    const RopeLayout rope{false, 24.0, 4.5, kTileStep, 1.0, 47.0, 150, 8.0, 14.0};
+    const RopeLayout rope{false, 24.0, 5.0, kTileStep, 1.0, 47.0, 190, 9.0, 17.0};
     paintRope(p, rope, 0x9a1e5eedull);
     p.end();
     return surface.result();
@@ -329,7 +329,7 @@ QImage paintPineSwag()
     // Chains first: they hang behind the rope.
     for (int k = -1; k <= 3; ++k)
         paintBeadChain(p, 36.0 + 111.0 * k, 36.0 + 111.0 * (k + 1));
-    const RopeLayout rope{true, kSwagRopeY, 6.0, kSwagStep, 1.0, 95.0, 2100, 10.0, 17.0};
+    const RopeLayout rope{true, kSwagRopeY, 7.0, kSwagStep, 1.0, 95.0, 2900, 10.0, 19.0};
     paintRope(p, rope, 0x5a6e11edull);
     const QColor baubleColours[] = {QColor(200, 20, 36), QColor(226, 170, 40), QColor(30, 70, 200),
                                     QColor(190, 196, 210)};

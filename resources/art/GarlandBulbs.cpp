@@ -222,20 +222,20 @@ void paintSocket(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g)
 
     if (shape == GarlandBulbShape::Strawberry) {
         // Five pointed leaves over the shoulders: the strawberry's calyx.
-        const qreal angles[] = {-68, -34, 0, 34, 68};
+        const qreal angles[] = {-72, -36, 0, 36, 72};
         for (qreal angle : angles) {
             p.save();
             p.translate(0, end - 0.8);
             p.rotate(angle);
             QPainterPath leaf;
-            leaf.moveTo(-1.6, 0);
-            leaf.quadTo(-1.5, 3.2, 0, 5.4);
-            leaf.quadTo(1.5, 3.2, 1.6, 0);
+            leaf.moveTo(-2.1, 0);
+            leaf.quadTo(-2.0, 4.0, 0, 7.0);
+            leaf.quadTo(2.0, 4.0, 2.1, 0);
             leaf.closeSubpath();
-            QLinearGradient green(QPointF(-1.6, 0), QPointF(1.6, 0));
-            green.setColorAt(0.0, QColor(20, 70, 28));
-            green.setColorAt(0.4, QColor(70, 150, 70));
-            green.setColorAt(1.0, QColor(16, 60, 24));
+            QLinearGradient green(QPointF(-2.1, 0), QPointF(2.1, 0));
+            green.setColorAt(0.0, QColor(24, 84, 30));
+            green.setColorAt(0.4, QColor(92, 176, 80));
+            green.setColorAt(1.0, QColor(20, 72, 28));
             p.setBrush(green);
             p.setPen(QPen(QColor(8, 36, 14, 180), 0.3));
             p.drawPath(leaf);

@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -73,37 +74,77 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
                                 : QRectF(rope.across - inner, -10, 2 * inner, 2000);
         p.drawRect(band);
     }
+    // Twigs of fir: each a short brown stalk with needles along both sides,
+    // swept towards its tip, darker deep in the rope and brighter at the tips.
     struct Layer {
         QColor dark, light;
-        qreal share, lengthScale, width;
+        qreal share, lengthScale;
     };
     const Layer layers[] = {
-        {QColor(6, 36, 20), QColor(16, 62, 32), 0.42, 1.0, 1.5},
-        {QColor(22, 80, 42), QColor(44, 114, 58), 0.38, 0.92, 1.3},
-        {QColor(60, 130, 74), QColor(118, 176, 110), 0.20, 0.75, 1.0},
+        {QColor(6, 34, 18), QColor(14, 58, 30), 0.40, 1.0},
+        {QColor(20, 74, 38), QColor(38, 104, 52), 0.36, 0.9},
+        {QColor(46, 116, 62), QColor(96, 160, 96), 0.24, 0.72},
     };
     GarlandRandom random(seed);
+    auto clampLength = [&](qreal fromAcross, qreal dAcross, qreal length) {
+        const qreal tip = fromAcross + dAcross * length;
+        if (tip < rope.minAcross && dAcross < 0)
+            return std::max(0.0, (rope.minAcross - fromAcross) / dAcross);
+        if (tip > rope.maxAcross && dAcross > 0)
+            return std::max(0.0, (rope.maxAcross - fromAcross) / dAcross);
+        return length;
+    };
     for (const Layer& layer : layers) {
-        const int count = int(rope.needlesPerPeriod * layer.share);
-        for (int i = 0; i < count; ++i) {
+        const int twigs = int(rope.needlesPerPeriod * layer.share);
+        for (int i = 0; i < twigs; ++i) {
             const qreal along = random.range(0, rope.period);
             const qreal offset = random.range(-rope.halfWidth, rope.halfWidth);
-            const qreal angle = random.range(0, 2 * M_PI);
-            qreal length = random.range(rope.minLength, rope.maxLength) * layer.lengthScale;
-            const QColor colour = mixColour(layer.dark, layer.light, random.unit());
-            const qreal width = layer.width * random.range(0.8, 1.15);
-            const qreal dAlong = std::cos(angle), dAcross = std::sin(angle);
+            // Mostly outwards from the rope, some along it.
+            const qreal side = random.unit() < 0.5 ? -1.0 : 1.0;
+            const qreal angle = side * random.range(0.25, 1.0) * (M_PI / 2) + (side < 0 ? 0 : 0);
+            const qreal dAlong = std::cos(angle) * (random.unit() < 0.5 ? -1.0 : 1.0);
+            const qreal dAcross = std::sin(angle);
             const qreal baseAcross = rope.across + offset;
-            const qreal tipAcross = baseAcross + dAcross * length;
-            if (tipAcross < rope.minAcross)
-                length = (rope.minAcross - baseAcross) / dAcross;
-            else if (tipAcross > rope.maxAcross)
-                length = (rope.maxAcross - baseAcross) / dAcross;
+            const qreal twigLength = clampLength(
+                baseAcross, dAcross,
+                random.range(rope.minLength, rope.maxLength) * layer.lengthScale);
+            const QColor dark = mixColour(layer.dark, layer.light, random.unit() * 0.5);
+            const QColor bright = mixColour(layer.dark, layer.light, 0.5 + random.unit() * 0.5);
+            const qreal sweep = random.range(0.5, 0.75);
+            struct Needle {
+                qreal a0, c0, a1, c1, width;
+                QColor colour;
+            };
+            std::vector<Needle> needles;
+            for (qreal t = 0.08; t <= 1.0; t += 0.09) {
+                const qreal a = along + dAlong * twigLength * t;
+                const qreal c = baseAcross + dAcross * twigLength * t;
+                const qreal needleLength = (6.4 - 2.6 * t) * random.range(0.8, 1.15);
+                for (qreal turn : {-sweep, sweep}) {
+                    const qreal nAlong = dAlong * std::cos(turn) - dAcross * std::sin(turn);
+                    const qreal nAcross = dAlong * std::sin(turn) + dAcross * std::cos(turn);
+                    const qreal len = clampLength(c, nAcross, needleLength);
+                    needles.push_back({a, c, a + nAlong * len, c + nAcross * len,
+                                       random.range(0.5, 0.7), mixColour(dark, bright, t)});
+                }
+            }
+            // The tip needle straight on.
+            needles.push_back({along + dAlong * twigLength, baseAcross + dAcross * twigLength,
+                               along + dAlong * (twigLength + 2.5),
+                               baseAcross + dAcross * clampLength(baseAcross + dAcross * twigLength,
+                                                                  dAcross, 2.5) +
+                                   dAcross * twigLength,
+                               0.8, bright});
             for (int repeat = -1; repeat <= 1; ++repeat) {
-                const qreal a = along + repeat * rope.period;
-                paintNeedle(p, point(a, baseAcross),
-                            point(a + dAlong * length, baseAcross + dAcross * length), width,
-                            colour);
+                const qreal shift = repeat * rope.period;
+                p.setPen(QPen(QColor(58, 40, 22, 200), 0.55, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(point(along + shift, baseAcross),
+                           point(along + shift + dAlong * twigLength * 0.9,
+                                 baseAcross + dAcross * twigLength * 0.9));
+                p.setPen(Qt::NoPen);
+                for (const Needle& n : needles)
+                    paintNeedle(p, point(n.a0 + shift, n.c0), point(n.a1 + shift, n.c1), n.width,
+                                n.colour);
             }
         }
     }
@@ -117,9 +158,10 @@ void paintSmallLight(QPainter& p, QPointF socket, qreal angle, bool lit)
     p.save();
     p.translate(socket);
     p.rotate(angle);
+    p.scale(1.3, 1.3);
     const QPointF centre(0, 6.2);
     if (lit) {
-        paintHalo(p, centre, 14.0, 14.0, hue.halo, 0.75);
+        paintHalo(p, centre, 13.0, 13.0, hue.halo, 0.8);
         paintHalo(p, centre, 6.5, 6.5, QColor(255, 240, 200), 0.7);
     }
     // Socket.
@@ -304,7 +346,7 @@ QImage paintPineBranch()
     GarlandSurface surface(QSize(kTile, kTile), 4);
     QPainter p;
     surface.begin(p);
-    const RopeLayout rope{false, 24.0, 5.0, kTileStep, 1.0, 47.0, 190, 9.0, 17.0};
+    const RopeLayout rope{false, 24.0, 4.0, kTileStep, 1.0, 47.0, 44, 10.0, 19.0};
     paintRope(p, rope, 0x9a1e5eedull);
     p.end();
     return surface.result();
@@ -316,7 +358,7 @@ QImage paintPineLight(bool lit)
     QPainter p;
     surface.begin(p);
     // Stored on the left edge: the light sits on the rope and points into the screen.
-    paintSmallLight(p, QPointF(19.5, 24.0), -90.0, lit);
+    paintSmallLight(p, QPointF(17.0, 24.0), -90.0, lit);
     p.end();
     return surface.result();
 }
@@ -329,7 +371,7 @@ QImage paintPineSwag()
     // Chains first: they hang behind the rope.
     for (int k = -1; k <= 3; ++k)
         paintBeadChain(p, 36.0 + 111.0 * k, 36.0 + 111.0 * (k + 1));
-    const RopeLayout rope{true, kSwagRopeY, 7.0, kSwagStep, 1.0, 95.0, 2900, 10.0, 19.0};
+    const RopeLayout rope{true, kSwagRopeY, 6.0, kSwagStep, 1.0, 95.0, 620, 11.0, 21.0};
     paintRope(p, rope, 0x5a6e11edull);
     const QColor baubleColours[] = {QColor(200, 20, 36), QColor(226, 170, 40), QColor(30, 70, 200),
                                     QColor(190, 196, 210)};

@@ -18,7 +18,8 @@ constexpr qreal kCapLength = 9.0;
 
 QColor scaled(const QColor& c, qreal f)
 {
-    return QColor::fromRgbF(float(std::min(1.0, c.redF() * f)), float(std::min(1.0, c.greenF() * f)),
+    return QColor::fromRgbF(float(std::min(1.0, c.redF() * f)),
+                            float(std::min(1.0, c.greenF() * f)),
                             float(std::min(1.0, c.blueF() * f)), c.alphaF());
 }
 
@@ -44,7 +45,8 @@ void paintBall(QPainter& p, const GarlandHue& hue, bool lit)
 {
     const QPointF centre(0, kCapLength - 1.5 + kRadius);
     const qreal r = kRadius;
-    QRadialGradient glass(lit ? centre + QPointF(-0.1 * r, 0.0) : centre + QPointF(-0.35 * r, -0.4 * r),
+    QRadialGradient glass(lit ? centre + QPointF(-0.1 * r, 0.0)
+                              : centre + QPointF(-0.35 * r, -0.4 * r),
                           lit ? 1.05 * r : 1.45 * r);
     if (lit) {
         glass.setColorAt(0.0, hue.core);
@@ -140,7 +142,8 @@ QImage paintBallLight(const GarlandHue& hue, bool lit, bool corner)
         // Fades out before the sides so neighbouring balls show no seam.
         const qreal reach = corner ? std::min(centre.x(), T - centre.y()) + 2.0 : T / 2;
         paintHalo(p, centre, reach, reach, hue.halo, 0.85);
-        paintHalo(p, centre, 0.5 * reach + 0.5 * kRadius, 0.5 * reach + 0.5 * kRadius, hue.halo, 0.5);
+        paintHalo(p, centre, 0.5 * reach + 0.5 * kRadius, 0.5 * reach + 0.5 * kRadius, hue.halo,
+                  0.5);
     }
 
     QPainterPath wire;
@@ -179,8 +182,8 @@ QImage paintBacklightGlow(const GarlandHue& hue)
     for (int i = 0; i <= steps; ++i) {
         const qreal t = qreal(i) / steps;
         const qreal falloff = (1.0 - t * t) * (1.0 - t * t);
-        light.setColorAt(t, withAlpha(mixColour(hue.halo, Qt::white, 0.3 * falloff * falloff),
-                                      0.92 * falloff));
+        light.setColorAt(
+            t, withAlpha(mixColour(hue.halo, Qt::white, 0.3 * falloff * falloff), 0.92 * falloff));
     }
     p.translate(kTile / 2.0, kTile);
     p.scale(0.5 * kTile, 0.95 * kTile);

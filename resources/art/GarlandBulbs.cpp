@@ -14,15 +14,15 @@ namespace {
 // The measurements of one bulb in its own frame: the socket's top at the
 // origin, the bulb pointing along +y.
 struct BulbGeometry {
-    int tile;          // square side
-    qreal wire;        // wire depth from the inner side of a straight piece
-    qreal socketTop;   // socket from socketTop ...
-    qreal socketEnd;   // ... to socketEnd
-    qreal socketHalf;  // socket half width
-    qreal neck;        // half width where the glass leaves the socket
-    qreal glassTop;    // where the glass starts
-    qreal length;      // glass length
-    qreal radius;      // glass half width at its widest
+    int tile;         // square side
+    qreal wire;       // wire depth from the inner side of a straight piece
+    qreal socketTop;  // socket from socketTop ...
+    qreal socketEnd;  // ... to socketEnd
+    qreal socketHalf; // socket half width
+    qreal neck;       // half width where the glass leaves the socket
+    qreal glassTop;   // where the glass starts
+    qreal length;     // glass length
+    qreal radius;     // glass half width at its widest
     QPointF straightOrigin;
     QPointF cornerOrigin;
 };
@@ -64,7 +64,8 @@ QPainterPath glassPath(GarlandBulbShape shape, const BulbGeometry& g)
 
 QColor scaled(const QColor& c, qreal f)
 {
-    return QColor::fromRgbF(float(std::min(1.0, c.redF() * f)), float(std::min(1.0, c.greenF() * f)),
+    return QColor::fromRgbF(float(std::min(1.0, c.redF() * f)),
+                            float(std::min(1.0, c.greenF() * f)),
                             float(std::min(1.0, c.blueF() * f)), c.alphaF());
 }
 
@@ -94,8 +95,8 @@ void paintFacets(QPainter& p, const QPainterPath& body, const BulbGeometry& g, b
             tri(top, right, withAlpha(light, lit ? 0.10 : 0.08));
             tri(right, bottom, withAlpha(shade, lit ? 0.10 : 0.30));
             tri(bottom, left, withAlpha(shade, lit ? 0.02 : 0.12));
-            p.setBrush(withAlpha(lit ? QColor(255, 255, 230) : scaled(hue.glass, 1.9),
-                                 lit ? 0.55 : 0.45));
+            p.setBrush(
+                withAlpha(lit ? QColor(255, 255, 230) : scaled(hue.glass, 1.9), lit ? 0.55 : 0.45));
             p.drawEllipse(c, 0.55, 0.55);
         }
     }
@@ -120,8 +121,10 @@ void paintGlass(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g, cons
     } else {
         // Clear glass (the white string) stays pale and lets the desktop through.
         const bool clear = shape == GarlandBulbShape::Mini;
-        fill.setColorAt(0.0, withAlpha(scaled(hue.glass, clear ? 0.92 : 0.72), clear ? 0.62 : 0.93));
-        fill.setColorAt(0.55, withAlpha(scaled(hue.glass, clear ? 0.78 : 0.48), clear ? 0.55 : 0.93));
+        fill.setColorAt(0.0,
+                        withAlpha(scaled(hue.glass, clear ? 0.92 : 0.72), clear ? 0.62 : 0.93));
+        fill.setColorAt(0.55,
+                        withAlpha(scaled(hue.glass, clear ? 0.78 : 0.48), clear ? 0.55 : 0.93));
         fill.setColorAt(1.0, withAlpha(scaled(hue.glass, clear ? 0.5 : 0.26), clear ? 0.8 : 0.95));
     }
     p.setPen(Qt::NoPen);
@@ -267,11 +270,6 @@ void strokeWire(QPainter& p, const QPainterPath& path, int tile)
 
 } // namespace
 
-qreal garlandWireDepth(GarlandBulbShape shape)
-{
-    return geometryOf(shape).wire;
-}
-
 QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit, bool corner)
 {
     const BulbGeometry g = geometryOf(shape);
@@ -299,10 +297,10 @@ QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit,
     if (corner) {
         const QPointF entry = origin + axis * (g.socketTop + 1.5);
         wire.moveTo(T - c, 0);
-        wire.cubicTo(T - c, entry.y() * 0.55, entry.x() + 0.25 * T * 0.3, entry.y() - 0.1 * T,
-                     entry.x(), entry.y());
+        wire.cubicTo(T - c, entry.y() * 0.55, entry.x() + 0.075 * T, entry.y() - 0.1 * T, entry.x(),
+                     entry.y());
         wire.moveTo(T, c);
-        wire.cubicTo(T - 0.18 * T, c, entry.x() + 0.1 * T, entry.y() - 0.1 * T * 0.4, entry.x(),
+        wire.cubicTo(T - 0.18 * T, c, entry.x() + 0.1 * T, entry.y() - 0.04 * T, entry.x(),
                      entry.y());
     } else {
         wire.moveTo(0, c);

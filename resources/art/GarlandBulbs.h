@@ -16,7 +16,3 @@ enum class GarlandBulbShape {
 // bottom-left corner: the wire comes down the left edge's line and leaves
 // along the bottom edge's line, and the bulb points into the corner.
 QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit, bool corner);
-
-// Where the wire crosses the sides of a straight piece, measured from the top
-// (the side facing into the screen); corner pieces meet it after turning.
-qreal garlandWireDepth(GarlandBulbShape shape);

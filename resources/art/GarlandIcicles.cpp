@@ -40,7 +40,8 @@ QPainterPath crystalPath(QPointF top, qreal halfWidth, qreal length)
     path.cubicTo(top + QPointF(-halfWidth * 1.05, length * 0.12),
                  top + QPointF(-halfWidth * 0.95, length * 0.45), top + QPointF(0, length));
     path.cubicTo(top + QPointF(halfWidth * 0.95, length * 0.45),
-                 top + QPointF(halfWidth * 1.05, length * 0.12), top + QPointF(halfWidth * 0.55, 0));
+                 top + QPointF(halfWidth * 1.05, length * 0.12),
+                 top + QPointF(halfWidth * 0.55, 0));
     path.closeSubpath();
     return path;
 }
@@ -81,6 +82,13 @@ void paintClip(QPainter& p, QPointF at)
     p.setPen(Qt::NoPen);
 }
 
+// Where the first light of a drop hangs: staggered from drop to drop so the
+// lights of a long row do not line up like a grid.
+qreal firstLed(int variant, size_t drop)
+{
+    return kWireY + 11.0 + qreal((int(drop) * 8 + variant * 5) % 21);
+}
+
 } // namespace
 
 QImage paintIcicleString(int variant, bool lit)
@@ -97,7 +105,7 @@ QImage paintIcicleString(int variant, bool lit)
     if (lit) {
         for (size_t d = 0; d < kDropX.size(); ++d) {
             const qreal x = kDropX[d], end = kWireY + v.lengths[d];
-            for (qreal y = kWireY + 16.0; y < end - tipLength - 6.0; y += ledStep)
+            for (qreal y = firstLed(variant, d); y < end - tipLength - 6.0; y += ledStep)
                 paintHalo(p, QPointF(x, y + 5.0), 9.5, 11.0, v.light, 0.8);
             paintHalo(p, QPointF(x, end - tipLength * 0.55), 9.0, tipLength * 0.8, v.light, 0.65);
         }
@@ -118,7 +126,7 @@ QImage paintIcicleString(int variant, bool lit)
         p.drawLine(QPointF(x - 0.2, kWireY), QPointF(x - 0.2, tipTop + 1));
         p.setPen(Qt::NoPen);
         paintClip(p, QPointF(x, kWireY));
-        for (qreal y = kWireY + 16.0; y < end - tipLength - 6.0; y += ledStep)
+        for (qreal y = firstLed(variant, d); y < end - tipLength - 6.0; y += ledStep)
             paintCrystal(p, QPointF(x, y), 2.8, 11.0, v.light, lit);
         paintCrystal(p, QPointF(x, tipTop), 3.4, tipLength, v.light, lit);
     }

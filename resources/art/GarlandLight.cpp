@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-void paintHalo(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY, const QColor& colour,
-               qreal peakAlpha)
+void paintHalo(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
+               const QColor& colour, qreal peakAlpha)
 {
     QRadialGradient gradient(QPointF(0, 0), 1.0);
     const int steps = 14;
@@ -75,9 +75,8 @@ QImage glowFromAlpha(const QImage& shape, int radius, const QColor& colour, qrea
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const float alpha =
-                std::clamp(float(strength) * a[size_t(y) * w + x] * float(colour.alphaF()), 0.0f,
-                           1.0f);
+            const float alpha = std::clamp(
+                float(strength) * a[size_t(y) * w + x] * float(colour.alphaF()), 0.0f, 1.0f);
             line[x] = qRgba(int(colour.red() * alpha + 0.5f), int(colour.green() * alpha + 0.5f),
                             int(colour.blue() * alpha + 0.5f), int(255 * alpha + 0.5f));
         }

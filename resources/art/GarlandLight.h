@@ -9,8 +9,8 @@
 // lit bulb and glows made from a blurred silhouette.
 
 // A Gaussian-looking halo: peakAlpha at the centre, gone at the given radii.
-void paintHalo(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY, const QColor& colour,
-               qreal peakAlpha);
+void paintHalo(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
+               const QColor& colour, qreal peakAlpha);
 
 // The image's alpha blurred by a few box passes and filled with one colour:
 // how light spreads round a lit shape.

@@ -12,11 +12,26 @@ struct GarlandHue {
 
 namespace GarlandPalette {
 
-inline GarlandHue blue() { return {QColor(38, 96, 255), QColor(200, 228, 255), QColor(70, 130, 255)}; }
-inline GarlandHue green() { return {QColor(24, 190, 64), QColor(214, 255, 200), QColor(60, 235, 90)}; }
-inline GarlandHue orange() { return {QColor(255, 118, 14), QColor(255, 236, 180), QColor(255, 146, 40)}; }
-inline GarlandHue red() { return {QColor(228, 22, 30), QColor(255, 200, 180), QColor(255, 50, 50)}; }
-inline GarlandHue yellow() { return {QColor(250, 204, 24), QColor(255, 252, 220), QColor(255, 224, 70)}; }
+inline GarlandHue blue()
+{
+    return {QColor(38, 96, 255), QColor(200, 228, 255), QColor(70, 130, 255)};
+}
+inline GarlandHue green()
+{
+    return {QColor(24, 190, 64), QColor(214, 255, 200), QColor(60, 235, 90)};
+}
+inline GarlandHue orange()
+{
+    return {QColor(255, 118, 14), QColor(255, 236, 180), QColor(255, 146, 40)};
+}
+inline GarlandHue red()
+{
+    return {QColor(228, 22, 30), QColor(255, 200, 180), QColor(255, 50, 50)};
+}
+inline GarlandHue yellow()
+{
+    return {QColor(250, 204, 24), QColor(255, 252, 220), QColor(255, 224, 70)};
+}
 // Warm white: a clear glass whose light is the colour of a candle flame.
 inline GarlandHue warmWhite()
 {
@@ -28,7 +43,13 @@ inline GarlandHue iceWhite()
 }
 
 // The plastic of the sockets and the twisted wire, the usual dark green.
-inline QColor wireDark() { return QColor(14, 46, 24); }
-inline QColor wireLight() { return QColor(66, 122, 78); }
+inline QColor wireDark()
+{
+    return QColor(14, 46, 24);
+}
+inline QColor wireLight()
+{
+    return QColor(66, 122, 78);
+}
 
 } // namespace GarlandPalette

@@ -26,12 +26,12 @@ constexpr int kSwagLights = 8;
 // the difference between their size and their step they show the very same
 // needles and no seam appears.
 struct RopeLayout {
-    bool horizontal;    // the rope runs along x (swag) or along y (branch tile)
-    qreal across;       // centre of the rope across its run
-    qreal halfWidth;    // how far needle bases may lie from the centre line
-    qreal period;       // repeat distance along the rope
-    qreal minAcross;    // needle tips stay between these two, so no
-    qreal maxAcross;    //   needle is cut by a side of the picture
+    bool horizontal; // the rope runs along x (swag) or along y (branch tile)
+    qreal across;    // centre of the rope across its run
+    qreal halfWidth; // how far needle bases may lie from the centre line
+    qreal period;    // repeat distance along the rope
+    qreal minAcross; // needle tips stay between these two, so no
+    qreal maxAcross; //   needle is cut by a side of the picture
     int needlesPerPeriod;
     qreal minLength;
     qreal maxLength;
@@ -69,9 +69,8 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
         core.setColorAt(0.75, QColor(8, 34, 18, 200));
         core.setColorAt(1.0, QColor(8, 34, 18, 0));
         p.setBrush(core);
-        const QRectF band = rope.horizontal
-                                ? QRectF(-10, rope.across - inner, 2000, 2 * inner)
-                                : QRectF(rope.across - inner, -10, 2 * inner, 2000);
+        const QRectF band = rope.horizontal ? QRectF(-10, rope.across - inner, 2000, 2 * inner)
+                                            : QRectF(rope.across - inner, -10, 2 * inner, 2000);
         p.drawRect(band);
     }
     // Twigs of fir: each a short brown stalk with needles along both sides,
@@ -101,13 +100,13 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
             const qreal offset = random.range(-rope.halfWidth, rope.halfWidth);
             // Mostly outwards from the rope, some along it.
             const qreal side = random.unit() < 0.5 ? -1.0 : 1.0;
-            const qreal angle = side * random.range(0.25, 1.0) * (M_PI / 2) + (side < 0 ? 0 : 0);
+            const qreal angle = side * random.range(0.25, 1.0) * (M_PI / 2);
             const qreal dAlong = std::cos(angle) * (random.unit() < 0.5 ? -1.0 : 1.0);
             const qreal dAcross = std::sin(angle);
             const qreal baseAcross = rope.across + offset;
-            const qreal twigLength = clampLength(
-                baseAcross, dAcross,
-                random.range(rope.minLength, rope.maxLength) * layer.lengthScale);
+            const qreal twigLength =
+                clampLength(baseAcross, dAcross,
+                            random.range(rope.minLength, rope.maxLength) * layer.lengthScale);
             const QColor dark = mixColour(layer.dark, layer.light, random.unit() * 0.5);
             const QColor bright = mixColour(layer.dark, layer.light, 0.5 + random.unit() * 0.5);
             const qreal sweep = random.range(0.5, 0.75);
@@ -129,12 +128,13 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
                 }
             }
             // The tip needle straight on.
-            needles.push_back({along + dAlong * twigLength, baseAcross + dAcross * twigLength,
-                               along + dAlong * (twigLength + 2.5),
-                               baseAcross + dAcross * clampLength(baseAcross + dAcross * twigLength,
-                                                                  dAcross, 2.5) +
-                                   dAcross * twigLength,
-                               0.8, bright});
+            needles.push_back(
+                {along + dAlong * twigLength, baseAcross + dAcross * twigLength,
+                 along + dAlong * (twigLength + 2.5),
+                 baseAcross +
+                     dAcross * clampLength(baseAcross + dAcross * twigLength, dAcross, 2.5) +
+                     dAcross * twigLength,
+                 0.8, bright});
             for (int repeat = -1; repeat <= 1; ++repeat) {
                 const qreal shift = repeat * rope.period;
                 p.setPen(QPen(QColor(58, 40, 22, 200), 0.55, Qt::SolidLine, Qt::RoundCap));

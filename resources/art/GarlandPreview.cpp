@@ -43,7 +43,8 @@ struct PreviewScreen {
 
 using Pair = std::pair<int, int>;
 
-void bulbString(PreviewScreen& s, const std::vector<Pair>& straight, const std::vector<Pair>& corner)
+void bulbString(PreviewScreen& s, const std::vector<Pair>& straight,
+                const std::vector<Pair>& corner)
 {
     const int w = 48, h = 48, W = s.W, H = s.H;
     const int nV = (H - 2 * h) / h, nH = (W - 2 * w) / w;
@@ -79,7 +80,10 @@ void whiteString(PreviewScreen& s)
         s.draw(id, 1, 0, H - d);
 }
 
-int pineTiles(int n) { return n + 2 + ((n + 1) * 12) / 36; }
+int pineTiles(int n)
+{
+    return n + 2 + ((n + 1) * 12) / 36;
+}
 
 void pine(PreviewScreen& s)
 {
@@ -242,19 +246,42 @@ QImage screen(const std::map<QString, QImage>& pictures, int type, bool lit)
     const std::vector<Pair> bulbs{{141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158}};
     const std::vector<Pair> bulbCorners{{139, 140}, {149, 150}, {151, 152}, {153, 154}, {155, 156}};
     const std::vector<Pair> berries{{162, 163}, {173, 172}, {171, 170}, {169, 168}, {167, 166}};
-    const std::vector<Pair> berryCorners{{164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174}};
+    const std::vector<Pair> berryCorners{
+        {164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174}};
     switch (type) {
-    case 0: bulbString(s, bulbs, bulbCorners); break;
-    case 1: bulbString(s, {bulbs[0]}, {bulbCorners[0]}); break;
-    case 2: whiteString(s); break;
-    case 3: bulbString(s, berries, berryCorners); break;
-    case 4: bulbString(s, {berries[0]}, {berryCorners[0]}); break;
-    case 5: pine(s); break;
-    case 6: christmasPine(s); break;
-    case 7: icicles(s); break;
-    case 8: balls(s); break;
-    case 9: backlight(s); break;
-    default: snowflakes(s); break;
+    case 0:
+        bulbString(s, bulbs, bulbCorners);
+        break;
+    case 1:
+        bulbString(s, {bulbs[0]}, {bulbCorners[0]});
+        break;
+    case 2:
+        whiteString(s);
+        break;
+    case 3:
+        bulbString(s, berries, berryCorners);
+        break;
+    case 4:
+        bulbString(s, {berries[0]}, {berryCorners[0]});
+        break;
+    case 5:
+        pine(s);
+        break;
+    case 6:
+        christmasPine(s);
+        break;
+    case 7:
+        icicles(s);
+        break;
+    case 8:
+        balls(s);
+        break;
+    case 9:
+        backlight(s);
+        break;
+    default:
+        snowflakes(s);
+        break;
     }
     return image;
 }
@@ -263,14 +290,23 @@ QImage screen(const std::map<QString, QImage>& pictures, int type, bool lit)
 
 QImage previewGarland(const std::map<QString, QImage>& pictures)
 {
-    const char* names[] = {"multicolor", "blue", "white", "multicolor_strawberry",
-                           "blue_strawberry", "pine", "christmas_pine", "icicle",
-                           "ball", "backlight", "snowflake"};
+    const char* names[] = {"multicolor",
+                           "blue",
+                           "white",
+                           "multicolor_strawberry",
+                           "blue_strawberry",
+                           "pine",
+                           "christmas_pine",
+                           "icicle",
+                           "ball",
+                           "backlight",
+                           "snowflake"};
     // Per garland: both screens at half size, then the dark top-left corner
     // and the light bottom-right corner at 1:1, lit beside unlit.
     const int half = 640, halfH = 360, crop = 340, gap = 8, label = 18;
     const int rowH = label + std::max(halfH, crop) + gap;
-    QImage page(2 * half + 4 * crop + 6 * gap, 11 * rowH + gap, QImage::Format_ARGB32_Premultiplied);
+    QImage page(2 * half + 4 * crop + 6 * gap, 11 * rowH + gap,
+                QImage::Format_ARGB32_Premultiplied);
     page.fill(QColor(0x30, 0x30, 0x30));
     QPainter p(&page);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -127,10 +127,10 @@ QImage paintSnowflakeLight(const GarlandHue& hue, bool lit)
         body.setColorAt(1.0, hue.glass);
         p.setPen(QPen(withAlpha(hue.glass, 0.9), 0.6));
     } else {
-        body.setColorAt(0.0, QColor(214, 218, 224, 240));
-        body.setColorAt(0.6, QColor(176, 181, 190, 235));
-        body.setColorAt(1.0, QColor(150, 155, 165, 235));
-        p.setPen(QPen(QColor(96, 102, 114, 220), 0.6));
+        body.setColorAt(0.0, QColor(206, 210, 218, 245));
+        body.setColorAt(0.6, QColor(166, 171, 181, 240));
+        body.setColorAt(1.0, QColor(138, 143, 154, 240));
+        p.setPen(QPen(QColor(78, 84, 96, 230), 0.7));
     }
     p.setBrush(body);
     p.drawPath(shape);

@@ -38,8 +38,8 @@ QImage GarlandSurface::result() const
                 }
             }
             const int half = area / 2;
-            dst[x] = qRgba((r + half) / area, (g + half) / area, (b + half) / area,
-                           (a + half) / area);
+            dst[x] =
+                qRgba((r + half) / area, (g + half) / area, (b + half) / area, (a + half) / area);
         }
     }
     return out;

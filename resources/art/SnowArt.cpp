@@ -1,5 +1,6 @@
 #include "ArtRegistry.h"
 #include "SnowCrystals.h"
+#include "SnowDeepFrames.h"
 #include "SnowPreview.h"
 #include "SnowSmallFlakes.h"
 #include "SnowThickFlakes.h"
@@ -13,6 +14,9 @@ void paintSnow(ArtSink& sink)
     paintThickSnow(sink);
     paintSparklingSnow(sink);
     paintFantasySnow(sink);
+    const SnowDeepFrames deep;
+    for (int i = 0; i < SnowDeepFrames::frameCount; ++i)
+        sink.add(QStringLiteral("png/%1.png").arg(SnowDeepFrames::firstId + i), deep.frame(i));
 }
 
 const ArtGroupRegistration registration("snow", &paintSnow, &previewSnow);

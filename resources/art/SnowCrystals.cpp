@@ -117,14 +117,25 @@ QImage broadBranches()
     });
 }
 
-QImage starOfTwoTriangles()
+// A star-shaped plate with ridges to its points and a small window in the middle.
+QImage starPlate()
 {
     return crystal([](QPainter& p) {
-        outline(p, regular(centre, 13.0, 3, 0.0), 1.4);
-        outline(p, regular(centre, 13.0, 3, 60.0), 1.4);
-        p.drawPolygon(regular(centre, 4.6, 3, 0.0));
-        p.drawPolygon(regular(centre, 4.6, 3, 60.0));
-        groove(p, centre, centre, 1.6, 200);
+        QPolygonF star;
+        for (int i = 0; i < 12; ++i) {
+            const double radius = i % 2 == 0 ? 13.2 : 6.0;
+            const double angle = (30.0 * i - 90.0) * std::numbers::pi / 180.0;
+            star << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+        }
+        p.drawPolygon(star);
+        radial(p, centre, 6, 0.0, [](QPainter& arm) {
+            groove(arm, QPointF(0, -3.4), QPointF(0, -10.5), 0.6, 160);
+        });
+        p.save();
+        p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        p.setBrush(QColor(0, 0, 0, 200));
+        p.drawPolygon(regular(centre, 1.8, 6, 30.0));
+        p.restore();
     }, QColor(250, 252, 255));
 }
 
@@ -134,11 +145,11 @@ QImage sectoredPlate()
         p.drawPolygon(regular(centre, 10.6, 6, 0.0));
         radial(p, centre, 6, 0.0, [](QPainter& arm) {
             needle(arm, QPointF(0, -9.0), QPointF(0, -13.4), 1.2);
-            groove(arm, QPointF(0, -1.0), QPointF(0, -9.2), 0.7, 190);
+            groove(arm, QPointF(0, -2.0), QPointF(0, -9.2), 0.6, 150);
         });
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        p.setPen(QPen(QColor(0, 0, 0, 170), 0.7));
+        p.setPen(QPen(QColor(0, 0, 0, 130), 0.6));
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(regular(centre, 6.2, 6, 0.0));
         p.restore();
@@ -222,7 +233,7 @@ void paintFantasySnow(ArtSink& sink)
 {
     const std::pair<int, QImage (*)()> crystals[] = {
         {353, &fernDendrite},       {354, &stellarPlate}, {356, &broadBranches},
-        {357, &starOfTwoTriangles}, {364, &sectoredPlate}, {365, &diamondTips},
+        {357, &starPlate}, {364, &sectoredPlate}, {365, &diamondTips},
         {366, &twelveRays},         {368, &glowingStar},   {370, &ringedNeedles},
     };
     for (const auto& [id, make] : crystals)

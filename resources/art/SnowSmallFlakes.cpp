@@ -219,13 +219,15 @@ void paintSparklingSnow(ArtSink& sink)
         radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 2.4, 0.55); });
         disc(p, centre, 1.2);
     });
-    // Its afterglow: a rounder, turned star, so the two pictures alternate
-    // into a flicker.
+    // Its afterglow: short rays in a soft round glow. Shown in turn with the
+    // flash, the flake flickers. (Diagonal rays would read as a square at
+    // this size.)
     const SnowMask glow = SnowMask::painted(10, 10, [&](QPainter& p) {
-        radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 3.6, 0.7); });
-        radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 2.2, 0.5); });
-        disc(p, centre, 1.5);
-    });
+                              radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 3.0, 0.6); });
+                              disc(p, centre, 1.5);
+                          }).combined(SnowMask::painted(10, 10, [&](QPainter& p) {
+                                          disc(p, centre, 2.6);
+                                      }).blurred(0.9f).multiplied(0.55f));
     sink.add(pngPath(348), look.render(flash));
     sink.add(pngPath(349), look.render(glow));
 }

@@ -90,9 +90,8 @@ QImage stellarPlate()
             arm.drawPolygon(QPolygonF{QPointF(-1.5, -2.5), QPointF(-2.6, -9.0), QPointF(0, -13.3),
                                       QPointF(2.6, -9.0), QPointF(1.5, -2.5)});
         });
-        radial(p, centre, 6, 0.0, [](QPainter& arm) {
-            groove(arm, QPointF(0, -4.8), QPointF(0, -10.8), 0.55, 170);
-        });
+        radial(p, centre, 6, 0.0,
+               [](QPainter& arm) { groove(arm, QPointF(0, -4.8), QPointF(0, -10.8), 0.55, 170); });
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
         p.setPen(QPen(QColor(0, 0, 0, 150), 0.6));
@@ -120,23 +119,25 @@ QImage broadBranches()
 // A star-shaped plate with ridges to its points and a small window in the middle.
 QImage starPlate()
 {
-    return crystal([](QPainter& p) {
-        QPolygonF star;
-        for (int i = 0; i < 12; ++i) {
-            const double radius = i % 2 == 0 ? 13.2 : 6.0;
-            const double angle = (30.0 * i - 90.0) * std::numbers::pi / 180.0;
-            star << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-        }
-        p.drawPolygon(star);
-        radial(p, centre, 6, 0.0, [](QPainter& arm) {
-            groove(arm, QPointF(0, -3.4), QPointF(0, -10.5), 0.6, 160);
-        });
-        p.save();
-        p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        p.setBrush(QColor(0, 0, 0, 200));
-        p.drawPolygon(regular(centre, 1.8, 6, 30.0));
-        p.restore();
-    }, QColor(250, 252, 255));
+    return crystal(
+        [](QPainter& p) {
+            QPolygonF star;
+            for (int i = 0; i < 12; ++i) {
+                const double radius = i % 2 == 0 ? 13.2 : 6.0;
+                const double angle = (30.0 * i - 90.0) * std::numbers::pi / 180.0;
+                star << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+            }
+            p.drawPolygon(star);
+            radial(p, centre, 6, 0.0, [](QPainter& arm) {
+                groove(arm, QPointF(0, -3.4), QPointF(0, -10.5), 0.6, 160);
+            });
+            p.save();
+            p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+            p.setBrush(QColor(0, 0, 0, 200));
+            p.drawPolygon(regular(centre, 1.8, 6, 30.0));
+            p.restore();
+        },
+        QColor(250, 252, 255));
 }
 
 QImage sectoredPlate()
@@ -163,8 +164,9 @@ QImage diamondTips()
         disc(p, centre, 1.5);
         radial(p, centre, 6, 30.0, [](QPainter& arm) {
             needle(arm, QPointF(0, -4.6), QPointF(0, -8.2), 1.1);
-            outline(arm, QPolygonF{QPointF(0, -8.2), QPointF(2.2, -10.6), QPointF(0, -13.4),
-                                   QPointF(-2.2, -10.6)},
+            outline(arm,
+                    QPolygonF{QPointF(0, -8.2), QPointF(2.2, -10.6), QPointF(0, -13.4),
+                              QPointF(-2.2, -10.6)},
                     1.0);
         });
     });
@@ -199,9 +201,9 @@ QImage glowingStar()
     };
     // A soft glow under the rays lets this one shine among the crystals.
     const SnowMask shape = SnowMask::painted(side, side, rays);
-    const SnowMask glow = SnowMask::painted(side, side, [](QPainter& p) {
-                              disc(p, centre, 7.0);
-                          }).blurred(2.2f).multiplied(0.35f);
+    const SnowMask glow = SnowMask::painted(side, side, [](QPainter& p) { disc(p, centre, 7.0); })
+                              .blurred(2.2f)
+                              .multiplied(0.35f);
     SnowLook look;
     look.body = QColor(255, 255, 255);
     look.rim = QColor(170, 210, 255);
@@ -232,9 +234,9 @@ QImage ringedNeedles()
 void paintFantasySnow(ArtSink& sink)
 {
     const std::pair<int, QImage (*)()> crystals[] = {
-        {353, &fernDendrite},       {354, &stellarPlate}, {356, &broadBranches},
-        {357, &starPlate}, {364, &sectoredPlate}, {365, &diamondTips},
-        {366, &twelveRays},         {368, &glowingStar},   {370, &ringedNeedles},
+        {353, &fernDendrite}, {354, &stellarPlate},  {356, &broadBranches},
+        {357, &starPlate},    {364, &sectoredPlate}, {365, &diamondTips},
+        {366, &twelveRays},   {368, &glowingStar},   {370, &ringedNeedles},
     };
     for (const auto& [id, make] : crystals)
         sink.add(QStringLiteral("png/%1.png").arg(id), make());

@@ -48,7 +48,10 @@ class Canvas {
 public:
     Canvas() : m_alpha(size(), 0.0f), m_light(size(), 0.0f) {}
 
-    static size_t size() { return static_cast<size_t>(SnowDeepFrames::width) * SnowDeepFrames::height; }
+    static size_t size()
+    {
+        return static_cast<size_t>(SnowDeepFrames::width) * SnowDeepFrames::height;
+    }
 
     // A round soft spot, `stretch` times taller than wide; `light` 1 is white, 0 the halo colour.
     void spot(double cx, double cy, double radius, double softness, double stretch, double opacity,
@@ -57,9 +60,11 @@ public:
         const double reachX = radius + softness + 1.0;
         const double reachY = reachX * stretch;
         const int x0 = std::max(0, static_cast<int>(std::floor(cx - reachX)));
-        const int x1 = std::min(SnowDeepFrames::width - 1, static_cast<int>(std::ceil(cx + reachX)));
+        const int x1 =
+            std::min(SnowDeepFrames::width - 1, static_cast<int>(std::ceil(cx + reachX)));
         const int y0 = std::max(0, static_cast<int>(std::floor(cy - reachY)));
-        const int y1 = std::min(SnowDeepFrames::height - 1, static_cast<int>(std::ceil(cy + reachY)));
+        const int y1 =
+            std::min(SnowDeepFrames::height - 1, static_cast<int>(std::ceil(cy + reachY)));
         for (int y = y0; y <= y1; ++y) {
             const double dy = (y + 0.5 - cy) / stretch;
             const size_t row = static_cast<size_t>(y) * SnowDeepFrames::width;
@@ -85,8 +90,8 @@ public:
             std::array<uchar, 1024> steps{};
             for (size_t i = 0; i < steps.size(); ++i) {
                 const double a = static_cast<double>(i) / (steps.size() - 1);
-                steps[i] = static_cast<uchar>(
-                    std::lround(std::pow(a, 1.0 / opacityGamma) * opacitySteps));
+                steps[i] =
+                    static_cast<uchar>(std::lround(std::pow(a, 1.0 / opacityGamma) * opacitySteps));
             }
             return steps;
         }();
@@ -140,11 +145,11 @@ SnowDeepFrames::SnowDeepFrames()
     // From the far distance to right in front of the viewer; drawn in this
     // order so nearer flakes cover farther ones.
     const Layer layers[] = {
-        {1300, 0, 0.5, 0.8, 0.5, 0.45, 0.75, 1.0, 1.0, 3.0},
-        {750, 1, 0.8, 1.25, 0.55, 0.7, 0.9, 1.0, 2.0, 5.0},
-        {300, 2, 1.4, 2.3, 0.7, 0.85, 0.95, 1.05, 3.0, 8.0},
-        {80, 3, 2.8, 4.4, 1.3, 0.8, 0.9, 1.15, 6.0, 12.0},
-        {14, 4, 6.0, 10.0, 4.0, 0.65, 0.8, 1.2, 10.0, 20.0},
+        {1000, 0, 0.5, 0.8, 0.5, 0.45, 0.75, 1.0, 1.0, 3.0},
+        {850, 1, 0.8, 1.25, 0.55, 0.7, 0.9, 1.0, 2.0, 5.0},
+        {400, 2, 1.4, 2.3, 0.7, 0.85, 0.95, 1.05, 3.0, 8.0},
+        {100, 3, 2.8, 4.4, 1.3, 0.8, 0.9, 1.15, 6.0, 12.0},
+        {16, 4, 6.0, 10.0, 4.0, 0.65, 0.8, 1.2, 10.0, 20.0},
     };
     for (const Layer& layer : layers) {
         for (int i = 0; i < layer.count; ++i) {
@@ -182,9 +187,8 @@ QImage SnowDeepFrames::frame(int index) const
     const double spanY = height + 2 * margin;
     Canvas canvas;
     for (const Flake& flake : m_flakes) {
-        const double sway =
-            flake.swayWidth *
-            std::sin(2.0 * std::numbers::pi * (flake.swayLaps * phase + flake.swayPhase));
+        const double sway = flake.swayWidth * std::sin(2.0 * std::numbers::pi *
+                                                       (flake.swayLaps * phase + flake.swayPhase));
         double x = 0.0, y = 0.0, opacity = flake.opacity;
         if (flake.laps == 0) {
             const double life = fraction(phase + flake.lifePhase);
@@ -204,18 +208,20 @@ QImage SnowDeepFrames::frame(int index) const
         // The most distant specks go without: they would only add noise.
         const double haloStrength = flake.laps == 0 ? 0.0 : 0.32 / (1.0 + 0.5 * flake.softness);
         if (haloStrength > 0.0)
-                canvas.spot(x + 0.4, y + 0.6 + 0.15 * flake.radius, flake.radius + 0.6,
+            canvas.spot(x + 0.4, y + 0.6 + 0.15 * flake.radius, flake.radius + 0.6,
                         flake.softness + 0.6, flake.stretch, opacity * haloStrength, 0.0f);
         canvas.spot(x, y, flake.radius, flake.softness, flake.stretch, opacity, 1.0f);
         if (flake.tumbleLaps != 0) {
             // Near flakes are clumps, not balls: two lumps turn round the
             // core as the flake tumbles.
-            const double turn = 2.0 * std::numbers::pi * (flake.tumbleLaps * phase + flake.swayPhase);
+            const double turn =
+                2.0 * std::numbers::pi * (flake.tumbleLaps * phase + flake.swayPhase);
             for (int lump = 0; lump < 2; ++lump) {
                 const double angle = turn + lump * 2.4;
                 const double reach = flake.radius * (lump == 0 ? 0.55 : 0.45);
-                canvas.spot(x + std::cos(angle) * reach, y + std::sin(angle) * reach * flake.stretch,
-                            flake.radius * 0.62, flake.softness, flake.stretch, opacity * 0.9, 1.0f);
+                canvas.spot(x + std::cos(angle) * reach,
+                            y + std::sin(angle) * reach * flake.stretch, flake.radius * 0.62,
+                            flake.softness, flake.stretch, opacity * 0.9, 1.0f);
             }
         }
     }

@@ -23,19 +23,19 @@ public:
 
 private:
     struct Flake {
-        double x;          // where the flake starts, before wind and sway
-        double y;          // start height (falling flakes) or phase (fading flakes)
-        int laps;          // falls through the screen this many times per loop; 0: fades
-        double travel;     // a fading flake's fall in one loop, pixels
-        double lifePhase;  // when in the loop a fading flake appears
-        double radius;     // solid core
-        double softness;   // width of the soft edge; near flakes are out of focus
+        double x;         // where the flake starts, before wind and sway
+        double y;         // start height (falling flakes) or phase (fading flakes)
+        int laps;         // falls through the screen this many times per loop; 0: fades
+        double travel;    // a fading flake's fall in one loop, pixels
+        double lifePhase; // when in the loop a fading flake appears
+        double radius;    // solid core
+        double softness;  // width of the soft edge; near flakes are out of focus
         double opacity;
-        double stretch;    // longer than wide, as fast flakes blur when they fall
-        double swayWidth;  // side-to-side drift, pixels
-        int swayLaps;      // sways per loop
+        double stretch;   // longer than wide, as fast flakes blur when they fall
+        double swayWidth; // side-to-side drift, pixels
+        int swayLaps;     // sways per loop
         double swayPhase;
-        int tumbleLaps;    // turns per loop of a near flake's lumps; 0: a plain round flake
+        int tumbleLaps; // turns per loop of a near flake's lumps; 0: a plain round flake
     };
 
     std::vector<Flake> m_flakes;

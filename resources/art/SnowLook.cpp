@@ -7,10 +7,10 @@ QImage SnowLook::render(const SnowMask& shape) const
 {
     const int width = shape.width();
     const int height = shape.height();
-    const SnowMask haloMask = shape.shifted(static_cast<float>(haloOffset.x()),
-                                            static_cast<float>(haloOffset.y()))
-                                  .blurred(haloSigma)
-                                  .combined(shape.blurred(haloSigma * 0.6f).multiplied(0.6f));
+    const SnowMask haloMask =
+        shape.shifted(static_cast<float>(haloOffset.x()), static_cast<float>(haloOffset.y()))
+            .blurred(haloSigma)
+            .combined(shape.blurred(haloSigma * 0.6f).multiplied(0.6f));
     const SnowMask thickness = shape.blurred(volumeSigma);
 
     const float bodyR = static_cast<float>(body.redF()), bodyG = static_cast<float>(body.greenF()),

@@ -84,7 +84,7 @@ SnowMask SnowMask::shifted(float dx, float dy) const
             const float fx = sx - static_cast<float>(x0);
             const float fy = sy - static_cast<float>(y0);
             result.pixel(x, y) = (at(x0, y0) * (1 - fx) + at(x0 + 1, y0) * fx) * (1 - fy) +
-                              (at(x0, y0 + 1) * (1 - fx) + at(x0 + 1, y0 + 1) * fx) * fy;
+                                 (at(x0, y0 + 1) * (1 - fx) + at(x0 + 1, y0 + 1) * fx) * fy;
         }
     return result;
 }

@@ -98,10 +98,11 @@ QImage previewSnow(const std::map<QString, QImage>& pictures)
         }
     }
 
-    const std::vector<std::pair<int, QString>> deepFrames{{374, QStringLiteral("deep 374 (first)")},
-                                                          {433, QStringLiteral("deep 433 (middle)")},
-                                                          {493, QStringLiteral("deep 493 (last)")},
-                                                          {374, QStringLiteral("deep 374 again")}};
+    const std::vector<std::pair<int, QString>> deepFrames{
+        {374, QStringLiteral("deep 374 (first)")},
+        {433, QStringLiteral("deep 433 (middle)")},
+        {493, QStringLiteral("deep 493 (last)")},
+        {374, QStringLiteral("deep 374 again")}};
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (size_t i = 0; i < deepFrames.size(); ++i) {
         const int column = static_cast<int>(i % 2);

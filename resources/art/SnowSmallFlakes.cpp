@@ -53,8 +53,8 @@ void lumps(QPainter& painter, std::uint64_t seed, QPointF centre, double radius,
         const double angle = random.range(0.0, 2.0 * std::numbers::pi);
         const double distance = radius * std::sqrt(random.unit()) * 0.62;
         const double lumpRadius = radius * random.range(0.22, 0.42);
-        disc(painter,
-             QPointF(std::cos(angle) * distance * stretch, std::sin(angle) * distance), lumpRadius);
+        disc(painter, QPointF(std::cos(angle) * distance * stretch, std::sin(angle) * distance),
+             lumpRadius);
     }
     painter.restore();
 }
@@ -78,36 +78,39 @@ QImage fluffyStar()
 
 QImage fluffyClump()
 {
-    return fluffy([](QPainter& p) {
-        disc(p, QPointF(6.6, 7.0), 3.6);
-        disc(p, QPointF(9.9, 8.7), 3.0);
-        disc(p, QPointF(7.6, 10.6), 2.6);
-        disc(p, QPointF(10.0, 5.6), 2.0);
-        disc(p, QPointF(4.4, 9.8), 1.6);
-    }, 0.5f);
+    return fluffy(
+        [](QPainter& p) {
+            disc(p, QPointF(6.6, 7.0), 3.6);
+            disc(p, QPointF(9.9, 8.7), 3.0);
+            disc(p, QPointF(7.6, 10.6), 2.6);
+            disc(p, QPointF(10.0, 5.6), 2.0);
+            disc(p, QPointF(4.4, 9.8), 1.6);
+        },
+        0.5f);
 }
 
 QImage fluffyDendrite()
 {
-    return fluffy([](QPainter& p) {
-        p.drawPolygon(regular(fluffyCentre, 2.0, 6, 30.0));
-        radial(p, fluffyCentre, 6, 15.0, [](QPainter& arm) {
-            needle(arm, QPointF(0, 0), QPointF(0, -6.2), 1.1);
-            needle(arm, QPointF(0, -2.4), QPointF(1.6, -3.9), 0.8);
-            needle(arm, QPointF(0, -2.4), QPointF(-1.6, -3.9), 0.8);
-            needle(arm, QPointF(0, -4.3), QPointF(1.2, -5.4), 0.7);
-            needle(arm, QPointF(0, -4.3), QPointF(-1.2, -5.4), 0.7);
-        });
-    }, 0.3f);
+    return fluffy(
+        [](QPainter& p) {
+            p.drawPolygon(regular(fluffyCentre, 2.0, 6, 30.0));
+            radial(p, fluffyCentre, 6, 15.0, [](QPainter& arm) {
+                needle(arm, QPointF(0, 0), QPointF(0, -6.2), 1.1);
+                needle(arm, QPointF(0, -2.4), QPointF(1.6, -3.9), 0.8);
+                needle(arm, QPointF(0, -2.4), QPointF(-1.6, -3.9), 0.8);
+                needle(arm, QPointF(0, -4.3), QPointF(1.2, -5.4), 0.7);
+                needle(arm, QPointF(0, -4.3), QPointF(-1.2, -5.4), 0.7);
+            });
+        },
+        0.3f);
 }
 
 QImage fluffyPlate()
 {
     return fluffy([](QPainter& p) {
         p.drawPolygon(regular(fluffyCentre, 4.2, 6, 0.0));
-        radial(p, fluffyCentre, 6, 0.0, [](QPainter& arm) {
-            needle(arm, QPointF(0, -3.5), QPointF(0, -6.0), 1.6);
-        });
+        radial(p, fluffyCentre, 6, 0.0,
+               [](QPainter& arm) { needle(arm, QPointF(0, -3.5), QPointF(0, -6.0), 1.6); });
         // A hollow centre, as seen in plate crystals.
         p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
         p.setBrush(QColor(0, 0, 0, 150));
@@ -117,12 +120,13 @@ QImage fluffyPlate()
 
 QImage fluffyBloom()
 {
-    return fluffy([](QPainter& p) {
-        disc(p, fluffyCentre, 3.2);
-        radial(p, fluffyCentre, 6, 30.0, [](QPainter& arm) {
-            needle(arm, QPointF(0, 0), QPointF(0, -5.0), 2.2);
-        });
-    }, 0.5f);
+    return fluffy(
+        [](QPainter& p) {
+            disc(p, fluffyCentre, 3.2);
+            radial(p, fluffyCentre, 6, 30.0,
+                   [](QPainter& arm) { needle(arm, QPointF(0, 0), QPointF(0, -5.0), 2.2); });
+        },
+        0.5f);
 }
 
 QImage fluffyDrift()
@@ -132,13 +136,15 @@ QImage fluffyDrift()
 
 QImage fluffyAsterisk()
 {
-    return fluffy([](QPainter& p) {
-        disc(p, fluffyCentre, 1.6);
-        radial(p, fluffyCentre, 6, 10.0, [](QPainter& arm) {
-            needle(arm, QPointF(0, 0), QPointF(0, -4.4), 1.0);
-            disc(arm, QPointF(0, -5.0), 1.35);
-        });
-    }, 0.3f);
+    return fluffy(
+        [](QPainter& p) {
+            disc(p, fluffyCentre, 1.6);
+            radial(p, fluffyCentre, 6, 10.0, [](QPainter& arm) {
+                needle(arm, QPointF(0, 0), QPointF(0, -4.4), 1.0);
+                disc(arm, QPointF(0, -5.0), 1.35);
+            });
+        },
+        0.3f);
 }
 
 // A single soft ball, brightest in the middle.
@@ -160,15 +166,14 @@ QImage fluffyBall()
 
 void paintFluffySnow(ArtSink& sink)
 {
-    using namespace SnowShapes;
     // One pixel: a light blue-grey rather than white, so it still shows on a
     // white window.
     sink.add(pngPath(193), fromPixels(1, 1, {premultiplied(222, 230, 242, 240)}));
     const QRgb edge = premultiplied(226, 234, 246, 190);
     const QRgb corner = premultiplied(92, 108, 132, 110);
     sink.add(pngPath(194), fromPixels(3, 3,
-                                      {corner, edge, corner,                              //
-                                       edge, premultiplied(255, 255, 255, 255), edge,     //
+                                      {corner, edge, corner,                          //
+                                       edge, premultiplied(255, 255, 255, 255), edge, //
                                        corner, edge, premultiplied(70, 84, 108, 130)}));
     sink.add(pngPath(195), fluffyPuff());
     sink.add(pngPath(196), fluffyStar());
@@ -184,16 +189,15 @@ void paintFluffySnow(ArtSink& sink)
 void paintFineSnow(ArtSink& sink)
 {
     sink.add(pngPath(210), fromPixels(1, 1, {premultiplied(214, 224, 238, 230)}));
-    sink.add(pngPath(211), fromPixels(2, 2,
-                                      {premultiplied(255, 255, 255, 235),
-                                       premultiplied(232, 238, 248, 205),
-                                       premultiplied(226, 234, 246, 205),
-                                       premultiplied(150, 164, 188, 190)}));
+    sink.add(pngPath(211),
+             fromPixels(2, 2,
+                        {premultiplied(255, 255, 255, 235), premultiplied(232, 238, 248, 205),
+                         premultiplied(226, 234, 246, 205), premultiplied(150, 164, 188, 190)}));
     const QRgb edge = premultiplied(238, 242, 250, 150);
     const QRgb corner = premultiplied(60, 72, 96, 56);
     sink.add(pngPath(212), fromPixels(3, 3,
-                                      {corner, edge, corner,                              //
-                                       edge, premultiplied(255, 255, 255, 250), edge,     //
+                                      {corner, edge, corner,                          //
+                                       edge, premultiplied(255, 255, 255, 250), edge, //
                                        corner, premultiplied(200, 212, 230, 160), corner}));
 }
 
@@ -201,8 +205,8 @@ void paintSparklingSnow(ArtSink& sink)
 {
     const QPointF centre(5.0, 5.0);
     auto ray = [](QPainter& p, double length, double width) {
-        p.drawPolygon(QPolygonF{QPointF(0, 0.2), QPointF(width, -length * 0.3),
-                                QPointF(0, -length), QPointF(-width, -length * 0.3)});
+        p.drawPolygon(QPolygonF{QPointF(0, 0.2), QPointF(width, -length * 0.3), QPointF(0, -length),
+                                QPointF(-width, -length * 0.3)});
     };
     SnowLook look;
     look.body = QColor(255, 255, 255);
@@ -222,12 +226,15 @@ void paintSparklingSnow(ArtSink& sink)
     // Its afterglow: short rays in a soft round glow. Shown in turn with the
     // flash, the flake flickers. (Diagonal rays would read as a square at
     // this size.)
-    const SnowMask glow = SnowMask::painted(10, 10, [&](QPainter& p) {
+    const SnowMask glow =
+        SnowMask::painted(10, 10,
+                          [&](QPainter& p) {
                               radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 3.0, 0.6); });
                               disc(p, centre, 1.5);
-                          }).combined(SnowMask::painted(10, 10, [&](QPainter& p) {
-                                          disc(p, centre, 2.6);
-                                      }).blurred(0.9f).multiplied(0.55f));
+                          })
+            .combined(SnowMask::painted(10, 10, [&](QPainter& p) { disc(p, centre, 2.6); })
+                          .blurred(0.9f)
+                          .multiplied(0.55f));
     sink.add(pngPath(348), look.render(flash));
     sink.add(pngPath(349), look.render(glow));
 }

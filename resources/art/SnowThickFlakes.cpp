@@ -38,35 +38,39 @@ constexpr std::array<ClumpSize, 10> clumpSizes{{{213, 4, 7},
 SnowMask clumpShape(const ClumpSize& size)
 {
     const int supersample = size.width < 20 ? 8 : 4;
-    return SnowMask::painted(size.width, size.height, [&](QPainter& p) {
-        SnowRandom random(static_cast<std::uint64_t>(size.id) * 7919u);
-        const double margin = size.width < 10 ? 0.9 : 1.6;
-        const double rx = size.width * 0.5 - margin;
-        const double ry = size.height * 0.5 - margin;
-        const QPointF centre(size.width * 0.5, size.height * 0.5);
-        const double scale = std::min(rx, ry);
+    return SnowMask::painted(
+        size.width, size.height,
+        [&](QPainter& p) {
+            SnowRandom random(static_cast<std::uint64_t>(size.id) * 7919u);
+            const double margin = size.width < 10 ? 0.9 : 1.6;
+            const double rx = size.width * 0.5 - margin;
+            const double ry = size.height * 0.5 - margin;
+            const QPointF centre(size.width * 0.5, size.height * 0.5);
+            const double scale = std::min(rx, ry);
 
-        p.drawEllipse(centre, rx * 0.62, ry * 0.62);
-        const int lumpCount = 5 + size.width / 3;
-        for (int i = 0; i < lumpCount; ++i) {
-            const double angle = 2.0 * std::numbers::pi * (i + random.range(-0.3, 0.3)) / lumpCount;
-            const double lumpRadius = scale * random.range(0.22, 0.4);
-            const double reach = random.range(0.45, 1.0) - lumpRadius / scale * 0.9;
-            const QPointF at(centre.x() + std::cos(angle) * rx * reach,
-                             centre.y() + std::sin(angle) * ry * reach);
-            p.drawEllipse(at, lumpRadius, lumpRadius * random.range(0.85, 1.15));
-        }
-        // Small flakes stuck on the outside make the outline ragged.
-        const int crumbs = size.width / 3;
-        for (int i = 0; i < crumbs; ++i) {
-            const double angle = random.range(0.0, 2.0 * std::numbers::pi);
-            const double crumbRadius = scale * random.range(0.08, 0.16);
-            const double reach = 0.92 - crumbRadius / scale;
-            p.drawEllipse(QPointF(centre.x() + std::cos(angle) * rx * reach,
-                                  centre.y() + std::sin(angle) * ry * reach),
-                          crumbRadius, crumbRadius);
-        }
-    }, supersample);
+            p.drawEllipse(centre, rx * 0.62, ry * 0.62);
+            const int lumpCount = 5 + size.width / 3;
+            for (int i = 0; i < lumpCount; ++i) {
+                const double angle =
+                    2.0 * std::numbers::pi * (i + random.range(-0.3, 0.3)) / lumpCount;
+                const double lumpRadius = scale * random.range(0.22, 0.4);
+                const double reach = random.range(0.45, 1.0) - lumpRadius / scale * 0.9;
+                const QPointF at(centre.x() + std::cos(angle) * rx * reach,
+                                 centre.y() + std::sin(angle) * ry * reach);
+                p.drawEllipse(at, lumpRadius, lumpRadius * random.range(0.85, 1.15));
+            }
+            // Small flakes stuck on the outside make the outline ragged.
+            const int crumbs = size.width / 3;
+            for (int i = 0; i < crumbs; ++i) {
+                const double angle = random.range(0.0, 2.0 * std::numbers::pi);
+                const double crumbRadius = scale * random.range(0.08, 0.16);
+                const double reach = 0.92 - crumbRadius / scale;
+                p.drawEllipse(QPointF(centre.x() + std::cos(angle) * rx * reach,
+                                      centre.y() + std::sin(angle) * ry * reach),
+                              crumbRadius, crumbRadius);
+            }
+        },
+        supersample);
 }
 
 QImage clump(const ClumpSize& size)

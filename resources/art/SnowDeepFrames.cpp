@@ -202,10 +202,9 @@ QImage SnowDeepFrames::frame(int index) const
         }
         if (opacity <= 0.0)
             continue;
-        // A faint dark halo under every flake keeps it visible over white windows.
-        // Sharp flakes get a clear one, blurred near ones only a trace, or
-        // they would look grey over a dark wallpaper.
-        // The most distant specks go without: they would only add noise.
+        // A faint dark halo under a flake keeps it visible over white windows.
+        // Sharp flakes get a clear one, blurred near ones only a trace (or they
+        // would look grey over a dark wallpaper), the most distant specks none.
         const double haloStrength = flake.laps == 0 ? 0.0 : 0.32 / (1.0 + 0.5 * flake.softness);
         if (haloStrength > 0.0)
             canvas.spot(x + 0.4, y + 0.6 + 0.15 * flake.radius, flake.radius + 0.6,

@@ -101,10 +101,10 @@ void drawWreathRing(QPainter& p, QPointF centre, double outer, double inner, uns
     const int needles = static_cast<int>(outer * outer * 2.2);
     for (int i = 0; i < needles; ++i) {
         const double angle = dice(0, 2 * kPi);
-        const double radius = middle + dice(-0.5, 0.5) * band * 0.95;
+        const double radius = middle + dice(-0.42, 0.42) * band;
         const QPointF at = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
         const double lean = angle + kPi / 2 + dice(-0.7, 0.7);
-        const double length = band * dice(0.16, 0.3);
+        const double length = band * dice(0.12, 0.24);
         const QPointF tip = at + QPointF(std::cos(lean), std::sin(lean)) * length;
         // Needles further out catch more light than those towards the hole.
         QColor colour = greens[static_cast<int>(dice(0, 4.999))];
@@ -177,16 +177,16 @@ QImage stocking()
 {
     CursorCanvas canvas(QSize(32, 58));
     QPainter& p = canvas.painter();
-    drawHangingLoop(p, QPointF(15, 5.2), 2.2, 3.4);
+    drawHangingLoop(p, QPointF(15, 5.4), 2.2, 3.0);
 
     QPainterPath body;
     body.moveTo(8.3, 12);
     body.lineTo(22.8, 12);
     body.lineTo(23.2, 37.5);
     body.cubicTo(23.6, 40.5, 26.5, 41.8, 28.6, 44.2);
-    body.cubicTo(31.6, 47.8, 30.6, 55.6, 25, 56.2);
-    body.lineTo(14.5, 56.2);
-    body.cubicTo(9, 56.2, 6.6, 52.6, 7.2, 47.5);
+    body.cubicTo(30.6, 47.8, 29.8, 55.2, 24.6, 55.6);
+    body.lineTo(14.5, 55.6);
+    body.cubicTo(9, 55.6, 6.6, 52.4, 7.2, 47.5);
     body.closeSubpath();
     QLinearGradient cloth(6, 0, 30, 0);
     cloth.setColorAt(0, QColor(236, 58, 62));
@@ -206,6 +206,17 @@ QImage stocking()
     for (const double y : {22.0, 28.5})
         p.fillRect(QRectF(0, y, 32, 2.4), green);
     p.fillRect(QRectF(0, 25.0, 32, 0.9), QColor(250, 250, 250, 220));
+    // A knitted snowflake on the leg.
+    p.setPen(QPen(QColor(250, 246, 240), 0.8, Qt::SolidLine, Qt::RoundCap));
+    const QPointF flake(15.6, 38);
+    for (int arm = 0; arm < 6; ++arm) {
+        const double a = arm * kPi / 3 + kPi / 2;
+        const QPointF direction(std::cos(a), std::sin(a));
+        p.drawLine(flake, flake + direction * 3.8);
+        const QPointF fork = flake + direction * 2.3;
+        for (const double side : {-0.8, 0.8})
+            p.drawLine(fork, fork + QPointF(std::cos(a + side), std::sin(a + side)) * 1.3);
+    }
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(96, 4, 12), 0.5));
@@ -233,7 +244,7 @@ QImage ball()
 {
     CursorCanvas canvas(QSize(42, 48));
     QPainter& p = canvas.painter();
-    drawHangingLoop(p, QPointF(20, 3.4), 1.9, 2.3);
+    drawHangingLoop(p, QPointF(20, 4.3), 1.8, 2.0);
 
     // The metal cap with its crimped rim.
     QLinearGradient capMetal(15.5, 0, 24.5, 0);
@@ -244,8 +255,8 @@ QImage ball()
     p.setBrush(capMetal);
     p.drawRoundedRect(QRectF(16, 5.2, 9, 6), 1, 1);
 
-    const QPointF centre(20.5, 28.2);
-    const double radius = 18.3;
+    const QPointF centre(20.5, 28.0);
+    const double radius = 18.0;
     QRadialGradient glass(centre, radius, centre + QPointF(-6, -7));
     glass.setColorAt(0, QColor(130, 175, 255));
     glass.setColorAt(0.35, QColor(40, 84, 214));
@@ -307,8 +318,8 @@ QImage bells()
 {
     CursorCanvas canvas(QSize(32, 32));
     QPainter& p = canvas.painter();
-    drawBell(p, QPointF(13.2, 14.6), 22, 1.0);
-    drawBell(p, QPointF(20.8, 14.6), -22, 1.0);
+    drawBell(p, QPointF(13.6, 14.6), 16, 0.9);
+    drawBell(p, QPointF(20.4, 14.6), -16, 0.9);
 
     // Holly leaves and berries over the cords the bells hang by.
     const QColor holly(30, 120, 50);
@@ -327,15 +338,15 @@ QImage wreath()
     // A ribbon loop up to the hanging point, tied into the bow below.
     QPainterPath loop;
     loop.moveTo(13.6, 9.5);
-    loop.cubicTo(13, 4, 14.5, 1.6, 16, 1.6);
-    loop.cubicTo(17.5, 1.6, 19, 4, 18.4, 9.5);
+    loop.cubicTo(13, 4.6, 14.5, 2.4, 16, 2.4);
+    loop.cubicTo(17.5, 2.4, 19, 4.6, 18.4, 9.5);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(darker(kRibbonRed, 0.4), 1.7, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(loop);
     p.setPen(QPen(kRibbonRed, 1.0, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(loop);
 
-    drawWreathRing(p, QPointF(16, 19.3), 10.8, 4.6, 7u, 4, 1.05);
+    drawWreathRing(p, QPointF(16, 18.8), 10.0, 4.4, 7u, 4, 1.05);
     CursorRibbon::drawBow(p, QPointF(16, 8.8), 6.2, 6.5, kRibbonRed);
     return canvas.finish(1.0, 0.5);
 }
@@ -343,7 +354,7 @@ QImage wreath()
 QImage bow()
 {
     CursorCanvas canvas(QSize(32, 27));
-    CursorRibbon::drawBow(canvas.painter(), QPointF(16, 9.6), 14.2, 15.6, kRibbonRed);
+    CursorRibbon::drawBow(canvas.painter(), QPointF(16, 11.2), 13.4, 13.8, kRibbonRed);
     return canvas.finish(1.0, 0.5);
 }
 
@@ -351,15 +362,15 @@ QImage poinsettia()
 {
     CursorCanvas canvas(QSize(32, 31));
     QPainter& p = canvas.painter();
-    const QPointF centre(16, 15.5);
+    const QPointF centre(16, 15.3);
     const QColor leafGreen(34, 112, 48);
     for (int i = 0; i < 5; ++i)
-        drawLeaf(p, centre, 18 + i * 72, 14.2, 6.4, leafGreen, true);
-    const QColor red(214, 26, 36);
+        drawLeaf(p, centre, 18 + i * 72, 13.4, 6.4, leafGreen, true);
+    const QColor red(232, 34, 40);
     for (int i = 0; i < 6; ++i)
-        drawLeaf(p, centre, -90 + i * 60, 13.4, 6.6, darker(red, 0.08), true);
+        drawLeaf(p, centre, -90 + i * 60, 12.9, 6.8, darker(red, 0.2), true);
     for (int i = 0; i < 5; ++i)
-        drawLeaf(p, centre, -54 + i * 72, 8.4, 4.8, lighter(red, 0.08), true);
+        drawLeaf(p, centre, -54 + i * 72, 8.6, 5.0, lighter(red, 0.12), false);
     // The little yellow flowers in the middle.
     drawBead(p, centre, 1.3, QColor(120, 150, 30));
     for (int i = 0; i < 6; ++i) {
@@ -374,13 +385,13 @@ QImage spinningWreath()
     CursorCanvas canvas(QSize(64, 64));
     QPainter& p = canvas.painter();
     const QPointF centre(32, 32);
-    drawWreathRing(p, centre, 29.5, 14.5, 11u, 6, 1.6);
+    drawWreathRing(p, centre, 27.8, 14.0, 11u, 6, 1.6);
     // Golden baubles between the berries show the turning.
     for (int i = 0; i < 6; ++i) {
         const double a = -kPi / 2 + i * kPi / 3;
-        drawBead(p, centre + QPointF(std::cos(a), std::sin(a)) * 22.5, 2.1, kGold);
+        drawBead(p, centre + QPointF(std::cos(a), std::sin(a)) * 21.2, 2.1, kGold);
     }
-    CursorRibbon::drawBow(p, QPointF(32, 54.5), 9.5, 7.5, kRibbonRed);
+    CursorRibbon::drawBow(p, QPointF(32, 53.2), 9.5, 7.0, kRibbonRed);
     return canvas.finish(1.0, 0.5);
 }
 

@@ -179,6 +179,23 @@ void FrostPainter::growFern(QPointF start, double angle, double length, double w
     }
 }
 
+QPointF FrostPainter::randomPoint()
+{
+    const double x = uniform(0, m_size.width());
+    const double y = uniform(0, m_size.height());
+    return {x, y};
+}
+
+// Each fern grows from dice of its own, so a fern that ends a step sooner on
+// one screen size does not change every fern after it.
+void FrostPainter::plantFern(QPointF start, double angle, double length, double width, double curl)
+{
+    const std::mt19937 layout = m_random;
+    m_random.seed(0x46455231u + m_plantedFerns++);
+    growFern(start, angle, length, width, curl, 0);
+    m_random = layout;
+}
+
 void FrostPainter::seedFerns()
 {
     const double unit = m_unit;
@@ -200,8 +217,9 @@ void FrostPainter::seedFerns()
             const QPointF at = (edge.origin + edge.direction * s) * unit;
             const double thickness = coverage(at.x(), at.y());
             const double length = uniform(40, 130) * (0.4 + thickness) * unit;
-            growFern(at, edge.inward + uniform(-0.65, 0.65), length, 1.4 * unit,
-                     uniform(-0.005, 0.005) / unit, 0);
+            const double angle = edge.inward + uniform(-0.65, 0.65);
+            const double curl = uniform(-0.005, 0.005) / unit;
+            plantFern(at, angle, length, 1.4 * unit, curl);
         }
     }
 
@@ -212,23 +230,26 @@ void FrostPainter::seedFerns()
         const double diagonal = std::atan2(sy, sx);
         const int count = 7;
         for (int i = 0; i < count; ++i) {
-            const QPointF at =
-                QPointF(corner.x() + sx * uniform(-2, 40), corner.y() + sy * uniform(-2, 40)) *
-                unit;
+            const double along = uniform(-2, 40);
+            const double down = uniform(-2, 40);
+            const QPointF at = QPointF(corner.x() + sx * along, corner.y() + sy * down) * unit;
             const double angle = diagonal + (i - (count - 1) / 2.0) * 0.2 + uniform(-0.1, 0.1);
-            growFern(at, angle, uniform(200, 330) * unit, 1.8 * unit, uniform(-0.003, 0.003) / unit,
-                     0);
+            const double length = uniform(200, 330) * unit;
+            const double curl = uniform(-0.003, 0.003) / unit;
+            plantFern(at, angle, length, 1.8 * unit, curl);
         }
     }
 
     // Nuclei inside the frozen parts add the dense tangle near the frame.
     for (int i = 0; i < 2500; ++i) {
-        const QPointF at(uniform(0, width) * unit, uniform(0, height) * unit);
+        const QPointF at = randomPoint();
         const double thickness = coverage(at.x(), at.y());
         if (uniform() >= thickness * thickness * 0.15)
             continue;
-        growFern(at, uniform(0, 2 * kPi), uniform(20, 60) * (0.5 + thickness) * unit, 1.0 * unit,
-                 uniform(-0.01, 0.01) / unit, 0);
+        const double angle = uniform(0, 2 * kPi);
+        const double length = uniform(20, 60) * (0.5 + thickness) * unit;
+        const double curl = uniform(-0.01, 0.01) / unit;
+        plantFern(at, angle, length, 1.0 * unit, curl);
     }
 }
 
@@ -254,13 +275,13 @@ void FrostPainter::growCrystal(QPointF centre, double radius, double turn)
 void FrostPainter::seedCrystals()
 {
     const double unit = m_unit;
-    const double width = m_size.width() / unit, height = m_size.height() / unit;
     for (int i = 0; i < 3000; ++i) {
-        const QPointF at(uniform(0, width) * unit, uniform(0, height) * unit);
+        const QPointF at = randomPoint();
         const double thickness = coverage(at.x(), at.y());
         if (thickness < 0.15 || uniform() >= thickness * 0.12)
             continue;
-        growCrystal(at, uniform(3, 9) * (0.6 + thickness) * unit, uniform(0, kPi));
+        const double radius = uniform(3, 9) * (0.6 + thickness) * unit;
+        growCrystal(at, radius, uniform(0, kPi));
     }
 }
 
@@ -339,7 +360,7 @@ void FrostPainter::paintSparkles(QPainter& painter)
     painter.setPen(Qt::NoPen);
     int made = 0;
     for (int i = 0; i < 6000 && made < 200; ++i) {
-        const QPointF at(uniform(0, m_size.width()), uniform(0, m_size.height()));
+        const QPointF at = randomPoint();
         const double thickness = coverage(at.x(), at.y());
         if (thickness < 0.25 || uniform() >= thickness * 0.5)
             continue;

@@ -41,7 +41,9 @@ private:
     // Smooth noise in 0..1 at design-unit coordinates, the same on every size.
     double smoothNoise(double u, double v, int octaves) const;
 
+    QPointF randomPoint();
     void seedFerns();
+    void plantFern(QPointF start, double angle, double length, double width, double curl);
     void seedCrystals();
     void growFern(QPointF start, double angle, double length, double width, double curl, int depth);
     void growCrystal(QPointF centre, double radius, double turn);
@@ -55,5 +57,6 @@ private:
     QSize m_size;
     double m_unit;
     std::mt19937 m_random;
+    unsigned m_plantedFerns = 0;
     std::map<Stroke, std::vector<QLineF>> m_needles;
 };

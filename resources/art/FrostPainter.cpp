@@ -344,8 +344,11 @@ QImage FrostPainter::glowAround(const QImage& needles) const
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(glow.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const float value = std::min(1.0f, alpha[static_cast<size_t>(y) * width + x] * 2.2f);
-            const int a = static_cast<int>(std::lround(value * 0.42f * 255));
+            // Where the ferns crowd together the halo would only wash them out.
+            const double crowding = smoothStep(0.55, 1.0, coverage(x + 0.5, y + 0.5));
+            const double value = std::min(1.0, alpha[static_cast<size_t>(y) * width + x] * 2.2) *
+                                 (1 - 0.6 * crowding);
+            const int a = static_cast<int>(std::lround(value * 0.42 * 255));
             row[x] = qRgba(tint.red() * a / 255, tint.green() * a / 255, tint.blue() * a / 255, a);
         }
     }

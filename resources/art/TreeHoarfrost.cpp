@@ -1,0 +1,6 @@
+#include "ArtRegistry.h"
+#include "TreeKinds.h"
+
+void TreeKinds::paintHoarfrost(ArtSink&)
+{
+}

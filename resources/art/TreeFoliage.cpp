@@ -79,17 +79,22 @@ TreeFoliage::TreeFoliage(const TreeShape& shape, const TreePalette& palette, std
             branch.bend = QPointF(m_shape.centreX + dx * 0.5,
                                   y + droop * 0.05 - reach * 0.07 * std::abs(side));
             branch.depth = depth;
-            // Light comes from the upper left and the front.
-            branch.shade = std::clamp(0.22 + 0.42 * (depth + 1.0) / 2.0 - 0.20 * side +
-                                          0.12 * (1.0 - t) + random.range(-0.06, 0.06),
+            // Light comes from the upper left and the front; the top of
+            // each tier lies in the shadow of the tier above it.
+            const double tierPosition = t * m_shape.tiers;
+            const double within = tierPosition - std::floor(tierPosition);
+            branch.shade = std::clamp(0.24 + 0.44 * (depth + 1.0) / 2.0 - 0.20 * side +
+                                          0.10 * (1.0 - t) - 0.22 * (1.0 - within) * (1.0 - within) +
+                                          random.range(-0.06, 0.06),
                                       0.0, 1.0);
+            branch.order = depth - 0.35 * t;
             branch.needle = scale * random.range(5.0, 7.5) * (0.6 + 0.4 * std::min(1.0, t * 3.0));
             branch.seed = random.next();
             m_branches.push_back(branch);
         }
     }
     std::stable_sort(m_branches.begin(), m_branches.end(),
-                     [](const Branch& a, const Branch& b) { return a.depth < b.depth; });
+                     [](const Branch& a, const Branch& b) { return a.order < b.order; });
 }
 
 double TreeFoliage::envelope(double t) const
@@ -103,7 +108,7 @@ double TreeFoliage::envelope(double t) const
     // crown its stepped outline.
     const double tierTop = std::min(1.0, std::floor(tierPosition) / m_shape.tiers + 0.02);
     const double cone = std::pow(t, 0.95);
-    const double stepped = std::pow(tierTop, 0.95) * 0.72 + (cone - std::pow(tierTop, 0.95) * 0.72) *
+    const double stepped = std::pow(tierTop, 0.95) * 0.62 + (cone - std::pow(tierTop, 0.95) * 0.62) *
                                                                 std::pow(within, 0.6);
     return m_shape.halfWidth * std::max(stepped, cone * 0.55);
 }
@@ -141,7 +146,7 @@ void TreeFoliage::paintTrunk(QPainter& painter) const
 {
     const double height = m_shape.baseY - m_shape.apexY;
     const double half = std::max(4.0, m_shape.halfWidth * 0.075);
-    const double top = m_shape.apexY + height * 0.25;
+    const double top = m_shape.baseY - height * 0.2;
     QLinearGradient gradient(m_shape.centreX - half, 0, m_shape.centreX + half, 0);
     gradient.setColorAt(0.0, m_palette.trunk.darker(150));
     gradient.setColorAt(0.35, m_palette.trunk.lighter(125));
@@ -173,12 +178,15 @@ void TreeFoliage::paintCore(QPainter& painter) const
     const int steps = 120;
     std::vector<QPointF> right;
     for (int i = 0; i <= steps; ++i) {
-        const double y = m_shape.apexY + 10 + (m_shape.baseY - m_shape.apexY - 6) * i / steps;
-        right.emplace_back(halfWidthAt(y) * 0.72, y + halfWidthAt(y) * 0.12);
+        const double y = m_shape.apexY + 10 + (m_shape.baseY - m_shape.apexY - 10) * i / steps;
+        right.emplace_back(halfWidthAt(y) * 0.66, y + halfWidthAt(y) * 0.08);
     }
     path.moveTo(m_shape.centreX, m_shape.apexY + 10);
     for (const QPointF& p : right)
         path.lineTo(m_shape.centreX + p.x(), p.y());
+    // The underside bulges up so the lowest branches hide it.
+    path.quadTo(m_shape.centreX, right.back().y() - right.back().x() * 0.25, m_shape.centreX - right.back().x(),
+                right.back().y());
     for (auto it = right.rbegin(); it != right.rend(); ++it)
         path.lineTo(m_shape.centreX - it->x(), it->y());
     path.closeSubpath();
@@ -207,7 +215,7 @@ void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
     const bool frost = m_palette.cover == TreeCover::Frost;
     for (int i = 1; i <= steps; ++i) {
         const double s = static_cast<double>(i) / steps;
-        if (s < 0.12 && branch.depth < 0.5)
+        if (s < 0.12 && branch.depth < -0.2)
             continue; // the inner ends lie in the dark core anyway
         const QPointF p = quadPoint(branch.root, branch.bend, branch.tip, s);
         const QPointF direction = unitVector(quadTangent(branch.root, branch.bend, branch.tip, s));

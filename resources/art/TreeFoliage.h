@@ -55,6 +55,7 @@ private:
         QPointF bend;
         QPointF tip;
         double depth;  // -1 at the back, +1 facing the viewer
+        double order;  // painting order: back first, and upper branches over lower
         double shade;  // 0 dark .. 1 lit
         double needle; // needle length in pixels
         std::uint64_t seed;

@@ -26,8 +26,8 @@ std::vector<std::vector<QPointF>> garlandSwags(const TreeFoliage& foliage)
     for (int k = 0; k < 5; ++k) {
         const double y0 = shape.apexY + height * (0.2 + k * 0.17);
         const double y1 = y0 + height * 0.07;
-        const QPointF left(shape.centreX - foliage.halfWidthAt(y0) * 0.9, y0);
-        const QPointF right(shape.centreX + foliage.halfWidthAt(y1) * 0.9, y1);
+        const QPointF left(shape.centreX - foliage.halfWidthAt(y0) * 0.8, y0);
+        const QPointF right(shape.centreX + foliage.halfWidthAt(y1) * 0.8, y1);
         const QPointF sag = (left + right) / 2.0 + QPointF(0, height * 0.075);
         std::vector<QPointF> points;
         for (int i = 0; i <= 60; ++i) {
@@ -73,9 +73,9 @@ void TreeKinds::paintJoy(ArtSink& sink)
     shape.tiers = 5;
     TreePalette palette;
     palette.shadow = QColor(8, 40, 22);
-    palette.body = QColor(30, 105, 50);
-    palette.light = QColor(95, 170, 80);
-    palette.tip = QColor(150, 205, 100);
+    palette.body = QColor(22, 98, 44);
+    palette.light = QColor(70, 155, 62);
+    palette.tip = QColor(125, 190, 85);
     palette.trunk = QColor(110, 70, 40);
     const TreeFoliage foliage(shape, palette, 0x10e1);
 

@@ -169,22 +169,22 @@ void bulb(QPainter& painter, QPointF centre, double size, const QColor& colour, 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (lit > 0) {
-        glow(painter, centre, size * 3.2, colour, 0.55 * lit);
-        glow(painter, centre, size * 1.4, mix(colour, QColor(255, 255, 255), 0.5), 0.8 * lit);
+        glow(painter, centre, size * 2.6, colour, 0.75 * lit);
+        glow(painter, centre, size * 1.1, mix(colour, QColor(255, 255, 255), 0.3), 0.9 * lit);
     }
-    const QColor glass = lit > 0 ? mix(colour.darker(200), mix(colour, QColor(255, 255, 240), 0.55), lit)
-                                 : colour.darker(230);
-    QRadialGradient body(centre + QPointF(-size * 0.2, -size * 0.25), size * 0.9);
-    body.setColorAt(0.0, mix(glass, QColor(255, 255, 255), lit > 0 ? 0.6 : 0.35));
-    body.setColorAt(0.6, glass);
-    body.setColorAt(1.0, glass.darker(lit > 0 ? 120 : 160));
+    const QColor dark = colour.darker(210);
+    const QColor glass = mix(dark, mix(colour, QColor(255, 255, 255), 0.2), lit);
+    QRadialGradient body(centre + QPointF(-size * 0.12, -size * 0.18), size * 0.7);
+    body.setColorAt(0.0, mix(glass, QColor(255, 255, 255), lit > 0 ? 0.75 * lit + 0.2 : 0.45));
+    body.setColorAt(0.45, glass);
+    body.setColorAt(1.0, glass.darker(lit > 0 ? 115 : 170));
     painter.setPen(Qt::NoPen);
     painter.setBrush(body);
-    painter.drawEllipse(centre, size * 0.42, size * 0.55);
+    painter.drawEllipse(centre, size * 0.4, size * 0.52);
     // Socket.
     painter.setBrush(QColor(40, 45, 35));
-    painter.drawRoundedRect(QRectF(centre.x() - size * 0.22, centre.y() - size * 0.78, size * 0.44,
-                                   size * 0.3),
+    painter.drawRoundedRect(QRectF(centre.x() - size * 0.2, centre.y() - size * 0.74, size * 0.4,
+                                   size * 0.28),
                             size * 0.08, size * 0.08);
     painter.restore();
 }
@@ -195,11 +195,11 @@ void glint(QPainter& painter, QPointF centre, double size, const QColor& colour,
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    glow(painter, centre, size * 0.6, colour, 0.7 * strength);
+    glow(painter, centre, size * 0.9, colour, 0.9 * strength);
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 4; ++i) {
         const double reach = size * (i % 2 ? 0.75 : 1.0);
-        const double width = size * 0.09;
+        const double width = size * 0.12;
         painter.save();
         painter.translate(centre);
         painter.rotate(i * 90);
@@ -217,7 +217,47 @@ void glint(QPainter& painter, QPointF centre, double size, const QColor& colour,
         painter.restore();
     }
     painter.setBrush(withAlpha(QColor(255, 255, 255), strength));
-    painter.drawEllipse(centre, size * 0.1, size * 0.1);
+    painter.drawEllipse(centre, size * 0.14, size * 0.14);
+    painter.restore();
+}
+
+void beads(QPainter& painter, QPointF left, QPointF right, double sag, const QColor& colour)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF dip = (left + right) / 2.0 + QPointF(0, sag);
+    const double length = std::hypot(right.x() - left.x(), right.y() - left.y());
+    const int count = std::max(2, static_cast<int>(length / 4.2));
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i <= count; ++i) {
+        const double s = static_cast<double>(i) / count, u = 1 - s;
+        const QPointF p = left * (u * u) + dip * (2 * u * s) + right * (s * s);
+        QRadialGradient bead(p + QPointF(-0.6, -0.6), 2.4);
+        bead.setColorAt(0.0, mix(colour, QColor(255, 255, 240), 0.75));
+        bead.setColorAt(0.5, colour);
+        bead.setColorAt(1.0, colour.darker(200));
+        painter.setBrush(bead);
+        painter.drawEllipse(p, 1.9, 1.9);
+    }
+    painter.restore();
+}
+
+void icicle(QPainter& painter, QPointF top, double length, double width)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.moveTo(top.x() - width / 2, top.y());
+    path.quadTo(top.x() - width * 0.35, top.y() + length * 0.5, top.x(), top.y() + length);
+    path.quadTo(top.x() + width * 0.3, top.y() + length * 0.5, top.x() + width / 2, top.y());
+    path.closeSubpath();
+    QLinearGradient gradient(top.x() - width / 2, 0, top.x() + width / 2, 0);
+    gradient.setColorAt(0.0, withAlpha(QColor(200, 225, 255), 0.75));
+    gradient.setColorAt(0.35, withAlpha(QColor(255, 255, 255), 0.95));
+    gradient.setColorAt(1.0, withAlpha(QColor(120, 160, 210), 0.8));
+    painter.setPen(QPen(withAlpha(QColor(90, 130, 180), 0.6), 0.6));
+    painter.setBrush(gradient);
+    painter.drawPath(path);
     painter.restore();
 }
 

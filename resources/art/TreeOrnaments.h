@@ -30,6 +30,12 @@ void bulb(QPainter& painter, QPointF centre, double size, const QColor& colour, 
 // A four-pointed glint of light, as on ice or polished silver.
 void glint(QPainter& painter, QPointF centre, double size, const QColor& colour, double strength);
 
+// A string of small beads hung between two points in a shallow curve.
+void beads(QPainter& painter, QPointF left, QPointF right, double sag, const QColor& colour);
+
+// A clear icicle hanging from a branch tip.
+void icicle(QPainter& painter, QPointF top, double length, double width);
+
 // A ribbon bow with two loops and two notched tails.
 void bow(QPainter& painter, QPointF centre, double size, const QColor& colour);
 

@@ -17,7 +17,7 @@ void TreeKinds::paintBow(ArtSink& sink)
     shape.apexY = 58;
     shape.baseY = 392;
     shape.halfWidth = 126;
-    shape.trunkBottomY = 445;
+    shape.trunkBottomY = 433;
     shape.tiers = 6;
     TreePalette palette;
     palette.shadow = QColor(5, 32, 24);
@@ -34,8 +34,8 @@ void TreeKinds::paintBow(ArtSink& sink)
     {
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
-        foliage.paint(painter);
         TreeOrnaments::pot(painter, QRectF(104, 428, 92, 68), QColor(238, 228, 210), QColor(215, 170, 60));
+        foliage.paint(painter);
         TreeOrnaments::bow(painter, QPointF(150, 462), 16, QColor(205, 20, 35));
 
         for (int k = 0; k < 5; ++k) {

@@ -69,7 +69,7 @@ void TreeKinds::paintJoy(ArtSink& sink)
     shape.apexY = 50;
     shape.baseY = 330;
     shape.halfWidth = 168;
-    shape.trunkBottomY = 392;
+    shape.trunkBottomY = 375;
     shape.tiers = 5;
     TreePalette palette;
     palette.shadow = QColor(8, 40, 22);
@@ -83,8 +83,8 @@ void TreeKinds::paintJoy(ArtSink& sink)
     {
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
-        foliage.paint(painter);
         TreeOrnaments::tub(painter, QRectF(160, 372, 80, 66), QColor(150, 90, 45), QColor(170, 170, 175));
+        foliage.paint(painter);
         TreeOrnaments::present(painter, QRectF(58, 392, 62, 46), QColor(200, 30, 40), QColor(240, 200, 70));
         TreeOrnaments::present(painter, QRectF(112, 412, 38, 28), QColor(60, 160, 80), QColor(230, 40, 50));
         TreeOrnaments::present(painter, QRectF(278, 398, 56, 40), QColor(50, 90, 200), QColor(235, 235, 245));

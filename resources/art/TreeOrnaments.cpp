@@ -334,6 +334,30 @@ void bow(QPainter& painter, QPointF centre, double size, const QColor& colour)
     painter.restore();
 }
 
+namespace {
+
+// The open top of a pot or tub seen from a little above: a lit rim round
+// dark soil, which the trunk stands in.
+void opening(QPainter& painter, const QRectF& box, double depth, const QColor& rimLight, const QColor& rimDark)
+{
+    const QPointF centre(box.center().x(), box.top());
+    const double rx = box.width() / 2;
+    QLinearGradient rimShading(box.left(), 0, box.right(), 0);
+    rimShading.setColorAt(0.0, rimLight);
+    rimShading.setColorAt(1.0, rimDark);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(rimShading);
+    painter.drawEllipse(centre, rx, depth);
+    const double wall = std::max(2.5, box.width() * 0.045);
+    QRadialGradient soil(centre + QPointF(0, depth * 0.4), rx);
+    soil.setColorAt(0.0, QColor(75, 52, 36));
+    soil.setColorAt(1.0, QColor(30, 20, 14));
+    painter.setBrush(soil);
+    painter.drawEllipse(centre, rx - wall, depth - wall * 0.45);
+}
+
+} // namespace
+
 void pot(QPainter& painter, const QRectF& box, const QColor& body, const QColor& rim)
 {
     painter.save();
@@ -367,6 +391,7 @@ void pot(QPainter& painter, const QRectF& box, const QColor& body, const QColor&
     painter.setPen(QPen(withAlpha(QColor(0, 0, 0), 0.35), 1.0));
     painter.drawLine(QPointF(box.left() + inset * 0.4, box.top() + rimHeight + 0.5),
                      QPointF(box.right() - inset * 0.4, box.top() + rimHeight + 0.5));
+    opening(painter, box, rimHeight * 0.38, mix(rim, QColor(255, 255, 240), 0.3), rim.darker(160));
     painter.restore();
 }
 
@@ -416,6 +441,8 @@ void tub(QPainter& painter, const QRectF& box, const QColor& wood, const QColor&
         painter.setBrush(metal);
         painter.drawRect(strip);
     }
+    painter.setClipping(false);
+    opening(painter, box, box.height() * 0.09, wood.lighter(150), wood.darker(130));
     painter.restore();
 }
 

@@ -62,7 +62,7 @@ TreeFoliage::TreeFoliage(const TreeShape& shape, const TreePalette& palette, std
     const double scale = m_shape.halfWidth / 130.0;
     for (double y = m_shape.apexY + 3.0; y <= m_shape.baseY; y += random.range(1.8, 3.0)) {
         const double t = (y - m_shape.apexY) / height;
-        const int count = 2 + static_cast<int>(t * 6.0 + random.unit() * 2.0);
+        const int count = 3 + static_cast<int>(t * 7.0 + random.unit() * 2.0);
         for (int i = 0; i < count; ++i) {
             const double azimuth = random.range(0.0, 2.0 * std::numbers::pi);
             const double side = std::sin(azimuth);

@@ -30,9 +30,9 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
     shape.tiers = 5;
     TreePalette palette;
     palette.shadow = QColor(16, 38, 58);
-    palette.body = QColor(62, 102, 124);
-    palette.light = QColor(165, 198, 218);
-    palette.tip = QColor(228, 242, 252);
+    palette.body = QColor(58, 100, 140);
+    palette.light = QColor(150, 195, 232);
+    palette.tip = QColor(215, 236, 255);
     palette.trunk = QColor(95, 85, 82);
     palette.cover = TreeCover::Frost;
     const TreeFoliage foliage(shape, palette, 0xf205);
@@ -73,7 +73,7 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
             const QPointF spot = foliage.spotOnFront(random, shape.apexY + 12, shape.baseY + 15, 0.95);
             const double t = (spot.y() - shape.apexY + random.range(-10, 10)) / (height + 15);
             const int band = std::clamp(static_cast<int>(t * 5.0), 0, 4);
-            sparkles.push_back({spot, random.range(9, 16), band});
+            sparkles.push_back({spot, random.range(11, 19), band});
         }
         for (int i = 0; i < 12; ++i) {
             const QPointF spot(random.range(70, 230), random.range(380, 405));
@@ -92,7 +92,7 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
             const int age = (frame - sparkle.band + 5) % 5;
             const double strength = age == 0 ? 1.0 : age == 1 ? 0.45 : 0.0;
             TreeOrnaments::glint(painter, sparkle.at, sparkle.size * (age == 0 ? 1.0 : 0.7),
-                                 QColor(110, 185, 255), strength);
+                                 QColor(90, 170, 255), strength);
         }
         TreeOrnaments::glow(painter, starCentre, 44, QColor(190, 225, 255), frame == 0 ? 0.9 : 0.55);
         TreeOrnaments::star(painter, starCentre, 24, QColor(200, 225, 250));

@@ -195,29 +195,28 @@ void glint(QPainter& painter, QPointF centre, double size, const QColor& colour,
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    glow(painter, centre, size * 0.9, colour, 0.9 * strength);
+    glow(painter, centre, size * 0.55, colour, strength);
     painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 4; ++i) {
-        const double reach = size * (i % 2 ? 0.75 : 1.0);
-        const double width = size * 0.12;
-        painter.save();
-        painter.translate(centre);
-        painter.rotate(i * 90);
+    painter.translate(centre);
+    // Four long rays and four short ones between them.
+    for (int i = 0; i < 8; ++i) {
+        const double reach = size * (i % 2 ? 0.42 : (i % 4 ? 0.8 : 1.0));
+        const double width = size * (i % 2 ? 0.06 : 0.085);
         QLinearGradient gradient(0, 0, reach, 0);
         gradient.setColorAt(0.0, withAlpha(QColor(255, 255, 255), strength));
-        gradient.setColorAt(0.4, withAlpha(colour, 0.7 * strength));
+        gradient.setColorAt(0.5, withAlpha(mix(colour, QColor(255, 255, 255), 0.5), 0.8 * strength));
         gradient.setColorAt(1.0, withAlpha(colour, 0.0));
         painter.setBrush(gradient);
         QPainterPath path;
         path.moveTo(0, -width);
-        path.quadTo(reach * 0.2, 0, reach, 0);
-        path.quadTo(reach * 0.2, 0, 0, width);
+        path.quadTo(reach * 0.15, 0, reach, 0);
+        path.quadTo(reach * 0.15, 0, 0, width);
         path.closeSubpath();
         painter.drawPath(path);
-        painter.restore();
+        painter.rotate(45);
     }
     painter.setBrush(withAlpha(QColor(255, 255, 255), strength));
-    painter.drawEllipse(centre, size * 0.14, size * 0.14);
+    painter.drawEllipse(QPointF(0, 0), size * 0.12, size * 0.12);
     painter.restore();
 }
 
@@ -475,6 +474,32 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     foot.setColorAt(1.0, withAlpha(shade.darker(130), 0.8));
     painter.setBrush(foot);
     painter.drawPath(mound);
+    // Soft drifts and a few glittering crystals on the surface.
+    painter.setClipPath(mound);
+    const double drifts[][4] = {{0.18, 0.55, 0.22, 0.5}, {0.62, 0.45, 0.3, 0.45}, {0.4, 0.8, 0.35, 0.4},
+                                {0.85, 0.75, 0.18, 0.35}};
+    for (const auto& drift : drifts) {
+        const QPointF centre(box.left() + w * drift[0], box.top() + h * drift[1]);
+        QRadialGradient lump(centre - QPointF(0, h * 0.12), w * drift[2]);
+        lump.setColorAt(0.0, withAlpha(QColor(255, 255, 255), 0.7));
+        lump.setColorAt(1.0, withAlpha(QColor(255, 255, 255), 0.0));
+        painter.setBrush(lump);
+        painter.drawEllipse(centre, w * drift[2], h * drift[3]);
+        QPen edge(withAlpha(shade, 0.45), 1.2, Qt::SolidLine, Qt::RoundCap);
+        painter.setPen(edge);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(centre.x() - w * drift[2], centre.y() - h * drift[3], 2 * w * drift[2],
+                               2 * h * drift[3]),
+                        200 * 16, 140 * 16);
+        painter.setPen(Qt::NoPen);
+    }
+    for (int i = 0; i < 14; ++i) {
+        const double u = std::fmod(i * 0.618034, 1.0);
+        const double v = std::fmod(i * 0.414214 + 0.3, 1.0);
+        painter.setBrush(withAlpha(QColor(255, 255, 255), 0.9));
+        painter.drawEllipse(QPointF(box.left() + w * (0.12 + 0.76 * u), box.top() + h * (0.35 + 0.55 * v)), 0.9,
+                            0.9);
+    }
     painter.restore();
 }
 

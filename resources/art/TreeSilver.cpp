@@ -49,10 +49,10 @@ void TreeKinds::paintSilver(ArtSink& sink)
     shape.trunkBottomY = 300;
     shape.tiers = 4;
     TreePalette palette;
-    palette.shadow = QColor(52, 60, 74);
-    palette.body = QColor(132, 142, 158);
-    palette.light = QColor(212, 219, 230);
-    palette.tip = QColor(246, 248, 252);
+    palette.shadow = QColor(40, 50, 72);
+    palette.body = QColor(138, 150, 172);
+    palette.light = QColor(226, 233, 246);
+    palette.tip = QColor(255, 255, 255);
     palette.trunk = QColor(125, 115, 110);
     const TreeFoliage foliage(shape, palette, 0x51e);
     const double height = shape.baseY - shape.apexY;
@@ -89,7 +89,7 @@ void TreeKinds::paintSilver(ArtSink& sink)
         }
         for (int i = 0; i < 45; ++i)
             shines.push_back({foliage.spotOnFront(random, shape.apexY + 10, shape.baseY + 20, 0.95),
-                              random.range(6, 11)});
+                              random.range(8, 13)});
     }
 
     const QPointF starCentre(150, 30);
@@ -101,17 +101,17 @@ void TreeKinds::paintSilver(ArtSink& sink)
         const auto band = shimmerHeight(id, sweepTop, sweepBottom);
         if (band) {
             // A soft brightening over the crown only, not the desktop.
-            const double reach = 42;
+            const double reach = 46;
             QLinearGradient light(0, *band - reach, 0, *band + reach);
             light.setColorAt(0.0, QColor(255, 255, 255, 0));
-            light.setColorAt(0.5, QColor(255, 255, 255, 95));
+            light.setColorAt(0.5, QColor(255, 255, 255, 150));
             light.setColorAt(1.0, QColor(255, 255, 255, 0));
             painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
             painter.fillRect(QRectF(0, *band - reach, size.width(), 2 * reach), light);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             for (const Shine& shine : shines) {
                 const double distance = std::abs(shine.at.y() - *band) / 26.0;
-                TreeOrnaments::glint(painter, shine.at, shine.size, QColor(225, 235, 255),
+                TreeOrnaments::glint(painter, shine.at, shine.size * 1.3, QColor(150, 190, 255),
                                      std::exp(-distance * distance));
             }
         }

@@ -83,7 +83,7 @@ void TreeKinds::paintBow(ArtSink& sink)
             const bool on = static_cast<int>(i % 2) == frame;
             TreeOrnaments::bulb(painter, lights[i], 7, QColor(255, 214, 130), on ? 1.0 : 0.12);
         }
-        TreeOrnaments::glow(painter, topper, 46, QColor(255, 200, 150), frame == 0 ? 0.35 : 0.2);
+        TreeOrnaments::flatGlow(painter, topper, 46, topper.y() - 1, QColor(255, 200, 150), frame == 0 ? 0.35 : 0.2);
         TreeOrnaments::bow(painter, topper, 34, QColor(210, 22, 38));
         painter.end();
         sink.add(QStringLiteral("png/%1.png").arg(311 + frame), image);

@@ -44,7 +44,7 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
         foliage.paint(painter);
-        TreeOrnaments::snowMound(painter, QRectF(52, 370, 196, 58), QColor(250, 252, 255),
+        TreeOrnaments::snowMound(painter, QRectF(52, 370, 196, 55), QColor(250, 252, 255),
                                  QColor(150, 180, 215));
 
         TreeRandom random(0x1ce);
@@ -94,7 +94,7 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
             TreeOrnaments::glint(painter, sparkle.at, sparkle.size * (age == 0 ? 1.0 : 0.7),
                                  QColor(90, 170, 255), strength);
         }
-        TreeOrnaments::glow(painter, starCentre, 44, QColor(190, 225, 255), frame == 0 ? 0.9 : 0.55);
+        TreeOrnaments::flatGlow(painter, starCentre, 44, starCentre.y() - 1, QColor(190, 225, 255), frame == 0 ? 0.9 : 0.55);
         TreeOrnaments::star(painter, starCentre, 24, QColor(200, 225, 250));
         if (frame == 0)
             TreeOrnaments::glint(painter, starCentre + QPointF(-8, -8), 16, QColor(210, 235, 255), 1.0);

@@ -133,7 +133,8 @@ void TreeKinds::paintJoy(ArtSink& sink)
             const double lit = resting ? 1.0 : (phase == 0 ? 1.0 : phase == 1 ? 0.55 : phase == 4 ? 0.2 : 0.0);
             TreeOrnaments::bulb(painter, lights[i].at, 9, lights[i].colour, lit);
         }
-        TreeOrnaments::glow(painter, starCentre, resting ? 62 : 48, QColor(255, 220, 120), resting ? 0.9 : 0.6);
+        TreeOrnaments::flatGlow(painter, starCentre, resting ? 60 : 46, starCentre.y() - 1, QColor(255, 220, 120),
+                                 resting ? 0.9 : 0.6);
         if (resting)
             TreeOrnaments::rays(painter, starCentre, 46, QColor(255, 240, 190), 0.7, 22);
         TreeOrnaments::star(painter, starCentre, 27, QColor(250, 195, 40));

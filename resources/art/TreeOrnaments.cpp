@@ -52,6 +52,17 @@ void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour
     painter.restore();
 }
 
+void flatGlow(QPainter& painter, QPointF centre, double rx, double ry, const QColor& colour, double strength)
+{
+    if (rx <= 0 || ry <= 0)
+        return;
+    painter.save();
+    painter.translate(centre);
+    painter.scale(1.0, ry / rx);
+    glow(painter, QPointF(0, 0), rx, colour, strength);
+    painter.restore();
+}
+
 void star(QPainter& painter, QPointF centre, double radius, const QColor& colour)
 {
     painter.save();
@@ -108,7 +119,10 @@ void rays(QPainter& painter, QPointF centre, double length, const QColor& colour
     painter.rotate(angle);
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 8; ++i) {
-        const double reach = (i % 2 ? 0.55 : 1.0) * length;
+        const double upwards = -std::sin((angle + 45.0 * i) * std::numbers::pi / 180.0);
+        double reach = (i % 2 ? 0.55 : 1.0) * length;
+        if (upwards > 0.05)
+            reach = std::min(reach, (centre.y() - 1.0) / upwards);
         const double width = (i % 2 ? 0.05 : 0.07) * length;
         QLinearGradient gradient(0, 0, reach, 0);
         gradient.setColorAt(0.0, withAlpha(colour, 0.9 * strength));
@@ -363,7 +377,7 @@ void pot(QPainter& painter, const QRectF& box, const QColor& body, const QColor&
     painter.setRenderHint(QPainter::Antialiasing);
     const double rimHeight = box.height() * 0.22;
     const double inset = box.width() * 0.12;
-    glow(painter, QPointF(box.center().x(), box.bottom()), box.width() * 0.6, QColor(0, 0, 0), 0.25);
+    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 3), box.width() * 0.65, 3, QColor(0, 0, 0), 0.4);
     QLinearGradient shading(box.left(), 0, box.right(), 0);
     shading.setColorAt(0.0, body.darker(200));
     shading.setColorAt(0.3, mix(body, QColor(255, 255, 255), 0.3));
@@ -398,7 +412,7 @@ void tub(QPainter& painter, const QRectF& box, const QColor& wood, const QColor&
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    glow(painter, QPointF(box.center().x(), box.bottom()), box.width() * 0.6, QColor(0, 0, 0), 0.25);
+    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 3), box.width() * 0.65, 3, QColor(0, 0, 0), 0.4);
     const double inset = box.width() * 0.09;
     QPainterPath shell;
     shell.moveTo(box.left(), box.top());
@@ -458,7 +472,7 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
                   box.left() + w * 0.8, box.top() + h * 0.35);
     mound.cubicTo(box.left() + w * 0.9, box.top() + h * 0.5, box.right() - w * 0.02, box.bottom() - h * 0.3,
                   box.right(), box.bottom());
-    mound.quadTo(box.center().x(), box.bottom() + h * 0.12, box.left(), box.bottom());
+    mound.quadTo(box.center().x(), box.bottom() + h * 0.06, box.left(), box.bottom());
     QLinearGradient gradient(box.left(), box.top(), box.right(), box.bottom());
     gradient.setColorAt(0.0, light);
     gradient.setColorAt(0.45, mix(light, shade, 0.25));
@@ -507,7 +521,7 @@ void present(QPainter& painter, const QRectF& box, const QColor& paper, const QC
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    glow(painter, QPointF(box.center().x(), box.bottom()), box.width() * 0.7, QColor(0, 0, 0), 0.3);
+    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 2), box.width() * 0.7, 2.5, QColor(0, 0, 0), 0.45);
     const double lid = box.height() * 0.22;
     const QRectF body(box.left() + box.width() * 0.04, box.top() + lid, box.width() * 0.92, box.height() - lid);
     QLinearGradient shading(body.left(), 0, body.right(), 0);

@@ -14,10 +14,15 @@ QColor mix(const QColor& a, const QColor& b, double t);
 // A soft round halo; strength 1 is a strong light.
 void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour, double strength);
 
+// The same halo squeezed into an ellipse, e.g. a shadow on the ground or a
+// star's glow that must fade out before the top of the picture.
+void flatGlow(QPainter& painter, QPointF centre, double rx, double ry, const QColor& colour, double strength);
+
 // A bevelled five-pointed star with its points lit on the upper left.
 void star(QPainter& painter, QPointF centre, double radius, const QColor& colour);
 
-// Rays of light around a shining star or sparkle, turned by angle degrees.
+// Rays of light around a shining star, turned by angle degrees. Rays that
+// point upwards are shortened so they fade out inside the picture.
 void rays(QPainter& painter, QPointF centre, double length, const QColor& colour, double strength,
           double angle);
 

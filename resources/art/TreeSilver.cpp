@@ -117,7 +117,8 @@ void TreeKinds::paintSilver(ArtSink& sink)
         }
         // The star shines out while the tree rests at the top of the sweep.
         const bool starLit = id == 301 || id == 300 || id == 302;
-        TreeOrnaments::glow(painter, starCentre, starLit ? 58 : 38, QColor(225, 235, 255), starLit ? 1.0 : 0.5);
+        TreeOrnaments::flatGlow(painter, starCentre, starLit ? 58 : 38, starCentre.y() - 1, QColor(225, 235, 255),
+                                 starLit ? 1.0 : 0.5);
         if (id == 301)
             TreeOrnaments::rays(painter, starCentre, 48, QColor(240, 245, 255), 0.9, 0);
         TreeOrnaments::star(painter, starCentre, 22, QColor(222, 226, 236));

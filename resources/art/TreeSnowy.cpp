@@ -32,7 +32,7 @@ void TreeKinds::paintSnowy(ArtSink& sink)
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
         foliage.paint(painter);
-        TreeOrnaments::snowMound(painter, QRectF(44, 330, 212, 58), QColor(252, 253, 255), QColor(165, 185, 215));
+        TreeOrnaments::snowMound(painter, QRectF(44, 330, 212, 55), QColor(252, 253, 255), QColor(165, 185, 215));
         TreeRandom random(0x5e0);
         std::vector<QPointF> placed;
         for (int attempt = 0; attempt < 400 && placed.size() < 7; ++attempt) {
@@ -46,7 +46,7 @@ void TreeKinds::paintSnowy(ArtSink& sink)
             TreeOrnaments::bauble(painter, spot, 6.5 + 3 * (spot.y() - shape.apexY) / height, QColor(200, 25, 35));
         }
         const QPointF starCentre(150, 36);
-        TreeOrnaments::glow(painter, starCentre, 40, QColor(255, 225, 140), 0.6);
+        TreeOrnaments::flatGlow(painter, starCentre, 40, starCentre.y() - 1, QColor(255, 225, 140), 0.6);
         TreeOrnaments::star(painter, starCentre, 22, QColor(245, 195, 50));
         // A little snow settled on the star's upper points.
         painter.setPen(Qt::NoPen);

@@ -84,7 +84,7 @@ TreeFoliage::TreeFoliage(const TreeShape& shape, const TreePalette& palette, std
             const double tierPosition = t * m_shape.tiers;
             const double within = tierPosition - std::floor(tierPosition);
             branch.shade = std::clamp(0.24 + 0.44 * (depth + 1.0) / 2.0 - 0.20 * side +
-                                          0.10 * (1.0 - t) - 0.22 * (1.0 - within) * (1.0 - within) +
+                                          0.10 * (1.0 - t) - 0.34 * (1.0 - within) * (1.0 - within) +
                                           random.range(-0.06, 0.06),
                                       0.0, 1.0);
             branch.order = depth - 0.35 * t;
@@ -108,7 +108,7 @@ double TreeFoliage::envelope(double t) const
     // crown its stepped outline.
     const double tierTop = std::min(1.0, std::floor(tierPosition) / m_shape.tiers + 0.02);
     const double cone = std::pow(t, 0.95);
-    const double stepped = std::pow(tierTop, 0.95) * 0.62 + (cone - std::pow(tierTop, 0.95) * 0.62) *
+    const double stepped = std::pow(tierTop, 0.95) * 0.56 + (cone - std::pow(tierTop, 0.95) * 0.56) *
                                                                 std::pow(within, 0.6);
     return m_shape.halfWidth * std::max(stepped, cone * 0.55);
 }

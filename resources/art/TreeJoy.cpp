@@ -41,8 +41,10 @@ std::vector<std::vector<QPointF>> garlandSwags(const TreeFoliage& foliage)
 
 std::vector<Light> garlandLights(const std::vector<std::vector<QPointF>>& swags)
 {
+    // Six colours against a chase of five steps, so each step of the chase
+    // lights a mixture of colours rather than one colour at a time.
     const QColor colours[] = {QColor(255, 50, 50), QColor(255, 210, 40), QColor(60, 220, 90),
-                              QColor(70, 140, 255), QColor(255, 90, 220)};
+                              QColor(70, 140, 255), QColor(255, 90, 220), QColor(60, 225, 235)};
     std::vector<Light> lights;
     int index = 0;
     for (const auto& swag : swags) {
@@ -51,7 +53,7 @@ std::vector<Light> garlandLights(const std::vector<std::vector<QPointF>>& swags)
             travelled += std::hypot(swag[i].x() - swag[i - 1].x(), swag[i].y() - swag[i - 1].y());
             if (travelled >= 19) {
                 travelled = 0;
-                lights.push_back({swag[i] + QPointF(0, 5), colours[index % 5]});
+                lights.push_back({swag[i] + QPointF(0, 5), colours[index % 6]});
                 ++index;
             }
         }

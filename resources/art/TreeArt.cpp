@@ -64,14 +64,20 @@ void fillDesktop(QPainter& painter, const QRect& area)
 QImage previewTrees(const std::map<QString, QImage>& pictures)
 {
     const int gap = 8, label = 16, maxWidth = 2400;
-    struct Row { const TreeKinds::Kind* kind; size_t first; size_t count; bool desktop; };
+    struct Row {
+        const TreeKinds::Kind* kind;
+        size_t first;
+        size_t count;
+        bool desktop;
+    };
     std::vector<Row> rows;
     int height = gap;
     for (const auto& kind : TreeKinds::all()) {
         const size_t perRow = std::max<size_t>(1, (maxWidth - gap) / (kind.size.width() + gap));
         for (bool desktop : {false, true}) {
             for (size_t first = 0; first < kind.sequence.size(); first += perRow) {
-                rows.push_back({&kind, first, std::min(perRow, kind.sequence.size() - first), desktop});
+                rows.push_back(
+                    {&kind, first, std::min(perRow, kind.sequence.size() - first), desktop});
                 height += kind.size.height() + label + gap;
             }
         }
@@ -87,8 +93,8 @@ QImage previewTrees(const std::map<QString, QImage>& pictures)
         const QSize size = row.kind->size;
         for (size_t i = 0; i < row.count; ++i) {
             const int id = row.kind->sequence[row.first + i];
-            const QRect cell(gap + static_cast<int>(i) * (size.width() + gap), y + label, size.width(),
-                             size.height());
+            const QRect cell(gap + static_cast<int>(i) * (size.width() + gap), y + label,
+                             size.width(), size.height());
             if (row.desktop)
                 fillDesktop(painter, cell);
             else
@@ -98,7 +104,9 @@ QImage previewTrees(const std::map<QString, QImage>& pictures)
                 painter.drawImage(cell.topLeft(), found->second);
             painter.setPen(Qt::white);
             painter.drawText(cell.left(), y + label - 4,
-                             QStringLiteral("%1 %2 (%3)").arg(QString::fromLatin1(row.kind->name)).arg(id)
+                             QStringLiteral("%1 %2 (%3)")
+                                 .arg(QString::fromLatin1(row.kind->name))
+                                 .arg(id)
                                  .arg(row.first + i + 1));
         }
         y += size.height() + label + gap;

@@ -34,16 +34,18 @@ void TreeKinds::paintBow(ArtSink& sink)
     {
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
-        TreeOrnaments::pot(painter, QRectF(104, 428, 92, 68), QColor(238, 228, 210), QColor(215, 170, 60));
+        TreeOrnaments::pot(painter, QRectF(104, 428, 92, 68), QColor(238, 228, 210),
+                           QColor(215, 170, 60));
         foliage.paint(painter);
         TreeOrnaments::bow(painter, QPointF(150, 462), 16, QColor(205, 20, 35));
 
         for (int k = 0; k < 5; ++k) {
             const double y0 = shape.apexY + height * (0.16 + 0.18 * k);
             const double y1 = y0 + height * 0.05;
-            TreeOrnaments::beads(painter, QPointF(shape.centreX - foliage.halfWidthAt(y0) * 0.78, y0),
-                      QPointF(shape.centreX + foliage.halfWidthAt(y1) * 0.78, y1), height * 0.05,
-                                 QColor(215, 165, 40));
+            TreeOrnaments::beads(painter,
+                                 QPointF(shape.centreX - foliage.halfWidthAt(y0) * 0.78, y0),
+                                 QPointF(shape.centreX + foliage.halfWidthAt(y1) * 0.78, y1),
+                                 height * 0.05, QColor(215, 165, 40));
         }
 
         // The bows sit in staggered rows, more of them lower down.
@@ -62,12 +64,14 @@ void TreeKinds::paintBow(ArtSink& sink)
             }
         }
         for (int attempt = 0; attempt < 600 && lights.size() < 46; ++attempt) {
-            const QPointF spot = foliage.spotOnFront(random, shape.apexY + 25, shape.baseY + 12, 0.86);
+            const QPointF spot =
+                foliage.spotOnFront(random, shape.apexY + 25, shape.baseY + 12, 0.86);
             bool crowded = false;
             for (const QPointF& other : lights)
                 crowded = crowded || std::hypot(spot.x() - other.x(), spot.y() - other.y()) < 20;
             for (const QPointF& knot : bows)
-                crowded = crowded || std::hypot(spot.x() - knot.x(), 1.6 * (spot.y() - knot.y())) < 26;
+                crowded =
+                    crowded || std::hypot(spot.x() - knot.x(), 1.6 * (spot.y() - knot.y())) < 26;
             if (!crowded)
                 lights.push_back(spot);
         }
@@ -83,7 +87,8 @@ void TreeKinds::paintBow(ArtSink& sink)
             const bool on = static_cast<int>(i % 2) == frame;
             TreeOrnaments::bulb(painter, lights[i], 7, QColor(255, 214, 130), on ? 1.0 : 0.12);
         }
-        TreeOrnaments::flatGlow(painter, topper, 46, topper.y() - 1, QColor(255, 200, 150), frame == 0 ? 0.35 : 0.2);
+        TreeOrnaments::flatGlow(painter, topper, 46, topper.y() - 1, QColor(255, 200, 150),
+                                frame == 0 ? 0.35 : 0.2);
         TreeOrnaments::bow(painter, topper, 34, QColor(210, 22, 38));
         painter.end();
         sink.add(QStringLiteral("png/%1.png").arg(311 + frame), image);

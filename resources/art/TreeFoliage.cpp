@@ -83,10 +83,10 @@ TreeFoliage::TreeFoliage(const TreeShape& shape, const TreePalette& palette, std
             // each tier lies in the shadow of the tier above it.
             const double tierPosition = t * m_shape.tiers;
             const double within = tierPosition - std::floor(tierPosition);
-            branch.shade = std::clamp(0.24 + 0.44 * (depth + 1.0) / 2.0 - 0.20 * side +
-                                          0.10 * (1.0 - t) - 0.34 * (1.0 - within) * (1.0 - within) +
-                                          random.range(-0.06, 0.06),
-                                      0.0, 1.0);
+            branch.shade =
+                std::clamp(0.24 + 0.44 * (depth + 1.0) / 2.0 - 0.20 * side + 0.10 * (1.0 - t) -
+                               0.34 * (1.0 - within) * (1.0 - within) + random.range(-0.06, 0.06),
+                           0.0, 1.0);
             branch.order = depth - 0.35 * t;
             branch.needle = scale * random.range(5.0, 7.5) * (0.6 + 0.4 * std::min(1.0, t * 3.0));
             branch.seed = random.next();
@@ -108,8 +108,8 @@ double TreeFoliage::envelope(double t) const
     // crown its stepped outline.
     const double tierTop = std::min(1.0, std::floor(tierPosition) / m_shape.tiers + 0.02);
     const double cone = std::pow(t, 0.95);
-    const double stepped = std::pow(tierTop, 0.95) * 0.56 + (cone - std::pow(tierTop, 0.95) * 0.56) *
-                                                                std::pow(within, 0.6);
+    const double stepped = std::pow(tierTop, 0.95) * 0.56 +
+                           (cone - std::pow(tierTop, 0.95) * 0.56) * std::pow(within, 0.6);
     return m_shape.halfWidth * std::max(stepped, cone * 0.55);
 }
 
@@ -166,7 +166,8 @@ void TreeFoliage::paintTrunk(QPainter& painter) const
     for (int i = 0; i < 7; ++i) {
         const double x = m_shape.centreX + random.range(-half * 0.8, half * 0.8);
         const double y0 = m_shape.trunkBottomY - random.range(4, height * 0.25);
-        painter.drawLine(QPointF(x, y0), QPointF(x + random.range(-1, 1), y0 + random.range(6, 16)));
+        painter.drawLine(QPointF(x, y0),
+                         QPointF(x + random.range(-1, 1), y0 + random.range(6, 16)));
     }
 }
 
@@ -185,8 +186,8 @@ void TreeFoliage::paintCore(QPainter& painter) const
     for (const QPointF& p : right)
         path.lineTo(m_shape.centreX + p.x(), p.y());
     // The underside bulges up so the lowest branches hide it.
-    path.quadTo(m_shape.centreX, right.back().y() - right.back().x() * 0.25, m_shape.centreX - right.back().x(),
-                right.back().y());
+    path.quadTo(m_shape.centreX, right.back().y() - right.back().x() * 0.25,
+                m_shape.centreX - right.back().x(), right.back().y());
     for (auto it = right.rbegin(); it != right.rend(); ++it)
         path.lineTo(m_shape.centreX - it->x(), it->y());
     path.closeSubpath();
@@ -219,21 +220,24 @@ void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
             continue; // the inner ends lie in the dark core anyway
         const QPointF p = quadPoint(branch.root, branch.bend, branch.tip, s);
         const QPointF direction = unitVector(quadTangent(branch.root, branch.bend, branch.tip, s));
-        const double taper = 0.55 + 0.45 * std::sin(std::numbers::pi * std::min(1.0, 0.25 + s * 0.9));
+        const double taper =
+            0.55 + 0.45 * std::sin(std::numbers::pi * std::min(1.0, 0.25 + s * 0.9));
         for (int sideSign = -1; sideSign <= 1; sideSign += 2) {
             const double angle = sideSign * random.range(0.55, 1.05);
-            const QPointF needle =
-                unitVector(rotated(direction, angle) + QPointF(0, 0.35)) * (branch.needle * taper * random.range(0.75, 1.15));
+            const QPointF needle = unitVector(rotated(direction, angle) + QPointF(0, 0.35)) *
+                                   (branch.needle * taper * random.range(0.75, 1.15));
             double shade = branch.shade + random.range(-0.12, 0.12) + (sideSign < 0 ? 0.05 : -0.05);
             QColor colour = shadeColour(m_palette, shade);
             if (s > 0.7 && random.chance((s - 0.7) * 2.2))
-                colour = mixColour(colour, m_palette.tip, random.range(0.4, 0.9) * (0.4 + 0.6 * branch.shade));
+                colour = mixColour(colour, m_palette.tip,
+                                   random.range(0.4, 0.9) * (0.4 + 0.6 * branch.shade));
             pen.setColor(colour);
             painter.setPen(pen);
             painter.drawLine(p, p + needle);
             if (frost && random.chance(0.35 + 0.4 * s)) {
                 // Rime gathers on the needle ends.
-                QColor rime = mixColour(m_palette.tip, QColor(255, 255, 255), 0.3 + 0.5 * branch.shade);
+                QColor rime =
+                    mixColour(m_palette.tip, QColor(255, 255, 255), 0.3 + 0.5 * branch.shade);
                 rime.setAlphaF(static_cast<float>(0.45 + 0.5 * branch.shade));
                 QPen rimePen(rime, pen.widthF() * 1.5);
                 rimePen.setCapStyle(Qt::RoundCap);

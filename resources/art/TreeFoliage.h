@@ -12,9 +12,9 @@ class TreeRandom;
 // Where a tree stands in its picture: a cone of drooping branches in tiers.
 struct TreeShape {
     double centreX = 0;
-    double apexY = 0;       // the very top of the crown, under the star
-    double baseY = 0;       // height of the lowest branch roots
-    double halfWidth = 0;   // reach of the lowest branches
+    double apexY = 0;        // the very top of the crown, under the star
+    double baseY = 0;        // height of the lowest branch roots
+    double halfWidth = 0;    // reach of the lowest branches
     double trunkBottomY = 0; // where the trunk disappears into its stand
     int tiers = 5;
 };
@@ -23,10 +23,10 @@ struct TreeShape {
 enum class TreeCover { None, Snow, Frost };
 
 struct TreePalette {
-    QColor shadow;   // deep inside the crown and on back branches
-    QColor body;     // the usual needle colour
-    QColor light;    // sunlit needles on the left and front
-    QColor tip;      // young growth at the branch ends
+    QColor shadow; // deep inside the crown and on back branches
+    QColor body;   // the usual needle colour
+    QColor light;  // sunlit needles on the left and front
+    QColor tip;    // young growth at the branch ends
     QColor trunk;
     TreeCover cover = TreeCover::None;
 };

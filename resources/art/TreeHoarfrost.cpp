@@ -52,8 +52,10 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
         for (int i = 0; i < 14; ++i) {
             const double y = shape.apexY + height * random.range(0.2, 0.98);
             const double sideSign = i % 2 ? 1.0 : -1.0;
-            const double x = shape.centreX + sideSign * foliage.halfWidthAt(y) * random.range(0.6, 0.85);
-            TreeOrnaments::icicle(painter, QPointF(x, y + height * 0.04), random.range(9, 18), random.range(3, 4.5));
+            const double x =
+                shape.centreX + sideSign * foliage.halfWidthAt(y) * random.range(0.6, 0.85);
+            TreeOrnaments::icicle(painter, QPointF(x, y + height * 0.04), random.range(9, 18),
+                                  random.range(3, 4.5));
         }
         const QColor ice[] = {QColor(150, 200, 245), QColor(225, 235, 250), QColor(95, 150, 220)};
         std::vector<QPointF> placed;
@@ -70,7 +72,8 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
         }
         // Glints wait on the rime, mostly towards the branch ends.
         for (int i = 0; i < 70; ++i) {
-            const QPointF spot = foliage.spotOnFront(random, shape.apexY + 12, shape.baseY + 15, 0.95);
+            const QPointF spot =
+                foliage.spotOnFront(random, shape.apexY + 12, shape.baseY + 15, 0.95);
             const double t = (spot.y() - shape.apexY + random.range(-10, 10)) / (height + 15);
             const int band = std::clamp(static_cast<int>(t * 5.0), 0, 4);
             sparkles.push_back({spot, random.range(11, 19), band});
@@ -94,10 +97,12 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
             TreeOrnaments::glint(painter, sparkle.at, sparkle.size * (age == 0 ? 1.0 : 0.7),
                                  QColor(90, 170, 255), strength);
         }
-        TreeOrnaments::flatGlow(painter, starCentre, 44, starCentre.y() - 1, QColor(190, 225, 255), frame == 0 ? 0.9 : 0.55);
+        TreeOrnaments::flatGlow(painter, starCentre, 44, starCentre.y() - 1, QColor(190, 225, 255),
+                                frame == 0 ? 0.9 : 0.55);
         TreeOrnaments::star(painter, starCentre, 24, QColor(200, 225, 250));
         if (frame == 0)
-            TreeOrnaments::glint(painter, starCentre + QPointF(-8, -8), 16, QColor(210, 235, 255), 1.0);
+            TreeOrnaments::glint(painter, starCentre + QPointF(-8, -8), 16, QColor(210, 235, 255),
+                                 1.0);
         painter.end();
         sink.add(QStringLiteral("png/%1.png").arg(321 + frame), image);
     }

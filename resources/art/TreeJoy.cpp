@@ -43,7 +43,7 @@ std::vector<Light> garlandLights(const std::vector<std::vector<QPointF>>& swags)
 {
     // Six colours against a chase of five steps, so each step of the chase
     // lights a mixture of colours rather than one colour at a time.
-    const QColor colours[] = {QColor(255, 50, 50), QColor(255, 210, 40), QColor(60, 220, 90),
+    const QColor colours[] = {QColor(255, 50, 50),  QColor(255, 210, 40), QColor(60, 220, 90),
                               QColor(70, 140, 255), QColor(255, 90, 220), QColor(60, 225, 235)};
     std::vector<Light> lights;
     int index = 0;
@@ -85,20 +85,26 @@ void TreeKinds::paintJoy(ArtSink& sink)
     {
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
-        TreeOrnaments::tub(painter, QRectF(160, 372, 80, 66), QColor(150, 90, 45), QColor(170, 170, 175));
+        TreeOrnaments::tub(painter, QRectF(160, 372, 80, 66), QColor(150, 90, 45),
+                           QColor(170, 170, 175));
         foliage.paint(painter);
-        TreeOrnaments::present(painter, QRectF(58, 392, 62, 46), QColor(200, 30, 40), QColor(240, 200, 70));
-        TreeOrnaments::present(painter, QRectF(112, 412, 38, 28), QColor(60, 160, 80), QColor(230, 40, 50));
-        TreeOrnaments::present(painter, QRectF(278, 398, 56, 40), QColor(50, 90, 200), QColor(235, 235, 245));
+        TreeOrnaments::present(painter, QRectF(58, 392, 62, 46), QColor(200, 30, 40),
+                               QColor(240, 200, 70));
+        TreeOrnaments::present(painter, QRectF(112, 412, 38, 28), QColor(60, 160, 80),
+                               QColor(230, 40, 50));
+        TreeOrnaments::present(painter, QRectF(278, 398, 56, 40), QColor(50, 90, 200),
+                               QColor(235, 235, 245));
 
         // Baubles spread over the front, never crowding each other.
-        const QColor colours[] = {QColor(210, 25, 35), QColor(230, 175, 30), QColor(40, 90, 215),
-                                  QColor(170, 50, 190), QColor(200, 205, 215), QColor(240, 110, 20)};
+        const QColor colours[] = {QColor(210, 25, 35),   QColor(230, 175, 30),
+                                  QColor(40, 90, 215),   QColor(170, 50, 190),
+                                  QColor(200, 205, 215), QColor(240, 110, 20)};
         TreeRandom random(0x70e);
         std::vector<QPointF> placed;
         int colour = 0;
         for (int attempt = 0; attempt < 400 && placed.size() < 17; ++attempt) {
-            const QPointF spot = foliage.spotOnFront(random, shape.apexY + 50, shape.baseY + 10, 0.8);
+            const QPointF spot =
+                foliage.spotOnFront(random, shape.apexY + 50, shape.baseY + 10, 0.8);
             bool crowded = false;
             for (const QPointF& other : placed)
                 crowded = crowded || std::hypot(spot.x() - other.x(), spot.y() - other.y()) < 42;
@@ -132,11 +138,15 @@ void TreeKinds::paintJoy(ArtSink& sink)
         const bool resting = frame == 5;
         for (size_t i = 0; i < lights.size(); ++i) {
             const int phase = static_cast<int>((i + 5 * 100 - frame) % 5);
-            const double lit = resting ? 1.0 : (phase == 0 ? 1.0 : phase == 1 ? 0.55 : phase == 4 ? 0.2 : 0.0);
+            const double lit = resting ? 1.0
+                                       : (phase == 0   ? 1.0
+                                          : phase == 1 ? 0.55
+                                          : phase == 4 ? 0.2
+                                                       : 0.0);
             TreeOrnaments::bulb(painter, lights[i].at, 9, lights[i].colour, lit);
         }
-        TreeOrnaments::flatGlow(painter, starCentre, resting ? 60 : 46, starCentre.y() - 1, QColor(255, 220, 120),
-                                 resting ? 0.9 : 0.6);
+        TreeOrnaments::flatGlow(painter, starCentre, resting ? 60 : 46, starCentre.y() - 1,
+                                QColor(255, 220, 120), resting ? 0.9 : 0.6);
         if (resting)
             TreeOrnaments::rays(painter, starCentre, 46, QColor(255, 240, 190), 0.7, 22);
         TreeOrnaments::star(painter, starCentre, 27, QColor(250, 195, 40));

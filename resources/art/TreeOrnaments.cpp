@@ -52,7 +52,8 @@ void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour
     painter.restore();
 }
 
-void flatGlow(QPainter& painter, QPointF centre, double rx, double ry, const QColor& colour, double strength)
+void flatGlow(QPainter& painter, QPointF centre, double rx, double ry, const QColor& colour,
+              double strength)
 {
     if (rx <= 0 || ry <= 0)
         return;
@@ -82,8 +83,9 @@ void star(QPainter& painter, QPointF centre, double radius, const QColor& colour
             const QPointF mid = (tip + side) / 2.0 - centre;
             const double facing = (mid.x() * light.x() + mid.y() * light.y()) /
                                   std::max(1e-6, std::hypot(mid.x(), mid.y()));
-            const QColor facet = facing > 0 ? mix(colour, QColor(255, 255, 235), 0.25 + 0.45 * facing)
-                                            : mix(colour, QColor(90, 50, 0), -0.45 * facing);
+            const QColor facet = facing > 0
+                                     ? mix(colour, QColor(255, 255, 235), 0.25 + 0.45 * facing)
+                                     : mix(colour, QColor(90, 50, 0), -0.45 * facing);
             QPainterPath path(centre);
             path.lineTo(tip);
             path.lineTo(side);
@@ -102,8 +104,8 @@ void star(QPainter& painter, QPointF centre, double radius, const QColor& colour
     }
     outline.closeSubpath();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour.darker(170), std::max(0.8, radius * 0.05), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(colour.darker(170), std::max(0.8, radius * 0.05), Qt::SolidLine,
+                        Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(outline);
     painter.restore();
 }
@@ -144,7 +146,8 @@ void bauble(QPainter& painter, QPointF centre, double radius, const QColor& colo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // A faint shadow on the needles below.
-    glow(painter, centre + QPointF(radius * 0.3, radius * 0.5), radius * 1.5, QColor(0, 0, 0), 0.35);
+    glow(painter, centre + QPointF(radius * 0.3, radius * 0.5), radius * 1.5, QColor(0, 0, 0),
+         0.35);
     QRadialGradient body(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 1.45);
     body.setColorAt(0.0, mix(colour, QColor(255, 255, 255), 0.55));
     body.setColorAt(0.25, colour.lighter(115));
@@ -161,9 +164,11 @@ void bauble(QPainter& painter, QPointF centre, double radius, const QColor& colo
     painter.drawEllipse(centre, radius, radius);
     // Window highlight.
     painter.setBrush(withAlpha(QColor(255, 255, 255), 0.85));
-    painter.drawEllipse(centre + QPointF(-radius * 0.38, -radius * 0.42), radius * 0.2, radius * 0.14);
+    painter.drawEllipse(centre + QPointF(-radius * 0.38, -radius * 0.42), radius * 0.2,
+                        radius * 0.14);
     // Cap and hook.
-    const QRectF cap(centre.x() - radius * 0.28, centre.y() - radius * 1.12, radius * 0.56, radius * 0.26);
+    const QRectF cap(centre.x() - radius * 0.28, centre.y() - radius * 1.12, radius * 0.56,
+                     radius * 0.26);
     QLinearGradient metal(cap.left(), 0, cap.right(), 0);
     metal.setColorAt(0.0, QColor(150, 120, 50));
     metal.setColorAt(0.4, QColor(250, 230, 150));
@@ -172,9 +177,9 @@ void bauble(QPainter& painter, QPointF centre, double radius, const QColor& colo
     painter.drawRoundedRect(cap, radius * 0.06, radius * 0.06);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(170, 150, 90), std::max(0.7, radius * 0.07)));
-    painter.drawArc(QRectF(centre.x() - radius * 0.12, cap.top() - radius * 0.22, radius * 0.24,
-                           radius * 0.26),
-                    0, 180 * 16);
+    painter.drawArc(
+        QRectF(centre.x() - radius * 0.12, cap.top() - radius * 0.22, radius * 0.24, radius * 0.26),
+        0, 180 * 16);
     painter.restore();
 }
 
@@ -197,9 +202,9 @@ void bulb(QPainter& painter, QPointF centre, double size, const QColor& colour, 
     painter.drawEllipse(centre, size * 0.4, size * 0.52);
     // Socket.
     painter.setBrush(QColor(40, 45, 35));
-    painter.drawRoundedRect(QRectF(centre.x() - size * 0.2, centre.y() - size * 0.74, size * 0.4,
-                                   size * 0.28),
-                            size * 0.08, size * 0.08);
+    painter.drawRoundedRect(
+        QRectF(centre.x() - size * 0.2, centre.y() - size * 0.74, size * 0.4, size * 0.28),
+        size * 0.08, size * 0.08);
     painter.restore();
 }
 
@@ -218,7 +223,8 @@ void glint(QPainter& painter, QPointF centre, double size, const QColor& colour,
         const double width = size * (i % 2 ? 0.06 : 0.085);
         QLinearGradient gradient(0, 0, reach, 0);
         gradient.setColorAt(0.0, withAlpha(QColor(255, 255, 255), strength));
-        gradient.setColorAt(0.5, withAlpha(mix(colour, QColor(255, 255, 255), 0.5), 0.8 * strength));
+        gradient.setColorAt(0.5,
+                            withAlpha(mix(colour, QColor(255, 255, 255), 0.5), 0.8 * strength));
         gradient.setColorAt(1.0, withAlpha(colour, 0.0));
         painter.setBrush(gradient);
         QPainterPath path;
@@ -351,7 +357,8 @@ namespace {
 
 // The open top of a pot or tub seen from a little above: a lit rim round
 // dark soil, which the trunk stands in.
-void opening(QPainter& painter, const QRectF& box, double depth, const QColor& rimLight, const QColor& rimDark)
+void opening(QPainter& painter, const QRectF& box, double depth, const QColor& rimLight,
+             const QColor& rimDark)
 {
     const QPointF centre(box.center().x(), box.top());
     const double rx = box.width() / 2;
@@ -377,7 +384,8 @@ void pot(QPainter& painter, const QRectF& box, const QColor& body, const QColor&
     painter.setRenderHint(QPainter::Antialiasing);
     const double rimHeight = box.height() * 0.22;
     const double inset = box.width() * 0.12;
-    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 3), box.width() * 0.65, 3, QColor(0, 0, 0), 0.4);
+    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 3), box.width() * 0.65, 3,
+             QColor(0, 0, 0), 0.4);
     QLinearGradient shading(box.left(), 0, box.right(), 0);
     shading.setColorAt(0.0, body.darker(200));
     shading.setColorAt(0.3, mix(body, QColor(255, 255, 255), 0.3));
@@ -412,7 +420,8 @@ void tub(QPainter& painter, const QRectF& box, const QColor& wood, const QColor&
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 3), box.width() * 0.65, 3, QColor(0, 0, 0), 0.4);
+    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 3), box.width() * 0.65, 3,
+             QColor(0, 0, 0), 0.4);
     const double inset = box.width() * 0.09;
     QPainterPath shell;
     shell.moveTo(box.left(), box.top());
@@ -435,7 +444,8 @@ void tub(QPainter& painter, const QRectF& box, const QColor& wood, const QColor&
         const double u = static_cast<double>(i) / staves;
         const double bend = std::sin(u * std::numbers::pi);
         const double xTop = box.left() + box.width() * (0.5 + (u - 0.5) * 1.0 * (0.7 + 0.3 * bend));
-        const double xBottom = box.center().x() + (xTop - box.center().x()) * (1.0 - 2 * inset / box.width());
+        const double xBottom =
+            box.center().x() + (xTop - box.center().x()) * (1.0 - 2 * inset / box.width());
         painter.setPen(QPen(withAlpha(wood.darker(250), 0.8), 1.1));
         painter.drawLine(QPointF(xTop, box.top()), QPointF(xBottom, box.bottom()));
         painter.setPen(QPen(withAlpha(wood.lighter(150), 0.4), 0.8));
@@ -444,7 +454,8 @@ void tub(QPainter& painter, const QRectF& box, const QColor& wood, const QColor&
     for (double band : {0.18, 0.78}) {
         const double y = box.top() + box.height() * band;
         const double half = box.width() / 2 - inset * band;
-        const QRectF strip(box.center().x() - half - 1, y - box.height() * 0.05, 2 * half + 2, box.height() * 0.1);
+        const QRectF strip(box.center().x() - half - 1, y - box.height() * 0.05, 2 * half + 2,
+                           box.height() * 0.1);
         QLinearGradient metal(strip.left(), 0, strip.right(), 0);
         metal.setColorAt(0.0, hoop.darker(220));
         metal.setColorAt(0.3, hoop.lighter(160));
@@ -468,10 +479,10 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     mound.moveTo(box.left(), box.bottom());
     mound.cubicTo(box.left() + w * 0.08, box.bottom() - h * 0.55, box.left() + w * 0.22, box.top(),
                   box.left() + w * 0.42, box.top() + h * 0.08);
-    mound.cubicTo(box.left() + w * 0.55, box.top() - h * 0.05, box.left() + w * 0.7, box.top() + h * 0.12,
-                  box.left() + w * 0.8, box.top() + h * 0.35);
-    mound.cubicTo(box.left() + w * 0.9, box.top() + h * 0.5, box.right() - w * 0.02, box.bottom() - h * 0.3,
-                  box.right(), box.bottom());
+    mound.cubicTo(box.left() + w * 0.55, box.top() - h * 0.05, box.left() + w * 0.7,
+                  box.top() + h * 0.12, box.left() + w * 0.8, box.top() + h * 0.35);
+    mound.cubicTo(box.left() + w * 0.9, box.top() + h * 0.5, box.right() - w * 0.02,
+                  box.bottom() - h * 0.3, box.right(), box.bottom());
     mound.quadTo(box.center().x(), box.bottom() + h * 0.06, box.left(), box.bottom());
     QLinearGradient gradient(box.left(), box.top(), box.right(), box.bottom());
     gradient.setColorAt(0.0, light);
@@ -490,7 +501,9 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     painter.drawPath(mound);
     // Soft drifts and a few glittering crystals on the surface.
     painter.setClipPath(mound);
-    const double drifts[][4] = {{0.18, 0.55, 0.22, 0.5}, {0.62, 0.45, 0.3, 0.45}, {0.4, 0.8, 0.35, 0.4},
+    const double drifts[][4] = {{0.18, 0.55, 0.22, 0.5},
+                                {0.62, 0.45, 0.3, 0.45},
+                                {0.4, 0.8, 0.35, 0.4},
                                 {0.85, 0.75, 0.18, 0.35}};
     for (const auto& drift : drifts) {
         const QPointF centre(box.left() + w * drift[0], box.top() + h * drift[1]);
@@ -502,8 +515,8 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
         QPen edge(withAlpha(shade, 0.45), 1.2, Qt::SolidLine, Qt::RoundCap);
         painter.setPen(edge);
         painter.setBrush(Qt::NoBrush);
-        painter.drawArc(QRectF(centre.x() - w * drift[2], centre.y() - h * drift[3], 2 * w * drift[2],
-                               2 * h * drift[3]),
+        painter.drawArc(QRectF(centre.x() - w * drift[2], centre.y() - h * drift[3],
+                               2 * w * drift[2], 2 * h * drift[3]),
                         200 * 16, 140 * 16);
         painter.setPen(Qt::NoPen);
     }
@@ -511,8 +524,9 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
         const double u = std::fmod(i * 0.618034, 1.0);
         const double v = std::fmod(i * 0.414214 + 0.3, 1.0);
         painter.setBrush(withAlpha(QColor(255, 255, 255), 0.9));
-        painter.drawEllipse(QPointF(box.left() + w * (0.12 + 0.76 * u), box.top() + h * (0.35 + 0.55 * v)), 0.9,
-                            0.9);
+        painter.drawEllipse(
+            QPointF(box.left() + w * (0.12 + 0.76 * u), box.top() + h * (0.35 + 0.55 * v)), 0.9,
+            0.9);
     }
     painter.restore();
 }
@@ -521,9 +535,11 @@ void present(QPainter& painter, const QRectF& box, const QColor& paper, const QC
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 2), box.width() * 0.7, 2.5, QColor(0, 0, 0), 0.45);
+    flatGlow(painter, QPointF(box.center().x(), box.bottom() - 2), box.width() * 0.7, 2.5,
+             QColor(0, 0, 0), 0.45);
     const double lid = box.height() * 0.22;
-    const QRectF body(box.left() + box.width() * 0.04, box.top() + lid, box.width() * 0.92, box.height() - lid);
+    const QRectF body(box.left() + box.width() * 0.04, box.top() + lid, box.width() * 0.92,
+                      box.height() - lid);
     QLinearGradient shading(body.left(), 0, body.right(), 0);
     shading.setColorAt(0.0, paper.lighter(120));
     shading.setColorAt(0.7, paper);
@@ -546,7 +562,8 @@ void present(QPainter& painter, const QRectF& box, const QColor& paper, const QC
     painter.setBrush(ribbonShading);
     painter.drawRect(QRectF(box.center().x() - band / 2, box.top(), band, box.height()));
     painter.setBrush(ribbon);
-    painter.drawRect(QRectF(body.left(), body.top() + body.height() * 0.45, body.width(), band * 0.8));
+    painter.drawRect(
+        QRectF(body.left(), body.top() + body.height() * 0.45, body.width(), band * 0.8));
     bow(painter, QPointF(box.center().x(), box.top() + 1), box.width() * 0.32, ribbon);
     painter.restore();
 }
@@ -556,8 +573,8 @@ void flake(QPainter& painter, QPointF centre, double radius, double alpha, bool 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (crystal) {
-        QPen pen(withAlpha(QColor(255, 255, 255), alpha), std::max(0.8, radius * 0.18), Qt::SolidLine,
-                 Qt::RoundCap);
+        QPen pen(withAlpha(QColor(255, 255, 255), alpha), std::max(0.8, radius * 0.18),
+                 Qt::SolidLine, Qt::RoundCap);
         painter.setPen(pen);
         for (int i = 0; i < 3; ++i) {
             const double a = i * std::numbers::pi / 3 + std::numbers::pi / 6;

@@ -16,7 +16,8 @@ void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour
 
 // The same halo squeezed into an ellipse, e.g. a shadow on the ground or a
 // star's glow that must fade out before the top of the picture.
-void flatGlow(QPainter& painter, QPointF centre, double rx, double ry, const QColor& colour, double strength);
+void flatGlow(QPainter& painter, QPointF centre, double rx, double ry, const QColor& colour,
+              double strength);
 
 // A bevelled five-pointed star with its points lit on the upper left.
 void star(QPainter& painter, QPointF centre, double radius, const QColor& colour);

@@ -24,15 +24,24 @@ std::optional<double> shimmerHeight(int id, double top, double bottom)
 {
     const double span = bottom - top;
     switch (id) {
-    case 296: return bottom;
-    case 297: return bottom - span * 0.25;
-    case 298: return bottom - span * 0.5;
-    case 299: return bottom - span * 0.75;
-    case 300: return top;
-    case 302: return top + span * 0.2;
-    case 303: return top + span * 0.55;
-    case 304: return top + span * 0.9;
-    default: return std::nullopt;
+    case 296:
+        return bottom;
+    case 297:
+        return bottom - span * 0.25;
+    case 298:
+        return bottom - span * 0.5;
+    case 299:
+        return bottom - span * 0.75;
+    case 300:
+        return top;
+    case 302:
+        return top + span * 0.2;
+    case 303:
+        return top + span * 0.55;
+    case 304:
+        return top + span * 0.9;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -62,21 +71,25 @@ void TreeKinds::paintSilver(ArtSink& sink)
     {
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
-        TreeOrnaments::pot(painter, QRectF(110, 296, 80, 56), QColor(175, 182, 195), QColor(225, 229, 238));
+        TreeOrnaments::pot(painter, QRectF(110, 296, 80, 56), QColor(175, 182, 195),
+                           QColor(225, 229, 238));
         foliage.paint(painter);
 
         for (int k = 0; k < 4; ++k) {
             const double y0 = shape.apexY + height * (0.2 + 0.22 * k);
             const double y1 = y0 + height * 0.06;
-            TreeOrnaments::beads(painter, QPointF(shape.centreX - foliage.halfWidthAt(y0) * 0.78, y0),
-                                 QPointF(shape.centreX + foliage.halfWidthAt(y1) * 0.78, y1), height * 0.06,
-                                 QColor(205, 210, 222));
+            TreeOrnaments::beads(painter,
+                                 QPointF(shape.centreX - foliage.halfWidthAt(y0) * 0.78, y0),
+                                 QPointF(shape.centreX + foliage.halfWidthAt(y1) * 0.78, y1),
+                                 height * 0.06, QColor(205, 210, 222));
         }
         TreeRandom random(0x5117);
-        const QColor silver[] = {QColor(185, 192, 205), QColor(235, 237, 242), QColor(150, 165, 190)};
+        const QColor silver[] = {QColor(185, 192, 205), QColor(235, 237, 242),
+                                 QColor(150, 165, 190)};
         std::vector<QPointF> placed;
         for (int attempt = 0; attempt < 400 && placed.size() < 13; ++attempt) {
-            const QPointF spot = foliage.spotOnFront(random, shape.apexY + 40, shape.baseY + 8, 0.8);
+            const QPointF spot =
+                foliage.spotOnFront(random, shape.apexY + 40, shape.baseY + 8, 0.8);
             bool crowded = false;
             for (const QPointF& other : placed)
                 crowded = crowded || std::hypot(spot.x() - other.x(), spot.y() - other.y()) < 40;
@@ -117,13 +130,14 @@ void TreeKinds::paintSilver(ArtSink& sink)
         }
         // The star shines out while the tree rests at the top of the sweep.
         const bool starLit = id == 301 || id == 300 || id == 302;
-        TreeOrnaments::flatGlow(painter, starCentre, starLit ? 58 : 38, starCentre.y() - 1, QColor(225, 235, 255),
-                                 starLit ? 1.0 : 0.5);
+        TreeOrnaments::flatGlow(painter, starCentre, starLit ? 58 : 38, starCentre.y() - 1,
+                                QColor(225, 235, 255), starLit ? 1.0 : 0.5);
         if (id == 301)
             TreeOrnaments::rays(painter, starCentre, 48, QColor(240, 245, 255), 0.9, 0);
         TreeOrnaments::star(painter, starCentre, 22, QColor(222, 226, 236));
         if (starLit)
-            TreeOrnaments::glint(painter, starCentre + QPointF(-7, -7), 14, QColor(235, 242, 255), 1.0);
+            TreeOrnaments::glint(painter, starCentre + QPointF(-7, -7), 14, QColor(235, 242, 255),
+                                 1.0);
         painter.end();
         sink.add(QStringLiteral("png/%1.png").arg(id), image);
     }

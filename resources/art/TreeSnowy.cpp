@@ -32,7 +32,8 @@ void TreeKinds::paintSnowy(ArtSink& sink)
         QPainter painter(&base);
         painter.setRenderHint(QPainter::Antialiasing);
         foliage.paint(painter);
-        TreeOrnaments::snowMound(painter, QRectF(44, 330, 212, 55), QColor(252, 253, 255), QColor(165, 185, 215));
+        TreeOrnaments::snowMound(painter, QRectF(44, 330, 212, 55), QColor(252, 253, 255),
+                                 QColor(165, 185, 215));
         TreeRandom random(0x5e0);
         std::vector<QPointF> placed;
         for (int attempt = 0; attempt < 400 && placed.size() < 7; ++attempt) {
@@ -43,10 +44,12 @@ void TreeKinds::paintSnowy(ArtSink& sink)
             if (crowded)
                 continue;
             placed.push_back(spot);
-            TreeOrnaments::bauble(painter, spot, 6.5 + 3 * (spot.y() - shape.apexY) / height, QColor(200, 25, 35));
+            TreeOrnaments::bauble(painter, spot, 6.5 + 3 * (spot.y() - shape.apexY) / height,
+                                  QColor(200, 25, 35));
         }
         const QPointF starCentre(150, 36);
-        TreeOrnaments::flatGlow(painter, starCentre, 40, starCentre.y() - 1, QColor(255, 225, 140), 0.6);
+        TreeOrnaments::flatGlow(painter, starCentre, 40, starCentre.y() - 1, QColor(255, 225, 140),
+                                0.6);
         TreeOrnaments::star(painter, starCentre, 22, QColor(245, 195, 50));
         // A little snow settled on the star's upper points.
         painter.setPen(Qt::NoPen);
@@ -63,9 +66,11 @@ void TreeKinds::paintSnowy(ArtSink& sink)
         painter.setRenderHint(QPainter::Antialiasing);
         TreeRandom random(frame == 0 ? 0xf1a : 0xf1b);
         for (int i = 0; i < 90; ++i) {
-            const QPointF at(random.range(6, size.width() - 6), random.range(6, size.height() - 40));
+            const QPointF at(random.range(6, size.width() - 6),
+                             random.range(6, size.height() - 40));
             const bool crystal = random.chance(0.12);
-            TreeOrnaments::flake(painter, at, crystal ? random.range(3.5, 5) : random.range(1.3, 3.2),
+            TreeOrnaments::flake(painter, at,
+                                 crystal ? random.range(3.5, 5) : random.range(1.3, 3.2),
                                  random.range(0.65, 1.0), crystal);
         }
         painter.end();

@@ -4,8 +4,6 @@
 #include "TreeOrnaments.h"
 #include "TreeRandom.h"
 
-#include <QPainterPath>
-
 #include <cmath>
 #include <vector>
 
@@ -48,7 +46,7 @@ void TreeKinds::paintBow(ArtSink& sink)
                                  height * 0.05, QColor(215, 165, 40));
         }
 
-        // The bows sit in staggered rows, more of them lower down.
+        // The bows sit in rows across the front, more of them lower down.
         TreeRandom random(0xb0b);
         const int perRow[] = {1, 2, 2, 3};
         const double rowAt[] = {0.22, 0.43, 0.65, 0.88};

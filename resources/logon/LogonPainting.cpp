@@ -359,11 +359,13 @@ void bauble(QPainter& p, QPointF centre, double radius, const QColor& colour, bo
     p.setBrush(body);
     p.drawEllipse(centre, radius, radius);
     // Light from the room bouncing back along the lower right edge.
-    QPainterPath ball;
-    ball.addEllipse(centre, radius, radius);
-    QPainterPath inner;
-    inner.addEllipse(centre + QPointF(-radius * 0.09, -radius * 0.1), radius * 0.92, radius * 0.92);
-    p.fillPath(ball.subtracted(inner), withAlpha(colour.lighter(160), 0.45));
+    QRadialGradient rim(centre + QPointF(-radius * 0.12, -radius * 0.14), radius * 1.05);
+    rim.setColorAt(0.0, withAlpha(colour, 0.0));
+    rim.setColorAt(0.82, withAlpha(colour.lighter(150), 0.0));
+    rim.setColorAt(0.96, withAlpha(colour.lighter(170), 0.4));
+    rim.setColorAt(1.0, withAlpha(colour.lighter(150), 0.0));
+    p.setBrush(rim);
+    p.drawEllipse(centre, radius, radius);
     glow(p, centre + QPointF(-radius * 0.38, -radius * 0.42), radius * 0.42,
          QColor(255, 255, 255, 210), 0.12);
     p.restore();

@@ -16,6 +16,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// From this height on a fir is near enough to show its branches.
+constexpr double kLadenFirHeight = 400.0;
+
 // One horizontal box pass over premultiplied ARGB rows; `stride` and `step`
 // let the same code run down the columns.
 void boxPass(std::uint32_t* data, int length, int lines, int step, int stride, int radius,
@@ -263,9 +266,87 @@ QPainterPath hills(LogonRandom& rng, double left, double right, double baseY, do
     return path;
 }
 
+// Near firs carry their snow on each branch: needles, then soft lumps of
+// snow along the branch's upper side with a blue shadow beneath.
+void snowLadenFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const QColor& body,
+                  const QColor& snow, double snowAmount)
+{
+    const double cx = base.x();
+    const double apex = base.y() - height;
+    const double crown = height * 0.93;
+    const int tiers = 8 + int(height / 250);
+    const double needle = height * 0.026;
+    const QColor shadow = mix(snow, QColor(90, 110, 170), 0.3);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(body.darker(150));
+    p.drawRect(QRectF(cx - height * 0.02, base.y() - height * 0.12, height * 0.04, height * 0.12));
+
+    // Snow lies in lumps along the upper side of a branch, thinning out
+    // toward the tip, with bare needles showing between and below.
+    auto lumps = [&](const QPainterPath& spine) {
+        for (double t = 0.05; t <= 0.92; t += rng.range(0.05, 0.1)) {
+            if (rng.chance(0.2))
+                continue;
+            const QPointF at = spine.pointAtPercent(t);
+            const double angle = -spine.angleAtPercent(t);
+            const double across = needle * 0.5 * snowAmount * (1.0 - 0.5 * t) * rng.range(0.8, 1.2);
+            const double along = needle * rng.range(0.9, 1.5);
+            p.save();
+            p.translate(at);
+            p.rotate(angle);
+            p.setBrush(shadow);
+            p.drawEllipse(QPointF(0, -needle * 0.1), along, across);
+            p.setBrush(snow);
+            p.drawEllipse(QPointF(0, -needle * 0.1 - across * 0.35), along * 0.95, across * 0.8);
+            p.restore();
+        }
+    };
+    for (int i = tiers - 1; i >= 0; --i) {
+        const double bottom = apex + crown * std::pow((i + 1.0) / tiers, 0.9);
+        const double top = i == 0 ? apex : apex + crown * std::pow(double(i) / tiers, 0.9) - height * 0.05;
+        const double hw = height * 0.3 * (bottom - apex) / crown * rng.range(0.92, 1.08) + height * 0.02;
+        QPainterPath mass(QPointF(cx, top));
+        mass.lineTo(cx + hw * 0.95, bottom - hw * 0.02);
+        mass.quadTo(QPointF(cx, bottom + hw * 0.28), QPointF(cx - hw * 0.95, bottom - hw * 0.02));
+        mass.closeSubpath();
+        p.fillPath(mass, body.darker(115));
+        const int perSide = 4 + i * 2 / 3;
+        // Outer branches first so those pointing at the viewer stay in front.
+        for (int b = perSide - 1; b >= 0; --b) {
+            for (int side = -1; side <= 1; side += 2) {
+                const double f = (b + 0.6) / perSide * rng.range(0.92, 1.05);
+                const QPointF root(cx + side * hw * 0.04, top + (bottom - top) * rng.range(0.15, 0.35));
+                const double dx = side * hw * f;
+                const QPointF tip(cx + dx, bottom + hw * 0.14 * (1.0 - f * f) + rng.range(-needle, needle) * 0.5);
+                QPainterPath spine(root);
+                spine.cubicTo(QPointF(cx + dx * 0.4, root.y() + (tip.y() - root.y()) * 0.15),
+                              QPointF(cx + dx * 0.8, tip.y() - needle * 0.8), tip);
+                firBranch(p, rng, spine, needle, body.darker(120), body.lighter(160),
+                          int(spine.length() / needle * 9));
+                if (snowAmount > 0.0)
+                    lumps(spine);
+            }
+        }
+    }
+    if (snowAmount > 0.0) {
+        const double s2 = needle * 0.6;
+        QPainterPath cap(QPointF(cx, apex - s2));
+        cap.quadTo(QPointF(cx + s2 * 2.2, apex + s2 * 3), QPointF(cx + s2 * 1.4, apex + s2 * 4.5));
+        cap.quadTo(QPointF(cx, apex + s2 * 5.5), QPointF(cx - s2 * 1.4, apex + s2 * 4.5));
+        cap.quadTo(QPointF(cx - s2 * 2.2, apex + s2 * 3), QPointF(cx, apex - s2));
+        p.fillPath(cap, snow);
+    }
+    p.restore();
+}
+
 void snowyFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const QColor& body,
               const QColor& snow, double snowAmount)
 {
+    if (height >= kLadenFirHeight) {
+        snowLadenFir(p, rng, base, height, body, snow, snowAmount);
+        return;
+    }
     const double cx = base.x();
     const double apex = base.y() - height;
     const double crown = height * 0.93;

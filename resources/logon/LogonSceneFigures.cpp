@@ -218,7 +218,7 @@ QImage paintSantaSkating()
     fillPathVertical(p, rightBank, 860, kHeight, {{0.0, QColor(190, 205, 235)}, {1.0, QColor(90, 110, 160)}});
     snowyFir(p, rng, QPointF(120, 930), 420, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
     snowyFir(p, rng, QPointF(1800, 900), 520, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
-    snowyFir(p, rng, QPointF(1660, 950), 300, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
+    snowyFir(p, rng, QPointF(1640, 960), 410, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
 
     snowDots(p, rng, kFull, 500, 0.8, 2.8, 0.3, 0.85);
     p.end();

@@ -158,21 +158,41 @@ QImage paintSnow()
     glow(p, QPointF(1460, 300), 60, QColor(255, 250, 230, 255), 0.5);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    // Far mountains, snow-capped, fading into the haze.
-    QPainterPath mountains(QPointF(-10, 700));
-    double x = -10;
-    while (x < kWidth + 200) {
-        const double w = rng.range(160, 340);
-        const double peak = rng.range(380, 520);
-        mountains.lineTo(x + w * 0.5, peak);
-        mountains.lineTo(x + w, rng.range(560, 620));
-        x += w;
+    // Far mountains fading into the haze; the faces turned to the sun are
+    // bright, the others blue with shade.
+    {
+        double x = -120;
+        while (x < kWidth + 100) {
+            const double w = rng.range(260, 480);
+            const QPointF peak(x + w * rng.range(0.4, 0.6), rng.range(360, 500));
+            const double foot = 640;
+            const QPointF left(x, foot), right(x + w, foot);
+            const QPointF valley(peak.x() + rng.range(-30, 30), foot);
+            // A jagged ridge down each side and a crease down the middle.
+            QPolygonF leftRidge, rightRidge, crease;
+            for (int k = 0; k <= 5; ++k) {
+                const double t = k / 5.0;
+                const double j = (k == 0 || k == 5) ? 0.0 : rng.range(-14, 14);
+                leftRidge << QPointF(left.x() + (peak.x() - left.x()) * t, foot + (peak.y() - foot) * t + j);
+                rightRidge << QPointF(peak.x() + (right.x() - peak.x()) * t, peak.y() + (foot - peak.y()) * t + j);
+                crease << QPointF(peak.x() + (valley.x() - peak.x()) * t + ((k == 0 || k == 5) ? 0.0 : rng.range(-18, 18)),
+                                  peak.y() + (foot - peak.y()) * t);
+            }
+            QPolygonF shadedFace = leftRidge;
+            for (int k = 1; k < crease.size(); ++k)
+                shadedFace << crease[k];
+            QPolygonF litFace = rightRidge;
+            for (int k = crease.size() - 2; k >= 0; --k)
+                litFace << crease[k];
+            QPainterPath shaded, lit;
+            shaded.addPolygon(shadedFace);
+            lit.addPolygon(litFace);
+            fillPathVertical(p, shaded, peak.y(), foot, {{0.0, QColor(170, 192, 232)}, {1.0, QColor(180, 200, 234)}});
+            fillPathVertical(p, lit, peak.y(), foot, {{0.0, QColor(252, 253, 255)}, {1.0, QColor(214, 228, 246)}});
+            x += w * rng.range(0.55, 0.8);
+        }
+        fillVertical(p, QRectF(0, 420, kWidth, 240), {{0.0, QColor(220, 235, 250, 0)}, {1.0, QColor(220, 235, 250, 120)}});
     }
-    mountains.lineTo(kWidth + 200, 700);
-    mountains.closeSubpath();
-    fillPathVertical(p, mountains, 380, 650, {{0.0, QColor(235, 242, 252)}, {0.45, QColor(170, 195, 230)},
-                                              {1.0, QColor(200, 218, 240)}});
-
     QPainterPath ridge = hills(rng, -20, kWidth + 20, 640, 40, 2, kHeight + 10);
     fillPathVertical(p, ridge, 590, 760, {{0.0, QColor(232, 240, 250)}, {1.0, QColor(180, 200, 228)}});
     for (int i = 0; i < 70; ++i) {
@@ -398,19 +418,15 @@ QImage paintInTheSnow()
     }
     QPainterPath ground = hills(rng, -20, kWidth + 20, 940, 24, 2, kHeight + 10);
     fillPathVertical(p, ground, 900, kHeight, {{0.0, QColor(250, 252, 255)}, {1.0, QColor(200, 214, 236)}});
-    // A path trodden into the clearing.
+    // Soft blue hollows in the snow of the clearing.
     {
-        QPainterPath track;
-        track.moveTo(820, kHeight + 10);
-        track.cubicTo(880, 1000, 1010, 960, 960, 900);
-        track.cubicTo(930, 860, 990, 830, 975, 800);
-        track.lineTo(985, 800);
-        track.cubicTo(1010, 830, 970, 870, 1010, 900);
-        track.cubicTo(1080, 960, 1020, 1020, 1160, kHeight + 10);
-        track.closeSubpath();
-        LogonSoftLayer shade(2);
-        shade.painter().fillPath(track, QColor(150, 170, 210, 120));
-        drawLayer(p, shade.finish(3));
+        LogonSoftLayer hollows(2);
+        hollows.painter().setPen(Qt::NoPen);
+        for (int k = 0; k < 5; ++k) {
+            hollows.painter().setBrush(QColor(150, 170, 215, 60));
+            hollows.painter().drawEllipse(QPointF(rng.range(500, 1400), rng.range(960, 1060)), rng.range(160, 320), rng.range(14, 26));
+        }
+        drawLayer(p, hollows.finish(4));
     }
     for (int i = 0; i < 4; ++i) {
         const bool left = i < 2;

@@ -40,11 +40,17 @@ void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double heig
 
     // Tiers from the bottom up, so each upper tier overlaps the one below.
     const int tiers = 7;
-    struct Tier { double top, bottom; };
+    struct Tier {
+        double top, bottom;
+    };
     std::vector<Tier> list;
     for (int i = 0; i < tiers; ++i) {
-        const double bottom = cone.apex + (cone.foot - cone.apex) * std::pow((i + 1.0) / tiers, 0.95);
-        const double top = i == 0 ? cone.apex : cone.apex + (cone.foot - cone.apex) * std::pow(double(i) / tiers, 0.95) - height * 0.06;
+        const double bottom =
+            cone.apex + (cone.foot - cone.apex) * std::pow((i + 1.0) / tiers, 0.95);
+        const double top =
+            i == 0 ? cone.apex
+                   : cone.apex + (cone.foot - cone.apex) * std::pow(double(i) / tiers, 0.95) -
+                         height * 0.06;
         list.push_back({top, bottom});
     }
     const double needle = height * 0.03;
@@ -60,7 +66,8 @@ void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double heig
             const double u = double(k) / tips;
             const double x = cone.cx + hw - 2 * hw * u;
             const double y = t.bottom + hw * 0.12 * std::sin(kPi * u);
-            shape.quadTo(QPointF(x + hw / tips, y + height * 0.025), QPointF(x, y - height * 0.005));
+            shape.quadTo(QPointF(x + hw / tips, y + height * 0.025),
+                         QPointF(x, y - height * 0.005));
         }
         shape.closeSubpath();
         QLinearGradient shade(cone.cx - hw, t.top, cone.cx + hw, t.bottom);
@@ -74,19 +81,26 @@ void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double heig
         for (int b = 0; b < branches; ++b) {
             const double u = (b + rng.range(0.2, 0.8)) / branches;
             const double endX = cone.cx + (2 * u - 1) * hw * 0.98;
-            const double endY = t.bottom + hw * 0.12 * std::sin(kPi * u) - rng.range(0, height * 0.01);
-            const QPointF root(cone.cx + (2 * u - 1) * topHw * 0.5, t.top + (t.bottom - t.top) * 0.35);
+            const double endY =
+                t.bottom + hw * 0.12 * std::sin(kPi * u) - rng.range(0, height * 0.01);
+            const QPointF root(cone.cx + (2 * u - 1) * topHw * 0.5,
+                               t.top + (t.bottom - t.top) * 0.35);
             QPainterPath spine(root);
-            spine.quadTo(QPointF((root.x() + endX) / 2, root.y() + (endY - root.y()) * 0.35), QPointF(endX, endY));
+            spine.quadTo(QPointF((root.x() + endX) / 2, root.y() + (endY - root.y()) * 0.35),
+                         QPointF(endX, endY));
             // Branches on the shaded side stay darker.
             const double lightness = 1.0 - u * 0.45;
             const QColor light = mix(style.needleDark, style.needleLight, lightness);
             firBranch(p, rng, spine, needle, style.needleDark, light, 130);
             if (style.frost > 0.0) {
-                p.setPen(QPen(withAlpha(QColor(235, 245, 255), style.frost * 0.7), needle * 0.1, Qt::SolidLine, Qt::RoundCap));
+                p.setPen(QPen(withAlpha(QColor(235, 245, 255), style.frost * 0.7), needle * 0.1,
+                              Qt::SolidLine, Qt::RoundCap));
                 for (int k = 0; k < 25; ++k) {
-                    const QPointF at = spine.pointAtPercent(rng.range(0.3, 1.0)) + QPointF(rng.range(-needle, needle), rng.range(-needle * 0.6, needle * 0.6));
-                    p.drawLine(at, at + QPointF(rng.range(-needle, needle) * 0.5, rng.range(0, needle * 0.5)));
+                    const QPointF at =
+                        spine.pointAtPercent(rng.range(0.3, 1.0)) +
+                        QPointF(rng.range(-needle, needle), rng.range(-needle * 0.6, needle * 0.6));
+                    p.drawLine(at, at + QPointF(rng.range(-needle, needle) * 0.5,
+                                                rng.range(0, needle * 0.5)));
                 }
             }
         }
@@ -108,7 +122,8 @@ void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double heig
         for (int k = 0; k < bulbs; ++k) {
             const double u = (k + 0.5) / bulbs;
             const double x = cone.cx - hw * 0.95 + 1.9 * hw * u;
-            const double y = y0 - tilt * (u - 0.5) + hw * 0.14 * std::sin(kPi * u) + rng.range(-3, 3);
+            const double y =
+                y0 - tilt * (u - 0.5) + hw * 0.14 * std::sin(kPi * u) + rng.range(-3, 3);
             const QColor c = style.lights[size_t(rng.below(int(style.lights.size())))];
             p.setCompositionMode(QPainter::CompositionMode_Plus);
             glow(p, QPointF(x, y), needle * 1.9, withAlpha(c, 0.55));
@@ -143,12 +158,14 @@ void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double heig
     glow(p, top, height * 0.16, withAlpha(style.star, 0.55));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QPainterPath star = starPath(top, height * 0.055, height * 0.023);
-    QLinearGradient metal(top.x() - height * 0.05, top.y() - height * 0.05, top.x() + height * 0.05, top.y() + height * 0.05);
+    QLinearGradient metal(top.x() - height * 0.05, top.y() - height * 0.05, top.x() + height * 0.05,
+                          top.y() + height * 0.05);
     metal.setColorAt(0.0, style.star.lighter(160));
     metal.setColorAt(0.5, style.star);
     metal.setColorAt(1.0, style.star.darker(170));
     p.fillPath(star, metal);
-    p.fillPath(starPath(top, height * 0.028, height * 0.011), withAlpha(QColor(255, 255, 255), 0.6));
+    p.fillPath(starPath(top, height * 0.028, height * 0.011),
+               withAlpha(QColor(255, 255, 255), 0.6));
     p.restore();
 }
 
@@ -165,7 +182,8 @@ void paintPresent(QPainter& p, const QRectF& box, const QColor& paper, const QCo
     p.drawRect(box.adjusted(box.width() * 0.03, lid, -box.width() * 0.03, 0));
     p.setBrush(paper.lighter(110));
     p.drawRect(QRectF(box.left(), box.top(), box.width(), lid));
-    p.fillRect(QRectF(box.left(), box.top() + lid * 0.85, box.width(), lid * 0.2), withAlpha(QColor(0, 0, 0), 0.25));
+    p.fillRect(QRectF(box.left(), box.top() + lid * 0.85, box.width(), lid * 0.2),
+               withAlpha(QColor(0, 0, 0), 0.25));
     const double band = box.width() * 0.11;
     QLinearGradient silk(box.center().x() - band, 0, box.center().x() + band, 0);
     silk.setColorAt(0.0, ribbon.darker(130));
@@ -178,7 +196,8 @@ void paintPresent(QPainter& p, const QRectF& box, const QColor& paper, const QCo
     const double loop = box.width() * 0.22;
     for (int side2 = -1; side2 <= 1; side2 += 2) {
         QPainterPath wing(knot);
-        wing.cubicTo(knot + QPointF(side2 * loop * 1.4, -loop * 1.2), knot + QPointF(side2 * loop * 1.6, loop * 0.1), knot);
+        wing.cubicTo(knot + QPointF(side2 * loop * 1.4, -loop * 1.2),
+                     knot + QPointF(side2 * loop * 1.6, loop * 0.1), knot);
         p.fillPath(wing, ribbon);
         p.strokePath(wing, QPen(ribbon.darker(150), 1.5));
     }

@@ -83,10 +83,9 @@ QColor withAlpha(QColor color, double alpha)
 QColor mix(const QColor& a, const QColor& b, double t)
 {
     const auto f = float(std::clamp(t, 0.0, 1.0));
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * f,
-                            a.greenF() + (b.greenF() - a.greenF()) * f,
-                            a.blueF() + (b.blueF() - a.blueF()) * f,
-                            a.alphaF() + (b.alphaF() - a.alphaF()) * f);
+    return QColor::fromRgbF(
+        a.redF() + (b.redF() - a.redF()) * f, a.greenF() + (b.greenF() - a.greenF()) * f,
+        a.blueF() + (b.blueF() - a.blueF()) * f, a.alphaF() + (b.alphaF() - a.alphaF()) * f);
 }
 
 void fillVertical(QPainter& p, const QRectF& rect, GradientStops stops)
@@ -155,7 +154,8 @@ void drawLayer(QPainter& p, const QImage& layer, QPainter::CompositionMode mode)
 {
     p.save();
     p.setCompositionMode(mode);
-    p.drawImage(0, 0, layer.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    p.drawImage(0, 0,
+                layer.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     p.restore();
 }
 
@@ -304,8 +304,10 @@ void snowLadenFir(QPainter& p, LogonRandom& rng, QPointF base, double height, co
     };
     for (int i = tiers - 1; i >= 0; --i) {
         const double bottom = apex + crown * std::pow((i + 1.0) / tiers, 0.9);
-        const double top = i == 0 ? apex : apex + crown * std::pow(double(i) / tiers, 0.9) - height * 0.05;
-        const double hw = height * 0.3 * (bottom - apex) / crown * rng.range(0.92, 1.08) + height * 0.02;
+        const double top =
+            i == 0 ? apex : apex + crown * std::pow(double(i) / tiers, 0.9) - height * 0.05;
+        const double hw =
+            height * 0.3 * (bottom - apex) / crown * rng.range(0.92, 1.08) + height * 0.02;
         QPainterPath mass(QPointF(cx, top));
         mass.lineTo(cx + hw * 0.95, bottom - hw * 0.02);
         mass.quadTo(QPointF(cx, bottom + hw * 0.28), QPointF(cx - hw * 0.95, bottom - hw * 0.02));
@@ -316,9 +318,11 @@ void snowLadenFir(QPainter& p, LogonRandom& rng, QPointF base, double height, co
         for (int b = perSide - 1; b >= 0; --b) {
             for (int side = -1; side <= 1; side += 2) {
                 const double f = (b + 0.6) / perSide * rng.range(0.92, 1.05);
-                const QPointF root(cx + side * hw * 0.04, top + (bottom - top) * rng.range(0.15, 0.35));
+                const QPointF root(cx + side * hw * 0.04,
+                                   top + (bottom - top) * rng.range(0.15, 0.35));
                 const double dx = side * hw * f;
-                const QPointF tip(cx + dx, bottom + hw * 0.14 * (1.0 - f * f) + rng.range(-needle, needle) * 0.5);
+                const QPointF tip(cx + dx, bottom + hw * 0.14 * (1.0 - f * f) +
+                                               rng.range(-needle, needle) * 0.5);
                 QPainterPath spine(root);
                 spine.cubicTo(QPointF(cx + dx * 0.4, root.y() + (tip.y() - root.y()) * 0.15),
                               QPointF(cx + dx * 0.8, tip.y() - needle * 0.8), tip);
@@ -356,12 +360,16 @@ void snowyFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const 
     p.setBrush(body.darker(140));
     p.drawRect(QRectF(cx - height * 0.025, base.y() - height * 0.1, height * 0.05, height * 0.1));
 
-    struct Tier { double top, bottom, topHalf, halfWidth; };
+    struct Tier {
+        double top, bottom, topHalf, halfWidth;
+    };
     std::vector<Tier> list;
     for (int i = 0; i < tiers; ++i) {
         const double bottom = apex + crown * std::pow(double(i + 1) / tiers, 0.92);
-        const double top = i == 0 ? apex : apex + crown * std::pow(double(i) / tiers, 0.92) - height * 0.1;
-        const double halfWidth = height * 0.29 * (bottom - apex) / crown * rng.range(0.9, 1.1) + height * 0.03;
+        const double top =
+            i == 0 ? apex : apex + crown * std::pow(double(i) / tiers, 0.92) - height * 0.1;
+        const double halfWidth =
+            height * 0.29 * (bottom - apex) / crown * rng.range(0.9, 1.1) + height * 0.03;
         list.push_back({top, bottom, i == 0 ? 0.0 : halfWidth * 0.22, halfWidth});
     }
     for (int i = tiers - 1; i >= 0; --i) {
@@ -374,7 +382,8 @@ void snowyFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const 
             const double u = double(k) / (2 * jags);
             const double x = cx + t.halfWidth - 2 * t.halfWidth * u;
             double y = t.bottom + t.halfWidth * 0.1 * std::sin(kPi * u);
-            y += (k % 2 == 0) ? rng.range(0, height * 0.02) : -rng.range(height * 0.025, height * 0.05);
+            y += (k % 2 == 0) ? rng.range(0, height * 0.02)
+                              : -rng.range(height * 0.025, height * 0.05);
             edge << QPointF(x, y);
         }
         tier.quadTo(QPointF(cx + t.halfWidth * 0.55, (t.top + t.bottom) * 0.5), edge.first());
@@ -391,18 +400,24 @@ void snowyFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const 
         if (snowAmount > 0.0) {
             // Snow settles on the upper face of each tier and hangs down in lobes.
             const double reach = t.top + (t.bottom - t.top) * (0.35 + 0.45 * snowAmount);
-            const double halfAtReach = t.topHalf + (t.halfWidth - t.topHalf) * ((reach - t.top) / (t.bottom - t.top));
+            const double halfAtReach =
+                t.topHalf + (t.halfWidth - t.topHalf) * ((reach - t.top) / (t.bottom - t.top));
             QPainterPath cap(QPointF(cx - t.topHalf * 0.9, t.top));
             cap.lineTo(cx + t.topHalf * 0.9, t.top);
-            cap.quadTo(QPointF(cx + halfAtReach * 0.5, (t.top + reach) * 0.5), QPointF(cx + halfAtReach * 0.95, reach));
+            cap.quadTo(QPointF(cx + halfAtReach * 0.5, (t.top + reach) * 0.5),
+                       QPointF(cx + halfAtReach * 0.95, reach));
             const int lobes = 3 + rng.below(3);
             for (int k = 0; k < lobes; ++k) {
                 const double x0 = cx + halfAtReach * 0.95 - 1.9 * halfAtReach * (k + 1.0) / lobes;
                 const double sag = rng.range(0.02, 0.05) * height;
-                cap.quadTo(QPointF((x0 + cx + halfAtReach * 0.95 - 1.9 * halfAtReach * double(k) / lobes) * 0.5, reach + sag),
-                           QPointF(x0, reach - rng.range(0, 0.02) * height));
+                cap.quadTo(
+                    QPointF((x0 + cx + halfAtReach * 0.95 - 1.9 * halfAtReach * double(k) / lobes) *
+                                0.5,
+                            reach + sag),
+                    QPointF(x0, reach - rng.range(0, 0.02) * height));
             }
-            cap.quadTo(QPointF(cx - halfAtReach * 0.5, (t.top + reach) * 0.5), QPointF(cx - t.topHalf * 0.9, t.top));
+            cap.quadTo(QPointF(cx - halfAtReach * 0.5, (t.top + reach) * 0.5),
+                       QPointF(cx - t.topHalf * 0.9, t.top));
             QLinearGradient snowShade(cx - t.halfWidth, 0, cx + t.halfWidth, 0);
             snowShade.setColorAt(0.0, snow);
             snowShade.setColorAt(0.55, snow);
@@ -422,7 +437,8 @@ void bauble(QPainter& p, QPointF centre, double radius, const QColor& colour, bo
                              radius * 0.24);
         p.setPen(QPen(QColor(200, 170, 90), std::max(1.0, radius * 0.06)));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(centre.x(), capRect.top() - radius * 0.06), radius * 0.1, radius * 0.09);
+        p.drawEllipse(QPointF(centre.x(), capRect.top() - radius * 0.06), radius * 0.1,
+                      radius * 0.09);
         p.setPen(Qt::NoPen);
         QLinearGradient metal(capRect.topLeft(), capRect.topRight());
         metal.setColorAt(0.0, QColor(140, 110, 40));
@@ -498,7 +514,8 @@ void grain(QImage& image, unsigned seed, int amplitude)
     for (int y = 0; y < h; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            std::uint32_t hsh = std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u + seed * 2246822519u;
+            std::uint32_t hsh =
+                std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u + seed * 2246822519u;
             hsh = (hsh ^ (hsh >> 13)) * 1274126177u;
             hsh ^= hsh >> 16;
             const int n = int(hsh % std::uint32_t(2 * amplitude + 1)) - amplitude;

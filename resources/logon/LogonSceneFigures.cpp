@@ -60,16 +60,16 @@ QPainterPath skatingSanta()
 {
     QPainterPath s;
     auto add = [&s](const QPainterPath& part) { s = s.united(part); };
-    add(ellipse(QPointF(10, -250), 100, 126, 14));                                   // belly
-    add(polygon({{-92, -205}, {98, -222}, {128, -138}, {-104, -118}}));               // coat hem
-    add(ellipse(QPointF(76, -394), 56, 54));                                          // head
+    add(ellipse(QPointF(10, -250), 100, 126, 14));                      // belly
+    add(polygon({{-92, -205}, {98, -222}, {128, -138}, {-104, -118}})); // coat hem
+    add(ellipse(QPointF(76, -394), 56, 54));                            // head
     QPainterPath beard(QPointF(124, -390));
     beard.cubicTo(QPointF(156, -366), QPointF(156, -318), QPointF(124, -280));
     beard.cubicTo(QPointF(100, -262), QPointF(70, -290), QPointF(48, -330));
     beard.lineTo(QPointF(40, -384));
     beard.closeSubpath();
     add(beard);
-    add(ellipse(QPointF(72, -434), 66, 24, -6));                                      // fur brim
+    add(ellipse(QPointF(72, -434), 66, 24, -6)); // fur brim
     // The hat rises over the head and flops back, ending in its pompom.
     QPainterPath hat(QPointF(132, -446));
     hat.cubicTo(QPointF(136, -512), QPointF(64, -546), QPointF(8, -526));
@@ -78,17 +78,17 @@ QPainterPath skatingSanta()
     hat.cubicTo(QPointF(-40, -474), QPointF(-4, -486), QPointF(18, -444));
     hat.closeSubpath();
     add(hat);
-    add(ellipse(QPointF(-86, -448), 25, 25));                                         // pompom
-    add(ellipse(QPointF(132, -398), 13, 11));                                         // nose
-    add(limb({{60, -330}, {150, -312}, {222, -348}}, 46));                            // front arm
-    add(ellipse(QPointF(236, -356), 28, 24, -30));                                    // mitten
-    add(ellipse(QPointF(226, -380), 10, 16, 20));                                     // thumb
-    add(limb({{-40, -318}, {-128, -300}, {-196, -250}}, 46));                         // back arm
+    add(ellipse(QPointF(-86, -448), 25, 25));                 // pompom
+    add(ellipse(QPointF(132, -398), 13, 11));                 // nose
+    add(limb({{60, -330}, {150, -312}, {222, -348}}, 46));    // front arm
+    add(ellipse(QPointF(236, -356), 28, 24, -30));            // mitten
+    add(ellipse(QPointF(226, -380), 10, 16, 20));             // thumb
+    add(limb({{-40, -318}, {-128, -300}, {-196, -250}}, 46)); // back arm
     add(ellipse(QPointF(-210, -240), 28, 24, 30));
-    add(limb({{18, -150}, {52, -82}, {26, -30}}, 54));                                // front leg
-    add(ellipse(QPointF(44, -24), 52, 24));                                           // front boot
-    add(limb({{-30, -160}, {-124, -128}, {-222, -112}}, 50));                         // back leg
-    add(ellipse(QPointF(-246, -108), 48, 22, -4));                                    // back boot
+    add(limb({{18, -150}, {52, -82}, {26, -30}}, 54));        // front leg
+    add(ellipse(QPointF(44, -24), 52, 24));                   // front boot
+    add(limb({{-30, -160}, {-124, -128}, {-222, -112}}, 50)); // back leg
+    add(ellipse(QPointF(-246, -108), 48, 22, -4));            // back boot
     // Skate blades with their curled toes.
     QPainterPath blade(QPointF(-16, 0));
     blade.lineTo(98, 0);
@@ -101,7 +101,8 @@ QPainterPath skatingSanta()
     QPainterPath backBlade(QPointF(-300, -86));
     backBlade.lineTo(-190, -92);
     backBlade.cubicTo(QPointF(-172, -93), QPointF(-170, -106), QPointF(-182, -110));
-    add(QPainterPathStroker(QPen(Qt::black, 7, Qt::SolidLine, Qt::RoundCap)).createStroke(backBlade));
+    add(QPainterPathStroker(QPen(Qt::black, 7, Qt::SolidLine, Qt::RoundCap))
+            .createStroke(backBlade));
     add(limb({{-276, -88}, {-270, -100}}, 6));
     add(limb({{-216, -92}, {-214, -104}}, 6));
     return s;
@@ -115,8 +116,11 @@ QImage paintSantaSkating()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(1001);
-    fillVertical(p, kFull, {{0.0, QColor(5, 10, 32)}, {0.4, QColor(18, 36, 86)},
-                            {0.65, QColor(48, 78, 130)}, {1.0, QColor(48, 78, 130)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(5, 10, 32)},
+                  {0.4, QColor(18, 36, 86)},
+                  {0.65, QColor(48, 78, 130)},
+                  {1.0, QColor(48, 78, 130)}});
     stars(p, rng, QRectF(0, 0, kWidth, 600), 450, 0.9);
 
     const QPointF moon(1020, 470);
@@ -139,8 +143,8 @@ QImage paintSantaSkating()
         p.setClipPath(disc);
         LogonSoftLayer seas(2);
         for (int k = 0; k < 9; ++k)
-            glow(seas.painter(), moon + QPointF(rng.range(-180, 180), rng.range(-180, 180)), rng.range(40, 110),
-                 QColor(150, 150, 150, 70), 0.4);
+            glow(seas.painter(), moon + QPointF(rng.range(-180, 180), rng.range(-180, 180)),
+                 rng.range(40, 110), QColor(150, 150, 150, 70), 0.4);
         drawLayer(p, seas.finish(4));
         p.restore();
     }
@@ -154,12 +158,13 @@ QImage paintSantaSkating()
         snowyFir(p, rng, QPointF(fx, horizon - 10 + rng.range(0, 14)), h, QColor(10, 18, 38),
                  QColor(60, 80, 120), 0.35);
     }
-    fillPathVertical(p, bank, horizon - 40, horizon + 40, {{0.0, QColor(150, 170, 205)}, {1.0, QColor(40, 56, 90)}});
+    fillPathVertical(p, bank, horizon - 40, horizon + 40,
+                     {{0.0, QColor(150, 170, 205)}, {1.0, QColor(40, 56, 90)}});
 
     // The frozen pond.
-    fillVertical(p, QRectF(0, horizon + 20, kWidth, kHeight - horizon), {{0.0, QColor(70, 96, 140)},
-                                                                         {0.3, QColor(40, 62, 104)},
-                                                                         {1.0, QColor(18, 30, 60)}});
+    fillVertical(
+        p, QRectF(0, horizon + 20, kWidth, kHeight - horizon),
+        {{0.0, QColor(70, 96, 140)}, {0.3, QColor(40, 62, 104)}, {1.0, QColor(18, 30, 60)}});
     {
         LogonSoftLayer shine(2);
         QPainter& s = shine.painter();
@@ -180,8 +185,8 @@ QImage paintSantaSkating()
     p.setBrush(Qt::NoBrush);
     for (int k = 0; k < 5; ++k) {
         QPainterPath trail(QPointF(rng.range(-200, 400), rng.range(900, 1060)));
-        trail.cubicTo(QPointF(rng.range(300, 700), rng.range(850, 1000)), QPointF(rng.range(600, 900), 940),
-                      QPointF(990 - k * 15, 934 + k * 3));
+        trail.cubicTo(QPointF(rng.range(300, 700), rng.range(850, 1000)),
+                      QPointF(rng.range(600, 900), 940), QPointF(990 - k * 15, 934 + k * 3));
         p.setPen(QPen(QColor(210, 225, 250, 40 + k * 10), 2));
         p.drawPath(trail);
     }
@@ -210,12 +215,14 @@ QImage paintSantaSkating()
     leftBank.lineTo(-20, 900);
     leftBank.cubicTo(QPointF(160, 880), QPointF(330, 980), QPointF(470, kHeight + 10));
     leftBank.closeSubpath();
-    fillPathVertical(p, leftBank, 880, kHeight, {{0.0, QColor(190, 205, 235)}, {1.0, QColor(90, 110, 160)}});
+    fillPathVertical(p, leftBank, 880, kHeight,
+                     {{0.0, QColor(190, 205, 235)}, {1.0, QColor(90, 110, 160)}});
     QPainterPath rightBank(QPointF(kWidth + 20, kHeight + 10));
     rightBank.lineTo(kWidth + 20, 860);
     rightBank.cubicTo(QPointF(1750, 860), QPointF(1560, 960), QPointF(1450, kHeight + 10));
     rightBank.closeSubpath();
-    fillPathVertical(p, rightBank, 860, kHeight, {{0.0, QColor(190, 205, 235)}, {1.0, QColor(90, 110, 160)}});
+    fillPathVertical(p, rightBank, 860, kHeight,
+                     {{0.0, QColor(190, 205, 235)}, {1.0, QColor(90, 110, 160)}});
     snowyFir(p, rng, QPointF(120, 930), 420, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
     snowyFir(p, rng, QPointF(1800, 900), 520, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
     snowyFir(p, rng, QPointF(1640, 960), 410, QColor(8, 16, 34), QColor(140, 160, 200), 0.5);
@@ -232,8 +239,12 @@ QImage paintSnowman()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(1301);
-    fillVertical(p, kFull, {{0.0, QColor(26, 28, 78)}, {0.35, QColor(84, 60, 126)},
-                            {0.55, QColor(214, 124, 120)}, {0.64, QColor(255, 186, 128)}, {1.0, QColor(255, 200, 140)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(26, 28, 78)},
+                  {0.35, QColor(84, 60, 126)},
+                  {0.55, QColor(214, 124, 120)},
+                  {0.64, QColor(255, 186, 128)},
+                  {1.0, QColor(255, 200, 140)}});
     stars(p, rng, QRectF(0, 0, kWidth, 300), 160, 0.7);
     const QPointF sun(430, 640);
     p.setCompositionMode(QPainter::CompositionMode_Plus);
@@ -242,12 +253,14 @@ QImage paintSnowman()
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     QPainterPath far = hills(rng, -20, kWidth + 20, 640, 50, 2, kHeight + 10);
-    fillPathVertical(p, far, 580, 760, {{0.0, QColor(150, 120, 170)}, {1.0, QColor(120, 100, 160)}});
+    fillPathVertical(p, far, 580, 760,
+                     {{0.0, QColor(150, 120, 170)}, {1.0, QColor(120, 100, 160)}});
     for (int i = 0; i < 50; ++i)
-        snowyFir(p, rng, QPointF(rng.range(-20, kWidth + 20), 650 + rng.range(0, 40)), rng.range(50, 110),
-                 QColor(60, 44, 90), QColor(190, 160, 200), 0.4);
+        snowyFir(p, rng, QPointF(rng.range(-20, kWidth + 20), 650 + rng.range(0, 40)),
+                 rng.range(50, 110), QColor(60, 44, 90), QColor(190, 160, 200), 0.4);
     QPainterPath mid = hills(rng, -20, kWidth + 20, 740, 40, 1, kHeight + 10);
-    fillPathVertical(p, mid, 690, 860, {{0.0, QColor(235, 200, 210)}, {1.0, QColor(170, 160, 210)}});
+    fillPathVertical(p, mid, 690, 860,
+                     {{0.0, QColor(235, 200, 210)}, {1.0, QColor(170, 160, 210)}});
 
     // A cottage on the hill with its windows lit.
     {
@@ -268,15 +281,17 @@ QImage paintSnowman()
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         LogonSoftLayer smoke(2);
         QPainterPath curl(home + QPointF(121, -152));
-        curl.cubicTo(home + QPointF(90, -220), home + QPointF(170, -260), home + QPointF(130, -340));
+        curl.cubicTo(home + QPointF(90, -220), home + QPointF(170, -260),
+                     home + QPointF(130, -340));
         smoke.painter().setPen(QPen(QColor(230, 220, 235, 70), 24, Qt::SolidLine, Qt::RoundCap));
         smoke.painter().drawPath(curl);
         drawLayer(p, smoke.finish(4));
     }
 
     QPainterPath field = hills(rng, -20, kWidth + 20, 870, 30, 1, kHeight + 10);
-    fillPathVertical(p, field, 820, kHeight, {{0.0, QColor(250, 226, 226)}, {0.4, QColor(220, 210, 235)},
-                                             {1.0, QColor(160, 160, 215)}});
+    fillPathVertical(
+        p, field, 820, kHeight,
+        {{0.0, QColor(250, 226, 226)}, {0.4, QColor(220, 210, 235)}, {1.0, QColor(160, 160, 215)}});
 
     const double cx = 1120;
     // The snowman's long shadow, thrown away from the low sun.
@@ -368,7 +383,8 @@ QImage paintSnowman()
     p.drawLine(QPointF(cx + 56, 650), QPointF(cx + 102, 644));
     p.setPen(QPen(QColor(190, 24, 38), 4));
     for (int k = 0; k < 6; ++k)
-        p.drawLine(QPointF(cx + 64 + k * 8, 706 - k * 1.2), QPointF(cx + 64 + k * 8, 724 - k * 1.2));
+        p.drawLine(QPointF(cx + 64 + k * 8, 706 - k * 1.2),
+                   QPointF(cx + 64 + k * 8, 724 - k * 1.2));
 
     // Top hat, tipped a little.
     p.save();

@@ -23,8 +23,9 @@ void nightView(QPainter& p, LogonRandom& rng, const QRectF& pane)
 {
     p.save();
     p.setClipRect(pane);
-    fillVertical(p, pane, {{0.0, QColor(10, 20, 52)}, {0.7, QColor(34, 60, 110)},
-                           {1.0, QColor(70, 100, 150)}});
+    fillVertical(
+        p, pane,
+        {{0.0, QColor(10, 20, 52)}, {0.7, QColor(34, 60, 110)}, {1.0, QColor(70, 100, 150)}});
     stars(p, rng, pane.adjusted(0, 0, 0, -pane.height() * 0.4), 120, 0.8);
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     const QPointF moon(pane.left() + pane.width() * 0.72, pane.top() + pane.height() * 0.22);
@@ -34,8 +35,10 @@ void nightView(QPainter& p, LogonRandom& rng, const QRectF& pane)
     p.setBrush(QColor(240, 240, 225));
     p.drawEllipse(moon, 30, 30);
     const double horizon = pane.top() + pane.height() * 0.68;
-    QPainterPath land = hills(rng, pane.left() - 10, pane.right() + 10, horizon, 30, 2, pane.bottom() + 10);
-    fillPathVertical(p, land, horizon - 30, pane.bottom(), {{0.0, QColor(180, 200, 230)}, {1.0, QColor(110, 130, 175)}});
+    QPainterPath land =
+        hills(rng, pane.left() - 10, pane.right() + 10, horizon, 30, 2, pane.bottom() + 10);
+    fillPathVertical(p, land, horizon - 30, pane.bottom(),
+                     {{0.0, QColor(180, 200, 230)}, {1.0, QColor(110, 130, 175)}});
     for (int i = 0; i < 18; ++i)
         snowyFir(p, rng, QPointF(rng.range(pane.left(), pane.right()), horizon + rng.range(-5, 40)),
                  rng.range(70, 170), QColor(18, 34, 52), QColor(190, 205, 232), 0.6);
@@ -48,13 +51,15 @@ void paneFrost(QPainter& p, LogonRandom& rng, const QRectF& pane)
 {
     p.save();
     p.setClipRect(pane);
-    const QPointF corners[] = {pane.topLeft(), pane.topRight(), pane.bottomLeft(), pane.bottomRight()};
+    const QPointF corners[] = {pane.topLeft(), pane.topRight(), pane.bottomLeft(),
+                               pane.bottomRight()};
     for (const QPointF& c : corners)
         glow(p, c, pane.width() * 0.45, QColor(225, 235, 250, 110));
     for (int i = 0; i < 16; ++i) {
         const QPointF c = corners[rng.below(4)];
-        const QPointF at = c + QPointF((c.x() < pane.center().x() ? 1 : -1) * rng.range(5, pane.width() * 0.22),
-                                       (c.y() < pane.center().y() ? 1 : -1) * rng.range(5, pane.height() * 0.2));
+        const QPointF at =
+            c + QPointF((c.x() < pane.center().x() ? 1 : -1) * rng.range(5, pane.width() * 0.22),
+                        (c.y() < pane.center().y() ? 1 : -1) * rng.range(5, pane.height() * 0.2));
         snowCrystal(p, at, rng.range(6, 16), rng.range(0, 60), QColor(235, 242, 255, 150), 1.2);
     }
     p.restore();
@@ -79,8 +84,8 @@ QImage paintHotChocolate()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(601);
-    fillVertical(p, kFull, {{0.0, QColor(46, 24, 14)}, {0.7, QColor(70, 38, 20)},
-                            {1.0, QColor(50, 26, 14)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(46, 24, 14)}, {0.7, QColor(70, 38, 20)}, {1.0, QColor(50, 26, 14)}});
 
     // The window, its four panes and the wooden frame.
     const QRectF window(110, 40, 1000, 700);
@@ -88,10 +93,11 @@ QImage paintHotChocolate()
     const QRectF glass = window.adjusted(bar, bar, -bar, -bar);
     nightView(p, rng, glass);
     const double midX = glass.center().x(), midY = glass.center().y();
-    const QRectF panes[] = {QRectF(glass.left(), glass.top(), midX - glass.left(), midY - glass.top()),
-                            QRectF(midX, glass.top(), glass.right() - midX, midY - glass.top()),
-                            QRectF(glass.left(), midY, midX - glass.left(), glass.bottom() - midY),
-                            QRectF(midX, midY, glass.right() - midX, glass.bottom() - midY)};
+    const QRectF panes[] = {
+        QRectF(glass.left(), glass.top(), midX - glass.left(), midY - glass.top()),
+        QRectF(midX, glass.top(), glass.right() - midX, midY - glass.top()),
+        QRectF(glass.left(), midY, midX - glass.left(), glass.bottom() - midY),
+        QRectF(midX, midY, glass.right() - midX, glass.bottom() - midY)};
     for (const QRectF& pane : panes)
         paneFrost(p, rng, pane.adjusted(bar / 2, bar / 2, -bar / 2, -bar / 2));
     QPainterPath frame;
@@ -132,8 +138,9 @@ QImage paintHotChocolate()
 
     // The table.
     const double tableTop = 800;
-    fillVertical(p, QRectF(0, tableTop, kWidth, kHeight - tableTop),
-                 {{0.0, QColor(112, 64, 34)}, {0.5, QColor(84, 46, 24)}, {1.0, QColor(54, 28, 14)}});
+    fillVertical(
+        p, QRectF(0, tableTop, kWidth, kHeight - tableTop),
+        {{0.0, QColor(112, 64, 34)}, {0.5, QColor(84, 46, 24)}, {1.0, QColor(54, 28, 14)}});
     p.setPen(QPen(QColor(60, 30, 14, 90), 2));
     for (int k = 0; k < 14; ++k) {
         const double y = tableTop + 10 + k * k * 1.5 + k * 4;
@@ -144,13 +151,15 @@ QImage paintHotChocolate()
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     // Gingerbread stars beside the mug.
-    for (const auto& [centre, angle] : {std::pair{QPointF(760, 925), 0.2}, std::pair{QPointF(920, 975), -0.35}}) {
+    for (const auto& [centre, angle] :
+         {std::pair{QPointF(760, 925), 0.2}, std::pair{QPointF(920, 975), -0.35}}) {
         p.save();
         p.translate(centre);
         p.scale(1.0, 0.55);
         p.fillPath(starPath(QPointF(6, 10), 92, 48, angle), QColor(30, 14, 6, 120));
         p.fillPath(starPath(QPointF(0, 0), 90, 46, angle), QColor(170, 96, 44));
-        p.strokePath(starPath(QPointF(0, 0), 74, 37, angle), QPen(QColor(250, 245, 235), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.strokePath(starPath(QPointF(0, 0), 74, 37, angle),
+                     QPen(QColor(250, 245, 235), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.restore();
     }
 
@@ -168,7 +177,8 @@ QImage paintHotChocolate()
                    QPointF(cx + rx - 25, bottomY - 80));
     p.strokePath(handle, QPen(QColor(110, 12, 18), 52, Qt::SolidLine, Qt::RoundCap));
     p.strokePath(handle, QPen(QColor(170, 30, 36), 34, Qt::SolidLine, Qt::RoundCap));
-    p.strokePath(handle.translated(-4, -4), QPen(QColor(230, 110, 110, 110), 8, Qt::SolidLine, Qt::RoundCap));
+    p.strokePath(handle.translated(-4, -4),
+                 QPen(QColor(230, 110, 110, 110), 8, Qt::SolidLine, Qt::RoundCap));
 
     QPainterPath body(QPointF(cx - rx, rimY));
     body.lineTo(cx - rx * 0.96, bottomY);
@@ -194,7 +204,8 @@ QImage paintHotChocolate()
         p.save();
         p.translate(x, bandY + ry * 0.3 * squash);
         p.scale(std::max(0.15, squash), 1.0);
-        snowCrystal(p, QPointF(0, 0), 34, 0, QColor(250, 240, 235, int(200 * (0.4 + 0.6 * squash))), 4);
+        snowCrystal(p, QPointF(0, 0), 34, 0, QColor(250, 240, 235, int(200 * (0.4 + 0.6 * squash))),
+                    4);
         p.restore();
     }
     p.setPen(QPen(QColor(250, 240, 235, 200), 6));
@@ -227,26 +238,34 @@ QImage paintHotChocolate()
     {
         QPainterPath cane(QPointF(cx - 60, rimY + 8));
         cane.lineTo(cx - 150, rimY - 330);
-        cane.cubicTo(QPointF(cx - 170, rimY - 420), QPointF(cx - 270, rimY - 410), QPointF(cx - 272, rimY - 340));
+        cane.cubicTo(QPointF(cx - 170, rimY - 420), QPointF(cx - 270, rimY - 410),
+                     QPointF(cx - 272, rimY - 340));
         p.strokePath(cane, QPen(QColor(250, 246, 240), 30, Qt::SolidLine, Qt::RoundCap));
         QPen stripes(QColor(210, 20, 30), 30, Qt::CustomDashLine, Qt::FlatCap);
         stripes.setDashPattern({0.5, 0.7});
         p.save();
-        QPainterPath caneArea = QPainterPathStroker(QPen(Qt::black, 30, Qt::SolidLine, Qt::RoundCap)).createStroke(cane);
+        QPainterPath caneArea =
+            QPainterPathStroker(QPen(Qt::black, 30, Qt::SolidLine, Qt::RoundCap))
+                .createStroke(cane);
         p.setClipPath(caneArea);
         p.strokePath(cane, stripes);
         p.restore();
-        p.strokePath(cane.translated(-7, -3), QPen(QColor(255, 255, 255, 120), 6, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(cane.translated(-7, -3),
+                     QPen(QColor(255, 255, 255, 120), 6, Qt::SolidLine, Qt::RoundCap));
     }
 
     // Marshmallows floating on the drink.
     {
         p.save();
         QPainterPath above = drink;
-        above.addRect(QRectF(inner.left(), inner.top() - 200, inner.width(), inner.height() / 2 + 200));
+        above.addRect(
+            QRectF(inner.left(), inner.top() - 200, inner.width(), inner.height() / 2 + 200));
         p.setClipPath(above.united(drink));
-        struct Mallow { double x, y, angle; };
-        const Mallow mallows[] = {{-95, -4, -12}, {-20, 8, 8}, {60, 0, -5}, {120, 12, 15}, {10, -22, 20}, {-60, 22, -25}};
+        struct Mallow {
+            double x, y, angle;
+        };
+        const Mallow mallows[] = {{-95, -4, -12}, {-20, 8, 8},   {60, 0, -5},
+                                  {120, 12, 15},  {10, -22, 20}, {-60, 22, -25}};
         for (const Mallow& m : mallows) {
             p.save();
             p.translate(cx + m.x, rimY + m.y + 8);
@@ -283,10 +302,10 @@ QImage paintHotChocolate()
             const double x0 = cx - 80 + w * 80 + rng.range(-15, 15);
             const double top = rimY - rng.range(380, 520);
             QPainterPath wisp(QPointF(x0, rimY - 20));
-            wisp.cubicTo(QPointF(x0 - 60 + lean[w], rimY - 120), QPointF(x0 + 70 + lean[w], rimY - 190),
-                         QPointF(x0 + lean[w], rimY - 270));
-            wisp.cubicTo(QPointF(x0 - 60 + 2 * lean[w], rimY - 330), QPointF(x0 + 40 + lean[w], top + 60),
-                         QPointF(x0 + 2 * lean[w], top));
+            wisp.cubicTo(QPointF(x0 - 60 + lean[w], rimY - 120),
+                         QPointF(x0 + 70 + lean[w], rimY - 190), QPointF(x0 + lean[w], rimY - 270));
+            wisp.cubicTo(QPointF(x0 - 60 + 2 * lean[w], rimY - 330),
+                         QPointF(x0 + 40 + lean[w], top + 60), QPointF(x0 + 2 * lean[w], top));
             // Steam thins out as it rises.
             QLinearGradient fade(0, rimY, 0, top);
             fade.setColorAt(0.0, QColor(255, 245, 235, 70));
@@ -324,7 +343,8 @@ QImage paintOrnament()
         }
         for (int i = 0; i < 40; ++i)
             bokehDisc(b, QPointF(rng.range(0, kWidth), rng.range(0, kHeight)), rng.range(30, 90),
-                      rng.chance(0.75) ? QColor(255, 200, 100) : QColor(255, 110, 70), rng.range(0.3, 0.7));
+                      rng.chance(0.75) ? QColor(255, 200, 100) : QColor(255, 110, 70),
+                      rng.range(0.3, 0.7));
         drawLayer(p, back.finish(8));
     }
     // A gold bauble further back, soft.
@@ -338,7 +358,8 @@ QImage paintOrnament()
 
     const QPointF c(1130, 590);
     const double r = 340;
-    hangingString(p, QPointF(c.x() - 20, -10), QPointF(c.x(), c.y() - r * 1.22), QColor(210, 180, 110));
+    hangingString(p, QPointF(c.x() - 20, -10), QPointF(c.x(), c.y() - r * 1.22),
+                  QColor(210, 180, 110));
     bauble(p, c, r, QColor(168, 14, 30));
 
     QPainterPath sphere;
@@ -349,9 +370,11 @@ QImage paintOrnament()
     const double tilt = r * 0.3;
     QPainterPath band;
     band.moveTo(c.x() - r, c.y() - r * 0.02);
-    band.cubicTo(c.x() - r * 0.6, c.y() + tilt, c.x() + r * 0.6, c.y() + tilt, c.x() + r, c.y() - r * 0.02);
+    band.cubicTo(c.x() - r * 0.6, c.y() + tilt, c.x() + r * 0.6, c.y() + tilt, c.x() + r,
+                 c.y() - r * 0.02);
     band.lineTo(c.x() + r, c.y() + r * 0.14);
-    band.cubicTo(c.x() + r * 0.6, c.y() + r * 0.16 + tilt, c.x() - r * 0.6, c.y() + r * 0.16 + tilt, c.x() - r, c.y() + r * 0.14);
+    band.cubicTo(c.x() + r * 0.6, c.y() + r * 0.16 + tilt, c.x() - r * 0.6, c.y() + r * 0.16 + tilt,
+                 c.x() - r, c.y() + r * 0.14);
     band.closeSubpath();
     QLinearGradient gold(c.x() - r, 0, c.x() + r, 0);
     gold.setColorAt(0.0, QColor(90, 60, 10));
@@ -374,7 +397,8 @@ QImage paintOrnament()
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     glow(p, QPointF(c.x() + r * 0.22, c.y() - r * 0.42), r * 0.4, QColor(120, 60, 60, 80));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    snowCrystal(p, QPointF(c.x() + r * 0.22, c.y() - r * 0.42), r * 0.3, 8, QColor(255, 245, 240, 230), 9);
+    snowCrystal(p, QPointF(c.x() + r * 0.22, c.y() - r * 0.42), r * 0.3, 8,
+                QColor(255, 245, 240, 230), 9);
     // The room's window mirrored in the glass.
     p.save();
     p.translate(c.x() - r * 0.5, c.y() - r * 0.5);
@@ -388,7 +412,9 @@ QImage paintOrnament()
     p.fillPath(windowShape.subtracted(bars), QColor(255, 250, 245, 150));
     p.restore();
     for (int k = 0; k < 9; ++k)
-        sparkle(p, QPointF(c.x() + r * 0.22 + rng.range(-r * 0.3, r * 0.3), c.y() - r * 0.42 + rng.range(-r * 0.3, r * 0.3)),
+        sparkle(p,
+                QPointF(c.x() + r * 0.22 + rng.range(-r * 0.3, r * 0.3),
+                        c.y() - r * 0.42 + rng.range(-r * 0.3, r * 0.3)),
                 rng.range(8, 20), QColor(255, 240, 230, 220));
     p.restore();
     sparkle(p, QPointF(c.x() - r * 0.42, c.y() - r * 0.56), 60, QColor(255, 255, 255, 230));
@@ -413,13 +439,15 @@ QImage paintDecoration()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(401);
-    fillVertical(p, kFull, {{0.0, QColor(60, 8, 16)}, {0.6, QColor(34, 4, 10)}, {1.0, QColor(20, 2, 6)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(60, 8, 16)}, {0.6, QColor(34, 4, 10)}, {1.0, QColor(20, 2, 6)}});
     {
         LogonSoftLayer back;
         glow(back.painter(), QPointF(960, 640), 900, QColor(150, 40, 30, 90));
         for (int i = 0; i < 55; ++i)
             bokehDisc(back.painter(), QPointF(rng.range(0, kWidth), rng.range(200, kHeight)),
-                      rng.range(25, 85), rng.chance(0.7) ? QColor(255, 200, 110) : QColor(255, 240, 210),
+                      rng.range(25, 85),
+                      rng.chance(0.7) ? QColor(255, 200, 110) : QColor(255, 240, 210),
                       rng.range(0.12, 0.4));
         drawLayer(p, back.finish(4), QPainter::CompositionMode_Plus);
     }
@@ -430,9 +458,13 @@ QImage paintDecoration()
     swag.quadTo(QPointF(1440, 420), QPointF(kWidth + 80, 90));
 
     // Baubles hang from the garland on strings of different lengths.
-    struct Hanging { double t, drop, radius; QColor colour; bool star; };
+    struct Hanging {
+        double t, drop, radius;
+        QColor colour;
+        bool star;
+    };
     const Hanging hangings[] = {
-        {0.12, 300, 90, QColor(200, 20, 36), false},  {0.25, 380, 70, QColor(220, 170, 50), false},
+        {0.12, 300, 90, QColor(200, 20, 36), false},   {0.25, 380, 70, QColor(220, 170, 50), false},
         {0.37, 190, 60, QColor(200, 205, 220), false}, {0.41, 230, 0, QColor(240, 200, 80), true},
         {0.58, 330, 100, QColor(30, 110, 60), false},  {0.7, 210, 72, QColor(210, 30, 50), false},
         {0.8, 420, 84, QColor(230, 180, 60), false},   {0.9, 260, 64, QColor(60, 110, 210), false},
@@ -440,7 +472,8 @@ QImage paintDecoration()
     for (const Hanging& h : hangings) {
         const QPointF top = swag.pointAtPercent(h.t);
         const QPointF at(top.x() + rng.range(-10, 10), top.y() + h.drop);
-        hangingString(p, top, at - QPointF(0, h.star ? 70 : h.radius * 1.15), QColor(230, 200, 130));
+        hangingString(p, top, at - QPointF(0, h.star ? 70 : h.radius * 1.15),
+                      QColor(230, 200, 130));
         if (h.star) {
             p.setCompositionMode(QPainter::CompositionMode_Plus);
             glow(p, at, 170, QColor(120, 90, 30, 150));
@@ -465,7 +498,8 @@ QImage paintDecoration()
             p.fillPath(loop, QColor(190, 20, 30));
             p.strokePath(loop, QPen(QColor(120, 8, 16), 3));
             QPainterPath tail(knot);
-            tail.cubicTo(knot + QPointF(side * 40, 80), knot + QPointF(side * 90, 120), knot + QPointF(side * 70, 200));
+            tail.cubicTo(knot + QPointF(side * 40, 80), knot + QPointF(side * 90, 120),
+                         knot + QPointF(side * 70, 200));
             p.strokePath(tail, QPen(QColor(190, 20, 30), 28, Qt::SolidLine, Qt::FlatCap));
         }
         p.setPen(Qt::NoPen);
@@ -475,7 +509,8 @@ QImage paintDecoration()
     // Lights threaded through the garland.
     const QColor warm[] = {QColor(255, 210, 120), QColor(255, 235, 190), QColor(255, 170, 90)};
     for (int k = 0; k <= 36; ++k) {
-        const QPointF at = swag.pointAtPercent(k / 36.0) + QPointF(rng.range(-20, 20), rng.range(-18, 22));
+        const QPointF at =
+            swag.pointAtPercent(k / 36.0) + QPointF(rng.range(-20, 20), rng.range(-18, 22));
         const QColor c = warm[k % 3];
         p.setCompositionMode(QPainter::CompositionMode_Plus);
         glow(p, at, 55, withAlpha(c, 0.6));
@@ -487,7 +522,8 @@ QImage paintDecoration()
     snowDots(p, rng, kFull, 200, 0.8, 2.6, 0.2, 0.7, QColor(255, 240, 220));
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     for (int k = 0; k < 16; ++k)
-        sparkle(p, QPointF(rng.range(0, kWidth), rng.range(300, kHeight)), rng.range(8, 20), QColor(255, 230, 180, 200));
+        sparkle(p, QPointF(rng.range(0, kWidth), rng.range(300, kHeight)), rng.range(8, 20),
+                QColor(255, 230, 180, 200));
     p.end();
     grain(canvas, 9, 1);
     return canvas;
@@ -514,8 +550,11 @@ QImage paintPicture()
         QPainter a(&painting);
         a.setRenderHint(QPainter::Antialiasing);
         const QRectF r(0, 0, art.width(), art.height());
-        fillVertical(a, r, {{0.0, QColor(60, 80, 140)}, {0.45, QColor(190, 150, 180)},
-                            {0.7, QColor(250, 190, 150)}, {1.0, QColor(250, 220, 190)}});
+        fillVertical(a, r,
+                     {{0.0, QColor(60, 80, 140)},
+                      {0.45, QColor(190, 150, 180)},
+                      {0.7, QColor(250, 190, 150)},
+                      {1.0, QColor(250, 220, 190)}});
         a.setCompositionMode(QPainter::CompositionMode_Plus);
         glow(a, QPointF(520, 290), 260, QColor(120, 80, 40, 160));
         a.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -529,19 +568,22 @@ QImage paintPicture()
         }
         peaks.lineTo(art.width() + 100, 330);
         peaks.closeSubpath();
-        fillPathVertical(a, peaks, 170, 330, {{0.0, QColor(250, 235, 235)}, {1.0, QColor(150, 140, 190)}});
+        fillPathVertical(a, peaks, 170, 330,
+                         {{0.0, QColor(250, 235, 235)}, {1.0, QColor(150, 140, 190)}});
         // The frozen lake mirrors the sky.
-        fillVertical(a, QRectF(0, 330, art.width(), 150), {{0.0, QColor(200, 170, 200)}, {1.0, QColor(120, 140, 190)}});
+        fillVertical(a, QRectF(0, 330, art.width(), 150),
+                     {{0.0, QColor(200, 170, 200)}, {1.0, QColor(120, 140, 190)}});
         QPainterPath shore = hills(rng, -10, art.width() + 10, 320, 10, 2, 345);
         a.fillPath(shore, QColor(235, 235, 245));
         QPainterPath bank(QPointF(-10, art.height() + 10));
         bank.lineTo(-10, 380);
         bank.cubicTo(200, 380, 330, 430, 420, art.height() + 10);
         bank.closeSubpath();
-        fillPathVertical(a, bank, 380, art.height(), {{0.0, QColor(250, 248, 252)}, {1.0, QColor(190, 195, 225)}});
+        fillPathVertical(a, bank, 380, art.height(),
+                         {{0.0, QColor(250, 248, 252)}, {1.0, QColor(190, 195, 225)}});
         for (int i = 0; i < 22; ++i)
-            snowyFir(a, rng, QPointF(rng.range(0, art.width()), 322 + rng.range(0, 8)), rng.range(25, 55),
-                     QColor(40, 60, 70), QColor(235, 235, 245), 0.5);
+            snowyFir(a, rng, QPointF(rng.range(0, art.width()), 322 + rng.range(0, 8)),
+                     rng.range(25, 55), QColor(40, 60, 70), QColor(235, 235, 245), 0.5);
         // A cottage with a lit window on the near bank.
         const QPointF home(150, 410);
         a.setPen(Qt::NoPen);
@@ -558,8 +600,8 @@ QImage paintPicture()
         glow(a, home + QPointF(55, -28), 70, QColor(160, 110, 40, 140));
         a.setCompositionMode(QPainter::CompositionMode_SourceOver);
         for (int i = 0; i < 5; ++i)
-            snowyFir(a, rng, QPointF(rng.range(20, 380), 470 + rng.range(0, 20)), rng.range(90, 150),
-                     QColor(24, 50, 50), QColor(245, 245, 252), 0.6);
+            snowyFir(a, rng, QPointF(rng.range(20, 380), 470 + rng.range(0, 20)),
+                     rng.range(90, 150), QColor(24, 50, 50), QColor(245, 245, 252), 0.6);
         snowyFir(a, rng, QPointF(700, 500), 300, QColor(24, 50, 50), QColor(245, 245, 252), 0.6);
         snowDots(a, rng, r, 140, 0.6, 1.8, 0.4, 0.9);
         // Brush marks: a faint canvas weave over the paint.
@@ -588,15 +630,18 @@ QImage paintPicture()
     };
     side(QPolygonF() << outer.topLeft() << outer.topRight() << art.topRight() << art.topLeft(),
          outer.topLeft(), QPointF(outer.left(), art.top()), true);
-    side(QPolygonF() << outer.bottomLeft() << outer.bottomRight() << art.bottomRight() << art.bottomLeft(),
+    side(QPolygonF() << outer.bottomLeft() << outer.bottomRight() << art.bottomRight()
+                     << art.bottomLeft(),
          outer.bottomLeft(), QPointF(outer.left(), art.bottom()), false);
     side(QPolygonF() << outer.topLeft() << outer.bottomLeft() << art.bottomLeft() << art.topLeft(),
          outer.topLeft(), QPointF(art.left(), outer.top()), true);
-    side(QPolygonF() << outer.topRight() << outer.bottomRight() << art.bottomRight() << art.topRight(),
+    side(QPolygonF() << outer.topRight() << outer.bottomRight() << art.bottomRight()
+                     << art.topRight(),
          outer.topRight(), QPointF(art.right(), outer.top()), false);
     // Beading along the middle of the moulding.
     p.setPen(Qt::NoPen);
-    const QRectF bead = art.adjusted(-moulding * 0.45, -moulding * 0.45, moulding * 0.45, moulding * 0.45);
+    const QRectF bead =
+        art.adjusted(-moulding * 0.45, -moulding * 0.45, moulding * 0.45, moulding * 0.45);
     QPainterPath beadPath;
     beadPath.addRect(bead);
     const int beads = 160;
@@ -610,7 +655,8 @@ QImage paintPicture()
     p.fillRect(art.adjusted(-8, -8, 8, 8), QColor(40, 26, 8));
     p.drawImage(art.topLeft(), painting);
     // Inner shadow where the moulding overhangs the painting.
-    fillVertical(p, QRectF(art.left(), art.top(), art.width(), 24), {{0.0, QColor(0, 0, 0, 110)}, {1.0, QColor(0, 0, 0, 0)}});
+    fillVertical(p, QRectF(art.left(), art.top(), art.width(), 24),
+                 {{0.0, QColor(0, 0, 0, 110)}, {1.0, QColor(0, 0, 0, 0)}});
 
     // A sprig of holly on the corner.
     {
@@ -627,7 +673,8 @@ QImage paintPicture()
             }
             for (int s = spikes; s >= 1; --s) {
                 const double x = 150.0 * (s - 1) / spikes;
-                leaf.quadTo(QPointF(x + 18, 14), QPointF(x, 34 * std::sin(kPi * x / 150) + (s > 1 ? 4 : 0)));
+                leaf.quadTo(QPointF(x + 18, 14),
+                            QPointF(x, 34 * std::sin(kPi * x / 150) + (s > 1 ? 4 : 0)));
             }
             QLinearGradient g(0, -30, 0, 30);
             g.setColorAt(0.0, QColor(40, 110, 50));
@@ -649,8 +696,11 @@ QImage paintPicture()
     }
 
     // The mantelpiece below, with a garland and two candles.
-    fillVertical(p, QRectF(0, 900, kWidth, 40), {{0.0, QColor(240, 232, 220)}, {1.0, QColor(180, 170, 160)}});
-    fillVertical(p, QRectF(0, 940, kWidth, 140), {{0.0, QColor(110, 100, 96)}, {0.1, QColor(200, 192, 182)}, {1.0, QColor(150, 140, 130)}});
+    fillVertical(p, QRectF(0, 900, kWidth, 40),
+                 {{0.0, QColor(240, 232, 220)}, {1.0, QColor(180, 170, 160)}});
+    fillVertical(
+        p, QRectF(0, 940, kWidth, 140),
+        {{0.0, QColor(110, 100, 96)}, {0.1, QColor(200, 192, 182)}, {1.0, QColor(150, 140, 130)}});
     for (const double x : {380.0, 1540.0}) {
         QLinearGradient wax(x - 38, 0, x + 38, 0);
         wax.setColorAt(0.0, QColor(230, 220, 200));
@@ -676,7 +726,8 @@ QImage paintPicture()
     garland.cubicTo(QPointF(500, 960), QPointF(1400, 960), QPointF(kWidth + 40, 905));
     firBranch(p, rng, garland, 50, QColor(10, 44, 24), QColor(70, 140, 70), 7000);
     for (int k = 0; k <= 30; ++k) {
-        const QPointF at = garland.pointAtPercent(k / 30.0) + QPointF(rng.range(-15, 15), rng.range(-15, 15));
+        const QPointF at =
+            garland.pointAtPercent(k / 30.0) + QPointF(rng.range(-15, 15), rng.range(-15, 15));
         const QColor c = k % 2 ? QColor(255, 210, 130) : QColor(255, 90, 80);
         p.setCompositionMode(QPainter::CompositionMode_Plus);
         glow(p, at, 40, withAlpha(c, 0.6));
@@ -685,8 +736,8 @@ QImage paintPicture()
         p.drawEllipse(at, 5, 5);
     }
     for (int k = 0; k < 9; ++k)
-        bauble(p, garland.pointAtPercent(0.05 + 0.1 * k) + QPointF(rng.range(-20, 20), 30), rng.range(22, 30),
-               k % 2 ? QColor(200, 20, 36) : QColor(220, 170, 50), false);
+        bauble(p, garland.pointAtPercent(0.05 + 0.1 * k) + QPointF(rng.range(-20, 20), 30),
+               rng.range(22, 30), k % 2 ? QColor(200, 20, 36) : QColor(220, 170, 50), false);
     p.end();
     grain(canvas, 10, 1);
     return canvas;

@@ -27,8 +27,11 @@ QImage paintBlue()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(101);
-    fillVertical(p, kFull, {{0.0, QColor(3, 9, 36)}, {0.45, QColor(9, 30, 92)},
-                            {0.8, QColor(22, 66, 150)}, {1.0, QColor(40, 98, 185)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(3, 9, 36)},
+                  {0.45, QColor(9, 30, 92)},
+                  {0.8, QColor(22, 66, 150)},
+                  {1.0, QColor(40, 98, 185)}});
 
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     glow(p, QPointF(1380, 240), 1150, QColor(40, 80, 170, 150));
@@ -66,9 +69,11 @@ QImage paintBlue()
     // Drifts along the bottom, lit from behind.
     {
         QPainterPath back = hills(rng, -20, kWidth + 20, 960, 45, 2, kHeight + 10);
-        fillPathVertical(p, back, 900, kHeight, {{0.0, QColor(120, 165, 230)}, {1.0, QColor(40, 80, 160)}});
+        fillPathVertical(p, back, 900, kHeight,
+                         {{0.0, QColor(120, 165, 230)}, {1.0, QColor(40, 80, 160)}});
         QPainterPath front = hills(rng, -20, kWidth + 20, 1030, 35, 3, kHeight + 10);
-        fillPathVertical(p, front, 990, kHeight, {{0.0, QColor(170, 205, 250)}, {1.0, QColor(70, 115, 200)}});
+        fillPathVertical(p, front, 990, kHeight,
+                         {{0.0, QColor(170, 205, 250)}, {1.0, QColor(70, 115, 200)}});
     }
 
     snowDots(p, rng, kFull, 900, 0.8, 3.2, 0.25, 0.85);
@@ -78,7 +83,8 @@ QImage paintBlue()
             const QPointF c(rng.range(80, kWidth - 80), rng.range(60, 900));
             const double r = rng.range(60, 120);
             glow(soft.painter(), c, r * 1.3, QColor(160, 200, 255, 60));
-            snowCrystal(soft.painter(), c, r, rng.range(0, 60), QColor(220, 235, 255, 140), r * 0.07);
+            snowCrystal(soft.painter(), c, r, rng.range(0, 60), QColor(220, 235, 255, 140),
+                        r * 0.07);
         }
         drawLayer(p, soft.finish(5), QPainter::CompositionMode_Plus);
     }
@@ -88,7 +94,8 @@ QImage paintBlue()
         p.setCompositionMode(QPainter::CompositionMode_Plus);
         glow(p, c, r * 1.6, QColor(120, 170, 255, 70));
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        snowCrystal(p, c, r, rng.range(0, 60), QColor(235, 245, 255, 230), std::max(1.6, r * 0.075));
+        snowCrystal(p, c, r, rng.range(0, 60), QColor(235, 245, 255, 230),
+                    std::max(1.6, r * 0.075));
     }
     {
         LogonSoftLayer near;
@@ -106,8 +113,8 @@ QImage paintBokeh()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(202);
-    fillVertical(p, kFull, {{0.0, QColor(10, 5, 22)}, {0.5, QColor(26, 10, 38)},
-                            {1.0, QColor(36, 10, 24)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(10, 5, 22)}, {0.5, QColor(26, 10, 38)}, {1.0, QColor(36, 10, 24)}});
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     glow(p, QPointF(960, 600), 1000, QColor(90, 40, 30, 110));
 
@@ -150,8 +157,11 @@ QImage paintSnow()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(303);
-    fillVertical(p, kFull, {{0.0, QColor(38, 96, 196)}, {0.35, QColor(100, 160, 230)},
-                            {0.55, QColor(200, 225, 248)}, {1.0, QColor(230, 240, 252)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(38, 96, 196)},
+                  {0.35, QColor(100, 160, 230)},
+                  {0.55, QColor(200, 225, 248)},
+                  {1.0, QColor(230, 240, 252)}});
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     glow(p, QPointF(1460, 300), 900, QColor(90, 80, 50, 120));
     glow(p, QPointF(1460, 300), 260, QColor(160, 150, 110, 160));
@@ -173,9 +183,12 @@ QImage paintSnow()
             for (int k = 0; k <= 5; ++k) {
                 const double t = k / 5.0;
                 const double j = (k == 0 || k == 5) ? 0.0 : rng.range(-14, 14);
-                leftRidge << QPointF(left.x() + (peak.x() - left.x()) * t, foot + (peak.y() - foot) * t + j);
-                rightRidge << QPointF(peak.x() + (right.x() - peak.x()) * t, peak.y() + (foot - peak.y()) * t + j);
-                crease << QPointF(peak.x() + (valley.x() - peak.x()) * t + ((k == 0 || k == 5) ? 0.0 : rng.range(-18, 18)),
+                leftRidge << QPointF(left.x() + (peak.x() - left.x()) * t,
+                                     foot + (peak.y() - foot) * t + j);
+                rightRidge << QPointF(peak.x() + (right.x() - peak.x()) * t,
+                                      peak.y() + (foot - peak.y()) * t + j);
+                crease << QPointF(peak.x() + (valley.x() - peak.x()) * t +
+                                      ((k == 0 || k == 5) ? 0.0 : rng.range(-18, 18)),
                                   peak.y() + (foot - peak.y()) * t);
             }
             QPolygonF shadedFace = leftRidge;
@@ -187,14 +200,18 @@ QImage paintSnow()
             QPainterPath shaded, lit;
             shaded.addPolygon(shadedFace);
             lit.addPolygon(litFace);
-            fillPathVertical(p, shaded, peak.y(), foot, {{0.0, QColor(170, 192, 232)}, {1.0, QColor(180, 200, 234)}});
-            fillPathVertical(p, lit, peak.y(), foot, {{0.0, QColor(252, 253, 255)}, {1.0, QColor(214, 228, 246)}});
+            fillPathVertical(p, shaded, peak.y(), foot,
+                             {{0.0, QColor(170, 192, 232)}, {1.0, QColor(180, 200, 234)}});
+            fillPathVertical(p, lit, peak.y(), foot,
+                             {{0.0, QColor(252, 253, 255)}, {1.0, QColor(214, 228, 246)}});
             x += w * rng.range(0.55, 0.8);
         }
-        fillVertical(p, QRectF(0, 420, kWidth, 240), {{0.0, QColor(220, 235, 250, 0)}, {1.0, QColor(220, 235, 250, 120)}});
+        fillVertical(p, QRectF(0, 420, kWidth, 240),
+                     {{0.0, QColor(220, 235, 250, 0)}, {1.0, QColor(220, 235, 250, 120)}});
     }
     QPainterPath ridge = hills(rng, -20, kWidth + 20, 640, 40, 2, kHeight + 10);
-    fillPathVertical(p, ridge, 590, 760, {{0.0, QColor(232, 240, 250)}, {1.0, QColor(180, 200, 228)}});
+    fillPathVertical(p, ridge, 590, 760,
+                     {{0.0, QColor(232, 240, 250)}, {1.0, QColor(180, 200, 228)}});
     for (int i = 0; i < 70; ++i) {
         const double fx = rng.range(-20, kWidth + 20);
         if (fx > 700 && fx < 1000)
@@ -204,7 +221,8 @@ QImage paintSnow()
                  QColor(235, 242, 250), 0.6);
     }
     QPainterPath valley = hills(rng, -20, kWidth + 20, 760, 50, 1, kHeight + 10);
-    fillPathVertical(p, valley, 700, 900, {{0.0, QColor(248, 251, 255)}, {1.0, QColor(196, 214, 238)}});
+    fillPathVertical(p, valley, 700, 900,
+                     {{0.0, QColor(248, 251, 255)}, {1.0, QColor(196, 214, 238)}});
     for (int i = 0; i < 16; ++i) {
         const double fx = rng.chance(0.5) ? rng.range(0, 560) : rng.range(1300, kWidth);
         const double h = rng.range(140, 240);
@@ -212,8 +230,9 @@ QImage paintSnow()
                  QColor(248, 251, 255), 0.7);
     }
     QPainterPath front = hills(rng, -20, kWidth + 20, 930, 60, 1, kHeight + 10);
-    fillPathVertical(p, front, 850, kHeight, {{0.0, QColor(255, 255, 255)}, {0.5, QColor(226, 236, 250)},
-                                             {1.0, QColor(170, 195, 232)}});
+    fillPathVertical(
+        p, front, 850, kHeight,
+        {{0.0, QColor(255, 255, 255)}, {0.5, QColor(226, 236, 250)}, {1.0, QColor(170, 195, 232)}});
     // Blue shadow along the far side of the front drift.
     {
         LogonSoftLayer shade;
@@ -234,7 +253,8 @@ QImage paintSnow()
         const QPointF c(rng.range(0, kWidth), rng.range(800, kHeight));
         if (!front.contains(c) && !valley.contains(c))
             continue;
-        sparkle(p, c, rng.range(3, 9) * (c.y() / 900.0), QColor(255, 255, 240, int(rng.range(120, 255))));
+        sparkle(p, c, rng.range(3, 9) * (c.y() / 900.0),
+                QColor(255, 255, 240, int(rng.range(120, 255))));
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     snowDots(p, rng, QRectF(0, 0, kWidth, 900), 250, 0.8, 2.5, 0.3, 0.8);
@@ -249,8 +269,8 @@ QImage paintSnowfall()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(404);
-    fillVertical(p, kFull, {{0.0, QColor(8, 12, 28)}, {0.55, QColor(26, 34, 62)},
-                            {1.0, QColor(40, 48, 76)}});
+    fillVertical(p, kFull,
+                 {{0.0, QColor(8, 12, 28)}, {0.55, QColor(26, 34, 62)}, {1.0, QColor(40, 48, 76)}});
     const QPointF lamp(1330, 330);
 
     // Houses far down the street, out of focus.
@@ -282,7 +302,8 @@ QImage paintSnowfall()
         drawLayer(p, town.finish(5));
     }
     QPainterPath ground = hills(rng, -20, kWidth + 20, 840, 18, 1, kHeight + 10);
-    fillPathVertical(p, ground, 800, kHeight, {{0.0, QColor(120, 130, 168)}, {1.0, QColor(70, 78, 112)}});
+    fillPathVertical(p, ground, 800, kHeight,
+                     {{0.0, QColor(120, 130, 168)}, {1.0, QColor(70, 78, 112)}});
 
     // The lamp's light: a cone and the pool it throws on the snow.
     {
@@ -360,7 +381,9 @@ QImage paintSnowfall()
             const double reach = 60 + (c.y() - lamp.y()) * 0.62;
             if (dx > reach)
                 continue;
-            const double strength = (1.0 - dx / reach) * std::exp(-std::hypot(c.x() - lamp.x(), c.y() - lamp.y()) / 650.0);
+            const double strength =
+                (1.0 - dx / reach) *
+                std::exp(-std::hypot(c.x() - lamp.x(), c.y() - lamp.y()) / 650.0);
             const double r = rng.range(1.5, 5.0);
             p.setOpacity(std::min(1.0, strength * 1.6));
             p.drawImage(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), warm);
@@ -383,13 +406,19 @@ QImage paintInTheSnow()
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     LogonRandom rng(505);
-    fillVertical(p, kFull, {{0.0, QColor(120, 146, 180)}, {0.5, QColor(190, 205, 222)},
-                            {1.0, QColor(225, 232, 240)}});
+    fillVertical(
+        p, kFull,
+        {{0.0, QColor(120, 146, 180)}, {0.5, QColor(190, 205, 222)}, {1.0, QColor(225, 232, 240)}});
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     glow(p, QPointF(420, 120), 900, QColor(90, 80, 60, 110));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    struct Row { double base, minH, maxH; int count; QColor body, snow; double haze; };
+    struct Row {
+        double base, minH, maxH;
+        int count;
+        QColor body, snow;
+        double haze;
+    };
     const Row rows[] = {
         {600, 110, 190, 46, QColor(150, 168, 190), QColor(222, 230, 240), 0.0},
         {670, 180, 300, 30, QColor(112, 134, 156), QColor(228, 235, 244), 0.0},
@@ -409,22 +438,24 @@ QImage paintInTheSnow()
             const double centreGap = std::abs(fx - 960);
             if (row.base > 700 && centreGap < 260)
                 continue;
-            snowyFir(p, rng, QPointF(fx, row.base + rng.range(0, 30)), rng.range(row.minH, row.maxH),
-                     row.body, row.snow, 0.75);
+            snowyFir(p, rng, QPointF(fx, row.base + rng.range(0, 30)),
+                     rng.range(row.minH, row.maxH), row.body, row.snow, 0.75);
         }
         // Mist between the rows of trees.
         fillVertical(p, QRectF(0, row.base - 200, kWidth, 260),
                      {{0.0, QColor(225, 232, 242, 0)}, {1.0, QColor(225, 232, 242, 70)}});
     }
     QPainterPath ground = hills(rng, -20, kWidth + 20, 940, 24, 2, kHeight + 10);
-    fillPathVertical(p, ground, 900, kHeight, {{0.0, QColor(250, 252, 255)}, {1.0, QColor(200, 214, 236)}});
+    fillPathVertical(p, ground, 900, kHeight,
+                     {{0.0, QColor(250, 252, 255)}, {1.0, QColor(200, 214, 236)}});
     // Soft blue hollows in the snow of the clearing.
     {
         LogonSoftLayer hollows(2);
         hollows.painter().setPen(Qt::NoPen);
         for (int k = 0; k < 5; ++k) {
             hollows.painter().setBrush(QColor(150, 170, 215, 60));
-            hollows.painter().drawEllipse(QPointF(rng.range(500, 1400), rng.range(960, 1060)), rng.range(160, 320), rng.range(14, 26));
+            hollows.painter().drawEllipse(QPointF(rng.range(500, 1400), rng.range(960, 1060)),
+                                          rng.range(160, 320), rng.range(14, 26));
         }
         drawLayer(p, hollows.finish(4));
     }

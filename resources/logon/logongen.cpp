@@ -32,8 +32,8 @@ QImage previewOf(const QImage& picture)
 {
     // Halving first keeps the snowflakes and lights from flickering away in
     // a single big jump down.
-    const QImage half = picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation);
+    const QImage half =
+        picture.scaled(picture.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return half.scaled(kPreviewSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -87,7 +87,8 @@ int writePictures(const QString& outDir, const QStringList& only)
     const auto results = renderAll(only);
     for (const Rendered& r : results) {
         if (!writeJpeg(r.picture, outDir + QLatin1Char('/') + r.name + QStringLiteral(".jpg")) ||
-            !writeJpeg(r.preview, outDir + QLatin1Char('/') + r.name + QStringLiteral("_preview.jpg")))
+            !writeJpeg(r.preview,
+                       outDir + QLatin1Char('/') + r.name + QStringLiteral("_preview.jpg")))
             return 1;
         if (!only.isEmpty())
             std::printf("%s: %lld ms\n", qPrintable(r.name), r.milliseconds);
@@ -132,7 +133,8 @@ int main(int argc, char** argv)
         return writePictures(args[2], args[1].split(QLatin1Char(',')));
     if (args.size() == 1)
         return writePictures(args[0], {});
-    std::fprintf(stderr,
-                 "usage: yulavin-logongen OUTDIR | --only NAME[,NAME...] OUTDIR | --sheet FILE.png\n");
+    std::fprintf(
+        stderr,
+        "usage: yulavin-logongen OUTDIR | --only NAME[,NAME...] OUTDIR | --sheet FILE.png\n");
     return 2;
 }

@@ -261,29 +261,39 @@ QImage paintHotChocolate()
         above.addRect(
             QRectF(inner.left(), inner.top() - 200, inner.width(), inner.height() / 2 + 200));
         p.setClipPath(above.united(drink));
+        // Little drums of marshmallow, half sunk, drawn back to front.
         struct Mallow {
-            double x, y, angle;
+            double x, y, angle, size;
         };
-        const Mallow mallows[] = {{-95, -4, -12}, {-20, 8, 8},   {60, 0, -5},
-                                  {120, 12, 15},  {10, -22, 20}, {-60, 22, -25}};
+        const Mallow mallows[] = {{-70, -14, -10, 1.0}, {40, -18, 12, 0.95}, {110, -6, -6, 0.9},
+                                  {-120, 2, 20, 0.85},  {-20, 0, -18, 1.05}, {70, 12, 8, 1.0},
+                                  {-80, 18, 4, 0.95}};
         for (const Mallow& m : mallows) {
             p.save();
-            p.translate(cx + m.x, rimY + m.y + 8);
+            p.translate(cx + m.x, rimY + m.y + 10);
             p.rotate(m.angle);
-            const QRectF top(-34, -34, 68, 40);
+            p.scale(m.size, m.size);
+            const double rxm = 32, rym = 15, rise = 20;
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(60, 30, 14, 90));
-            p.drawRoundedRect(top.translated(4, 10), 12, 12);
-            QLinearGradient side(0, -10, 0, 20);
-            side.setColorAt(0.0, QColor(240, 225, 220));
-            side.setColorAt(1.0, QColor(190, 160, 155));
-            p.setBrush(side);
-            p.drawRoundedRect(QRectF(-34, -14, 68, 30), 12, 12);
-            QLinearGradient face(-34, -34, 34, 6);
-            face.setColorAt(0.0, QColor(255, 252, 250));
-            face.setColorAt(1.0, QColor(238, 226, 225));
+            // The ring of cocoa the marshmallow pushes up.
+            p.setBrush(QColor(50, 22, 8, 150));
+            p.drawEllipse(QPointF(2, 4), rxm + 6, rym + 5);
+            QLinearGradient side(-rxm, 0, rxm, 0);
+            side.setColorAt(0.0, QColor(235, 222, 218));
+            side.setColorAt(0.4, QColor(250, 244, 240));
+            side.setColorAt(1.0, QColor(196, 172, 168));
+            QPainterPath drum;
+            drum.moveTo(-rxm, -rise);
+            drum.lineTo(-rxm, 0);
+            drum.arcTo(QRectF(-rxm, -rym, 2 * rxm, 2 * rym), 180, 180);
+            drum.lineTo(rxm, -rise);
+            drum.closeSubpath();
+            p.fillPath(drum, side);
+            QRadialGradient face(QPointF(-8, -rise - 4), rxm * 1.2);
+            face.setColorAt(0.0, QColor(255, 255, 253));
+            face.setColorAt(1.0, QColor(236, 226, 224));
             p.setBrush(face);
-            p.drawRoundedRect(top, 12, 12);
+            p.drawEllipse(QPointF(0, -rise), rxm, rym);
             p.restore();
         }
         p.restore();
@@ -493,14 +503,25 @@ QImage paintDecoration()
     for (double x : {-80.0, 960.0, double(kWidth) + 80}) {
         const QPointF knot(x, x == 960.0 ? 110 : 90);
         for (int side = -1; side <= 1; side += 2) {
-            QPainterPath loop(knot);
-            loop.cubicTo(knot + QPointF(side * 150, -110), knot + QPointF(side * 170, 70), knot);
-            p.fillPath(loop, QColor(190, 20, 30));
-            p.strokePath(loop, QPen(QColor(120, 8, 16), 3));
             QPainterPath tail(knot);
             tail.cubicTo(knot + QPointF(side * 40, 80), knot + QPointF(side * 90, 120),
                          knot + QPointF(side * 70, 200));
-            p.strokePath(tail, QPen(QColor(190, 20, 30), 28, Qt::SolidLine, Qt::FlatCap));
+            p.strokePath(tail, QPen(QColor(150, 12, 24), 28, Qt::SolidLine, Qt::FlatCap));
+            p.strokePath(tail.translated(-side * 3, -2),
+                         QPen(QColor(200, 30, 40), 18, Qt::SolidLine, Qt::FlatCap));
+            QPainterPath loop(knot);
+            loop.cubicTo(knot + QPointF(side * 150, -110), knot + QPointF(side * 170, 70), knot);
+            QLinearGradient satin(knot.x(), knot.y() - 80, knot.x(), knot.y() + 40);
+            satin.setColorAt(0.0, QColor(235, 60, 66));
+            satin.setColorAt(0.5, QColor(196, 22, 34));
+            satin.setColorAt(1.0, QColor(120, 8, 18));
+            p.fillPath(loop, satin);
+            // The inside of the loop, in shade.
+            QPainterPath hollow(knot + QPointF(side * 20, -4));
+            hollow.cubicTo(knot + QPointF(side * 110, -70), knot + QPointF(side * 125, 30),
+                           knot + QPointF(side * 20, 4));
+            p.fillPath(hollow, QColor(90, 4, 12, 170));
+            p.strokePath(loop, QPen(QColor(110, 6, 14), 2.5));
         }
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(215, 40, 48));
@@ -677,9 +698,10 @@ QImage paintPicture()
                             QPointF(x, 34 * std::sin(kPi * x / 150) + (s > 1 ? 4 : 0)));
             }
             QLinearGradient g(0, -30, 0, 30);
-            g.setColorAt(0.0, QColor(40, 110, 50));
-            g.setColorAt(1.0, QColor(10, 50, 24));
+            g.setColorAt(0.0, QColor(70, 150, 70));
+            g.setColorAt(1.0, QColor(16, 70, 32));
             p.fillPath(leaf, g);
+            p.strokePath(leaf, QPen(QColor(10, 40, 18), 2));
             p.setPen(QPen(QColor(120, 180, 100), 2));
             p.drawLine(QPointF(4, 0), QPointF(140, 0));
             p.restore();

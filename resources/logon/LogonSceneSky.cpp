@@ -327,6 +327,34 @@ QImage paintSnowfall()
         drawLayer(p, light.finish(6), QPainter::CompositionMode_Plus);
     }
 
+    // A park bench under the lamp, its seat and back heaped with snow.
+    {
+        const QColor wood(22, 22, 32);
+        const double left = 960, right = 1230, seat = 850;
+        p.setPen(Qt::NoPen);
+        p.setBrush(wood);
+        for (const double x : {left + 24, right - 24}) {
+            p.drawRect(QRectF(x - 7, seat, 14, 72));
+            p.drawRect(QRectF(x - 6, seat - 92, 12, 92));
+        }
+        p.drawRoundedRect(QRectF(left, seat - 8, right - left, 18), 4, 4);
+        for (int k = 0; k < 2; ++k)
+            p.drawRoundedRect(QRectF(left + 6, seat - 84 + k * 30, right - left - 12, 16), 4, 4);
+        const QColor snow(214, 220, 238);
+        auto heap = [&](double y, double thick) {
+            QPainterPath mound(QPointF(left - 6, y + 4));
+            mound.cubicTo(QPointF(left + 30, y - thick), QPointF(right - 60, y - thick * 1.2),
+                          QPointF(right + 6, y + 4));
+            mound.closeSubpath();
+            QLinearGradient g(left, 0, right, 0);
+            g.setColorAt(0.0, snow.darker(115));
+            g.setColorAt(1.0, QColor(255, 238, 210));
+            p.fillPath(mound, g);
+        };
+        heap(seat - 8, 26);
+        heap(seat - 84, 18);
+    }
+
     // The lamp post.
     p.setPen(Qt::NoPen);
     const QColor iron(14, 15, 22);

@@ -475,7 +475,7 @@ QImage paintDecoration()
     };
     const Hanging hangings[] = {
         {0.12, 300, 90, QColor(200, 20, 36), false},   {0.25, 380, 70, QColor(220, 170, 50), false},
-        {0.37, 190, 60, QColor(200, 205, 220), false}, {0.41, 230, 0, QColor(240, 200, 80), true},
+        {0.33, 190, 60, QColor(200, 205, 220), false}, {0.44, 280, 0, QColor(240, 200, 80), true},
         {0.58, 330, 100, QColor(30, 110, 60), false},  {0.7, 210, 72, QColor(210, 30, 50), false},
         {0.8, 420, 84, QColor(230, 180, 60), false},   {0.9, 260, 64, QColor(60, 110, 210), false},
     };

@@ -199,7 +199,7 @@ QImage helpButton()
     body.setColorAt(1, QColor(0x12, 0x3e, 0x8a));
     painter.setPen(Qt::NoPen);
     painter.setBrush(body);
-    painter.drawEllipse(QPointF(8, 8), 7.1, 7.1);
+    painter.drawEllipse(QPointF(8, 8), 7.4, 7.4);
     QRadialGradient shine(QPointF(6, 4.5), 4);
     shine.setColorAt(0, QColor(255, 255, 255, 150));
     shine.setColorAt(1, QColor(255, 255, 255, 0));
@@ -223,7 +223,7 @@ QImage helpButton()
 QImage helpMask()
 {
     QPainterPath circle;
-    circle.addEllipse(QPointF(8, 8), 8, 8);
+    circle.addEllipse(QPointF(8, 8), 7.7, 7.7);
     return maskFrom(circle, QSize(16, 16));
 }
 

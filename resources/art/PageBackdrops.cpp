@@ -131,31 +131,58 @@ void snowGround(QPainter& painter, const QRectF& rect, qreal baseY, qreal amplit
     painter.restore();
 }
 
-// Frost ferns: a stem that bends a little as it grows and puts out side
-// fronds at sixty degrees, each a smaller copy of itself.
+// Frost ferns: a stem that bends as it grows and puts out side fronds at
+// about sixty degrees, each a smaller, irregular copy of itself. Spacing and
+// lengths wander so the ferns look grown rather than printed.
 void fern(QPainter& painter, QPointF from, qreal angle, qreal length, qreal width, int depth,
           PageRandom& random)
 {
     QPointF p = from;
-    const int segments = std::max(3, int(length / 6));
-    const qreal segment = length / segments;
-    const qreal bend = random.uniform(-0.035, 0.035);
+    const qreal step = 4.5;
+    const int segments = std::max(2, int(length / step));
+    const qreal bend = random.uniform(-0.05, 0.05);
+    const QColor color = painter.pen().color();
+    int nextBranch = random.range(1, 3);
     for (int i = 0; i < segments; ++i) {
-        const qreal w = width * (1.0 - 0.75 * qreal(i) / segments);
-        const QPointF next = p + QPointF(std::cos(angle), std::sin(angle)) * segment;
-        painter.setPen(QPen(painter.pen().color(), w, Qt::SolidLine, Qt::RoundCap));
+        const qreal w = width * (1.0 - 0.7 * qreal(i) / segments);
+        const QPointF next = p + QPointF(std::cos(angle), std::sin(angle)) * step;
+        painter.setPen(QPen(color, w, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(p, next);
-        if (depth > 0 && i > 0 && i % 2 == 0) {
+        if (depth > 0 && i == nextBranch) {
             const qreal remaining = length * (1.0 - qreal(i) / segments);
-            const qreal side = std::min(remaining, length * 0.5) * random.uniform(0.45, 0.8);
-            if (side > 4) {
-                fern(painter, p, angle - pi / 3, side, w * 0.7, depth - 1, random);
-                fern(painter, p, angle + pi / 3, side * random.uniform(0.7, 1.0), w * 0.7,
-                     depth - 1, random);
+            for (int side : {-1, 1}) {
+                if (random.unit() < 0.18)
+                    continue;
+                const qreal side_length = std::min(remaining * 0.9, length * 0.55) *
+                                          random.uniform(0.25, 0.75);
+                if (side_length > 3)
+                    fern(painter, p, angle + side * random.uniform(0.85, 1.2), side_length,
+                         w * 0.72, depth - 1, random);
             }
+            nextBranch = i + random.range(1, 3);
         }
-        angle += bend;
+        angle += bend + random.uniform(-0.06, 0.06);
         p = next;
+    }
+}
+
+// Fine needles of rime thickening towards the edges of the glass.
+void rime(QPainter& painter, int width, int height, PageRandom& random, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const qreal x = random.uniform(0, width), y = random.uniform(0, height);
+        // The upper left holds the white labels, so the rime keeps off it.
+        const qreal edge =
+            std::min({x * (y < 120 ? 2.5 : 1.0), width - x, y * 3.0, (height - y) * 0.8});
+        const qreal keep = std::clamp(1.0 - edge / 90.0, 0.0, 1.0);
+        if (random.unit() > keep * keep)
+            continue;
+        const qreal angle = random.range(0, 5) * pi / 3 + random.uniform(-0.15, 0.15);
+        const qreal len = random.uniform(2, 7);
+        painter.setPen(QPen(QColor(235, 246, 255, int(30 + 90 * keep * random.unit())), 0.9,
+                            Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(x, y), QPointF(x + std::cos(angle) * len,
+                                                y + std::sin(angle) * len));
     }
 }
 
@@ -418,20 +445,26 @@ QImage frostPage()
     beginSmooth(fernPainter, ferns);
     PageRandom random(562);
     struct Seed { QPointF at; qreal angle, length; };
-    const std::array<Seed, 11> seeds{{{{0, 273}, -0.95, 120},
-                                      {{0, 200}, -0.35, 70},
-                                      {{60, 273}, -1.35, 80},
-                                      {{472, 273}, -2.2, 130},
-                                      {{472, 180}, -2.75, 85},
-                                      {{400, 273}, -1.8, 90},
-                                      {{472, 0}, 2.35, 100},
-                                      {{472, 70}, 2.95, 60},
-                                      {{390, 0}, 1.9, 55},
-                                      {{160, 273}, -1.5, 55},
-                                      {{270, 273}, -1.65, 62}}};
-    fernPainter.setPen(QPen(QColor(235, 246, 255, 150), 2));
+    const std::array<Seed, 16> seeds{{{{0, 273}, -0.9, 130},
+                                      {{0, 226}, -0.4, 80},
+                                      {{0, 150}, -0.15, 46},
+                                      {{44, 273}, -1.3, 92},
+                                      {{120, 273}, -1.75, 48},
+                                      {{196, 273}, -1.35, 40},
+                                      {{262, 273}, -1.8, 58},
+                                      {{330, 273}, -1.5, 44},
+                                      {{408, 273}, -1.95, 96},
+                                      {{472, 273}, -2.25, 140},
+                                      {{472, 196}, -2.8, 90},
+                                      {{472, 120}, -3.0, 52},
+                                      {{472, 0}, 2.3, 116},
+                                      {{472, 52}, 2.85, 70},
+                                      {{400, 0}, 1.85, 60},
+                                      {{330, 0}, 1.45, 34}}};
+    fernPainter.setPen(QPen(QColor(235, 246, 255, 170), 2));
     for (const auto& seed : seeds)
-        fern(fernPainter, seed.at, seed.angle, seed.length, 2.6, 3, random);
+        fern(fernPainter, seed.at, seed.angle, seed.length, 2.2, 3, random);
+    rime(fernPainter, width, height, random, 5000);
     fernPainter.end();
     QImage haze = ferns;
     blur(haze, 6);

@@ -1,6 +1,7 @@
 // The "pages" group: every picture of the settings window and its pages.
 #include "ArtRegistry.h"
 #include "PageBackdrops.h"
+#include "PagePreview.h"
 #include "PageShowcase.h"
 
 namespace {
@@ -24,6 +25,6 @@ void paintPages(ArtSink& sink)
     sink.add(QStringLiteral("png/290.png"), PageShowcase::sitePage());
 }
 
-const ArtGroupRegistration registration("pages", &paintPages);
+const ArtGroupRegistration registration("pages", &paintPages, &PagePreview::settingsWindows);
 
 } // namespace

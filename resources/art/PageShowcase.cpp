@@ -27,19 +27,31 @@ void nightSky(QPainter& painter, const QRectF& rect, PageRandom& random, int sta
     sky.setColorAt(0.55, Palette::nightMid);
     sky.setColorAt(1, QColor(0x24, 0x4a, 0x8e));
     painter.fillRect(rect, sky);
-    for (int band = 0; band < 3; ++band) {
-        QPainterPath ribbon;
-        const qreal y0 = rect.top() + rect.height() * (0.16 + 0.1 * band);
-        ribbon.moveTo(rect.left(), y0);
-        for (qreal x = rect.left(); x <= rect.right(); x += 8)
-            ribbon.lineTo(x, y0 + 18 * std::sin(x / rect.width() * 2.4 * pi + band * 1.3));
-        painter.save();
-        painter.setPen(QPen(QColor(0x6c, 0xe8, 0xc8, 26 - band * 6), 26 - band * 6,
-                            Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ribbon);
-        painter.restore();
+    // The aurora is painted sharp on its own layer and then blurred, so it
+    // reads as a veil of light rather than as stripes.
+    QImage veil = blankImage(int(rect.width()), int(rect.height()));
+    {
+        QPainter v;
+        beginSmooth(v, veil);
+        for (int band = 0; band < 3; ++band) {
+            QPainterPath ribbon;
+            const qreal y0 = rect.height() * (0.14 + 0.09 * band);
+            for (qreal x = -20; x <= rect.width() + 20; x += 6) {
+                const qreal y = y0 + 16 * std::sin(x / rect.width() * 2.2 * pi + band * 1.3);
+                if (x < -19)
+                    ribbon.moveTo(x, y);
+                else
+                    ribbon.lineTo(x, y);
+            }
+            v.setPen(QPen(QColor(0x70, 0xf0, 0xc8, 46 - band * 10), 14 - band * 3));
+            v.drawPath(ribbon);
+            v.setPen(QPen(QColor(0x9c, 0x8c, 0xff, 24), 6));
+            v.drawPath(ribbon.translated(0, -12));
+        }
+        v.end();
+        blur(veil, 16);
     }
+    painter.drawImage(rect.topLeft(), veil);
     starField(painter, rect, stars, random);
 }
 
@@ -221,7 +233,7 @@ QImage title()
     beginSmooth(painter, image);
     // The lower rows stay clear: the version line is drawn over them.
     const QPainterPath path =
-        textPath(QStringLiteral("Yulavin"), font(serif, 46, true, true), QPointF(128, 26));
+        textPath(QStringLiteral("Yulavin"), font(serif, 54, true, true), QPointF(128, 25));
     Lettering style;
     style.fillTop = QColor(0xff, 0xf1, 0xb8);
     style.fillBottom = QColor(0xe0, 0x9a, 0x24);
@@ -231,8 +243,8 @@ QImage title()
     style.glowRadius = 7;
     style.snowCaps = true;
     drawLettering(painter, image, path, style);
-    sparkle(painter, QPointF(220, 12), 6, QColor(255, 255, 240));
-    sparkle(painter, QPointF(34, 44), 4, QColor(255, 255, 240, 220));
+    sparkle(painter, QPointF(232, 10), 7, QColor(255, 255, 240));
+    sparkle(painter, QPointF(24, 42), 4.5, QColor(255, 255, 240, 220));
     painter.end();
     return image;
 }

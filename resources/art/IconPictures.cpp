@@ -85,22 +85,24 @@ void lights(QPainter& p)
 
 void snow(QPainter& p)
 {
-    // Odd-width strokes centred on a pixel column keep the upright arm crisp.
+    // One clear ice-blue crystal: an outline pass would clog the thin arms.
     const QPointF c(7.5, 8);
-    auto flake = [&](const QColor& color, qreal width, qreal radius) {
-        p.setPen(outlinePen(color, width));
-        for (int arm = 0; arm < 6; ++arm) {
-            const qreal a = arm * pi / 3 - pi / 2;
-            const QPointF dir(std::cos(a), std::sin(a));
-            const QPointF side(-dir.y(), dir.x());
-            p.drawLine(c, c + dir * radius);
-            const QPointF twig = c + dir * radius * 0.6;
-            p.drawLine(twig, twig + dir * 1.6 + side * 1.6);
-            p.drawLine(twig, twig + dir * 1.6 - side * 1.6);
-        }
-    };
-    flake(QColor(0x1f, 0x4e, 0x96), 2.3, 6.9);
-    flake(QColor(0xf0, 0xfa, 0xff), 1.0, 6.6);
+    QLinearGradient ice(QPointF(0, 1), QPointF(0, 15));
+    ice.setColorAt(0, QColor(0x3a, 0x8a, 0xe8));
+    ice.setColorAt(1, QColor(0x16, 0x48, 0xa0));
+    p.setPen(QPen(QBrush(ice), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (int arm = 0; arm < 6; ++arm) {
+        const qreal a = arm * pi / 3 - pi / 2;
+        const QPointF dir(std::cos(a), std::sin(a));
+        const QPointF side(-dir.y(), dir.x());
+        p.drawLine(c, c + dir * 7);
+        const QPointF twig = c + dir * 4.2;
+        p.drawLine(twig, twig + dir * 1.7 + side * 1.7);
+        p.drawLine(twig, twig + dir * 1.7 - side * 1.7);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xd8, 0xf0, 0xff));
+    p.drawEllipse(c, 1.1, 1.1);
 }
 
 void wallpapers(QPainter& p)

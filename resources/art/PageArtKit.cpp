@@ -472,19 +472,25 @@ void drawLettering(QPainter& painter, QImage& target, const QPainterPath& path,
     // Glassy light across the upper half of the letters.
     painter.setClipPath(path);
     QLinearGradient light(bounds.topLeft(), QPointF(bounds.left(), bounds.center().y()));
-    light.setColorAt(0, QColor(255, 255, 255, 120));
+    light.setColorAt(0, QColor(255, 255, 255, 80));
     light.setColorAt(1, QColor(255, 255, 255, 0));
     painter.fillRect(QRectF(bounds.left(), bounds.top(), bounds.width(), bounds.height() / 2),
                      light);
     painter.setClipping(false);
     if (style.snowCaps) {
-        const qreal depth = std::max<qreal>(2.0, bounds.height() * 0.11);
-        const QPainterPath cap = path.subtracted(path.translated(0, depth));
-        QPainterPath fluffy = cap;
-        painter.setPen(QPen(QColor(0xf4, 0xfa, 0xff), depth * 0.5, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-        painter.setBrush(QColor(0xfb, 0xfd, 0xff));
-        painter.drawPath(fluffy);
+        // Snow lies only where a letter faces up: the part of each glyph that
+        // the same glyph, lowered a little, no longer covers.
+        const qreal depth = std::max<qreal>(1.6, bounds.height() * 0.08);
+        const QPainterPath cap =
+            path.translated(0, -depth * 0.35).subtracted(path.translated(0, depth * 0.65));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x40, 0x60, 0x90, 90));
+        painter.drawPath(cap.translated(0, depth * 0.35));
+        QLinearGradient snow(bounds.topLeft(), bounds.bottomLeft());
+        snow.setColorAt(0, QColor(0xff, 0xff, 0xff));
+        snow.setColorAt(1, QColor(0xe4, 0xee, 0xfa));
+        painter.setBrush(snow);
+        painter.drawPath(cap);
     }
     painter.restore();
 }

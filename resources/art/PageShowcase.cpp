@@ -235,8 +235,8 @@ QImage title()
     const QPainterPath path =
         textPath(QStringLiteral("Yulavin"), font(serif, 54, true, true), QPointF(128, 25));
     Lettering style;
-    style.fillTop = QColor(0xff, 0xf1, 0xb8);
-    style.fillBottom = QColor(0xe0, 0x9a, 0x24);
+    style.fillTop = QColor(0xff, 0xe6, 0x90);
+    style.fillBottom = QColor(0xd8, 0x8e, 0x1c);
     style.outline = QColor(0x5a, 0x10, 0x18);
     style.outlineWidth = 2.2;
     style.glow = QColor(255, 210, 120, 170);
@@ -275,8 +275,8 @@ QImage countdownPage(const CountdownEdition& edition)
     // Title in two lines, then the question; the button sits under them at
     // (192, 138, 106 x 40).
     Lettering style;
-    style.fillTop = QColor(0xff, 0xf4, 0xc4);
-    style.fillBottom = QColor(0xf0, 0xb0, 0x30);
+    style.fillTop = QColor(0xff, 0xea, 0x9c);
+    style.fillBottom = QColor(0xe8, 0xa2, 0x28);
     style.outline = QColor(0x3c, 0x04, 0x0c);
     style.outlineWidth = 2;
     style.glow = QColor(255, 200, 120, 120);
@@ -436,8 +436,8 @@ QImage sitePage()
 
     // The heading and the line under it; the button sits at (94, 140, 106 x 40).
     Lettering style;
-    style.fillTop = QColor(0xff, 0xf4, 0xc4);
-    style.fillBottom = QColor(0xf0, 0xb0, 0x30);
+    style.fillTop = QColor(0xff, 0xea, 0x9c);
+    style.fillBottom = QColor(0xe8, 0xa2, 0x28);
     style.outline = QColor(0x0a, 0x12, 0x30);
     style.outlineWidth = 2;
     style.glow = QColor(255, 200, 120, 110);

@@ -528,27 +528,129 @@ void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thicknes
         return (1 - t) * (1 - t) * a + 2 * (1 - t) * t * control + t * t * b;
     };
     const qreal length = std::hypot(b.x() - a.x(), b.y() - a.y()) + std::abs(sag);
-    const int steps = int(length / 1.6);
+    const int sprigs = int(length / 2.2);
     painter.save();
-    // Dark needles first, lighter ones over them, so the swag has depth.
+    // Sprigs of fir: a twig with needles set forward on both sides. Dark ones
+    // first, lighter ones over them, so the swag has depth.
     const std::array<QColor, 3> layers{Palette::pineDark, Palette::pine,
-                                       Palette::pine.lighter(135)};
+                                       Palette::pine.lighter(140)};
     for (size_t layer = 0; layer < layers.size(); ++layer) {
-        const qreal reach = thickness * (1.0 - 0.22 * layer);
-        for (int i = 0; i <= steps; ++i) {
-            const QPointF p = at(qreal(i) / steps);
-            for (int n = 0; n < 3; ++n) {
-                const qreal angle = random.uniform(0, 2 * pi);
-                const qreal len = reach * random.uniform(0.45, 1.0);
-                QColor c = layers[layer];
-                c = c.lighter(int(random.uniform(88, 118)));
-                painter.setPen(QPen(c, 1.2, Qt::SolidLine, Qt::RoundCap));
-                const QPointF root = p + QPointF(random.uniform(-2, 2), random.uniform(-2, 2));
-                painter.drawLine(root, root + QPointF(std::cos(angle) * len,
-                                                      std::sin(angle) * len * 0.8));
+        const qreal reach = thickness * (1.0 - 0.2 * layer);
+        for (int i = 0; i <= sprigs; ++i) {
+            const QPointF root = at(random.unit()) +
+                                 QPointF(random.uniform(-1.5, 1.5), random.uniform(-1.5, 1.5));
+            // Mostly sideways and downwards, as branches droop under their weight.
+            const qreal angle = random.uniform(-0.35, pi + 0.35);
+            const qreal len = reach * random.uniform(0.55, 1.0);
+            const QPointF dir(std::cos(angle), std::sin(angle));
+            QColor c = layers[layer].lighter(int(random.uniform(90, 115)));
+            painter.setPen(QPen(c.darker(130), 0.9, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(root, root + dir * len);
+            painter.setPen(QPen(c, 0.9, Qt::SolidLine, Qt::RoundCap));
+            const QPointF side(-dir.y(), dir.x());
+            const qreal needle = std::max<qreal>(2.0, thickness * 0.32);
+            for (qreal d = 1.2; d < len; d += 1.3) {
+                const QPointF base = root + dir * d;
+                const QPointF forward = dir * (needle * 0.55);
+                painter.drawLine(base, base + forward + side * (needle * 0.8));
+                painter.drawLine(base, base + forward - side * (needle * 0.8));
             }
         }
     }
+    painter.restore();
+}
+
+void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random)
+{
+    painter.save();
+    const std::array<QColor, 3> layers{Palette::pineDark, Palette::pine,
+                                       Palette::pine.lighter(140)};
+    const int sprigs = int(radius * 5);
+    const qreal needle = std::max<qreal>(1.8, radius * 0.16);
+    for (size_t layer = 0; layer < layers.size(); ++layer) {
+        for (int i = 0; i < sprigs; ++i) {
+            const qreal a = random.uniform(0, 2 * pi);
+            const QPointF root = centre + QPointF(std::cos(a), std::sin(a)) *
+                                              (radius + random.uniform(-radius * 0.18,
+                                                                       radius * 0.18));
+            // Sprigs lie along the ring, all turned the same way round.
+            const qreal angle = a + pi / 2 + random.uniform(-0.5, 0.5);
+            const QPointF dir(std::cos(angle), std::sin(angle));
+            const QPointF side(-dir.y(), dir.x());
+            const qreal len = radius * random.uniform(0.35, 0.6) * (1.0 - 0.15 * layer);
+            const QColor c = layers[layer].lighter(int(random.uniform(90, 115)));
+            painter.setPen(QPen(c, 0.9, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(root, root + dir * len);
+            for (qreal d = 1; d < len; d += 1.3) {
+                const QPointF base = root + dir * d;
+                painter.drawLine(base, base + dir * needle * 0.5 + side * needle * 0.8);
+                painter.drawLine(base, base + dir * needle * 0.5 - side * needle * 0.8);
+            }
+        }
+    }
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 9; ++i) {
+        const qreal a = i * 2 * pi / 9 + random.uniform(-0.2, 0.2);
+        const QPointF p = centre + QPointF(std::cos(a), std::sin(a)) * radius *
+                                       random.uniform(0.85, 1.15);
+        bauble(painter, p, std::max<qreal>(1.4, radius * 0.1), Palette::festiveRed, false);
+    }
+    // Bow.
+    const QPointF knot = centre + QPointF(0, radius);
+    const qreal loop = radius * 0.42;
+    painter.setPen(QPen(Palette::redDark, 1));
+    painter.setBrush(Palette::festiveRed);
+    painter.drawEllipse(QRectF(knot.x() - loop * 1.6, knot.y() - loop * 0.5, loop * 1.6, loop));
+    painter.drawEllipse(QRectF(knot.x(), knot.y() - loop * 0.5, loop * 1.6, loop));
+    QPainterPath tails;
+    tails.moveTo(knot);
+    tails.lineTo(knot + QPointF(-loop * 0.9, loop * 1.5));
+    tails.lineTo(knot + QPointF(-loop * 0.45, loop * 1.4));
+    tails.closeSubpath();
+    tails.moveTo(knot);
+    tails.lineTo(knot + QPointF(loop * 0.9, loop * 1.5));
+    tails.lineTo(knot + QPointF(loop * 0.45, loop * 1.4));
+    tails.closeSubpath();
+    painter.drawPath(tails);
+    painter.setBrush(Palette::redDark);
+    painter.drawEllipse(knot, loop * 0.32, loop * 0.32);
+    painter.restore();
+}
+
+void bells(QPainter& painter, QPointF centre, qreal size)
+{
+    painter.save();
+    for (int side : {-1, 1}) {
+        painter.save();
+        painter.translate(centre);
+        painter.rotate(side * 22);
+        const qreal h = size, w = size * 0.9;
+        QPainterPath bell;
+        bell.moveTo(-w * 0.18, h * 0.12);
+        bell.cubicTo(-w * 0.34, h * 0.2, -w * 0.3, h * 0.62, -w * 0.5, h * 0.9);
+        bell.quadTo(0, h * 1.02, w * 0.5, h * 0.9);
+        bell.cubicTo(w * 0.3, h * 0.62, w * 0.34, h * 0.2, w * 0.18, h * 0.12);
+        bell.quadTo(0, h * 0.02, -w * 0.18, h * 0.12);
+        QLinearGradient g(QPointF(-w * 0.5, 0), QPointF(w * 0.5, 0));
+        g.setColorAt(0, Palette::goldDark);
+        g.setColorAt(0.35, Palette::gold.lighter(135));
+        g.setColorAt(0.7, Palette::gold);
+        g.setColorAt(1, Palette::goldDark.darker(120));
+        painter.setPen(QPen(Palette::goldDark.darker(140), 0.8));
+        painter.setBrush(g);
+        painter.drawPath(bell);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Palette::goldDark.darker(150));
+        painter.drawEllipse(QPointF(0, h * 0.95), w * 0.12, w * 0.1);
+        painter.restore();
+    }
+    const qreal loop = size * 0.32;
+    painter.setPen(QPen(Palette::redDark, 0.8));
+    painter.setBrush(Palette::festiveRed);
+    painter.drawEllipse(QRectF(centre.x() - loop * 1.7, centre.y() - loop * 0.9, loop * 1.7, loop));
+    painter.drawEllipse(QRectF(centre.x(), centre.y() - loop * 0.9, loop * 1.7, loop));
+    painter.setBrush(Palette::redDark);
+    painter.drawEllipse(centre + QPointF(0, -loop * 0.4), loop * 0.35, loop * 0.35);
     painter.restore();
 }
 

@@ -90,6 +90,12 @@ void lightString(QPainter& painter, QPointF a, QPointF b, qreal sag, int bulbs,
 void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thickness,
               PageRandom& random);
 
+// A wreath of fir sprigs with red berries and a bow at the bottom.
+void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random);
+
+// A pair of golden bells tied with a red bow; centre is the knot of the bow.
+void bells(QPainter& painter, QPointF centre, qreal size);
+
 // A wrapped present with a ribbon cross and a bow on top.
 void present(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& ribbon);
 

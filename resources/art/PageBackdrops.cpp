@@ -362,41 +362,18 @@ QImage cursorTop()
     painter.setBrush(Qt::white);
     painter.drawPath(arrow);
 
-    // The foot of the page: the things the pointer can carry, resting in snow.
-    const QRectF all(0, 0, width, height);
-    snowGround(painter, all, 240, 4, 2, 1.2, QColor(0xc6, 0xd8, 0xee));
-    present(painter, QRectF(34, 222, 30, 24), Palette::festiveRed, Palette::gold);
-    present(painter, QRectF(68, 230, 22, 17), QColor(0x2e, 0x6f, 0xc4), QColor(0xf4, 0xf4, 0xf4));
-    present(painter, QRectF(52, 204, 20, 16), QColor(0x2f, 0x8a, 0x4e), Palette::festiveRed);
-    // A wreath with a red bow.
+    // The foot of the page: the things the pointer can carry, half sunk in
+    // the snow that is drawn over their feet.
+    present(painter, QRectF(30, 218, 32, 27), Palette::festiveRed, Palette::gold);
+    present(painter, QRectF(64, 227, 24, 19), QColor(0x2e, 0x6f, 0xc4), QColor(0xf4, 0xf4, 0xf4));
+    present(painter, QRectF(46, 198, 22, 19), QColor(0x2f, 0x8a, 0x4e), Palette::festiveRed);
+    bauble(painter, QPointF(136, 233), 9, Palette::festiveRed);
+    bauble(painter, QPointF(157, 237), 6.5, QColor(0x2e, 0x6f, 0xc4));
+    wreath(painter, QPointF(236, 218), 17, random);
+    bells(painter, QPointF(318, 214), 24);
     {
-        const QPointF c(236, 222);
-        for (int i = 0; i < 36; ++i) {
-            const qreal a = i * 2 * pi / 36;
-            const QPointF p = c + QPointF(std::cos(a), std::sin(a)) * 15;
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(i % 2 ? Palette::pine : Palette::pineDark);
-            painter.drawEllipse(p + QPointF(random.uniform(-1.5, 1.5), random.uniform(-1.5, 1.5)),
-                                5.5, 4);
-        }
-        for (int i = 0; i < 7; ++i) {
-            const qreal a = i * 2 * pi / 7 + 0.4;
-            painter.setBrush(Palette::festiveRed);
-            painter.drawEllipse(c + QPointF(std::cos(a), std::sin(a)) * 15, 1.8, 1.8);
-        }
-        painter.setBrush(Palette::festiveRed);
-        painter.drawEllipse(QRectF(c.x() - 11, c.y() + 9, 10, 7));
-        painter.drawEllipse(QRectF(c.x() + 1, c.y() + 9, 10, 7));
-        painter.setBrush(Palette::redDark);
-        painter.drawEllipse(QPointF(c.x(), c.y() + 12.5), 2.6, 2.6);
-    }
-    // Baubles resting in the snow.
-    bauble(painter, QPointF(150, 236), 9, Palette::festiveRed);
-    bauble(painter, QPointF(172, 240), 6.5, QColor(0x2e, 0x6f, 0xc4));
-    bauble(painter, QPointF(312, 238), 7.5, Palette::gold.darker(110));
-    // A poinsettia flower.
-    {
-        const QPointF c(396, 222);
+        // A poinsettia flower.
+        const QPointF c(398, 226);
         painter.setPen(Qt::NoPen);
         for (int layer = 0; layer < 2; ++layer) {
             for (int i = 0; i < 6; ++i) {
@@ -404,7 +381,7 @@ QImage cursorTop()
                 painter.translate(c);
                 painter.rotate(i * 60 + layer * 30);
                 QPainterPath leaf;
-                const qreal len = layer ? 12 : 16;
+                const qreal len = layer ? 13 : 18;
                 leaf.moveTo(0, 0);
                 leaf.quadTo(len * 0.4, -len * 0.4, 0, -len);
                 leaf.quadTo(-len * 0.4, -len * 0.4, 0, 0);
@@ -421,6 +398,7 @@ QImage cursorTop()
             painter.drawEllipse(c + QPointF(std::cos(i * 1.26) * 2.2, std::sin(i * 1.26) * 2.2),
                                 1.3, 1.3);
     }
+    snowGround(painter, QRectF(0, 0, width, height), 243, 3, 2, 1.2, QColor(0xc6, 0xd8, 0xee));
     snowfall(painter, QRectF(0, 196, width, 60), 40, random, 0.8, 1.8, 150, 230);
     painter.end();
     return image;
@@ -520,9 +498,9 @@ QImage treePage()
         painter.drawLine(QPointF(x, 6), QPointF(x, drop - 6));
         bauble(painter, QPointF(x, drop), 6, color);
     }
-    pineSwag(painter, QPointF(-10, 0), QPointF(160, 2), 6, 9, random);
-    pineSwag(painter, QPointF(160, 2), QPointF(320, 0), 7, 9, random);
-    pineSwag(painter, QPointF(320, 0), QPointF(480, 2), 6, 9, random);
+    pineSwag(painter, QPointF(-10, -2), QPointF(160, -2), 9, 11, random);
+    pineSwag(painter, QPointF(160, -2), QPointF(320, -2), 10, 11, random);
+    pineSwag(painter, QPointF(320, -2), QPointF(480, -2), 9, 11, random);
     for (qreal x : {0.0, 160.0, 320.0, 470.0}) {
         painter.setPen(QPen(Palette::redDark, 1));
         painter.setBrush(Palette::festiveRed);

@@ -53,7 +53,7 @@ QImage pill(const QString& label, State state, const PillLook& look)
     beginSmooth(painter, image);
     const QRectF outer(0.5, 0.5, pillSize.width() - 1, pillSize.height() - 1);
     const int light = state == State::Over ? 118 : 100;
-    const int dark = state == State::Down ? 125 : 100;
+    const int dark = state == State::Down ? 110 : 100;
     auto tone = [&](const QColor& c) { return c.lighter(light).darker(dark); };
     QLinearGradient body(outer.topLeft(), outer.bottomLeft());
     if (state == State::Down) {
@@ -90,8 +90,8 @@ QImage pill(const QString& label, State state, const PillLook& look)
     const QFont base = font(QStringLiteral("Liberation Sans"), 18, true);
     const int size = fittingPixelSize(label, base, pillSize.width() - 22, 18);
     const QPointF centre = QPointF(53, 20.5) + (state == State::Down ? QPointF(1, 1) : QPointF());
-    const QPainterPath text = textPath(label, font(QStringLiteral("Liberation Sans"), size, true),
-                                       centre);
+    const QPainterPath text =
+        textPath(label, font(QStringLiteral("Liberation Sans"), size, true), centre);
     painter.setPen(Qt::NoPen);
     painter.setBrush(look.textShadow);
     painter.drawPath(text.translated(0, 1));
@@ -127,12 +127,10 @@ void winterScene(QPainter& painter, const QRectF& area, PageRandom& random)
     for (int i = 0; i < 9; ++i) {
         const qreal x = area.left() + random.uniform(0, area.width());
         firTree(painter, QPointF(x, area.top() + area.height() * 0.66 + random.uniform(-3, 5)),
-                random.uniform(20, 34), QColor(0x2a, 0x5a, 0x5a), QColor(0x12, 0x30, 0x3a),
-                true);
+                random.uniform(20, 34), QColor(0x2a, 0x5a, 0x5a), QColor(0x12, 0x30, 0x3a), true);
     }
     // A cabin with lit windows.
-    const QRectF house(area.left() + area.width() * 0.2, area.top() + area.height() * 0.64, 52,
-                       34);
+    const QRectF house(area.left() + area.width() * 0.2, area.top() + area.height() * 0.64, 52, 34);
     painter.setBrush(QColor(0x6a, 0x3c, 0x24));
     painter.drawRect(house);
     QPainterPath roof;
@@ -165,8 +163,8 @@ void winterScene(QPainter& painter, const QRectF& area, PageRandom& random)
             Palette::pineDark, true);
     for (const auto& [dx, dy, c] :
          {std::tuple{-4.0, -56.0, Palette::gold}, std::tuple{8.0, -40.0, Palette::festiveRed},
-          std::tuple{-12.0, -30.0, QColor(0x4a, 0xa8, 0xff)}, std::tuple{14.0, -22.0, Palette::gold},
-          std::tuple{-2.0, -18.0, Palette::festiveRed}}) {
+          std::tuple{-12.0, -30.0, QColor(0x4a, 0xa8, 0xff)},
+          std::tuple{14.0, -22.0, Palette::gold}, std::tuple{-2.0, -18.0, Palette::festiveRed}}) {
         bauble(painter, QPointF(area.right() - 34 + dx, area.bottom() - 22 + dy), 3.2, c, false);
     }
     sparkle(painter, QPointF(area.right() - 34, area.bottom() - 112), 8, QColor(255, 236, 150));
@@ -181,8 +179,8 @@ QImage maskFrom(const QPainterPath& shape, QSize size)
     for (int y = 0; y < size.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
         for (int x = 0; x < size.width(); ++x)
-            row[x] = shape.contains(QPointF(x + 0.5, y + 0.5)) ? qRgb(0, 0, 0)
-                                                               : qRgb(255, 255, 255);
+            row[x] =
+                shape.contains(QPointF(x + 0.5, y + 0.5)) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
     return mask;
 }
@@ -247,8 +245,8 @@ QImage wallpapersButton(State state)
     painter.setBrush(mount);
     painter.drawRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), 15.5, 15.5);
     const QRectF picture(14, 14, 192, 192);
-    painter.setPen(QPen(state == State::Over ? QColor(0xa8, 0x70, 0x10) : QColor(0xb8, 0x98, 0x5a),
-                        2));
+    painter.setPen(
+        QPen(state == State::Over ? QColor(0xa8, 0x70, 0x10) : QColor(0xb8, 0x98, 0x5a), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(picture.adjusted(-4, -4, 4, 4), 6, 6);
     painter.save();

@@ -15,13 +15,13 @@ enum class State { Normal, Over, Down };
 // inside the shape.
 QImage maskFrom(const QPainterPath& shape, QSize size);
 
-QImage helpButton();                 // 257 (all three states), 16 x 16
-QImage helpMask();                   // 258
-QImage wallpapersButton(State state); // 246 / 248 / 249, 220 x 220
-QImage wallpapersMask();              // 247
-QImage siteButton(State state);       // 291 / 293, 106 x 40
-QImage siteMask();                    // 292
+QImage helpButton();                                       // 257 (all three states), 16 x 16
+QImage helpMask();                                         // 258
+QImage wallpapersButton(State state);                      // 246 / 248 / 249, 220 x 220
+QImage wallpapersMask();                                   // 247
+QImage siteButton(State state);                            // 291 / 293, 106 x 40
+QImage siteMask();                                         // 292
 QImage countdownButton(const QString& label, State state); // 106 x 40
-QImage countdownMask();               // 278, shared by every language
+QImage countdownMask();                                    // 278, shared by every language
 
 } // namespace ButtonBitmaps

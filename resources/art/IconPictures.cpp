@@ -241,11 +241,10 @@ void tree(QPainter& p)
     p.setBrush(g);
     p.drawPath(shape);
     p.setPen(Qt::NoPen);
-    for (const auto& [at, color] :
-         {std::pair{QPointF(7, 8), QColor(0xff, 0x30, 0x30)},
-          std::pair{QPointF(10, 11.5), QColor(0x40, 0xa0, 0xff)},
-          std::pair{QPointF(5.5, 12), QColor(0xff, 0xd0, 0x30)},
-          std::pair{QPointF(9, 5), QColor(0xff, 0xd0, 0x30)}}) {
+    for (const auto& [at, color] : {std::pair{QPointF(7, 8), QColor(0xff, 0x30, 0x30)},
+                                    std::pair{QPointF(10, 11.5), QColor(0x40, 0xa0, 0xff)},
+                                    std::pair{QPointF(5.5, 12), QColor(0xff, 0xd0, 0x30)},
+                                    std::pair{QPointF(9, 5), QColor(0xff, 0xd0, 0x30)}}) {
         p.setBrush(color);
         p.drawEllipse(at, 0.95, 0.95);
     }
@@ -360,19 +359,44 @@ QImage tabIcon(int id)
     QPainter painter;
     beginSmooth(painter, image);
     switch (id) {
-    case 330: gear(painter); break;
-    case 331: lights(painter); break;
-    case 334: snow(painter); break;
-    case 338: wallpapers(painter); break;
-    case 335: music(painter); break;
-    case 339: countdown(painter); break;
-    case 558: cursor(painter); break;
-    case 337: tree(painter); break;
-    case 332: logon(painter); break;
-    case 333: site(painter); break;
-    case 559: frost(painter); break;
-    case 329: about(painter); break;
-    default: break;
+    case 330:
+        gear(painter);
+        break;
+    case 331:
+        lights(painter);
+        break;
+    case 334:
+        snow(painter);
+        break;
+    case 338:
+        wallpapers(painter);
+        break;
+    case 335:
+        music(painter);
+        break;
+    case 339:
+        countdown(painter);
+        break;
+    case 558:
+        cursor(painter);
+        break;
+    case 337:
+        tree(painter);
+        break;
+    case 332:
+        logon(painter);
+        break;
+    case 333:
+        site(painter);
+        break;
+    case 559:
+        frost(painter);
+        break;
+    case 329:
+        about(painter);
+        break;
+    default:
+        break;
     }
     painter.end();
     return image;

@@ -43,8 +43,7 @@ void boxPass(QImage& image, int radius, bool horizontal)
         for (int i = -radius; i <= radius; ++i)
             add(i, 1);
         for (int i = 0; i < length; ++i) {
-            pixelAt(i) = qRgba(sum[1] / window, sum[2] / window, sum[3] / window,
-                               sum[0] / window);
+            pixelAt(i) = qRgba(sum[1] / window, sum[2] / window, sum[3] / window, sum[0] / window);
             add(i - radius, -1);
             add(i + radius + 1, 1);
         }
@@ -189,8 +188,8 @@ void starField(QPainter& painter, const QRectF& area, int count, PageRandom& ran
     painter.restore();
 }
 
-void snowfall(QPainter& painter, const QRectF& area, int count, PageRandom& random,
-              qreal minRadius, qreal maxRadius, int minAlpha, int maxAlpha, const QColor& color)
+void snowfall(QPainter& painter, const QRectF& area, int count, PageRandom& random, qreal minRadius,
+              qreal maxRadius, int minAlpha, int maxAlpha, const QColor& color)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
@@ -219,9 +218,9 @@ QPainterPath snowHills(const QRectF& rect, qreal baseY, qreal amplitude, int wav
     const qreal step = 2;
     for (qreal x = rect.left(); x <= rect.right() + step; x += step) {
         const qreal t = (x - rect.left()) / rect.width();
-        const qreal y = baseY + amplitude * (0.65 * std::sin(2 * pi * (waves * t) + phase) +
-                                             0.35 * std::sin(2 * pi * (waves * 2.3 * t) +
-                                                             phase * 1.7));
+        const qreal y =
+            baseY + amplitude * (0.65 * std::sin(2 * pi * (waves * t) + phase) +
+                                 0.35 * std::sin(2 * pi * (waves * 2.3 * t) + phase * 1.7));
         path.lineTo(std::min(x, rect.right()), y);
     }
     path.lineTo(rect.right(), rect.bottom());
@@ -229,15 +228,15 @@ QPainterPath snowHills(const QRectF& rect, qreal baseY, qreal amplitude, int wav
     return path;
 }
 
-void firTree(QPainter& painter, QPointF base, qreal height, const QColor& body,
-             const QColor& shade, bool snowy)
+void firTree(QPainter& painter, QPointF base, qreal height, const QColor& body, const QColor& shade,
+             bool snowy)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
     const qreal trunkHeight = height * 0.1;
     painter.setBrush(QColor(0x5a, 0x3a, 0x22));
-    painter.drawRect(QRectF(base.x() - height * 0.04, base.y() - trunkHeight * 1.6,
-                            height * 0.08, trunkHeight * 1.6));
+    painter.drawRect(QRectF(base.x() - height * 0.04, base.y() - trunkHeight * 1.6, height * 0.08,
+                            trunkHeight * 1.6));
     const qreal canopyTop = base.y() - height;
     const qreal canopyHeight = height - trunkHeight;
     const int tiers = height < 30 ? 3 : 4;
@@ -328,8 +327,8 @@ void lightString(QPainter& painter, QPointF a, QPointF b, qreal sag, int bulbs, 
         halo.setAlpha(120);
         radialGlow(painter, p + QPointF(0, bulbRadius * 1.3), bulbRadius * 3.2, halo);
         painter.setBrush(QColor(0x2a, 0x46, 0x30));
-        painter.drawRect(QRectF(p.x() - bulbRadius * 0.4, p.y(), bulbRadius * 0.8,
-                                bulbRadius * 0.7));
+        painter.drawRect(
+            QRectF(p.x() - bulbRadius * 0.4, p.y(), bulbRadius * 0.8, bulbRadius * 0.7));
         QRadialGradient g(p + QPointF(-bulbRadius * 0.2, bulbRadius * 1.1), bulbRadius * 1.3);
         g.setColorAt(0, c.lighter(170));
         g.setColorAt(0.5, c);
@@ -452,9 +451,9 @@ void drawLettering(QPainter& painter, QImage& target, const QPainterPath& path,
                    const Lettering& style)
 {
     if (style.glow.alpha() > 0 && style.glowRadius > 0)
-        painter.drawImage(0, 0,
-                          glowOf(path, target.size(), style.glow, style.glowRadius,
-                                 style.outlineWidth + 1));
+        painter.drawImage(
+            0, 0,
+            glowOf(path, target.size(), style.glow, style.glowRadius, style.outlineWidth + 1));
     painter.save();
     if (style.outlineWidth > 0) {
         painter.setPen(QPen(style.outline, style.outlineWidth * 2, Qt::SolidLine, Qt::RoundCap,
@@ -537,8 +536,8 @@ void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thicknes
     for (size_t layer = 0; layer < layers.size(); ++layer) {
         const qreal reach = thickness * (1.0 - 0.2 * layer);
         for (int i = 0; i <= sprigs; ++i) {
-            const QPointF root = at(random.unit()) +
-                                 QPointF(random.uniform(-1.5, 1.5), random.uniform(-1.5, 1.5));
+            const QPointF root =
+                at(random.unit()) + QPointF(random.uniform(-1.5, 1.5), random.uniform(-1.5, 1.5));
             // Mostly sideways and downwards, as branches droop under their weight.
             const qreal angle = random.uniform(-0.35, pi + 0.35);
             const qreal len = reach * random.uniform(0.55, 1.0);
@@ -570,9 +569,9 @@ void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random)
     for (size_t layer = 0; layer < layers.size(); ++layer) {
         for (int i = 0; i < sprigs; ++i) {
             const qreal a = random.uniform(0, 2 * pi);
-            const QPointF root = centre + QPointF(std::cos(a), std::sin(a)) *
-                                              (radius + random.uniform(-radius * 0.18,
-                                                                       radius * 0.18));
+            const QPointF root =
+                centre + QPointF(std::cos(a), std::sin(a)) *
+                             (radius + random.uniform(-radius * 0.18, radius * 0.18));
             // Sprigs lie along the ring, all turned the same way round.
             const qreal angle = a + pi / 2 + random.uniform(-0.5, 0.5);
             const QPointF dir(std::cos(angle), std::sin(angle));
@@ -591,8 +590,8 @@ void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random)
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 9; ++i) {
         const qreal a = i * 2 * pi / 9 + random.uniform(-0.2, 0.2);
-        const QPointF p = centre + QPointF(std::cos(a), std::sin(a)) * radius *
-                                       random.uniform(0.85, 1.15);
+        const QPointF p =
+            centre + QPointF(std::cos(a), std::sin(a)) * radius * random.uniform(0.85, 1.15);
         bauble(painter, p, std::max<qreal>(1.4, radius * 0.1), Palette::festiveRed, false);
     }
     // Bow.

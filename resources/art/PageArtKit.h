@@ -65,26 +65,24 @@ void starField(QPainter& painter, const QRectF& area, int count, PageRandom& ran
                const QColor& color = Qt::white);
 
 // Soft round flakes of varied size, as falling snow seen from near.
-void snowfall(QPainter& painter, const QRectF& area, int count, PageRandom& random,
-              qreal minRadius, qreal maxRadius, int minAlpha, int maxAlpha,
-              const QColor& color = Qt::white);
+void snowfall(QPainter& painter, const QRectF& area, int count, PageRandom& random, qreal minRadius,
+              qreal maxRadius, int minAlpha, int maxAlpha, const QColor& color = Qt::white);
 
 // A rolling snow line across the width of the rect: the area below the line
 // down to the rect's bottom.
-QPainterPath snowHills(const QRectF& rect, qreal baseY, qreal amplitude, int waves,
-                       qreal phase);
+QPainterPath snowHills(const QRectF& rect, qreal baseY, qreal amplitude, int waves, qreal phase);
 
 // A fir tree of stacked tiers standing on base, with optional snow on each tier.
-void firTree(QPainter& painter, QPointF base, qreal height, const QColor& body,
-             const QColor& shade, bool snowy);
+void firTree(QPainter& painter, QPointF base, qreal height, const QColor& body, const QColor& shade,
+             bool snowy);
 
 // A hanging glass ornament; centre of the ball, radius of the ball.
 void bauble(QPainter& painter, QPointF centre, qreal radius, const QColor& color,
             bool withCap = true);
 
 // A string of coloured lights hanging in a shallow curve from a to b.
-void lightString(QPainter& painter, QPointF a, QPointF b, qreal sag, int bulbs,
-                 qreal bulbRadius, int colourOffset = 0);
+void lightString(QPainter& painter, QPointF a, QPointF b, qreal sag, int bulbs, qreal bulbRadius,
+                 int colourOffset = 0);
 
 // A swag of fir branches (many short needles) hanging from a to b.
 void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thickness,

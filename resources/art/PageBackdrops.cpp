@@ -20,7 +20,9 @@ constexpr qreal pi = 3.14159265358979323846;
 // middle where labels and sliders sit.
 void edgeCrystals(QPainter& painter, int width, int height, PageRandom& random, int alpha)
 {
-    struct Crystal { qreal x, y, r; };
+    struct Crystal {
+        qreal x, y, r;
+    };
     const std::array<Crystal, 7> crystals{{{6, 14, 18},
                                            {-6, 128, 28},
                                            {16, 262, 15},
@@ -153,8 +155,8 @@ void fern(QPainter& painter, QPointF from, qreal angle, qreal length, qreal widt
             for (int side : {-1, 1}) {
                 if (random.unit() < 0.18)
                     continue;
-                const qreal side_length = std::min(remaining * 0.9, length * 0.55) *
-                                          random.uniform(0.25, 0.75);
+                const qreal side_length =
+                    std::min(remaining * 0.9, length * 0.55) * random.uniform(0.25, 0.75);
                 if (side_length > 3)
                     fern(painter, p, angle + side * random.uniform(0.85, 1.2), side_length,
                          w * 0.72, depth - 1, random);
@@ -181,8 +183,8 @@ void rime(QPainter& painter, int width, int height, PageRandom& random, int coun
         const qreal len = random.uniform(2, 7);
         painter.setPen(QPen(QColor(235, 246, 255, int(30 + 90 * keep * random.unit())), 0.9,
                             Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(x, y), QPointF(x + std::cos(angle) * len,
-                                                y + std::sin(angle) * len));
+        painter.drawLine(QPointF(x, y),
+                         QPointF(x + std::cos(angle) * len, y + std::sin(angle) * len));
     }
 }
 
@@ -217,8 +219,8 @@ QImage windowBackground()
     }
     snowGround(painter, QRectF(0, 0, width, height), 298, 6, 1, 2.0, QColor(0xd8, 0xe6, 0xf5));
     snowfall(painter, image.rect(), 150, random, 0.7, 2.2, 120, 230);
-    for (const QPointF at : {QPointF(26, 24), QPointF(478, 30), QPointF(20, 300),
-                             QPointF(484, 296)}) {
+    for (const QPointF at :
+         {QPointF(26, 24), QPointF(478, 30), QPointF(20, 300), QPointF(484, 296)}) {
         snowflake(painter, at, random.uniform(12, 18), QColor(255, 255, 255, 150),
                   random.uniform(0, 30), 1.6);
     }
@@ -276,9 +278,15 @@ QImage generalTop()
     bite.addEllipse(QPointF(123, 18), 8, 8);
     painter.drawPath(moon.subtracted(bite));
     // Firs along the snow line, taller at the edges, away from the help button.
-    for (const auto& [x, h] : std::array<std::pair<qreal, qreal>, 9>{
-             {{14, 40}, {34, 30}, {54, 22}, {190, 16}, {292, 14}, {318, 20}, {392, 24},
-              {414, 32}, {436, 20}}})
+    for (const auto& [x, h] : std::array<std::pair<qreal, qreal>, 9>{{{14, 40},
+                                                                      {34, 30},
+                                                                      {54, 22},
+                                                                      {190, 16},
+                                                                      {292, 14},
+                                                                      {318, 20},
+                                                                      {392, 24},
+                                                                      {414, 32},
+                                                                      {436, 20}}})
         firTree(painter, QPointF(x, snowLine + 6), h, QColor(0x1d, 0x55, 0x4a),
                 QColor(0x0c, 0x2c, 0x30), true);
     // Snow bank that melts into the page background below it.
@@ -300,15 +308,19 @@ QImage generalTop()
 
     // Snowy ground along the foot of the page, clear of the text rows above it.
     const QRectF foot(0, 0, width, height);
-    for (const auto& [x, h] : std::array<std::pair<qreal, qreal>, 4>{
-             {{24, 96}, {58, 62}, {446, 104}, {414, 66}}})
+    for (const auto& [x, h] :
+         std::array<std::pair<qreal, qreal>, 4>{{{24, 96}, {58, 62}, {446, 104}, {414, 66}}})
         firTree(painter, QPointF(x, 258), h, Palette::pine, Palette::pineDark, true);
     // A few lights on the tall corner trees.
-    for (const auto& [x, y, c] : std::array<std::tuple<qreal, qreal, QColor>, 8>{
-             {{18, 215, Palette::gold}, {33, 232, Palette::festiveRed},
-              {24, 196, QColor(0x4a, 0xa8, 0xff)}, {14, 240, Palette::gold},
-              {440, 212, Palette::festiveRed}, {454, 230, Palette::gold},
-              {446, 190, Palette::gold}, {434, 240, QColor(0x4a, 0xa8, 0xff)}}}) {
+    for (const auto& [x, y, c] :
+         std::array<std::tuple<qreal, qreal, QColor>, 8>{{{18, 215, Palette::gold},
+                                                          {33, 232, Palette::festiveRed},
+                                                          {24, 196, QColor(0x4a, 0xa8, 0xff)},
+                                                          {14, 240, Palette::gold},
+                                                          {440, 212, Palette::festiveRed},
+                                                          {454, 230, Palette::gold},
+                                                          {446, 190, Palette::gold},
+                                                          {434, 240, QColor(0x4a, 0xa8, 0xff)}}}) {
         QColor halo = c;
         halo.setAlpha(110);
         radialGlow(painter, QPointF(x, y), 6, halo);
@@ -357,8 +369,7 @@ QImage cursorTop()
     arrow.closeSubpath();
     arrow.translate(tip);
     painter.drawImage(0, 0, glowOf(arrow, image.size(), QColor(255, 240, 160, 170), 8, 2));
-    painter.setPen(QPen(QColor(0x12, 0x18, 0x24), 1.4, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(QColor(0x12, 0x18, 0x24), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);
     painter.drawPath(arrow);
 
@@ -422,7 +433,10 @@ QImage frostPage()
     QPainter fernPainter;
     beginSmooth(fernPainter, ferns);
     PageRandom random(562);
-    struct Seed { QPointF at; qreal angle, length; };
+    struct Seed {
+        QPointF at;
+        qreal angle, length;
+    };
     const std::array<Seed, 16> seeds{{{{0, 273}, -0.9, 130},
                                       {{0, 226}, -0.4, 80},
                                       {{0, 150}, -0.15, 46},
@@ -458,8 +472,7 @@ QImage frostPage()
         edge.setColorAt(top ? 1 : 0, QColor(220, 236, 255, 0));
         painter.fillRect(band, edge);
     }
-    starField(painter, QRectF(0, 100, width, height - 100), 70, random,
-              QColor(230, 244, 255));
+    starField(painter, QRectF(0, 100, width, height - 100), 70, random, QColor(230, 244, 255));
     snowflake(painter, QPointF(404, 190), 34, QColor(255, 255, 255, 70), 8, 2.4);
     snowflake(painter, QPointF(330, 236), 16, QColor(255, 255, 255, 60), 20, 1.6);
     snowflake(painter, QPointF(58, 160), 20, QColor(255, 255, 255, 55), 4, 1.8);

@@ -118,8 +118,8 @@ std::vector<Page> pages()
                      {K::Group, {202, 131, 103, 32}, "Speed"},
                      {K::Slider, {203, 139, 100, 22}, ""}},
                     {help}});
-    list.push_back({"Wallpapers", 3, {{"png/285.png", {0, 0}, {}}}, {}, {{246, 248, 249, 247,
-                                                                         {122, 31}}}});
+    list.push_back(
+        {"Wallpapers", 3, {{"png/285.png", {0, 0}, {}}}, {}, {{246, 248, 249, 247, {122, 31}}}});
     list.push_back({"Sound && Music",
                     4,
                     {{"png/256.png", {0, 0}, {}}},
@@ -244,8 +244,7 @@ void drawControl(QPainter& p, const Control& c)
     switch (c.kind) {
     case Kind::Static:
         p.setPen(c.color);
-        p.drawText(r.adjusted(0, -1, 0, 2), int(c.align) | Qt::AlignTop | Qt::TextWordWrap,
-                   c.text);
+        p.drawText(r.adjusted(0, -1, 0, 2), int(c.align) | Qt::AlignTop | Qt::TextWordWrap, c.text);
         break;
     case Kind::Link:
         p.setPen(QColor(0x9c, 0xd0, 0xff));
@@ -264,8 +263,9 @@ void drawControl(QPainter& p, const Control& c)
     }
     case Kind::Check:
     case Kind::Radio: {
-        const QRectF box(r.left(), r.top() + std::max<qreal>(0, (std::min<qreal>(r.height(), 16) -
-                                                                 13) / 2), 13, 13);
+        const QRectF box(r.left(),
+                         r.top() + std::max<qreal>(0, (std::min<qreal>(r.height(), 16) - 13) / 2),
+                         13, 13);
         p.setPen(border);
         p.setBrush(Qt::white);
         if (c.kind == Kind::Check)
@@ -346,12 +346,12 @@ void drawControl(QPainter& p, const Control& c)
     p.restore();
 }
 
-const QStringList tabCaptions{"General",      "Lights && Garlands",
-                              "Snow",         "Wallpapers",
+const QStringList tabCaptions{"General",        "Lights && Garlands",
+                              "Snow",           "Wallpapers",
                               "Sound && Music", "Countdown",
-                              "Cursor",       "Tree",
-                              "Logon Screen", QStringLiteral("Новогодний сайт"),
-                              "Frost",        "About"};
+                              "Cursor",         "Tree",
+                              "Logon Screen",   QStringLiteral("Новогодний сайт"),
+                              "Frost",          "About"};
 
 // The tab strip: the selected tab is always shown, the ones that do not fit
 // are reached with the scroll arrows as in the real tab control.
@@ -476,14 +476,19 @@ QImage window(const std::map<QString, QImage>& pics, const Page& page)
 // of the page it sits on.
 QImage buttonStates(const std::map<QString, QImage>& pics)
 {
-    struct Row { QString page; Skinned button; QSize size; };
+    struct Row {
+        QString page;
+        Skinned button;
+        QSize size;
+    };
     std::vector<Row> rows;
     rows.push_back({"png/256.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
     rows.push_back({"png/345.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
     rows.push_back({"png/562.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
     for (const auto& e : PageShowcase::countdownEditions())
         rows.push_back({QStringLiteral("png/%1.png").arg(e.picture),
-                        {e.normal, e.over, e.down, 278, {182, 128}}, {126, 60}});
+                        {e.normal, e.over, e.down, 278, {182, 128}},
+                        {126, 60}});
     rows.push_back({"png/290.png", {291, 293, 291, 292, {84, 130}}, {126, 60}});
     rows.push_back({"png/285.png", {246, 248, 249, 247, {112, 21}}, {240, 240}});
     QImage image = blankImage(1560, 560, QColor(0x30, 0x30, 0x30));

@@ -23,10 +23,7 @@ public:
     double uniform(double low, double high) { return low + (high - low) * unit(); }
 
     // Uniform integer in [low, high].
-    int range(int low, int high)
-    {
-        return low + int(next() % std::uint64_t(high - low + 1));
-    }
+    int range(int low, int high) { return low + int(next() % std::uint64_t(high - low + 1)); }
 
 private:
     std::uint64_t m_state;

@@ -123,8 +123,8 @@ void clockFace(QPainter& painter, QPointF c, qreal r, qreal minutesToMidnight)
         painter.restore();
     }
     painter.setBrush(Palette::festiveRed);
-    for (const QPointF d : {QPointF(-r * 0.07, -r * 0.02), QPointF(r * 0.07, -r * 0.02),
-                            QPointF(0, -r * 0.11)})
+    for (const QPointF d :
+         {QPointF(-r * 0.07, -r * 0.02), QPointF(r * 0.07, -r * 0.02), QPointF(0, -r * 0.11)})
         painter.drawEllipse(top + d, r * 0.07, r * 0.07);
     painter.restore();
 }
@@ -160,21 +160,46 @@ void firework(QPainter& painter, QPointF c, qreal r, const QColor& color, PageRa
 const std::vector<CountdownEdition>& countdownEditions()
 {
     static const std::vector<CountdownEdition> editions{
-        {QStringLiteral("English"), 265, 277, 280, 279,
+        {QStringLiteral("English"),
+         265,
+         277,
+         280,
+         279,
          {QStringLiteral("Countdown"), QStringLiteral("to Christmas")},
-         QStringLiteral("How many days are left?"), QStringLiteral("Open")},
-        {QStringLiteral("Russian"), 276, 281, 283, 282,
+         QStringLiteral("How many days are left?"),
+         QStringLiteral("Open")},
+        {QStringLiteral("Russian"),
+         276,
+         281,
+         283,
+         282,
          {QStringLiteral("Обратный отсчёт"), QStringLiteral("до Рождества")},
-         QStringLiteral("Сколько дней осталось?"), QStringLiteral("Открыть")},
-        {QStringLiteral("German"), 570, 564, 565, 566,
+         QStringLiteral("Сколько дней осталось?"),
+         QStringLiteral("Открыть")},
+        {QStringLiteral("German"),
+         570,
+         564,
+         565,
+         566,
          {QStringLiteral("Countdown"), QStringLiteral("bis Weihnachten")},
-         QStringLiteral("Wie viele Tage noch?"), QStringLiteral("Öffnen")},
-        {QStringLiteral("French"), 571, 567, 568, 569,
+         QStringLiteral("Wie viele Tage noch?"),
+         QStringLiteral("Öffnen")},
+        {QStringLiteral("French"),
+         571,
+         567,
+         568,
+         569,
          {QStringLiteral("Compte à rebours"), QStringLiteral("jusqu’à Noël")},
-         QStringLiteral("Combien de jours encore\u00a0?"), QStringLiteral("Ouvrir")},
-        {QStringLiteral("Polish"), 575, 574, 572, 573,
+         QStringLiteral("Combien de jours encore\u00a0?"),
+         QStringLiteral("Ouvrir")},
+        {QStringLiteral("Polish"),
+         575,
+         574,
+         572,
+         573,
          {QStringLiteral("Odliczanie do"), QStringLiteral("Bożego Narodzenia")},
-         QStringLiteral("Ile dni jeszcze zostało?"), QStringLiteral("Otwórz")},
+         QStringLiteral("Ile dni jeszcze zostało?"),
+         QStringLiteral("Otwórz")},
     };
     return editions;
 }
@@ -205,8 +230,15 @@ QImage aboutBackground()
     painter.drawEllipse(QPointF(236, 168 / 0.32), 190, 190);
     painter.restore();
     nightHills(painter, QRectF(0, 0, width, height), 222, 252, random,
-               {{16, 70}, {44, 52}, {72, 36}, {100, 26}, {372, 28}, {400, 40}, {428, 58},
-                {456, 76}, {484, 54}});
+               {{16, 70},
+                {44, 52},
+                {72, 36},
+                {100, 26},
+                {372, 28},
+                {400, 40},
+                {428, 58},
+                {456, 76},
+                {484, 54}});
     snowfall(painter, image.rect(), 120, random, 0.7, 2.0, 110, 220);
     painter.end();
     return image;
@@ -345,7 +377,11 @@ QImage wallpapersPage()
     snowfall(painter, image.rect(), 80, random, 0.7, 1.8, 80, 170);
 
     // Small framed scenes hung at a tilt on both sides of the button.
-    struct Frame { QPointF centre; qreal angle, w, h; int scene; };
+    struct Frame {
+        QPointF centre;
+        qreal angle, w, h;
+        int scene;
+    };
     const std::array<Frame, 4> frames{{{{60, 84}, -7, 78, 60, 0},
                                        {{58, 186}, 5, 70, 86, 1},
                                        {{408, 80}, 6, 74, 92, 2},
@@ -372,8 +408,8 @@ QImage wallpapersPage()
             starField(painter, inner, 16, random);
             painter.setBrush(QColor(0xee, 0xf4, 0xfb));
             painter.drawPath(snowHills(inner, inner.bottom() - 12, 3, 1, 0.3));
-            firTree(painter, QPointF(inner.center().x() + 8, inner.bottom() - 8), 30,
-                    Palette::pine, Palette::pineDark, true);
+            firTree(painter, QPointF(inner.center().x() + 8, inner.bottom() - 8), 30, Palette::pine,
+                    Palette::pineDark, true);
             break;
         }
         case 1: {
@@ -443,10 +479,10 @@ QImage sitePage()
     style.glow = QColor(255, 200, 120, 110);
     style.glowRadius = 6;
     style.snowCaps = true;
-    drawLettering(painter, image,
-                  textPath(QStringLiteral("Новогодний сайт"), font(serif, 34, true, true),
-                           QPointF(147, 40)),
-                  style);
+    drawLettering(
+        painter, image,
+        textPath(QStringLiteral("Новогодний сайт"), font(serif, 34, true, true), QPointF(147, 40)),
+        style);
     painter.setFont(font(sans, 14, false, true));
     const QRectF lines(14, 66, 268, 60);
     const QString text = QStringLiteral("Поздравления, открытки, рецепты\nи идеи к празднику");

@@ -1,12 +1,17 @@
 #include "platform/XmlDocument.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <pugixml.hpp>
 
 #include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -14,11 +19,11 @@ namespace {
 
 std::atomic<bool> g_creationFails{false};
 
-// Comments, the declaration and whitespace-only text are kept, so that a save
-// writes back what it read.
+// Comments, the declaration, whitespace-only text and line ends are kept, so
+// that a save writes back what it read.
 constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata | pugi::parse_declaration |
-    pugi::parse_doctype | pugi::parse_pi;
+    (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_comments | pugi::parse_ws_pcdata |
+    pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi;
 
 pugi::xml_node nodeOf(void* handle)
 {
@@ -42,6 +47,37 @@ struct ByteWriter final : pugi::xml_writer {
         bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
     }
 };
+
+// Where a node's markup starts in the parsed text, or -1.
+ptrdiff_t markupStart(pugi::xml_node node)
+{
+    const ptrdiff_t offset = node.offset_debug();
+    if (offset < 0)
+        return -1;
+    switch (node.type()) {
+    case pugi::node_comment:
+        return offset - 4; // "<!--"
+    case pugi::node_pi:
+    case pugi::node_declaration:
+        return offset - 2; // "<?"
+    default:
+        return offset - 1; // "<"
+    }
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
 
 bool isReadOnly(const QString& path)
 {
@@ -79,6 +115,27 @@ bool XmlDocument::parse(const QByteArray& bytes)
         m_doc->reset();
         return false;
     }
+    // What lies outside the root element is never changed, so it is written
+    // back as it came, white space and all.
+    m_prolog.clear();
+    m_epilog.clear();
+    m_keepOutside = false;
+    const pugi::xml_node root = m_doc->document_element();
+    const ptrdiff_t rootStart = markupStart(root);
+    if (m_utf16 || rootStart < 0)
+        return true;
+    ptrdiff_t limit = bytes.size();
+    if (const pugi::xml_node after = root.next_sibling()) {
+        limit = markupStart(after);
+        if (limit < 0)
+            return true;
+    }
+    const ptrdiff_t rootEnd = bytes.lastIndexOf('>', limit - 1) + 1;
+    if (rootEnd <= rootStart)
+        return true;
+    m_prolog = bytes.left(rootStart);
+    m_epilog = bytes.mid(rootEnd);
+    m_keepOutside = true;
     return true;
 }
 
@@ -98,6 +155,12 @@ bool XmlDocument::loadXml(const QString& text)
 QByteArray XmlDocument::serialize() const
 {
     ByteWriter writer;
+    if (m_keepOutside) {
+        writer.bytes = m_prolog;
+        m_doc->document_element().print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+        writer.bytes += m_epilog;
+        return writer.bytes;
+    }
     const unsigned format = pugi::format_raw | pugi::format_no_declaration |
                             (m_utf16 ? pugi::format_write_bom : 0u);
     m_doc->save(writer, "", format, m_utf16 ? pugi::encoding_utf16_le : pugi::encoding_utf8);
@@ -108,15 +171,30 @@ bool XmlDocument::save(const QString& path) const
 {
     if (isReadOnly(path))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary = QFile::encodeName(QFileInfo(path).absolutePath()) + "/.settings-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
         return false;
-    const QByteArray bytes = serialize();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    // The new file gets the old one's permissions, or the usual ones for a new file.
+    struct stat old{};
+    if (::stat(target.constData(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
     }
-    return file.commit();
+    // A full disk or a file-size limit must fail the write, not end the program.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    bool ok = writeAll(fd, serialize()) && ::fsync(fd) == 0;
+    std::signal(SIGXFSZ, previous);
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(temporary.constData(), target.constData()) == 0;
+    if (!ok)
+        ::unlink(temporary.constData());
+    return ok;
 }
 
 XmlDocument::Element XmlDocument::selectSingleNode(const QString& path) const

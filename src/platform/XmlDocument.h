@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -61,6 +62,10 @@ private:
 
     std::unique_ptr<pugi::xml_document> m_doc;
     bool m_utf16 = false;
+    // The bytes before and after the root element, written back unchanged.
+    bool m_keepOutside = false;
+    QByteArray m_prolog;
+    QByteArray m_epilog;
 };
 
 } // namespace platform

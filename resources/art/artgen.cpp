@@ -110,7 +110,11 @@ QImage checkerboard(QSize size)
 QImage overview(const std::map<QString, QImage>& pictures)
 {
     const int width = 2400, maxSide = 300, gap = 10, label = 14;
-    struct Placed { QString name; QImage image; QRect rect; };
+    struct Placed {
+        QString name;
+        QImage image;
+        QRect rect;
+    };
     std::vector<Placed> placed;
     int x = gap, y = gap, rowHeight = 0;
     for (const auto& [name, image] : pictures) {
@@ -181,6 +185,7 @@ int main(int argc, char** argv)
         return writeResources(args[2], {args[1]});
     if (args.size() == 1)
         return writeResources(args[0], {});
-    std::fprintf(stderr, "usage: yulavin-artgen OUTDIR | --only GROUP OUTDIR | --sheet FILE [GROUP...]\n");
+    std::fprintf(stderr,
+                 "usage: yulavin-artgen OUTDIR | --only GROUP OUTDIR | --sheet FILE [GROUP...]\n");
     return 2;
 }

@@ -8,8 +8,9 @@ namespace {
 const char* const kTexts[] = {
     /*   0 */ "Version 3.5",
     /*   1 */ "About",
-    /*   2 */ "The program is already running. The icon located in the notification area "
-              "(system tray) near the clock.",
+    /*   2 */
+    "The program is already running. The icon located in the notification area "
+    "(system tray) near the clock.",
     /*   3 */ "Decorations",
     /*   4 */ "Lights",
     /*   5 */ "Show decorations",
@@ -115,8 +116,9 @@ const char* const kTexts[] = {
     /* 105 */ "Multicolor Backlight",
     /* 106 */ "Multicolor Snowflake Lights",
     /* 107 */ "Star Lights",
-    /* 108 */ "To completely close Yulavin, right-click on the icon in the notification area "
-              "(near the clock in the lower-right corner of your screen) and select Exit Yulavin.",
+    /* 108 */
+    "To completely close Yulavin, right-click on the icon in the notification area "
+    "(near the clock in the lower-right corner of your screen) and select Exit Yulavin.",
     /* 109 */ "Changes take effect at once.",
     /* 110 */ "Disable while running screensaver, full screen apps and 3D apps (like games)",
     /* 111 */ "Accumulate",

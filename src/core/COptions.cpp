@@ -21,8 +21,8 @@ enum class Kind {
     Language, // always taken: a missing element makes it empty
 };
 
-using Member = std::variant<bool COptions::*, int32_t COptions::*, uint32_t COptions::*,
-                            QString COptions::*>;
+using Member =
+    std::variant<bool COptions::*, int32_t COptions::*, uint32_t COptions::*, QString COptions::*>;
 
 // A value drawn instead of the stored one when its "random at start" flag is on.
 using Draw = void (*)(COptions&);
@@ -35,17 +35,24 @@ struct Setting {
     Draw draw = nullptr;
 };
 
-template <size_t N>
-QString pick(const std::array<const char*, N>& keys)
+template <size_t N> QString pick(const std::array<const char*, N>& keys)
 {
     return QString::fromLatin1(keys[static_cast<size_t>(crt::rand()) % N]);
 }
 
-constexpr std::array<const char*, 11> kGarlands = {
-    "multicolor", "blue",  "white",  "multicolor_strawberry", "blue_strawberry", "pine",
-    "christmas_pine", "icicle", "ball", "backlight", "snowflake"};
-constexpr std::array<const char*, 6> kSnowTypes = {"deep",  "fantasy",   "fine",
-                                                    "fluffy", "sparkling", "thick"};
+constexpr std::array<const char*, 11> kGarlands = {"multicolor",
+                                                   "blue",
+                                                   "white",
+                                                   "multicolor_strawberry",
+                                                   "blue_strawberry",
+                                                   "pine",
+                                                   "christmas_pine",
+                                                   "icicle",
+                                                   "ball",
+                                                   "backlight",
+                                                   "snowflake"};
+constexpr std::array<const char*, 6> kSnowTypes = {"deep",   "fantasy",   "fine",
+                                                   "fluffy", "sparkling", "thick"};
 constexpr std::array<const char*, 3> kRandomCursors = {"FAIRY_DUST", "SNOW", "STOCKING"};
 
 // The settings in file order: the order of reading, of writing and of the
@@ -175,7 +182,8 @@ void COptions::Load()
                 setting.draw(*this);
                 continue;
             }
-            read(*this, setting, xml.GetValue(QStringLiteral("Options/") + QLatin1String(setting.key)));
+            read(*this, setting,
+                 xml.GetValue(QStringLiteral("Options/") + QLatin1String(setting.key)));
         }
     } catch (const wchar_t* text) {
         AfxMessageBox(QString::fromWCharArray(text));

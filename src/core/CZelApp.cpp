@@ -63,9 +63,7 @@ bool CZelApp::InitInstance()
     }
 
     // 10. The main loop. On a first run the settings window shows at once.
-    if (!m_options.m_bFileRead)
-        qInfo("First run: the settings window would show now.");
-    RunMainLoop();
+    RunMainLoop(!m_options.m_bFileRead);
 
     // Shutdown.
     // 1. Settings first, so nothing later can lose them.
@@ -85,13 +83,15 @@ bool CZelApp::InitInstance()
     return false;
 }
 
-void CZelApp::RunMainLoop()
+void CZelApp::RunMainLoop(bool showSettingsWindow)
 {
     if (m_bEndRequested)
         return;
     // The end of the user's session (logout, shutdown, SIGTERM) ends the run
     // the normal way, so the settings are saved.
     platform::SessionEndWatcher sessionEnd([this] { EndMainLoop(); });
+    if (showSettingsWindow)
+        qInfo("First run: the settings window would show now.");
     QEventLoop loop;
     m_pMainLoop = &loop;
     loop.exec();

@@ -36,7 +36,7 @@ public:
     CHighLoad m_highLoad;
 
 private:
-    void RunMainLoop();
+    void RunMainLoop(bool showSettingsWindow);
 
     QEventLoop* m_pMainLoop = nullptr;
     bool m_bEndRequested = false;

@@ -14,8 +14,8 @@ class Desktop {
 public:
     // Why notifications should stay quiet; values as the system numbers them.
     enum class Presence {
-        NotPresent = 1,   // screen saver, locked session, another user
-        Busy = 2,         // a full-screen program
+        NotPresent = 1, // screen saver, locked session, another user
+        Busy = 2,       // a full-screen program
         RunningD3DFullScreen = 3,
         PresentationMode = 4,
         AcceptsNotifications = 5,

@@ -45,7 +45,8 @@ FileRegistry::FileRegistry(QString valuesFile, QString autostartDir)
 
 bool FileRegistry::isRunValue(Root root, const QString& key) const
 {
-    return root == Root::CurrentUser && key.compare(QLatin1String(kRunKey), Qt::CaseInsensitive) == 0;
+    return root == Root::CurrentUser &&
+           key.compare(QLatin1String(kRunKey), Qt::CaseInsensitive) == 0;
 }
 
 QString FileRegistry::autostartFile(const QString& name) const
@@ -158,7 +159,8 @@ Registry::Result FileRegistry::set(Root root, const QString& key, const QString&
     if (std::holds_alternative<QString>(value))
         values.setValue(encodeName(name), QStringLiteral("sz:") + std::get<QString>(value));
     else
-        values.setValue(encodeName(name), QStringLiteral("dword:%1").arg(std::get<uint32_t>(value)));
+        values.setValue(encodeName(name),
+                        QStringLiteral("dword:%1").arg(std::get<uint32_t>(value)));
     values.endGroup();
     values.sync();
     return values.status() == QSettings::NoError ? Result::Ok : Result::Error;

@@ -9,14 +9,13 @@
 namespace platform {
 
 LinuxPlatform::LinuxPlatform()
-    : m_clock(std::make_unique<SteadyClock>()),
-      m_scheduler(std::make_unique<QtScheduler>()),
-      m_system(std::make_unique<LinuxSystemInfo>()),
-      m_dialogs(std::make_unique<QtDialogs>())
+    : m_clock(std::make_unique<SteadyClock>()), m_scheduler(std::make_unique<QtScheduler>()),
+      m_system(std::make_unique<LinuxSystemInfo>()), m_dialogs(std::make_unique<QtDialogs>())
 {
     const QString config = m_system->expandEnvironment(QStringLiteral("%APPDATA%"));
-    m_registry = std::make_unique<FileRegistry>(config + QStringLiteral("/Varnel/Yulavin/registry.ini"),
-                                                config + QStringLiteral("/autostart"));
+    m_registry =
+        std::make_unique<FileRegistry>(config + QStringLiteral("/Varnel/Yulavin/registry.ini"),
+                                       config + QStringLiteral("/autostart"));
     Platform services;
     services.clock = m_clock.get();
     services.scheduler = m_scheduler.get();

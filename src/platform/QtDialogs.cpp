@@ -55,7 +55,8 @@ void QtDialogs::messageBoxAsync(QWidget* owner, const QString& text, const QStri
         qApp,
         [guardedOwner, owner, text, caption, style, onAnswer = std::move(onAnswer)] {
             // The owner may have gone while the question travelled to this thread.
-            QMessageBox* box = makeBox(owner && guardedOwner ? owner : nullptr, text, caption, style);
+            QMessageBox* box =
+                makeBox(owner && guardedOwner ? owner : nullptr, text, caption, style);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setWindowModality(Qt::NonModal);
             QObject::connect(box, &QMessageBox::finished, box, [box, onAnswer](int) {

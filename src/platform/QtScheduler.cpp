@@ -25,11 +25,10 @@ Scheduler::TimerId QtScheduler::setTimer(const void* owner, TimerId id, uint32_t
     }
     QObject::disconnect(timer.get(), &QTimer::timeout, nullptr, nullptr);
     // The callback may kill or replace this very timer, so it runs on a copy.
-    QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
-                     [onTick = std::move(onTick), id] {
-                         const auto callback = onTick;
-                         callback(id);
-                     });
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [onTick = std::move(onTick), id] {
+        const auto callback = onTick;
+        callback(id);
+    });
     timer->start(static_cast<int>(std::max(periodMs, kMinimumPeriodMs)));
     return id;
 }

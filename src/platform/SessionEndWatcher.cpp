@@ -30,7 +30,7 @@ SessionEndWatcher::SessionEndWatcher(std::function<void()> onSessionEnd)
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
         m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &SessionEndWatcher::readSignal);
-        struct sigaction action{};
+        struct sigaction action {};
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;

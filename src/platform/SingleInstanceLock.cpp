@@ -13,7 +13,8 @@ namespace platform {
 SingleInstanceLock::SingleInstanceLock(const QString& folder, const QString& name)
 {
     QDir().mkpath(folder);
-    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".lock"));
+    const QByteArray path =
+        QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".lock"));
     m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // Without a lock file the program still runs: a second copy is the lesser harm.
     if (m_fd < 0)

@@ -21,9 +21,9 @@ std::atomic<bool> g_creationFails{false};
 
 // Comments, the declaration, whitespace-only text and line ends are kept, so
 // that a save writes back what it read.
-constexpr unsigned kParseOptions =
-    (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_comments | pugi::parse_ws_pcdata |
-    pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi;
+constexpr unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_comments |
+                                   pugi::parse_ws_pcdata | pugi::parse_declaration |
+                                   pugi::parse_doctype | pugi::parse_pi;
 
 pugi::xml_node nodeOf(void* handle)
 {
@@ -81,7 +81,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 
 bool isReadOnly(const QString& path)
 {
-    struct stat info{};
+    struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return false; // a new file
     // The owner's write bit, not access(): the check must hold for root too.
@@ -161,8 +161,8 @@ QByteArray XmlDocument::serialize() const
         writer.bytes += m_epilog;
         return writer.bytes;
     }
-    const unsigned format = pugi::format_raw | pugi::format_no_declaration |
-                            (m_utf16 ? pugi::format_write_bom : 0u);
+    const unsigned format =
+        pugi::format_raw | pugi::format_no_declaration | (m_utf16 ? pugi::format_write_bom : 0u);
     m_doc->save(writer, "", format, m_utf16 ? pugi::encoding_utf16_le : pugi::encoding_utf8);
     return writer.bytes;
 }
@@ -177,7 +177,7 @@ bool XmlDocument::save(const QString& path) const
     if (fd < 0)
         return false;
     // The new file gets the old one's permissions, or the usual ones for a new file.
-    struct stat old{};
+    struct stat old {};
     if (::stat(target.constData(), &old) == 0) {
         ::fchmod(fd, old.st_mode & 07777);
     } else {

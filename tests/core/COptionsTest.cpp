@@ -12,15 +12,49 @@
 
 namespace {
 
-const QStringList kFileOrder = {
-    "fAutoRun", "Language", "fDisableAtHighLoad", "fGarland", "fGarlandTop", "fGarlandRandom",
-    "strGarland", "fFlashRandom", "iFlash", "iFlashSpeed", "fTop", "fSnow", "fSnowTypeRandom",
-    "strSnowType", "fSnowDensityRandom", "uSnowDensity", "fSnowWindRandom", "uSnowWind",
-    "uSnowSpeed", "fSnowTop", "fSnowAcumulate", "fCursorEnable", "fCursorTypeRandom",
-    "strCursorType", "fCursorTop", "iSoundStartup", "iSoundStartupVolume", "iSoundEveryHour",
-    "iSoundEveryHourVolume", "iSoundBackground", "iSoundBackgroundVolume", "fTree", "fTreeTop",
-    "fTreeRandom", "iTree", "iTreeX", "iTreeY", "fTreeSpeedRandom", "iTreeSpeed", "fFrostEnable",
-    "uFrostWaitTime", "fLogon", "LogonImage"};
+const QStringList kFileOrder = {"fAutoRun",
+                                "Language",
+                                "fDisableAtHighLoad",
+                                "fGarland",
+                                "fGarlandTop",
+                                "fGarlandRandom",
+                                "strGarland",
+                                "fFlashRandom",
+                                "iFlash",
+                                "iFlashSpeed",
+                                "fTop",
+                                "fSnow",
+                                "fSnowTypeRandom",
+                                "strSnowType",
+                                "fSnowDensityRandom",
+                                "uSnowDensity",
+                                "fSnowWindRandom",
+                                "uSnowWind",
+                                "uSnowSpeed",
+                                "fSnowTop",
+                                "fSnowAcumulate",
+                                "fCursorEnable",
+                                "fCursorTypeRandom",
+                                "strCursorType",
+                                "fCursorTop",
+                                "iSoundStartup",
+                                "iSoundStartupVolume",
+                                "iSoundEveryHour",
+                                "iSoundEveryHourVolume",
+                                "iSoundBackground",
+                                "iSoundBackgroundVolume",
+                                "fTree",
+                                "fTreeTop",
+                                "fTreeRandom",
+                                "iTree",
+                                "iTreeX",
+                                "iTreeY",
+                                "fTreeSpeedRandom",
+                                "iTreeSpeed",
+                                "fFrostEnable",
+                                "uFrostWaitTime",
+                                "fLogon",
+                                "LogonImage"};
 
 // The element names under Options, in document order.
 QStringList elementNames(const QByteArray& xml)
@@ -37,7 +71,10 @@ QStringList elementNames(const QByteArray& xml)
 
 class COptionsTest : public ::testing::Test {
 protected:
-    void writeSettings(const QByteArray& xml) { FakePlatform::writeFile(services.settingsPath(), xml); }
+    void writeSettings(const QByteArray& xml)
+    {
+        FakePlatform::writeFile(services.settingsPath(), xml);
+    }
     QByteArray settingsFile() const { return FakePlatform::readFile(services.settingsPath()); }
 
     FakePlatform services;
@@ -68,7 +105,8 @@ TEST_F(COptionsTest, FirstRunKeepsDefaultsAndWritesAllKeysInFileOrder)
 
 TEST_F(COptionsTest, MissingKeysKeepDefaultsAndAreAppendedOnSave)
 {
-    writeSettings("<?xml version='1.0'?><Options><uSnowDensity>7</uSnowDensity><fSnow>0</fSnow></Options>");
+    writeSettings(
+        "<?xml version='1.0'?><Options><uSnowDensity>7</uSnowDensity><fSnow>0</fSnow></Options>");
     COptions options;
     options.Load();
     EXPECT_TRUE(options.m_bFileRead);
@@ -130,7 +168,8 @@ TEST_P(COptionsNumberTest, ReadsLikeTheRuntimeAndWritesSigned)
     COptions options;
     options.Load();
     options.Save();
-    const QByteArray expected = QByteArray("<") + c.key + ">" + c.expectedWritten + "</" + c.key + ">";
+    const QByteArray expected =
+        QByteArray("<") + c.key + ">" + c.expectedWritten + "</" + c.key + ">";
     EXPECT_TRUE(settingsFile().contains(expected)) << settingsFile().constData();
 }
 
@@ -246,9 +285,9 @@ TEST_F(COptionsTest, RandomAtStartDrawsInFileOrderAndIgnoresStoredValues)
                   "<fTreeSpeedRandom>1</fTreeSpeedRandom><iTreeSpeed>2</iTreeSpeed></Options>");
     COptions options;
     options.Load();
-    EXPECT_EQ(options.strGarland, "ball");   // 41 % 11 = 8
-    EXPECT_EQ(options.uSnowDensity, 6u);     // 18467 % 3 + 4
-    EXPECT_EQ(options.iTreeSpeed, 5);        // 6334 % 10 + 1
+    EXPECT_EQ(options.strGarland, "ball"); // 41 % 11 = 8
+    EXPECT_EQ(options.uSnowDensity, 6u);   // 18467 % 3 + 4
+    EXPECT_EQ(options.iTreeSpeed, 5);      // 6334 % 10 + 1
     EXPECT_EQ(options.iFlash, 1);
     options.Save();
     EXPECT_TRUE(settingsFile().contains("<strGarland>ball</strGarland>"));

@@ -37,8 +37,10 @@ TEST_F(CTranslateTest, EnglishWithoutAnyFileGivesTheBuiltInTexts)
 
 TEST_F(CTranslateTest, AFileForTheLanguageIsUsedAndMissingKeysStayEnglish)
 {
-    writeLanguage("English.lng", "[Language]\nlang_en=English\nlang_native=English\n[Text]\n1=Info\n");
-    writeLanguage("German.lng", "[Language]\nlang_en=German\nlang_native=Deutsch\n[Text]\n1=Über\n");
+    writeLanguage("English.lng",
+                  "[Language]\nlang_en=English\nlang_native=English\n[Text]\n1=Info\n");
+    writeLanguage("German.lng",
+                  "[Language]\nlang_en=German\nlang_native=Deutsch\n[Text]\n1=Über\n");
     CTranslate translate;
     translate.LoadLanguage("English");
     EXPECT_EQ(translate.m_arrText.at(1), "Info");

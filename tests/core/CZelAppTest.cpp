@@ -45,7 +45,8 @@ TEST_F(CZelAppTest, SecondCopyShowsTheMessageAndWritesNothing)
 
 TEST_F(CZelAppTest, SecondCopySpeaksTheUsersLanguage)
 {
-    FakePlatform::writeFile(services.settingsPath(), "<Options><Language>German</Language></Options>");
+    FakePlatform::writeFile(services.settingsPath(),
+                            "<Options><Language>German</Language></Options>");
     FakePlatform::writeFile(services.programDir() + "/German.lng",
                             "[Language]\nlang_en=German\n[Text]\n2=Das Programm läuft bereits.\n");
     platform::SingleInstanceLock firstCopy(services.system.runtimeDir(), "VarnelYulavinMutex");
@@ -75,7 +76,8 @@ TEST_F(CZelAppTest, SettingsChangedDuringTheRunReachTheFile)
 {
     CZelApp app;
     run(app, [&] { app.m_options.uSnowDensity = 8; });
-    EXPECT_TRUE(FakePlatform::readFile(services.settingsPath()).contains("<uSnowDensity>8</uSnowDensity>"));
+    EXPECT_TRUE(
+        FakePlatform::readFile(services.settingsPath()).contains("<uSnowDensity>8</uSnowDensity>"));
 }
 
 struct WatcherCase {
@@ -90,9 +92,9 @@ TEST_P(CZelAppWatcherTest, WatcherRunsOnVistaAndLaterWhenSwitchedOn)
 {
     const WatcherCase& c = GetParam();
     services.system.setVersion(c.major, c.minor);
-    FakePlatform::writeFile(services.settingsPath(),
-                            QByteArray("<Options><fDisableAtHighLoad>") +
-                                (c.disableAtHighLoad ? "1" : "0") + "</fDisableAtHighLoad></Options>");
+    FakePlatform::writeFile(services.settingsPath(), QByteArray("<Options><fDisableAtHighLoad>") +
+                                                         (c.disableAtHighLoad ? "1" : "0") +
+                                                         "</fDisableAtHighLoad></Options>");
     CZelApp app;
     bool enabled = false;
     uint32_t period = 0;

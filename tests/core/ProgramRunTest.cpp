@@ -16,7 +16,8 @@ protected:
     {
         QDir().mkpath(home.path() + "/config");
         QDir().mkpath(home.path() + "/run");
-        QFile::setPermissions(home.path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(home.path() + "/run",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", home.path() + "/config");

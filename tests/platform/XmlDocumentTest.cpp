@@ -32,8 +32,9 @@ protected:
 
 TEST_F(XmlDocumentTest, BytesOutsideTheRootComeBackUnchanged)
 {
-    const QByteArray file = "\xEF\xBB\xBF<?xml version='1.0' encoding='utf-8'?>\r\n<!-- a > b -->\r\n"
-                            "<Options>\r\n  <a>1</a>\r\n</Options>\r\n<!-- </Options> -->\r\n<?pi x?>\n\n";
+    const QByteArray file =
+        "\xEF\xBB\xBF<?xml version='1.0' encoding='utf-8'?>\r\n<!-- a > b -->\r\n"
+        "<Options>\r\n  <a>1</a>\r\n</Options>\r\n<!-- </Options> -->\r\n<?pi x?>\n\n";
     EXPECT_EQ(roundTrip(file), file);
     QByteArray changed = file;
     changed.replace("<a>1</a>", "<a>2 &amp; 3</a>");
@@ -43,7 +44,8 @@ TEST_F(XmlDocumentTest, BytesOutsideTheRootComeBackUnchanged)
 TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElement)
 {
     auto doc = platform::XmlDocument::create();
-    ASSERT_TRUE(doc->loadXml("<Options><a>x<!--c-->y<b>z</b><![CDATA[<w>]]></a><a>second</a></Options>"));
+    ASSERT_TRUE(
+        doc->loadXml("<Options><a>x<!--c-->y<b>z</b><![CDATA[<w>]]></a><a>second</a></Options>"));
     EXPECT_EQ(doc->text(doc->selectSingleNode("Options/a")), "xyz<w>");
     EXPECT_TRUE(doc->selectSingleNode("Options/missing").isNull());
     EXPECT_TRUE(doc->selectSingleNode("Other/a").isNull());
@@ -69,7 +71,8 @@ TEST_F(XmlDocumentTest, SaveKeepsThePermissionsOfTheFileItReplaces)
     auto doc = platform::XmlDocument::create();
     ASSERT_TRUE(doc->load(path));
     ASSERT_TRUE(doc->save(path));
-    EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner); // owner, group, other
+    EXPECT_EQ(QFile::permissions(path) & 0x7077,
+              QFile::ReadOwner | QFile::WriteOwner); // owner, group, other
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 

@@ -19,7 +19,10 @@ public:
 
     QString programDir() const { return m_root.path() + QStringLiteral("/program"); }
     QString configDir() const { return m_root.path() + QStringLiteral("/config"); }
-    QString settingsPath() const { return configDir() + QStringLiteral("/Varnel/Yulavin/settings.xml"); }
+    QString settingsPath() const
+    {
+        return configDir() + QStringLiteral("/Varnel/Yulavin/settings.xml");
+    }
 
     // Writes a file, making its folders.
     static void writeFile(const QString& path, const QByteArray& bytes);

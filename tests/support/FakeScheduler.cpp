@@ -36,9 +36,10 @@ void FakeScheduler::advance(uint32_t ms)
 {
     const uint64_t end = m_now + ms;
     for (;;) {
-        auto next = std::min_element(m_timers.begin(), m_timers.end(), [](const auto& a, const auto& b) {
-            return a.second.due < b.second.due;
-        });
+        auto next =
+            std::min_element(m_timers.begin(), m_timers.end(), [](const auto& a, const auto& b) {
+                return a.second.due < b.second.due;
+            });
         if (next == m_timers.end() || next->second.due > end)
             break;
         const uint64_t due = next->second.due;

@@ -15,12 +15,10 @@ void registerPictures()
     Q_UNUSED(registered);
 }
 
-} // namespace
-
-std::unique_ptr<QImage> LoadPngResource(unsigned id)
+std::unique_ptr<QImage> loadPicture(const QString& path)
 {
     registerPictures();
-    QFile file(QStringLiteral(":/png/%1.png").arg(id));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     const QByteArray bytes = file.readAll();
@@ -33,6 +31,33 @@ std::unique_ptr<QImage> LoadPngResource(unsigned id)
         image->setDevicePixelRatio(1.0);
     }
     return image;
+}
+
+} // namespace
+
+std::unique_ptr<QImage> LoadPngResource(unsigned id)
+{
+    return loadPicture(QStringLiteral(":/png/%1.png").arg(id));
+}
+
+std::unique_ptr<QImage> LoadBitmapResource(unsigned id)
+{
+    return loadPicture(QStringLiteral(":/bmp/%1.png").arg(id));
+}
+
+QIcon LoadIconResource(unsigned id)
+{
+    registerPictures();
+    QIcon icon;
+    const QString single = QStringLiteral(":/ico/%1.png").arg(id);
+    if (QFile::exists(single))
+        icon.addFile(single);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString sized = QStringLiteral(":/ico/%1-%2.png").arg(id).arg(size);
+        if (QFile::exists(sized))
+            icon.addFile(sized, QSize(size, size));
+    }
+    return icon;
 }
 
 QString LoadResourceString(unsigned id)

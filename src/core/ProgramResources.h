@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -9,6 +10,12 @@
 // caller; nullptr when there is no such resource. A resource that does not
 // decode gives an empty picture (size 0, draws nothing).
 std::unique_ptr<QImage> LoadPngResource(unsigned id);
+
+// A skinned-button bitmap or mask, owned by the caller; nullptr when missing.
+std::unique_ptr<QImage> LoadBitmapResource(unsigned id);
+
+// An icon with every size the program has of it; a null icon when missing.
+QIcon LoadIconResource(unsigned id);
 
 // The program's English text with that id; empty when there is none.
 QString LoadResourceString(unsigned id);

@@ -29,9 +29,10 @@ TEST(BesideProgramFiles, EnglishLanguageFileHoldsEveryText)
 
 TEST(BesideProgramFiles, LogonPicturesAndPreviews)
 {
-    const QStringList names = {"blue",   "blue_tree",     "bokeh", "decoration", "green_tree",
-                               "hot_chocolate", "in_the_snow", "ornament", "picture",
-                               "santa_skating", "snow", "snowfall", "snowman", "tree"};
+    const QStringList names = {"blue",       "blue_tree",     "bokeh",       "decoration",
+                               "green_tree", "hot_chocolate", "in_the_snow", "ornament",
+                               "picture",    "santa_skating", "snow",        "snowfall",
+                               "snowman",    "tree"};
     for (const QString& name : names) {
         const QImage picture(kBin + "/logon/" + name + ".jpg");
         EXPECT_EQ(picture.size(), QSize(1920, 1080)) << name.toStdString();

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+#include <QRect>
+
+#include <vector>
+
+struct _XDisplay;
+
+namespace platform {
+
+class Clock;
+
+// Screens and pointer through Qt, idle time, screen saver and the active
+// window straight from the X server (Qt offers none of them). Without an X
+// connection (Qt's offscreen platform, Wayland without X) the X-only answers
+// fall back to "no input seen, nothing running, cannot tell".
+class X11Desktop final : public Desktop {
+public:
+    explicit X11Desktop(Clock& clock);
+
+    QSize primaryScreenSize() override;
+    QRect virtualScreen() override;
+    QRect workArea() override;
+    bool taskbarAutoHide() override;
+    QPoint cursorPos() override;
+    bool leftButtonDown() override;
+    uint32_t lastInputTick() override;
+    bool screenSaverRunning() override;
+    std::optional<Presence> userNotificationState() override;
+
+private:
+    struct IdleInfo {
+        unsigned long idleMs = 0;
+        bool screenSaverOn = false;
+    };
+
+    // Qt's own connection when it runs on X, else nullptr.
+    static _XDisplay* display();
+    std::optional<IdleInfo> queryIdle(_XDisplay* dpy);
+    bool activeWindowIsFullScreen(_XDisplay* dpy);
+    static std::vector<QRect> monitorRects(_XDisplay* dpy);
+
+    Clock& m_clock;
+    // The MIT-SCREEN-SAVER check is a round trip; done once per connection.
+    _XDisplay* m_checkedDisplay = nullptr;
+    bool m_hasScreenSaverExtension = false;
+};
+
+} // namespace platform

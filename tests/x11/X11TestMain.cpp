@@ -1,0 +1,37 @@
+#include "XServerSession.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The desktop tests need Qt connected to a real X server, so the server
+// comes first and the application object second; the shared offscreen main
+// cannot do that. Without Xvfb every test skips.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+
+    std::unique_ptr<XServerSession> session;
+    if (XServerSession::programInstalled(QStringLiteral("Xvfb")))
+        session = std::make_unique<XServerSession>();
+    if (session && session->available()) {
+        qputenv("DISPLAY", session->displayName().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        XServerSession::setCurrent(session.get());
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    int result = 0;
+    {
+        // Qt lets go of the display before the server stops.
+        QApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    XServerSession::setCurrent(nullptr);
+    return result;
+}

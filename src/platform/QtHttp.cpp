@@ -20,8 +20,10 @@ namespace {
 bool isAnswerStatusError(QNetworkReply::NetworkError error)
 {
     const int code = static_cast<int>(error);
-    return (code >= QNetworkReply::ContentAccessDenied && code <= QNetworkReply::UnknownContentError) ||
-           (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
+    return (code >= QNetworkReply::ContentAccessDenied &&
+            code <= QNetworkReply::UnknownContentError) ||
+           (code >= QNetworkReply::InternalServerError &&
+            code <= QNetworkReply::UnknownServerError);
 }
 
 } // namespace
@@ -43,7 +45,8 @@ Http::Reply QtHttp::fetchFirstBytes(const QString& url, const QString& userAgent
         return {Status::OpenFailed, {}};
 
     QNetworkRequest request(target);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setRawHeader("Pragma", "no-cache");
     request.setRawHeader("Cache-Control", "no-cache");

@@ -26,7 +26,8 @@ QRect toPhysical(const QRect& logical, const QScreen* screen)
     const qreal dpr = screen->devicePixelRatio();
     const QPoint origin = screen->geometry().topLeft();
     const QPoint offset = logical.topLeft() - origin;
-    const QPoint topLeft(origin.x() + qRound(offset.x() * dpr), origin.y() + qRound(offset.y() * dpr));
+    const QPoint topLeft(origin.x() + qRound(offset.x() * dpr),
+                         origin.y() + qRound(offset.y() * dpr));
     return QRect(topLeft, QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
 }
 
@@ -72,8 +73,8 @@ X11Desktop::X11Desktop(Clock& clock) : m_clock(clock) {}
 Display* X11Desktop::display()
 {
 #if QT_CONFIG(xcb)
-    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                            : nullptr)
+    if (auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
         return x11->display();
 #endif
     return nullptr;
@@ -223,8 +224,8 @@ bool X11Desktop::activeWindowIsFullScreen(Display* dpy)
 
     // Clicking the desktop or a panel activates a screen-sized window that
     // is no full-screen program.
-    const auto types = readProperty32(dpy, active, XInternAtom(dpy, "_NET_WM_WINDOW_TYPE", False),
-                                      XA_ATOM);
+    const auto types =
+        readProperty32(dpy, active, XInternAtom(dpy, "_NET_WM_WINDOW_TYPE", False), XA_ATOM);
     if (contains(types, XInternAtom(dpy, "_NET_WM_WINDOW_TYPE_DESKTOP", False)) ||
         contains(types, XInternAtom(dpy, "_NET_WM_WINDOW_TYPE_DOCK", False)))
         return false;
@@ -233,8 +234,8 @@ bool X11Desktop::activeWindowIsFullScreen(Display* dpy)
     if (!XGetWindowAttributes(dpy, active, &attributes) || attributes.map_state != IsViewable)
         return false;
 
-    const auto states = readProperty32(dpy, active, XInternAtom(dpy, "_NET_WM_STATE", False),
-                                       XA_ATOM);
+    const auto states =
+        readProperty32(dpy, active, XInternAtom(dpy, "_NET_WM_STATE", False), XA_ATOM);
     if (contains(states, XInternAtom(dpy, "_NET_WM_STATE_FULLSCREEN", False)))
         return true;
 

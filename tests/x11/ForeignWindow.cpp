@@ -62,8 +62,8 @@ void ForeignWindow::setBottomStrut(int height, int screenWidth)
 {
     // left, right, top, bottom, then the start and end of each edge's span.
     const long partial[12] = {0, 0, 0, height, 0, 0, 0, 0, 0, 0, 0, screenWidth - 1};
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT_PARTIAL"), XA_CARDINAL,
-                    32, PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
+    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT_PARTIAL"), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
     const long strut[4] = {0, 0, 0, height};
     XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT"), XA_CARDINAL, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);

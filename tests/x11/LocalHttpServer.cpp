@@ -8,7 +8,8 @@ LocalHttpServer::LocalHttpServer()
     m_server.listen(QHostAddress::LocalHost, 0);
     QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+            QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                             [this, socket] { serve(socket); });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
@@ -19,7 +20,8 @@ QString LocalHttpServer::url(const QString& path) const
     return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
 }
 
-QByteArray LocalHttpServer::answer(int status, const QByteArray& body, const QByteArray& extraHeaders)
+QByteArray LocalHttpServer::answer(int status, const QByteArray& body,
+                                   const QByteArray& extraHeaders)
 {
     return "HTTP/1.1 " + QByteArray::number(status) + " Canned\r\n" +
            "Content-Type: text/plain\r\n" + "Content-Length: " + QByteArray::number(body.size()) +

@@ -65,7 +65,8 @@ TEST_F(QtHttpTest, EmptyBodyIsAnEmptyAnswer)
 
 TEST_F(QtHttpTest, ByteOrderMarkIsKept)
 {
-    const QByteArray withMark("\xEF\xBB\xBF" "3|6|x");
+    const QByteArray withMark("\xEF\xBB\xBF"
+                              "3|6|x");
     m_server.setAnswer("/bom", LocalHttpServer::answer(200, withMark));
     const auto reply = m_http.fetchFirstBytes(m_server.url("/bom"), "Quentrel", 511);
     EXPECT_EQ(reply.status, Status::Ok);
@@ -95,7 +96,8 @@ TEST_F(QtHttpTest, FollowsRedirects)
 TEST_F(QtHttpTest, RedirectToDeadServerFailsToOpen)
 {
     const QByteArray location =
-        "Location: http://127.0.0.1:" + QByteArray::number(LocalHttpServer::refusedPort()) + "/\r\n";
+        "Location: http://127.0.0.1:" + QByteArray::number(LocalHttpServer::refusedPort()) +
+        "/\r\n";
     m_server.setAnswer("/old", LocalHttpServer::answer(301, "moved", location));
     const auto reply = m_http.fetchFirstBytes(m_server.url("/old"), "Quentrel", 511);
     EXPECT_EQ(reply.status, Status::OpenFailed);
@@ -104,8 +106,8 @@ TEST_F(QtHttpTest, RedirectToDeadServerFailsToOpen)
 
 TEST_F(QtHttpTest, RefusedConnectionFailsToOpen)
 {
-    const QString url = QStringLiteral("http://127.0.0.1:%1/version.txt")
-                            .arg(LocalHttpServer::refusedPort());
+    const QString url =
+        QStringLiteral("http://127.0.0.1:%1/version.txt").arg(LocalHttpServer::refusedPort());
     const auto reply = m_http.fetchFirstBytes(url, "Quentrel", 511);
     EXPECT_EQ(reply.status, Status::OpenFailed);
     EXPECT_TRUE(reply.body.isEmpty());

@@ -83,11 +83,10 @@ XServerSession::XServerSession()
     if (pipe2(fds, O_CLOEXEC) != 0)
         return;
     fcntl(fds[1], F_SETFD, 0); // only the write end goes to the server
-    m_serverPid = spawn({xvfb, QStringLiteral("-displayfd"), QString::number(fds[1]),
-                         QStringLiteral("-screen"), QStringLiteral("0"),
-                         QStringLiteral("%1x%2x24").arg(kWidth).arg(kHeight),
-                         QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                         QStringLiteral("-noreset")});
+    m_serverPid = spawn(
+        {xvfb, QStringLiteral("-displayfd"), QString::number(fds[1]), QStringLiteral("-screen"),
+         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(kWidth).arg(kHeight),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     close(fds[1]);
     const QString number = m_serverPid > 0 ? readDisplayNumber(fds[0]) : QString();
     close(fds[0]);

@@ -89,18 +89,16 @@ Http::Reply QtHttp::fetchFirstBytes(const QString& url, const QString& userAgent
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     deadline.stop();
     collect();
+    const bool finished = reply->isFinished();
+    const QNetworkReply::NetworkError error = reply->error();
+    if (!finished)
+        reply->abort(); // enough read, or the time is up
 
     if (answered && body.size() >= limit)
         return {Status::Ok, body};
-    if (!reply->isFinished()) {
-        reply->abort();
-        return {answered ? Status::ReadFailed : Status::OpenFailed, {}};
-    }
-
     if (!answered)
         return {Status::OpenFailed, {}};
-    const QNetworkReply::NetworkError error = reply->error();
-    if (error == QNetworkReply::NoError || isAnswerStatusError(error))
+    if (finished && (error == QNetworkReply::NoError || isAnswerStatusError(error)))
         return {Status::Ok, body};
     return {Status::ReadFailed, {}};
 }

@@ -12,7 +12,8 @@ QUrl QtShell::targetUrl(const QString& urlOrPath)
     if (urlOrPath.isEmpty())
         return QUrl();
     if (urlOrPath.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
-        urlOrPath.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        urlOrPath.startsWith(QLatin1String("https://"), Qt::CaseInsensitive) ||
+        urlOrPath.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
         return QUrl(urlOrPath, QUrl::TolerantMode);
     // A relative path means the working folder, as it does for the program's
     // other file names.

@@ -13,9 +13,9 @@ public:
     bool open(const QString& urlOrPath) override;
     bool runElevated(const QString& program) override;
 
-    // What open() hands on: web addresses as written (a query with spaces or
-    // Cyrillic words is encoded, not rejected), anything else as a local
-    // file; invalid for an empty target.
+    // What open() hands on: http, https and file addresses as written (a
+    // query with spaces or Cyrillic words is encoded, not rejected), anything
+    // else as a local file path; invalid for an empty target.
     static QUrl targetUrl(const QString& urlOrPath);
 };
 

@@ -15,7 +15,8 @@ class Clock;
 // Screens and pointer through Qt, idle time, screen saver and the active
 // window straight from the X server (Qt offers none of them). Without an X
 // connection (Qt's offscreen platform, Wayland without X) the X-only answers
-// fall back to "no input seen, nothing running, cannot tell".
+// fall back to safe ones: the last input is now (the frost never creeps in),
+// no button is held, no screen saver runs, and presence cannot be told.
 class X11Desktop final : public Desktop {
 public:
     explicit X11Desktop(Clock& clock);

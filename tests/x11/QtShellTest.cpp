@@ -61,6 +61,13 @@ TEST(QtShellTarget, PathBecomesALocalFile)
     EXPECT_EQ(url.toLocalFile(), QStringLiteral("/tmp/credits page.html"));
 }
 
+TEST(QtShellTarget, FileAddressStaysAnAddress)
+{
+    const QUrl url = QtShell::targetUrl("file:///tmp/credits%20page.html");
+    ASSERT_TRUE(url.isLocalFile());
+    EXPECT_EQ(url.toLocalFile(), QStringLiteral("/tmp/credits page.html"));
+}
+
 TEST(QtShellTarget, RelativePathMeansTheWorkingFolder)
 {
     const QUrl url = QtShell::targetUrl("credits.html");

@@ -54,9 +54,10 @@ class X11DesktopTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_session = XServerSession::current();
-        if (!m_session)
+        if (!XServerSession::current())
             GTEST_SKIP() << "Xvfb is not installed";
+        ASSERT_TRUE(XServerSession::current()->available()) << "Xvfb did not start";
+        m_session = XServerSession::current();
     }
 
     void TearDown() override

@@ -15,7 +15,8 @@ extern "C" const char* __lsan_default_suppressions()
 
 // The desktop tests need Qt connected to a real X server, so the server
 // comes first and the application object second; the shared offscreen main
-// cannot do that. Without Xvfb every test skips.
+// cannot do that. Without Xvfb every test skips; an Xvfb that does not start
+// fails them.
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
@@ -25,10 +26,10 @@ int main(int argc, char** argv)
     std::unique_ptr<XServerSession> session;
     if (XServerSession::programInstalled(QStringLiteral("Xvfb")))
         session = std::make_unique<XServerSession>();
+    XServerSession::setCurrent(session.get());
     if (session && session->available()) {
         qputenv("DISPLAY", session->displayName().toLocal8Bit());
         qputenv("QT_QPA_PLATFORM", "xcb");
-        XServerSession::setCurrent(session.get());
     } else {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

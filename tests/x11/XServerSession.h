@@ -41,7 +41,8 @@ public:
     // when it could not run).
     int run(const QStringList& command) const;
 
-    // The session the running test program uses; null when tests must skip.
+    // The session the running test program uses; null when Xvfb is missing
+    // and tests must skip.
     static XServerSession* current();
     static void setCurrent(XServerSession* session);
 

@@ -115,6 +115,12 @@ bool X11Desktop::taskbarAutoHide()
 
 QPoint X11Desktop::cursorPos()
 {
+    // Qt rounds the pointer to logical pixels on a scaled screen; the server
+    // knows the exact physical pixel.
+    if (Display* dpy = display()) {
+        if (const auto pointer = queryPointer(dpy))
+            return pointer->position;
+    }
     const QPoint logical = QCursor::pos();
     const QScreen* screen = QGuiApplication::screenAt(logical);
     if (!screen)
@@ -129,6 +135,12 @@ bool X11Desktop::leftButtonDown()
     Display* dpy = display();
     if (!dpy)
         return false;
+    const auto pointer = queryPointer(dpy);
+    return pointer && pointer->leftButton;
+}
+
+std::optional<X11Desktop::PointerState> X11Desktop::queryPointer(Display* dpy)
+{
     Window root = 0;
     Window child = 0;
     int rootX = 0;
@@ -136,10 +148,11 @@ bool X11Desktop::leftButtonDown()
     int winX = 0;
     int winY = 0;
     unsigned int mask = 0;
+    // False when the pointer is on another X screen of the same server.
     if (!XQueryPointer(dpy, DefaultRootWindow(dpy), &root, &child, &rootX, &rootY, &winX, &winY,
                        &mask))
-        return false;
-    return (mask & Button1Mask) != 0;
+        return std::nullopt;
+    return PointerState{QPoint(rootX, rootY), (mask & Button1Mask) != 0};
 }
 
 std::optional<X11Desktop::IdleInfo> X11Desktop::queryIdle(Display* dpy)

@@ -37,8 +37,14 @@ private:
         bool screenSaverOn = false;
     };
 
+    struct PointerState {
+        QPoint position;
+        bool leftButton = false;
+    };
+
     // Qt's own connection when it runs on X, else nullptr.
     static _XDisplay* display();
+    static std::optional<PointerState> queryPointer(_XDisplay* dpy);
     std::optional<IdleInfo> queryIdle(_XDisplay* dpy);
     bool activeWindowIsFullScreen(_XDisplay* dpy);
     static std::vector<QRect> monitorRects(_XDisplay* dpy);

@@ -1,6 +1,7 @@
 #include "platform/X11Desktop.h"
 
 #include "platform/Clock.h"
+#include "platform/SessionLockWatcher.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -68,7 +69,12 @@ bool contains(const std::vector<unsigned long>& values, Atom atom)
 
 } // namespace
 
-X11Desktop::X11Desktop(Clock& clock) : m_clock(clock) {}
+X11Desktop::X11Desktop(Clock& clock)
+    : m_clock(clock), m_sessionLock(std::make_unique<SessionLockWatcher>())
+{
+}
+
+X11Desktop::~X11Desktop() = default;
 
 Display* X11Desktop::display()
 {
@@ -184,13 +190,18 @@ uint32_t X11Desktop::lastInputTick()
     return now - static_cast<uint32_t>(idle->idleMs);
 }
 
+bool X11Desktop::sessionLocked()
+{
+    return m_sessionLock->locked().value_or(false);
+}
+
 bool X11Desktop::screenSaverRunning()
 {
     Display* dpy = display();
     if (!dpy)
         return false;
     const auto idle = queryIdle(dpy);
-    return idle && idle->screenSaverOn;
+    return (idle && idle->screenSaverOn) || sessionLocked();
 }
 
 std::optional<Desktop::Presence> X11Desktop::userNotificationState()
@@ -199,7 +210,7 @@ std::optional<Desktop::Presence> X11Desktop::userNotificationState()
     if (!dpy)
         return std::nullopt;
     const auto idle = queryIdle(dpy);
-    if (idle && idle->screenSaverOn)
+    if ((idle && idle->screenSaverOn) || sessionLocked())
         return Presence::NotPresent;
     if (activeWindowIsFullScreen(dpy))
         return Presence::Busy;

@@ -69,10 +69,7 @@ bool contains(const std::vector<unsigned long>& values, Atom atom)
 
 } // namespace
 
-X11Desktop::X11Desktop(Clock& clock)
-    : m_clock(clock), m_sessionLock(std::make_unique<SessionLockWatcher>())
-{
-}
+X11Desktop::X11Desktop(Clock& clock) : m_clock(clock) {}
 
 X11Desktop::~X11Desktop() = default;
 
@@ -192,6 +189,10 @@ uint32_t X11Desktop::lastInputTick()
 
 bool X11Desktop::sessionLocked()
 {
+    // Made on first use: the bus connection wants the application object,
+    // which may not exist yet when the desktop is made.
+    if (!m_sessionLock)
+        m_sessionLock = std::make_unique<SessionLockWatcher>();
     return m_sessionLock->locked().value_or(false);
 }
 

@@ -1,3 +1,4 @@
+#include "FakeScreenLocker.h"
 #include "ForeignWindow.h"
 #include "WaitUntil.h"
 #include "XServerSession.h"
@@ -6,6 +7,9 @@
 #include "platform/X11Desktop.h"
 
 #include <QWidget>
+#ifdef YULAVIN_HAVE_DBUS
+#include <QDBusConnection>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -169,6 +173,36 @@ TEST_F(X11DesktopTest, RunningScreenSaverMeansUserNotPresent)
     XSync(x(), False);
     EXPECT_TRUE(waitUntil([&] { return !m_desktop.screenSaverRunning(); }));
     EXPECT_EQ(m_desktop.userNotificationState(), Presence::AcceptsNotifications);
+}
+
+TEST_F(X11DesktopTest, LockedSessionMeansUserNotPresent)
+{
+#ifndef YULAVIN_HAVE_DBUS
+    GTEST_SKIP() << "built without D-Bus";
+#else
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    if (address.isEmpty())
+        GTEST_SKIP() << "dbus-daemon is not installed";
+    // The locker is another program on the session bus.
+    FakeScreenLocker locker;
+    QDBusConnection lockerBus = QDBusConnection::connectToBus(address, "locker");
+    ASSERT_TRUE(lockerBus.registerService("org.freedesktop.ScreenSaver"));
+    ASSERT_TRUE(lockerBus.registerObject("/org/freedesktop/ScreenSaver", &locker,
+                                         QDBusConnection::ExportAllSlots));
+
+    EXPECT_FALSE(m_desktop.screenSaverRunning());
+    EXPECT_EQ(m_desktop.userNotificationState(), Presence::AcceptsNotifications);
+    locker.active = true;
+    EXPECT_TRUE(waitUntil([&] { return m_desktop.screenSaverRunning(); }));
+    EXPECT_EQ(m_desktop.userNotificationState(), Presence::NotPresent);
+    locker.active = false;
+    EXPECT_TRUE(waitUntil(
+        [&] { return m_desktop.userNotificationState() == Presence::AcceptsNotifications; }));
+
+    lockerBus.unregisterObject("/org/freedesktop/ScreenSaver");
+    lockerBus.unregisterService("org.freedesktop.ScreenSaver");
+    QDBusConnection::disconnectFromBus("locker");
+#endif
 }
 
 TEST_F(X11DesktopTest, ActiveWindowCoveringTheScreenIsBusy)

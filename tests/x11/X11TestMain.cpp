@@ -1,3 +1,4 @@
+#include "PrivateSessionBus.h"
 #include "XServerSession.h"
 
 #include <QApplication>
@@ -27,6 +28,15 @@ int main(int argc, char** argv)
     if (XServerSession::programInstalled(QStringLiteral("Xvfb")))
         session = std::make_unique<XServerSession>();
     XServerSession::setCurrent(session.get());
+    // Qt and the desktop under test talk to a bus of the tests' own, never to
+    // the user's session.
+    std::unique_ptr<PrivateSessionBus> bus;
+    if (PrivateSessionBus::installed())
+        bus = std::make_unique<PrivateSessionBus>();
+    if (bus && !bus->address().isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus->address().toUtf8());
+    else
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     if (session && session->available()) {
         qputenv("DISPLAY", session->displayName().toLocal8Bit());
         qputenv("QT_QPA_PLATFORM", "xcb");

@@ -4,8 +4,7 @@
 
 namespace platform {
 
-// The system's clocks: a monotonic millisecond tick that wraps like the
-// Windows tick count, wall-clock seconds and the local hour.
+// The system's monotonic and wall clocks.
 class SteadyClock final : public Clock {
 public:
     uint32_t tickCount() override;

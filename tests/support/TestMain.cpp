@@ -1,13 +1,26 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 // One application object for every test of a program; widgets run on Qt's
-// offscreen platform unless a test starts its own X server.
+// offscreen platform. The user's own configuration is never touched: each
+// test program gets a private configuration and runtime folder.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    const QString config = home.path() + QStringLiteral("/config");
+    const QString runtime = home.path() + QStringLiteral("/runtime");
+    QDir().mkpath(config);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

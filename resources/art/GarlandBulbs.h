@@ -1,0 +1,18 @@
+#pragma once
+
+#include "GarlandPalette.h"
+
+#include <QImage>
+
+enum class GarlandBulbShape {
+    Classic,    // the pointed glass bulb of the 48 px strings
+    Strawberry, // cut glass shaped like a strawberry, with a leafy cap
+    Mini        // the small 32 px bulb of the white string
+};
+
+// One bulb of a wired string. A straight piece is drawn as it hangs on the
+// bottom edge of the screen: the wire runs left to right near the top of the
+// square and the bulb points down at the screen edge. A corner piece is the
+// bottom-left corner: the wire comes down the left edge's line and leaves
+// along the bottom edge's line, and the bulb points into the corner.
+QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit, bool corner);

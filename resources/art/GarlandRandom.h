@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+// A small seeded generator so every garland picture comes out the same on
+// every build: the needles of a pine branch must not move between releases.
+class GarlandRandom final {
+public:
+    explicit GarlandRandom(std::uint64_t seed) : m_state(seed) {}
+
+    std::uint64_t next()
+    {
+        m_state += 0x9E3779B97F4A7C15ull;
+        std::uint64_t z = m_state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+
+    // Uniform in [0, 1).
+    double unit() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }
+
+    double range(double low, double high) { return low + (high - low) * unit(); }
+
+private:
+    std::uint64_t m_state;
+};

@@ -1,0 +1,240 @@
+#include "SnowSmallFlakes.h"
+
+#include "ArtRegistry.h"
+#include "SnowLook.h"
+#include "SnowMask.h"
+#include "SnowRandom.h"
+#include "SnowShapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using namespace SnowShapes;
+
+namespace {
+
+constexpr int fluffySide = 16;
+const QPointF fluffyCentre(8.0, 8.0);
+
+QString pngPath(int id)
+{
+    return QStringLiteral("png/%1.png").arg(id);
+}
+
+// Fluffy flakes are soft: their shape is blurred a little and their thin
+// parts turn faintly blue, so they read as loose snow rather than crystals.
+SnowLook fluffyLook()
+{
+    SnowLook look;
+    look.volumeSigma = 0.9f;
+    look.volumeFull = 0.75f;
+    look.relief = 0.6f;
+    look.rim = QColor(188, 204, 228);
+    return look;
+}
+
+QImage fluffy(const std::function<void(QPainter&)>& draw, float softness = 0.35f)
+{
+    const SnowMask shape = SnowMask::painted(fluffySide, fluffySide, draw).blurred(softness);
+    return fluffyLook().render(shape.multiplied(1.08f));
+}
+
+// A loose ball of snow: overlapping round lumps inside the given radius.
+void lumps(QPainter& painter, std::uint64_t seed, QPointF centre, double radius, int count,
+           double stretch = 1.0, double tiltDegrees = 0.0)
+{
+    SnowRandom random(seed);
+    painter.save();
+    painter.translate(centre);
+    painter.rotate(tiltDegrees);
+    disc(painter, QPointF(0, 0), radius * 0.55);
+    for (int i = 0; i < count; ++i) {
+        const double angle = random.range(0.0, 2.0 * std::numbers::pi);
+        const double distance = radius * std::sqrt(random.unit()) * 0.62;
+        const double lumpRadius = radius * random.range(0.22, 0.42);
+        disc(painter, QPointF(std::cos(angle) * distance * stretch, std::sin(angle) * distance),
+             lumpRadius);
+    }
+    painter.restore();
+}
+
+QImage fluffyPuff()
+{
+    return fluffy([](QPainter& p) { lumps(p, 195, fluffyCentre, 6.0, 9); }, 0.45f);
+}
+
+QImage fluffyStar()
+{
+    return fluffy([](QPainter& p) {
+        disc(p, fluffyCentre, 2.2);
+        radial(p, fluffyCentre, 6, 0.0, [](QPainter& arm) {
+            needle(arm, QPointF(0, 0), QPointF(0, -5.6), 1.5);
+            needle(arm, QPointF(0, -3.2), QPointF(1.5, -4.6), 0.9);
+            needle(arm, QPointF(0, -3.2), QPointF(-1.5, -4.6), 0.9);
+        });
+    });
+}
+
+QImage fluffyClump()
+{
+    return fluffy(
+        [](QPainter& p) {
+            disc(p, QPointF(6.6, 7.0), 3.6);
+            disc(p, QPointF(9.9, 8.7), 3.0);
+            disc(p, QPointF(7.6, 10.6), 2.6);
+            disc(p, QPointF(10.0, 5.6), 2.0);
+            disc(p, QPointF(4.4, 9.8), 1.6);
+        },
+        0.5f);
+}
+
+QImage fluffyDendrite()
+{
+    return fluffy(
+        [](QPainter& p) {
+            p.drawPolygon(regular(fluffyCentre, 2.0, 6, 30.0));
+            radial(p, fluffyCentre, 6, 15.0, [](QPainter& arm) {
+                needle(arm, QPointF(0, 0), QPointF(0, -6.2), 1.1);
+                needle(arm, QPointF(0, -2.4), QPointF(1.6, -3.9), 0.8);
+                needle(arm, QPointF(0, -2.4), QPointF(-1.6, -3.9), 0.8);
+                needle(arm, QPointF(0, -4.3), QPointF(1.2, -5.4), 0.7);
+                needle(arm, QPointF(0, -4.3), QPointF(-1.2, -5.4), 0.7);
+            });
+        },
+        0.3f);
+}
+
+QImage fluffyPlate()
+{
+    return fluffy([](QPainter& p) {
+        p.drawPolygon(regular(fluffyCentre, 4.2, 6, 0.0));
+        radial(p, fluffyCentre, 6, 0.0,
+               [](QPainter& arm) { needle(arm, QPointF(0, -3.5), QPointF(0, -6.0), 1.6); });
+        // A hollow centre, as seen in plate crystals.
+        p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        p.setBrush(QColor(0, 0, 0, 150));
+        p.drawPolygon(regular(fluffyCentre, 1.8, 6, 30.0));
+    });
+}
+
+QImage fluffyBloom()
+{
+    return fluffy(
+        [](QPainter& p) {
+            disc(p, fluffyCentre, 3.2);
+            radial(p, fluffyCentre, 6, 30.0,
+                   [](QPainter& arm) { needle(arm, QPointF(0, 0), QPointF(0, -5.0), 2.2); });
+        },
+        0.5f);
+}
+
+QImage fluffyDrift()
+{
+    return fluffy([](QPainter& p) { lumps(p, 202, fluffyCentre, 6.2, 8, 1.35, -30.0); }, 0.5f);
+}
+
+QImage fluffyAsterisk()
+{
+    return fluffy(
+        [](QPainter& p) {
+            disc(p, fluffyCentre, 1.6);
+            radial(p, fluffyCentre, 6, 10.0, [](QPainter& arm) {
+                needle(arm, QPointF(0, 0), QPointF(0, -4.4), 1.0);
+                disc(arm, QPointF(0, -5.0), 1.35);
+            });
+        },
+        0.3f);
+}
+
+// A single soft ball, brightest in the middle.
+QImage fluffyBall()
+{
+    SnowMask shape(fluffySide, fluffySide);
+    for (int y = 0; y < fluffySide; ++y)
+        for (int x = 0; x < fluffySide; ++x) {
+            const double dx = x + 0.5 - 7.7, dy = y + 0.5 - 7.9;
+            const double d = std::sqrt(dx * dx + dy * dy);
+            shape.pixel(x, y) = static_cast<float>(std::clamp((5.8 - d) / 2.6, 0.0, 1.0));
+        }
+    SnowLook look = fluffyLook();
+    look.volumeSigma = 1.2f;
+    return look.render(shape);
+}
+
+} // namespace
+
+void paintFluffySnow(ArtSink& sink)
+{
+    // One pixel: a light blue-grey rather than white, so it still shows on a
+    // white window.
+    sink.add(pngPath(193), fromPixels(1, 1, {premultiplied(222, 230, 242, 240)}));
+    const QRgb edge = premultiplied(226, 234, 246, 190);
+    const QRgb corner = premultiplied(92, 108, 132, 110);
+    sink.add(pngPath(194), fromPixels(3, 3,
+                                      {corner, edge, corner,                          //
+                                       edge, premultiplied(255, 255, 255, 255), edge, //
+                                       corner, edge, premultiplied(70, 84, 108, 130)}));
+    sink.add(pngPath(195), fluffyPuff());
+    sink.add(pngPath(196), fluffyStar());
+    sink.add(pngPath(197), fluffyClump());
+    sink.add(pngPath(198), fluffyDendrite());
+    sink.add(pngPath(199), fluffyPlate());
+    sink.add(pngPath(200), fluffyBloom());
+    sink.add(pngPath(202), fluffyDrift());
+    sink.add(pngPath(203), fluffyAsterisk());
+    sink.add(pngPath(204), fluffyBall());
+}
+
+void paintFineSnow(ArtSink& sink)
+{
+    sink.add(pngPath(210), fromPixels(1, 1, {premultiplied(214, 224, 238, 230)}));
+    sink.add(pngPath(211),
+             fromPixels(2, 2,
+                        {premultiplied(255, 255, 255, 235), premultiplied(232, 238, 248, 205),
+                         premultiplied(226, 234, 246, 205), premultiplied(150, 164, 188, 190)}));
+    const QRgb edge = premultiplied(238, 242, 250, 150);
+    const QRgb corner = premultiplied(60, 72, 96, 56);
+    sink.add(pngPath(212), fromPixels(3, 3,
+                                      {corner, edge, corner,                          //
+                                       edge, premultiplied(255, 255, 255, 250), edge, //
+                                       corner, premultiplied(200, 212, 230, 160), corner}));
+}
+
+void paintSparklingSnow(ArtSink& sink)
+{
+    const QPointF centre(5.0, 5.0);
+    auto ray = [](QPainter& p, double length, double width) {
+        p.drawPolygon(QPolygonF{QPointF(0, 0.2), QPointF(width, -length * 0.3), QPointF(0, -length),
+                                QPointF(-width, -length * 0.3)});
+    };
+    SnowLook look;
+    look.body = QColor(255, 255, 255);
+    look.rim = QColor(170, 206, 255);
+    look.volumeSigma = 0.6f;
+    look.volumeFull = 0.55f;
+    look.haloAlpha = 0.5f;
+    look.haloSigma = 0.6f;
+    look.haloOffset = QPointF(0.2, 0.3);
+
+    // Long upright cross with short diagonals: the flash of a twinkle.
+    const SnowMask flash = SnowMask::painted(10, 10, [&](QPainter& p) {
+        radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 4.4, 0.75); });
+        radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 2.4, 0.55); });
+        disc(p, centre, 1.2);
+    });
+    // Its afterglow: short rays in a soft round glow. Shown in turn with the
+    // flash, the flake flickers. (Diagonal rays would read as a square at
+    // this size.)
+    const SnowMask glow =
+        SnowMask::painted(10, 10,
+                          [&](QPainter& p) {
+                              radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 3.0, 0.6); });
+                              disc(p, centre, 1.5);
+                          })
+            .combined(SnowMask::painted(10, 10, [&](QPainter& p) { disc(p, centre, 2.6); })
+                          .blurred(0.9f)
+                          .multiplied(0.55f));
+    sink.add(pngPath(348), look.render(flash));
+    sink.add(pngPath(349), look.render(glow));
+}

@@ -1,0 +1,106 @@
+#include "core/CZelApp.h"
+
+#include "core/MessageBox.h"
+#include "core/WindowsVersion.h"
+#include "platform/Platform.h"
+#include "platform/SessionEndWatcher.h"
+#include "platform/SingleInstanceLock.h"
+#include "platform/SystemInfo.h"
+
+#include <QDebug>
+#include <QEventLoop>
+
+namespace {
+CZelApp* g_pApp = nullptr;
+}
+
+CZelApp& theApp()
+{
+    Q_ASSERT(g_pApp);
+    return *g_pApp;
+}
+
+CZelApp::CZelApp() : m_highLoad{true, 0, false}
+{
+    g_pApp = this;
+}
+
+CZelApp::~CZelApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+bool CZelApp::InitInstance()
+{
+    const platform::Platform& services = platform::Platform::current();
+
+    // 1-2. Common controls and the framework need no preparation here.
+    // 3. Where the program lives: the autostart entry starts this path.
+    m_strModulePath = services.system->programPath();
+
+    // 4-5. Settings, then the language they name, before any window exists.
+    m_options.Load();
+    m_translate.LoadLanguage(m_options.Language);
+
+    // 6. One copy per user.
+    m_hMutex = std::make_unique<platform::SingleInstanceLock>(services.system->runtimeDir(),
+                                                              QStringLiteral("VarnelYulavinMutex"));
+    if (m_hMutex->alreadyExists()) {
+        AfxMessageBox(m_translate.m_arrText.at(2));
+        return false;
+    }
+
+    // 7. The drawing library needs no start-up.
+    // 8. The decoration windows join here as they are built: cursor, tree,
+    //    garland, snow, frost.
+
+    // 9. The high-load watcher.
+    if (IsWindowsVersionOrGreater(6, 0) && m_options.fDisableAtHighLoad) {
+        m_highLoad.m_nTimer =
+            services.scheduler->setTimer(nullptr, m_highLoad.m_nTimer, 1000, HighLoadTimerProc);
+        m_highLoad.m_bEnabled = true;
+    }
+
+    // 10. The main loop. On a first run the settings window shows at once.
+    if (!m_options.m_bFileRead)
+        qInfo("First run: the settings window would show now.");
+    RunMainLoop();
+
+    // Shutdown.
+    // 1. Settings first, so nothing later can lose them.
+    m_options.Save();
+    // 2-4. The decoration windows and the settings window go here as they are built.
+    // 5. The watcher, if it still runs.
+    if (IsWindowsVersionOrGreater(6, 0) && m_options.fDisableAtHighLoad) {
+        if (m_highLoad.m_nTimer != 0) {
+            services.scheduler->killTimer(nullptr, m_highLoad.m_nTimer);
+            m_highLoad.m_nTimer = 0;
+        }
+        m_highLoad.m_bEnabled = false;
+    }
+    // 6. Let another copy start.
+    m_hMutex.reset();
+    // 7-8. Nothing to shut down for drawing.
+    return false;
+}
+
+void CZelApp::RunMainLoop()
+{
+    if (m_bEndRequested)
+        return;
+    // The end of the user's session (logout, shutdown, SIGTERM) ends the run
+    // the normal way, so the settings are saved.
+    platform::SessionEndWatcher sessionEnd([this] { EndMainLoop(); });
+    QEventLoop loop;
+    m_pMainLoop = &loop;
+    loop.exec();
+    m_pMainLoop = nullptr;
+}
+
+void CZelApp::EndMainLoop()
+{
+    m_bEndRequested = true;
+    if (m_pMainLoop)
+        m_pMainLoop->quit();
+}

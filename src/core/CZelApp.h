@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/COptions.h"
+#include "core/CTranslate.h"
+#include "decorations/CHighLoad.h"
+
+#include <QString>
+
+#include <memory>
+
+class QEventLoop;
+
+namespace platform {
+class SingleInstanceLock;
+}
+
+// The application: the hub through which every part of the program reaches
+// the settings, the texts and the windows. InitInstance() runs the program's
+// whole life, from start-up through the main loop to shutdown.
+class CZelApp {
+public:
+    CZelApp();
+    virtual ~CZelApp();
+    CZelApp(const CZelApp&) = delete;
+    CZelApp& operator=(const CZelApp&) = delete;
+
+    // Always false, after a normal run and when another copy already runs.
+    bool InitInstance();
+    // Ends the main loop; the shutdown steps then run.
+    void EndMainLoop();
+
+    QString m_strModulePath;
+    COptions m_options;
+    CTranslate m_translate;
+    std::unique_ptr<platform::SingleInstanceLock> m_hMutex;
+    CHighLoad m_highLoad;
+
+private:
+    void RunMainLoop();
+
+    QEventLoop* m_pMainLoop = nullptr;
+    bool m_bEndRequested = false;
+};
+
+// The one application object of the running program.
+CZelApp& theApp();

@@ -1,0 +1,5 @@
+#pragma once
+
+// Whether the Windows version the program behaves as is major.minor or later.
+// 5.1 is XP, 6.0 Vista, 6.1 7, 6.2 8, 10.0 10.
+bool IsWindowsVersionOrGreater(unsigned short major, unsigned short minor);

@@ -1,0 +1,34 @@
+#include "platform/LinuxPlatform.h"
+
+#include "platform/FileRegistry.h"
+#include "platform/LinuxSystemInfo.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtScheduler.h"
+#include "platform/SteadyClock.h"
+
+namespace platform {
+
+LinuxPlatform::LinuxPlatform()
+    : m_clock(std::make_unique<SteadyClock>()),
+      m_scheduler(std::make_unique<QtScheduler>()),
+      m_system(std::make_unique<LinuxSystemInfo>()),
+      m_dialogs(std::make_unique<QtDialogs>())
+{
+    const QString config = m_system->expandEnvironment(QStringLiteral("%APPDATA%"));
+    m_registry = std::make_unique<FileRegistry>(config + QStringLiteral("/Varnel/Yulavin/registry.ini"),
+                                                config + QStringLiteral("/autostart"));
+    Platform services;
+    services.clock = m_clock.get();
+    services.scheduler = m_scheduler.get();
+    services.system = m_system.get();
+    services.registry = m_registry.get();
+    services.dialogs = m_dialogs.get();
+    Platform::install(services);
+}
+
+LinuxPlatform::~LinuxPlatform()
+{
+    Platform::install({});
+}
+
+} // namespace platform

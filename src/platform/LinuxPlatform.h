@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <memory>
+
+namespace platform {
+
+class FileRegistry;
+class LinuxSystemInfo;
+class QtDialogs;
+class QtScheduler;
+class SteadyClock;
+
+// The real services of a Linux X11 desktop, installed for the program's run.
+class LinuxPlatform final {
+public:
+    LinuxPlatform();
+    ~LinuxPlatform();
+    LinuxPlatform(const LinuxPlatform&) = delete;
+    LinuxPlatform& operator=(const LinuxPlatform&) = delete;
+
+private:
+    std::unique_ptr<SteadyClock> m_clock;
+    std::unique_ptr<QtScheduler> m_scheduler;
+    std::unique_ptr<LinuxSystemInfo> m_system;
+    std::unique_ptr<FileRegistry> m_registry;
+    std::unique_ptr<QtDialogs> m_dialogs;
+};
+
+} // namespace platform

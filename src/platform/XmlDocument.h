@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace pugi {
+class xml_document;
+}
+
+namespace platform {
+
+// An XML document that changes only what it is told to: comments, unknown
+// elements, attributes and whitespace of a loaded file survive a save.
+class XmlDocument final {
+public:
+    class Element {
+    public:
+        Element() = default;
+        bool isNull() const { return m_node == nullptr; }
+
+    private:
+        friend class XmlDocument;
+        explicit Element(void* node) : m_node(node) {}
+        void* m_node = nullptr;
+    };
+
+    // nullptr when no document can be made (only a test can arrange that).
+    static std::unique_ptr<XmlDocument> create();
+    static void setCreationFailsForTesting(bool fails);
+
+    ~XmlDocument();
+    XmlDocument(const XmlDocument&) = delete;
+    XmlDocument& operator=(const XmlDocument&) = delete;
+
+    // False for a missing, unreadable or not well-formed file (an empty one too).
+    bool load(const QString& path);
+    bool loadXml(const QString& text);
+    // Writes the whole document to a temporary file beside the target and
+    // renames it over the target, so a failure never leaves a torn file.
+    // False, with the old file untouched, when the target is read-only (its
+    // owner may not write it) or the write fails.
+    bool save(const QString& path) const;
+
+    // The first element a path of element names selects ("Options/fSnow"),
+    // starting at the document.
+    Element selectSingleNode(const QString& path) const;
+    // The element's text: all text below it, concatenated.
+    QString text(Element element) const;
+    // Replaces the element's content with one text.
+    void setText(Element element, const QString& value);
+    // A new element appended as the last child of parent; null on failure.
+    Element appendElement(Element parent, const QString& name);
+
+    // The document as written by save().
+    QByteArray serialize() const;
+
+private:
+    XmlDocument();
+    bool parse(const QByteArray& bytes);
+
+    std::unique_ptr<pugi::xml_document> m_doc;
+    bool m_utf16 = false;
+    // The bytes before and after the root element, written back unchanged.
+    bool m_keepOutside = false;
+    QByteArray m_prolog;
+    QByteArray m_epilog;
+};
+
+} // namespace platform

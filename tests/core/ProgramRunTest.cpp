@@ -1,0 +1,64 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+// The real program, on the offscreen platform, in a private home.
+class ProgramRunTest : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(home.path() + "/config");
+        QDir().mkpath(home.path() + "/run");
+        QFile::setPermissions(home.path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+        env.insert("XDG_RUNTIME_DIR", home.path() + "/run");
+        program.setProcessEnvironment(env);
+        program.setProgram(QStringLiteral(YULAVIN_BIN_DIR "/yulavin"));
+    }
+
+    // Waits (bounded) until the program says it runs its first-run main loop.
+    bool waitUntilRunning()
+    {
+        QByteArray said;
+        while (!said.contains("First run")) {
+            if (!program.waitForReadyRead(20000))
+                return false;
+            said += program.readAllStandardError();
+        }
+        return true;
+    }
+
+    QTemporaryDir home;
+    QProcess program;
+};
+
+TEST_P(ProgramRunTest, SessionEndSavesTheSettingsAndEndsCleanly)
+{
+    program.setProcessChannelMode(QProcess::SeparateChannels);
+    program.setReadChannel(QProcess::StandardError);
+    program.start();
+    ASSERT_TRUE(waitUntilRunning());
+    ::kill(static_cast<pid_t>(program.processId()), GetParam());
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    QFile settings(home.path() + "/config/Varnel/Yulavin/settings.xml");
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray xml = settings.readAll();
+    EXPECT_TRUE(xml.contains("<Options><fAutoRun>1</fAutoRun>"));
+    EXPECT_TRUE(xml.contains("<LogonImage>blue</LogonImage></Options>"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ProgramRunTest, ::testing::Values(SIGTERM, SIGHUP));
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "support/FakePlatform.h"
+
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+FakePlatform::FakePlatform()
+{
+    QDir().mkpath(programDir());
+    QDir().mkpath(configDir());
+    system.m_programPath = programDir() + QStringLiteral("/yulavin");
+    system.m_appData = configDir();
+    system.m_windowsDir = m_root.path() + QStringLiteral("/windows");
+    system.m_runtimeDir = m_root.path() + QStringLiteral("/run");
+
+    platform::Platform services;
+    services.clock = &clock;
+    services.scheduler = &scheduler;
+    services.system = &system;
+    services.dialogs = &dialogs;
+    platform::Platform::install(services);
+}
+
+FakePlatform::~FakePlatform()
+{
+    platform::Platform::install({});
+}
+
+void FakePlatform::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray FakePlatform::readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "support/FakeClock.h"
+#include "support/FakeScheduler.h"
+#include "support/FakeSystemInfo.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+// The fake services, installed for as long as this object lives, with the
+// program's folder, the configuration folder and the runtime folder inside a
+// fresh temporary folder.
+class FakePlatform final {
+public:
+    FakePlatform();
+    ~FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    QString programDir() const { return m_root.path() + QStringLiteral("/program"); }
+    QString configDir() const { return m_root.path() + QStringLiteral("/config"); }
+    QString settingsPath() const { return configDir() + QStringLiteral("/Varnel/Yulavin/settings.xml"); }
+
+    // Writes a file, making its folders.
+    static void writeFile(const QString& path, const QByteArray& bytes);
+    static QByteArray readFile(const QString& path);
+
+    FakeClock clock;
+    FakeScheduler scheduler{clock};
+    FakeSystemInfo system;
+    ScriptedDialogs dialogs;
+
+private:
+    QTemporaryDir m_root;
+};

@@ -1,0 +1,110 @@
+#include "ForeignWindow.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+Atom atom(Display* dpy, const char* name)
+{
+    return XInternAtom(dpy, name, False);
+}
+
+} // namespace
+
+ForeignWindow::ForeignWindow(Display* display, const QRect& geometry) : m_display(display)
+{
+    XSetWindowAttributes attributes{};
+    attributes.background_pixel = BlackPixel(m_display, DefaultScreen(m_display));
+    m_window = XCreateWindow(m_display, DefaultRootWindow(m_display), geometry.x(), geometry.y(),
+                             static_cast<unsigned>(geometry.width()),
+                             static_cast<unsigned>(geometry.height()), 0, CopyFromParent,
+                             InputOutput, CopyFromParent, CWBackPixel, &attributes);
+    // Without a position hint a window manager places the window itself.
+    XSizeHints hints{};
+    hints.flags = USPosition | USSize;
+    hints.x = geometry.x();
+    hints.y = geometry.y();
+    hints.width = geometry.width();
+    hints.height = geometry.height();
+    XSetWMNormalHints(m_display, m_window, &hints);
+    XStoreName(m_display, m_window, "foreign test window");
+    XSync(m_display, False);
+}
+
+ForeignWindow::~ForeignWindow()
+{
+    XDestroyWindow(m_display, m_window);
+    XSync(m_display, False);
+}
+
+void ForeignWindow::setType(const char* typeAtom)
+{
+    const Atom type = atom(m_display, typeAtom);
+    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&type), 1);
+    XSync(m_display, False);
+}
+
+void ForeignWindow::setInitialStates(const std::vector<const char*>& stateAtoms)
+{
+    std::vector<Atom> states;
+    for (const char* name : stateAtoms)
+        states.push_back(atom(m_display, name));
+    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STATE"), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(states.data()),
+                    static_cast<int>(states.size()));
+    XSync(m_display, False);
+}
+
+void ForeignWindow::setBottomStrut(int height, int screenWidth)
+{
+    // left, right, top, bottom, then the start and end of each edge's span.
+    const long partial[12] = {0, 0, 0, height, 0, 0, 0, 0, 0, 0, 0, screenWidth - 1};
+    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT_PARTIAL"), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
+    const long strut[4] = {0, 0, 0, height};
+    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT"), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);
+    XSync(m_display, False);
+}
+
+void ForeignWindow::map()
+{
+    XMapWindow(m_display, m_window);
+    XSync(m_display, False);
+}
+
+void ForeignWindow::resize(const QRect& geometry)
+{
+    XMoveResizeWindow(m_display, m_window, geometry.x(), geometry.y(),
+                      static_cast<unsigned>(geometry.width()),
+                      static_cast<unsigned>(geometry.height()));
+    XSync(m_display, False);
+}
+
+void ForeignWindow::requestFullScreen(bool on)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = m_window;
+    event.xclient.message_type = atom(m_display, "_NET_WM_STATE");
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = on ? 1 : 0; // _NET_WM_STATE_ADD / _REMOVE
+    event.xclient.data.l[1] = static_cast<long>(atom(m_display, "_NET_WM_STATE_FULLSCREEN"));
+    event.xclient.data.l[2] = 0;
+    event.xclient.data.l[3] = 1; // a normal application
+    XSendEvent(m_display, DefaultRootWindow(m_display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(m_display, False);
+}
+
+void ForeignWindow::markActiveOnRoot()
+{
+    const Window active = m_window;
+    XChangeProperty(m_display, DefaultRootWindow(m_display), atom(m_display, "_NET_ACTIVE_WINDOW"),
+                    XA_WINDOW, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(&active),
+                    1);
+    XSync(m_display, False);
+}

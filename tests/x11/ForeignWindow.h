@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+
+#include <vector>
+
+struct _XDisplay;
+
+// A plain X window made on the test session's own connection, so that the
+// program under test sees it as another application's window: a game gone
+// full screen, a desktop, a docked panel. Destroyed with the object.
+class ForeignWindow {
+public:
+    ForeignWindow(_XDisplay* display, const QRect& geometry);
+    ~ForeignWindow();
+    ForeignWindow(const ForeignWindow&) = delete;
+    ForeignWindow& operator=(const ForeignWindow&) = delete;
+
+    unsigned long id() const { return m_window; }
+
+    // Before map(): the EWMH window type, e.g. "_NET_WM_WINDOW_TYPE_DOCK".
+    void setType(const char* typeAtom);
+    // Before map(): initial _NET_WM_STATE atoms, e.g. "_NET_WM_STATE_FULLSCREEN".
+    void setInitialStates(const std::vector<const char*>& stateAtoms);
+    // Reserves `height` pixels at the bottom of a screen `screenWidth` wide.
+    void setBottomStrut(int height, int screenWidth);
+
+    void map();
+    void resize(const QRect& geometry);
+    // Asks the window manager to switch full screen on or off.
+    void requestFullScreen(bool on);
+    // Claims the active window on the root, as a window manager would.
+    void markActiveOnRoot();
+
+private:
+    _XDisplay* m_display;
+    unsigned long m_window = 0;
+};

@@ -1,0 +1,55 @@
+#include "PrivateSessionBus.h"
+#include "XServerSession.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// On a real display Qt's desktop integration opens D-Bus, and libdbus keeps
+// a one-off buffer to the end; in sanitizer builds that is no leak of ours.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libdbus-1.so\n";
+}
+
+// The desktop tests need Qt connected to a real X server, so the server
+// comes first and the application object second; the shared offscreen main
+// cannot do that. Without Xvfb every test skips; an Xvfb that does not start
+// fails them.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+
+    std::unique_ptr<XServerSession> session;
+    if (XServerSession::programInstalled(QStringLiteral("Xvfb")))
+        session = std::make_unique<XServerSession>();
+    XServerSession::setCurrent(session.get());
+    // Qt and the desktop under test talk to a bus of the tests' own, never to
+    // the user's session.
+    std::unique_ptr<PrivateSessionBus> bus;
+    if (PrivateSessionBus::installed())
+        bus = std::make_unique<PrivateSessionBus>();
+    if (bus && !bus->address().isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus->address().toUtf8());
+    else
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (session && session->available()) {
+        qputenv("DISPLAY", session->displayName().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    int result = 0;
+    {
+        // Qt lets go of the display before the server stops.
+        QApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    XServerSession::setCurrent(nullptr);
+    return result;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <sys/types.h>
+
+struct _XDisplay;
+
+// A private X server for desktop tests: Xvfb on a display number the server
+// picks itself, plus, on request, openbox and xcompmgr. Everything is stopped
+// and reaped on destruction. Readiness is awaited through the server's
+// display pipe and the window manager's root properties, never by sleeping.
+class XServerSession {
+public:
+    static constexpr int kWidth = 1280;
+    static constexpr int kHeight = 720;
+
+    XServerSession();
+    ~XServerSession();
+    XServerSession(const XServerSession&) = delete;
+    XServerSession& operator=(const XServerSession&) = delete;
+
+    static bool programInstalled(const QString& name);
+
+    // False when Xvfb is missing or did not come up; tests then skip.
+    bool available() const { return m_display != nullptr; }
+    // ":N", for DISPLAY.
+    QString displayName() const { return m_displayName; }
+    // The session's own connection, for looking at and creating windows as
+    // another program would.
+    _XDisplay* display() const { return m_display; }
+
+    // Each returns false when the program is missing or never got ready.
+    bool startWindowManager();
+    void stopWindowManager();
+    bool startCompositor();
+    void stopCompositor();
+
+    // Runs a command against this server and returns its exit status (-1
+    // when it could not run).
+    int run(const QStringList& command) const;
+
+    // The session the running test program uses; null when Xvfb is missing
+    // and tests must skip.
+    static XServerSession* current();
+    static void setCurrent(XServerSession* session);
+
+private:
+    pid_t spawn(const QStringList& command) const;
+    static void stop(pid_t& pid);
+    bool waitFor(pid_t pid, bool (XServerSession::*ready)() const) const;
+    bool windowManagerReady(pid_t pid) const;
+    bool compositorReady() const;
+
+    pid_t m_serverPid = -1;
+    pid_t m_windowManagerPid = -1;
+    pid_t m_compositorPid = -1;
+    QString m_displayName;
+    _XDisplay* m_display = nullptr;
+};

@@ -3,8 +3,11 @@
 #include "platform/FileRegistry.h"
 #include "platform/LinuxSystemInfo.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtHttp.h"
 #include "platform/QtScheduler.h"
+#include "platform/QtShell.h"
 #include "platform/SteadyClock.h"
+#include "platform/X11Desktop.h"
 
 namespace platform {
 
@@ -22,6 +25,9 @@ LinuxPlatform::LinuxPlatform()
     services.system = m_system.get();
     services.registry = m_registry.get();
     services.dialogs = m_dialogs.get();
+    services.desktop = m_desktop.get();
+    services.shell = m_shell.get();
+    services.http = m_http.get();
     Platform::install(services);
 }
 

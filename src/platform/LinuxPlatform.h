@@ -9,8 +9,11 @@ namespace platform {
 class FileRegistry;
 class LinuxSystemInfo;
 class QtDialogs;
+class QtHttp;
 class QtScheduler;
+class QtShell;
 class SteadyClock;
+class X11Desktop;
 
 // The real services of a Linux X11 desktop, installed for the program's run.
 class LinuxPlatform final {
@@ -26,6 +29,9 @@ private:
     std::unique_ptr<LinuxSystemInfo> m_system;
     std::unique_ptr<FileRegistry> m_registry;
     std::unique_ptr<QtDialogs> m_dialogs;
+    std::unique_ptr<X11Desktop> m_desktop;
+    std::unique_ptr<QtShell> m_shell;
+    std::unique_ptr<QtHttp> m_http;
 };
 
 } // namespace platform

@@ -182,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"iTreeX", "-99999999999", "-2147483648"},
                       NumberCase{"uSnowWind", "-1", "-1"}, NumberCase{"fSnow", "2", "1"},
                       NumberCase{"fSnow", "-1", "1"}, NumberCase{"fAutoRun", "0", "0"},
-                      NumberCase{"fAutoRun", "", "1"}, NumberCase{"fGarland", "5", "1"}));
+                      NumberCase{"fAutoRun", "", "1"}, NumberCase{"fGarland", "5", "1"}),
+    [](const auto& testCase) { return std::to_string(testCase.index) + "_" + testCase.param.key; });
 
 TEST_F(COptionsTest, MinusOneInAnUnsignedKeyReadsAsAllBitsSet)
 {

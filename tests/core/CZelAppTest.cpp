@@ -116,6 +116,11 @@ INSTANTIATE_TEST_SUITE_P(Versions, CZelAppWatcherTest,
                                            WatcherCase{6, 0, true, true},
                                            WatcherCase{6, 1, true, true},
                                            WatcherCase{10, 0, true, true},
-                                           WatcherCase{10, 0, false, false}));
+                                           WatcherCase{10, 0, false, false}),
+                         [](const auto& testCase) {
+                             return std::to_string(testCase.param.major) + "_" +
+                                    std::to_string(testCase.param.minor) +
+                                    (testCase.param.disableAtHighLoad ? "_On" : "_Off");
+                         });
 
 } // namespace

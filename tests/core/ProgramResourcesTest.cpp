@@ -55,6 +55,10 @@ INSTANTIATE_TEST_SUITE_P(Emulated, WindowsVersionTest,
                          ::testing::Values(VersionCase{5, 1, true, false, false, false, false},
                                            VersionCase{6, 0, true, true, false, false, false},
                                            VersionCase{6, 1, true, true, true, false, false},
-                                           VersionCase{10, 0, true, true, true, true, true}));
+                                           VersionCase{10, 0, true, true, true, true, true}),
+                         [](const auto& testCase) {
+                             return "Windows" + std::to_string(testCase.param.major) + "_" +
+                                    std::to_string(testCase.param.minor);
+                         });
 
 } // namespace

@@ -80,9 +80,13 @@ RenderedTune renderFireplace()
     {
         Drift breathing(random, 0.55, 1.0, 0.8, 2.5);
         Drift flicker(random, 0.6, 1.0, 0.08, 0.3);
-        Biquad lowL, lowR, hissL, hissR;
+        Biquad lowL, lowR, hissL, hissR, cutL, cutR;
         lowL.setLowPass(520, 0.6);
         lowR.setLowPass(560, 0.6);
+        // Below this the roar is only felt, and it would take the headroom the
+        // crackles need.
+        cutL.setHighPass(90, 0.7);
+        cutR.setHighPass(90, 0.7);
         hissL.setBandPass(1800, 0.6);
         hissR.setBandPass(2100, 0.6);
         double brownL = 0, brownR = 0;
@@ -92,9 +96,9 @@ RenderedTune renderFireplace()
             brownR = 0.996 * brownR + 0.05 * (0.6f * common + 0.4f * random.white());
             const double b = breathing.next();
             const double f = flicker.next();
-            fire.left()[i] = float(b * 1.4 * lowL.process(float(brownL)) +
+            fire.left()[i] = float(b * 0.5 * cutL.process(lowL.process(float(brownL))) +
                                    0.04 * f * b * hissL.process(random.white()));
-            fire.right()[i] = float(b * 1.4 * lowR.process(float(brownR)) +
+            fire.right()[i] = float(b * 0.5 * cutR.process(lowR.process(float(brownR))) +
                                     0.04 * f * b * hissR.process(random.white()));
         }
     }
@@ -112,7 +116,7 @@ RenderedTune renderFireplace()
                 continue;
             double at = (double(from) + random.uniform() * double(block)) / kRate;
             const int snaps = 1 + int(random.uniform() * random.uniform() * 4.0);
-            const float amp = float(0.04 * std::pow(10.0, random.range(0.0, 1.3)));
+            const float amp = float(0.25 * std::pow(10.0, random.range(0.0, 1.2)));
             const float pan = float(random.range(-0.7, 0.7));
             for (int s = 0; s < snaps; ++s) {
                 addBurst(fire, at, random.range(0.0005, 0.003), random.range(1500, 7000),
@@ -126,10 +130,10 @@ RenderedTune renderFireplace()
     for (double t = random.range(0.5, 3.0); t < total - 1.0; t += random.range(2.0, 6.0)) {
         const float pan = float(random.range(-0.5, 0.5));
         addBurst(fire, t, random.range(0.012, 0.03), random.range(350, 900), 1.2,
-                 float(random.range(0.6, 1.1)), pan, random);
+                 float(random.range(2.0, 4.0)), pan, random);
         for (int s = 0; s < 3 + int(random.uniform() * 4); ++s)
             addBurst(fire, t + random.range(0.02, 0.25), random.range(0.0005, 0.002),
-                     random.range(3000, 8000), 1.5, float(random.range(0.05, 0.2)), pan, random);
+                     random.range(3000, 8000), 1.5, float(random.range(0.3, 1.0)), pan, random);
     }
 
     // Sap hissing out of a log for a moment.
@@ -144,7 +148,7 @@ RenderedTune renderFireplace()
             mono[i] = float(std::sin(std::numbers::pi * x) * flutter.next()) *
                       band.process(random.white());
         }
-        fire.addMono(std::size_t(t * kRate), mono, 0.05f, float(random.range(-0.4, 0.4)));
+        fire.addMono(std::size_t(t * kRate), mono, 0.12f, float(random.range(-0.4, 0.4)));
     }
     return renderLoop(loopSeconds, fadeSeconds, std::move(fire));
 }
@@ -157,7 +161,7 @@ RenderedTune renderSnowstorm()
     NoiseSource random(61);
     StereoBuffer storm(frames);
 
-    Drift gusts(random, 0.15, 1.0, 2.0, 5.0);
+    Drift gusts(random, 0.12, 1.0, 1.5, 4.5);
     Drift flutter(random, 0.8, 1.0, 0.15, 0.6);
     // The gust reaches the right side a moment later than the left.
     const std::size_t lag = std::size_t(0.35 * kRate);
@@ -165,8 +169,10 @@ RenderedTune renderSnowstorm()
     for (float& g : strength)
         g = float(gusts.next() * flutter.next());
 
-    Biquad bodyL, bodyR, whistle1, whistle2, whistle3, rumble, snowL, snowR;
+    Biquad bodyL, bodyR, howlL, howlR, whistle1, whistle2, whistle3, rumble, snowL, snowR;
     rumble.setLowPass(110, 0.7);
+    Biquad rumbleCut;
+    rumbleCut.setHighPass(40, 0.7);
     snowL.setHighPass(6000, 0.7);
     snowR.setHighPass(6500, 0.7);
     double pinkL = 0, pinkR = 0, brown = 0;
@@ -176,6 +182,9 @@ RenderedTune renderSnowstorm()
         if (i % 32 == 0) {
             bodyL.setBandPass(260 + 650 * gl, 0.8);
             bodyR.setBandPass(240 + 700 * gr, 0.8);
+            // The howl: a narrower band riding up and down with the gust.
+            howlL.setBandPass(280 + 420 * gl, 5);
+            howlR.setBandPass(300 + 400 * gr, 5);
             // Wind singing through gaps: narrow resonances that rise with the gust.
             const double g = 0.5 * (gl + gr);
             whistle1.setBandPass(620 + 520 * g, 35);
@@ -186,14 +195,16 @@ RenderedTune renderSnowstorm()
         pinkR = 0.97 * pinkR + 0.3 * random.white();
         brown = 0.998 * brown + 0.04 * random.white();
         const double g = 0.5 * (gl + gr);
-        const double sing = std::pow(std::max(0.0, g - 0.4), 1.5) * 4.0;
+        const double sing = std::pow(std::max(0.0, g - 0.4), 1.5) * 40.0;
         const float w = random.white();
         const double whistles = sing * (1.4 * whistle1.process(w) + 0.6 * whistle2.process(w) +
                                         0.8 * whistle3.process(random.white()));
-        const double low = (0.3 + 0.5 * g) * 1.5 * rumble.process(float(brown));
-        storm.left()[i] = float((0.2 + 0.8 * gl) * bodyL.process(float(pinkL)) + whistles * 0.9 +
+        const double low = (0.3 + 0.5 * g) * 0.8 * rumbleCut.process(rumble.process(float(brown)));
+        storm.left()[i] = float((0.2 + 0.8 * gl) * bodyL.process(float(pinkL)) +
+                                gl * 1.2 * howlL.process(float(pinkL)) + whistles * 0.9 +
                                 low + 0.03 * gl * snowL.process(random.white()));
-        storm.right()[i] = float((0.2 + 0.8 * gr) * bodyR.process(float(pinkR)) + whistles * 1.1 +
+        storm.right()[i] = float((0.2 + 0.8 * gr) * bodyR.process(float(pinkR)) +
+                                 gr * 1.2 * howlR.process(float(pinkR)) + whistles * 1.1 +
                                  low + 0.03 * gr * snowR.process(random.white()));
     }
     return renderLoop(loopSeconds, fadeSeconds, std::move(storm));

@@ -28,12 +28,22 @@ void fadeOutAndTrim(StereoBuffer& tune, double lengthSeconds, double fadeSeconds
     }
 }
 
+void limitPeaks(StereoBuffer& tune, double ceilingDb);
+
 void normaliseLoudness(StereoBuffer& tune, double rmsDb, double ceilingDb)
 {
-    const double rms = tune.rms();
-    if (rms <= 0.0)
-        return;
-    tune.scale(float(std::pow(10.0, rmsDb / 20.0) / rms));
+    // Limiting lowers the RMS a little, so level and limit again until they agree.
+    for (int pass = 0; pass < 4; ++pass) {
+        const double rms = tune.rms();
+        if (rms <= 0.0)
+            return;
+        tune.scale(float(std::pow(10.0, rmsDb / 20.0) / rms));
+        limitPeaks(tune, ceilingDb);
+    }
+}
+
+void limitPeaks(StereoBuffer& tune, double ceilingDb)
+{
 
     // Gain each frame may have so that it stays below the ceiling.
     const double ceiling = std::pow(10.0, ceilingDb / 20.0);

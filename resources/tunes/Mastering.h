@@ -8,9 +8,11 @@
 // Cuts the tune at `lengthSeconds`, fading the last `fadeSeconds` out.
 void fadeOutAndTrim(StereoBuffer& tune, double lengthSeconds, double fadeSeconds);
 
-// Brings the tune's RMS to `rmsDb` (dBFS) and holds every peak below
-// `ceilingDb` with a smooth look-ahead limiter.
+// Brings the tune's RMS to `rmsDb` (dBFS) with every peak below `ceilingDb`.
 void normaliseLoudness(StereoBuffer& tune, double rmsDb, double ceilingDb);
+
+// Holds every peak below `ceilingDb` with a smooth look-ahead limiter.
+void limitPeaks(StereoBuffer& tune, double ceilingDb);
 
 // Makes a loop of `loopFrames` from a rendering that runs `loopFrames` plus a
 // crossfade longer: the extra tail is faded into the head, so the last sample

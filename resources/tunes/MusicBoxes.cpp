@@ -61,7 +61,7 @@ RenderedTune renderMusicBoxWish()
     Arrangement box(132, 21);
     box.slowDownAtEnd(score.lengthBeats() - 6, 6, 0.7);
     box.addPart(Voice::MusicBox, score.melody(), 1.0f, 0.1f, 12, 0.003);
-    box.addPart(Voice::MusicBox, oomPah(score.chords(), 3, 43, 59), 0.55f, -0.15f, 12, 0.003);
+    box.addPart(Voice::MusicBox, oomPah(score.chords(), 3, 43, 59), 0.4f, -0.15f, 12, 0.003);
     return finishTune(box, 0.7f, 0.78f, 3.0);
 }
 

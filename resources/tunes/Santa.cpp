@@ -46,7 +46,7 @@ void sayHo(std::vector<float>& mono, double at, double seconds, double pitch, No
         const double t = double(i) / kRate;
         const double env = std::sin(std::numbers::pi * std::min(1.0, t / (breath * 1.6)));
         const float n = random.white();
-        mono[from + i] += float(0.22 * env) * (f1.process(n) + 0.8f * f2.process(n) +
+        mono[from + i] += float(0.6 * env) * (f1.process(n) + 0.8f * f2.process(n) +
                                                0.5f * f3.process(n));
     }
 
@@ -82,7 +82,7 @@ void sayHo(std::vector<float>& mono, double at, double seconds, double pitch, No
         const double rise = std::min(1.0, t / 0.04);
         const double fall = u < 0.55 ? 1.0 : 0.5 + 0.5 * std::cos(std::numbers::pi * (u - 0.55) / 0.45);
         const double env = t > seconds ? 0.0 : rise * fall;
-        mono[from + i] += float(0.35 * env * s);
+        mono[from + i] += float(env * s);
     }
 }
 
@@ -92,7 +92,7 @@ void hoHoHo(Arrangement& band, double atSeconds, double pitch, float pan)
     sayHo(voice, 0.0, 0.24, pitch * 1.04, band.random());
     sayHo(voice, 0.36, 0.24, pitch, band.random());
     sayHo(voice, 0.72, 0.52, pitch * 0.95, band.random());
-    band.dry().addMono(std::size_t(atSeconds * kRate), voice, 1.0f, pan);
+    band.dry().addMono(std::size_t(atSeconds * kRate), voice, 3.5f, pan);
 }
 
 } // namespace

@@ -45,7 +45,7 @@ RenderedTune renderSugarPlumFairy()
     constexpr std::string_view kSecondChords = "Em:2 | B7:2 | B7:2 | Em:2 | Am:2 | B7:2 | Em:2 |";
 
     Score score(2);
-    score.append("r:2 | r:2 | r:2 | r:2 |", "Em:2 | Em:2 | Em:2 | Em:2 |");
+    score.append("r:2 | r:2 |", "Em:2 | Em:2 |");
     score.append(kFirst, kFirstChords);
     score.append(kSecond, kSecondChords);
     const double reprise = score.append(kFirst, kFirstChords);

@@ -24,7 +24,7 @@ namespace {
 // Every tune is brought to the same average loudness, with headroom left
 // for the encoder's small overshoots.
 constexpr double kRmsDb = -20.0;
-constexpr double kCeilingDb = -3.0;
+constexpr double kCeilingDb = -3.5;
 constexpr int kVbrQuality = 4;
 
 struct Outcome {

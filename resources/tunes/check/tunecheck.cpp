@@ -96,11 +96,14 @@ QColor heat(double x)
     return QColor::fromHsvF(float(0.7 - 0.7 * x), 0.9f, float(std::min(1.0, 0.15 + x * 1.2)));
 }
 
-// Waveform above, spectrogram (log frequency 40 Hz .. 16 kHz) below.
-void plot(const Decoded& d, const QString& path)
+// Waveform above, spectrogram (log frequency `low` .. `high` Hz) below, of
+// the first `seconds` (0: all), `columnsPerSecond` wide.
+void plot(const Decoded& d, const QString& path, double low, double high, double seconds,
+          double columnsPerSecond)
 {
-    const std::size_t frames = d.left.size();
-    const int width = std::clamp(int(frames / (kRate / 20)), 200, 1800);
+    const std::size_t frames =
+        seconds > 0 ? std::min(d.left.size(), std::size_t(seconds * kRate)) : d.left.size();
+    const int width = std::clamp(int(double(frames) / kRate * columnsPerSecond), 200, 1800);
     const int waveHeight = 100, specHeight = 320;
     QImage image(width, waveHeight + specHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -126,19 +129,24 @@ void plot(const Decoded& d, const QString& path)
         }
         fft(a);
         for (int y = 0; y < specHeight; ++y) {
-            const double f = 40.0 * std::pow(16000.0 / 40.0, 1.0 - double(y) / specHeight);
+            const double f = low * std::pow(high / low, 1.0 - double(y) / specHeight);
             const auto bin = std::size_t(f * n / kRate);
             const double db = 20 * std::log10(std::abs(a[bin]) / (n / 4.0) + 1e-9);
             image.setPixelColor(x, waveHeight + y, heat((db + 90.0) / 80.0));
         }
     }
-    // Grid at the octaves of A (110 .. 7040 Hz).
+    // Grid at the octaves of A (A2 = 110 Hz, A4 = 440 Hz brighter) and at every second.
     QPainter painter(&image);
-    painter.setPen(QColor(255, 255, 255, 60));
-    for (double f = 110; f < 16000; f *= 2) {
-        const int y = waveHeight + int(specHeight * (1.0 - std::log(f / 40.0) / std::log(400.0)));
+    for (double f = 27.5; f < high; f *= 2) {
+        if (f < low)
+            continue;
+        painter.setPen(QColor(255, 255, 255, f == 440.0 ? 140 : 60));
+        const int y = waveHeight + int(specHeight * (1.0 - std::log(f / low) / std::log(high / low)));
         painter.drawLine(0, y, width, y);
     }
+    painter.setPen(QColor(255, 255, 255, 40));
+    for (double t = 1; t * kRate < double(frames); t += 1)
+        painter.drawLine(int(t * kRate / perColumn), 0, int(t * kRate / perColumn), waveHeight);
     painter.end();
     image.save(path);
 }
@@ -208,8 +216,10 @@ int main(int argc, char** argv)
             problems += seam > p999;
         }
         QString png = QString::fromLocal8Bit(argv[3]) + "/" + QString::fromStdString(name);
-        png.replace(".mp3", ".png");
-        plot(d, png);
+        png.replace(".mp3", "");
+        plot(d, png + ".png", 40.0, 16000.0, 0.0, 20.0);
+        // The opening at a legible scale, for checking notes and rhythm.
+        plot(d, png + "-opening.png", 100.0, 3200.0, 15.0, 110.0);
     }
     std::printf(problems ? "%d problem(s)\n" : "all good\n", problems);
     return problems ? 1 : 0;

@@ -55,8 +55,8 @@ std::vector<NoteEvent> rootBass(const std::vector<ChordEvent>& chords, int lowes
     return notes;
 }
 
-std::vector<NoteEvent> oomPah(const std::vector<ChordEvent>& chords, double beatsPerBar, int bassLowest,
-                              int chordLowest, float velocity)
+std::vector<NoteEvent> oomPah(const std::vector<ChordEvent>& chords, double beatsPerBar,
+                              int bassLowest, int chordLowest, float velocity)
 {
     std::vector<NoteEvent> notes;
     for (const ChordEvent& chord : chords) {

@@ -18,8 +18,8 @@ std::vector<NoteEvent> rootBass(const std::vector<ChordEvent>& chords, int lowes
 
 // Root on the bar's first beat, the chord above on the other beats (a waltz or
 // march left hand), one note per `step` beats.
-std::vector<NoteEvent> oomPah(const std::vector<ChordEvent>& chords, double beatsPerBar, int bassLowest,
-                              int chordLowest, float velocity = 0.65f);
+std::vector<NoteEvent> oomPah(const std::vector<ChordEvent>& chords, double beatsPerBar,
+                              int bassLowest, int chordLowest, float velocity = 0.65f);
 
 // The chord's tones one after another, low to high and back, one per `step` beats.
 std::vector<NoteEvent> brokenChords(const std::vector<ChordEvent>& chords, int lowest, double step,

@@ -108,7 +108,8 @@ RenderedTune renderFireplace()
     {
         Drift busy(random, 2.0, 16.0, 1.0, 4.0);
         const std::size_t block = std::size_t(kRate / 100);
-        for (std::size_t from = 0; from + block < frames - std::size_t(0.5 * kRate); from += block) {
+        for (std::size_t from = 0; from + block < frames - std::size_t(0.5 * kRate);
+             from += block) {
             double rate = 0.0;
             for (std::size_t k = 0; k < block; ++k)
                 rate = busy.next();
@@ -201,11 +202,11 @@ RenderedTune renderSnowstorm()
                                         0.8 * whistle3.process(random.white()));
         const double low = (0.3 + 0.5 * g) * 0.8 * rumbleCut.process(rumble.process(float(brown)));
         storm.left()[i] = float((0.2 + 0.8 * gl) * bodyL.process(float(pinkL)) +
-                                gl * 1.2 * howlL.process(float(pinkL)) + whistles * 0.9 +
-                                low + 0.03 * gl * snowL.process(random.white()));
+                                gl * 1.2 * howlL.process(float(pinkL)) + whistles * 0.9 + low +
+                                0.03 * gl * snowL.process(random.white()));
         storm.right()[i] = float((0.2 + 0.8 * gr) * bodyR.process(float(pinkR)) +
-                                 gr * 1.2 * howlR.process(float(pinkR)) + whistles * 1.1 +
-                                 low + 0.03 * gr * snowR.process(random.white()));
+                                 gr * 1.2 * howlR.process(float(pinkR)) + whistles * 1.1 + low +
+                                 0.03 * gr * snowR.process(random.white()));
     }
     return renderLoop(loopSeconds, fadeSeconds, std::move(storm));
 }

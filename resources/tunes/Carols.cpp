@@ -60,11 +60,10 @@ RenderedTune renderAwayInAManger()
         "C5:1 A4 A4 | Bb4:1 G4 A4 | G4:2 C4:1 |"
         "F4:1 F4 G4 | A4:1 F4 F4 | A4:1 Bb4 C5 | C5:2 C5:1 | D5:1 Bb4 Bb4 |"
         "C5:1 A4 A4 | Bb4:1 G4 E4 | F4:3 |";
-    constexpr std::string_view kVerseChords =
-        "F:3 | F:3 | F:3 | F:3 | F:3 | Bb:3 |"
-        "F:3 | Gm:2 C7:1 | C7:3 |"
-        "F:3 | F:3 | F:3 | F:3 | Bb:3 |"
-        "F:3 | C7:3 | F:3 |";
+    constexpr std::string_view kVerseChords = "F:3 | F:3 | F:3 | F:3 | F:3 | Bb:3 |"
+                                              "F:3 | Gm:2 C7:1 | C7:3 |"
+                                              "F:3 | F:3 | F:3 | F:3 | Bb:3 |"
+                                              "F:3 | C7:3 | F:3 |";
 
     Score score(3);
     score.append("r:3 | r:3 |", "F:3 | C7:3 |");
@@ -121,26 +120,23 @@ RenderedTune renderDeckTheHalls()
 
 RenderedTune renderJingleBells()
 {
-    constexpr std::string_view kVerse =
-        "D4:1 B4 A4 G4 | D4:3 D4:0.5 D4 | D4:1 B4 A4 G4 | E4:4 |"
-        "E4:1 C5 B4 A4 | F#4:4 | D5:1 D5 C5 A4 | B4:4 |"
-        "D4:1 B4 A4 G4 | D4:4 | D4:1 B4 A4 G4 | E4:3 E4:1 |"
-        "E4:1 C5 B4 A4 | D5:1 D5 D5 D5 | E5:1 D5 C5 A4 | G4:4 |";
-    constexpr std::string_view kVerseChords =
-        "G:4 | G:4 | G:4 | C:4 |"
-        "C:4 | D7:4 | D7:4 | G:4 |"
-        "G:4 | G:4 | G:4 | C:4 |"
-        "C:4 | D7:4 | Am:2 D7:2 | G:4 |";
+    constexpr std::string_view kVerse = "D4:1 B4 A4 G4 | D4:3 D4:0.5 D4 | D4:1 B4 A4 G4 | E4:4 |"
+                                        "E4:1 C5 B4 A4 | F#4:4 | D5:1 D5 C5 A4 | B4:4 |"
+                                        "D4:1 B4 A4 G4 | D4:4 | D4:1 B4 A4 G4 | E4:3 E4:1 |"
+                                        "E4:1 C5 B4 A4 | D5:1 D5 D5 D5 | E5:1 D5 C5 A4 | G4:4 |";
+    constexpr std::string_view kVerseChords = "G:4 | G:4 | G:4 | C:4 |"
+                                              "C:4 | D7:4 | D7:4 | G:4 |"
+                                              "G:4 | G:4 | G:4 | C:4 |"
+                                              "C:4 | D7:4 | Am:2 D7:2 | G:4 |";
     constexpr std::string_view kChorus =
         "B4:1! B4 B4:2 | B4:1! B4 B4:2 | B4:1 D5 G4:1.5 A4:0.5 | B4:4 |"
         "C5:1 C5 C5:1.5 C5:0.5 | C5:1 B4 B4 B4:0.5 B4 | B4:1 A4 A4 B4 | A4:2 D5:2 |"
         "B4:1! B4 B4:2 | B4:1! B4 B4:2 | B4:1 D5 G4:1.5 A4:0.5 | B4:4 |"
         "C5:1 C5 C5:1.5 C5:0.5 | C5:1 B4 B4 B4:0.5 B4 | D5:1 D5 C5 A4 | G4:4 |";
-    constexpr std::string_view kChorusChords =
-        "G:4 | G:4 | G:4 | G:4 |"
-        "C:4 | G:4 | A7:4 | D7:4 |"
-        "G:4 | G:4 | G:4 | G:4 |"
-        "C:4 | G:4 | D7:4 | G:4 |";
+    constexpr std::string_view kChorusChords = "G:4 | G:4 | G:4 | G:4 |"
+                                               "C:4 | G:4 | A7:4 | D7:4 |"
+                                               "G:4 | G:4 | G:4 | G:4 |"
+                                               "C:4 | G:4 | D7:4 | G:4 |";
 
     Score score(4);
     score.append("r:4 | r:4 |", "G:4 | D7:4 |");

@@ -58,9 +58,8 @@ std::size_t Mp3Writer::write(const StereoBuffer& tune, const std::string& title,
     std::vector<unsigned char> out(chunk * 5 / 4 + 7200);
     for (std::size_t at = 0; at < tune.frames(); at += chunk) {
         const int frames = int(std::min(chunk, tune.frames() - at));
-        const int n = lame_encode_buffer_ieee_float(lame.get(), tune.left() + at,
-                                                    tune.right() + at, frames, out.data(),
-                                                    int(out.size()));
+        const int n = lame_encode_buffer_ieee_float(lame.get(), tune.left() + at, tune.right() + at,
+                                                    frames, out.data(), int(out.size()));
         if (n < 0) {
             error = "encoding failed";
             return 0;

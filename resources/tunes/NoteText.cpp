@@ -10,14 +10,22 @@ namespace {
 int letterClass(char c)
 {
     switch (c) {
-    case 'C': return 0;
-    case 'D': return 2;
-    case 'E': return 4;
-    case 'F': return 5;
-    case 'G': return 7;
-    case 'A': return 9;
-    case 'B': return 11;
-    default: throw std::runtime_error(std::string("bad note letter ") + c);
+    case 'C':
+        return 0;
+    case 'D':
+        return 2;
+    case 'E':
+        return 4;
+    case 'F':
+        return 5;
+    case 'G':
+        return 7;
+    case 'A':
+        return 9;
+    case 'B':
+        return 11;
+    default:
+        throw std::runtime_error(std::string("bad note letter ") + c);
     }
 }
 
@@ -45,9 +53,8 @@ int readNote(std::string_view token)
 std::vector<int> chordIntervals(std::string_view quality)
 {
     static const std::map<std::string_view, std::vector<int>> kQualities = {
-        {"", {0, 4, 7}},         {"m", {0, 3, 7}},      {"7", {0, 4, 7, 10}},
-        {"m7", {0, 3, 7, 10}},   {"maj7", {0, 4, 7, 11}}, {"dim", {0, 3, 6}},
-        {"sus4", {0, 5, 7}},
+        {"", {0, 4, 7}},         {"m", {0, 3, 7}},   {"7", {0, 4, 7, 10}}, {"m7", {0, 3, 7, 10}},
+        {"maj7", {0, 4, 7, 11}}, {"dim", {0, 3, 6}}, {"sus4", {0, 5, 7}},
     };
     const auto it = kQualities.find(quality);
     if (it == kQualities.end())
@@ -108,18 +115,19 @@ std::vector<NoteEvent> parseNotes(std::string_view text, double beatsPerBar, dou
                                   double* endBeat)
 {
     std::vector<NoteEvent> notes;
-    const double end = walk(text, beatsPerBar, startBeat,
-         [&](std::string_view token, double beat, double length, float velocity) {
-             if (token == "r")
-                 return;
-             while (true) {
-                 const std::size_t plus = token.find('+');
-                 notes.push_back({beat, length, readNote(token.substr(0, plus)), velocity});
-                 if (plus == std::string_view::npos)
-                     break;
-                 token.remove_prefix(plus + 1);
-             }
-         });
+    const double end =
+        walk(text, beatsPerBar, startBeat,
+             [&](std::string_view token, double beat, double length, float velocity) {
+                 if (token == "r")
+                     return;
+                 while (true) {
+                     const std::size_t plus = token.find('+');
+                     notes.push_back({beat, length, readNote(token.substr(0, plus)), velocity});
+                     if (plus == std::string_view::npos)
+                         break;
+                     token.remove_prefix(plus + 1);
+                 }
+             });
     if (endBeat)
         *endBeat = end;
     return notes;
@@ -130,12 +138,12 @@ std::vector<ChordEvent> parseChords(std::string_view text, double beatsPerBar, d
 {
     std::vector<ChordEvent> chords;
     const double end = walk(text, beatsPerBar, startBeat,
-         [&](std::string_view token, double beat, double length, float) {
-             if (token == "r")
-                 return;
-             const int root = (readPitchClass(token) + 12) % 12;
-             chords.push_back({beat, length, root, chordIntervals(token)});
-         });
+                            [&](std::string_view token, double beat, double length, float) {
+                                if (token == "r")
+                                    return;
+                                const int root = (readPitchClass(token) + 12) % 12;
+                                chords.push_back({beat, length, root, chordIntervals(token)});
+                            });
     if (endBeat)
         *endBeat = end;
     return chords;

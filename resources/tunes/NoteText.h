@@ -31,5 +31,5 @@ std::vector<NoteEvent> parseNotes(std::string_view text, double beatsPerBar, dou
 
 // Parses chord text: "F:4 C7:2 Gm:2 Bb:1 Ddim:1", qualities "", "m", "7", "m7",
 // "maj7", "dim", "sus4"; "r:2" leaves beats without a chord; "|" as above.
-std::vector<ChordEvent> parseChords(std::string_view text, double beatsPerBar,
-                                    double startBeat = 0, double* endBeat = nullptr);
+std::vector<ChordEvent> parseChords(std::string_view text, double beatsPerBar, double startBeat = 0,
+                                    double* endBeat = nullptr);

@@ -17,7 +17,8 @@ Reverb::Reverb(float roomSize, float damping) : m_feedback(roomSize), m_damping(
     }
     for (int length : kAllpassLengths) {
         m_left.allpasses.push_back({std::vector<float>(std::size_t(length), 0.0f)});
-        m_right.allpasses.push_back({std::vector<float>(std::size_t(length + kStereoSpread), 0.0f)});
+        m_right.allpasses.push_back(
+            {std::vector<float>(std::size_t(length + kStereoSpread), 0.0f)});
     }
 }
 

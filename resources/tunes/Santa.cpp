@@ -46,8 +46,8 @@ void sayHo(std::vector<float>& mono, double at, double seconds, double pitch, No
         const double t = double(i) / kRate;
         const double env = std::sin(std::numbers::pi * std::min(1.0, t / (breath * 1.6)));
         const float n = random.white();
-        mono[from + i] += float(0.6 * env) * (f1.process(n) + 0.8f * f2.process(n) +
-                                               0.5f * f3.process(n));
+        mono[from + i] +=
+            float(0.6 * env) * (f1.process(n) + 0.8f * f2.process(n) + 0.5f * f3.process(n));
     }
 
     // The voice: every harmonic weighed by the mouth's resonances, recomputed
@@ -80,7 +80,8 @@ void sayHo(std::vector<float>& mono, double at, double seconds, double pitch, No
             s += amps[n] * std::sin(double(n + 1) * phase);
         // Swell in, hold, and let the "o" die away.
         const double rise = std::min(1.0, t / 0.04);
-        const double fall = u < 0.55 ? 1.0 : 0.5 + 0.5 * std::cos(std::numbers::pi * (u - 0.55) / 0.45);
+        const double fall =
+            u < 0.55 ? 1.0 : 0.5 + 0.5 * std::cos(std::numbers::pi * (u - 0.55) / 0.45);
         const double env = t > seconds ? 0.0 : rise * fall;
         mono[from + i] += float(env * s);
     }

@@ -25,7 +25,8 @@ void StereoBuffer::ensure(std::size_t frames)
         resize(frames);
 }
 
-void StereoBuffer::addMono(std::size_t offset, const std::vector<float>& mono, float gain, float pan)
+void StereoBuffer::addMono(std::size_t offset, const std::vector<float>& mono, float gain,
+                           float pan)
 {
     ensure(offset + mono.size());
     const double angle = (std::clamp(pan, -1.0f, 1.0f) + 1.0) * std::numbers::pi / 4.0;

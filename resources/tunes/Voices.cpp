@@ -31,8 +31,8 @@ void addPartial(std::vector<float>& mono, double freq, double amp, double tau, d
     const double decay = tau > 0.0 ? std::exp(-1.0 / (tau * kRate)) : 1.0;
     const std::complex<double> step = std::polar(decay, kTwoPi * freq / kRate);
     std::complex<double> z = std::polar(amp, phase);
-    const std::size_t end = tau > 0.0 ? std::min(mono.size(), from + framesFor(tau * 9.0))
-                                      : mono.size();
+    const std::size_t end =
+        tau > 0.0 ? std::min(mono.size(), from + framesFor(tau * 9.0)) : mono.size();
     for (std::size_t i = from; i < end; ++i) {
         mono[i] += float(z.imag());
         z *= step;
@@ -102,7 +102,8 @@ void playMusicBox(const NoteStrike& note, std::vector<float>& mono, NoiseSource&
     // A steel tine's bending modes sit near 1 : 6.27 : 17.5; the weighted comb
     // adds a faint octave.
     static constexpr Partial kTine[] = {
-        {1.0, 1.0, 1.0}, {2.0, 0.10, 0.45}, {3.0, 0.04, 0.3}, {6.27, 0.30, 0.12}, {17.55, 0.10, 0.035},
+        {1.0, 1.0, 1.0},    {2.0, 0.10, 0.45},    {3.0, 0.04, 0.3},
+        {6.27, 0.30, 0.12}, {17.55, 0.10, 0.035},
     };
     const double tau1 = std::clamp(1.7 * std::pow(523.0 / note.frequency, 0.6), 0.45, 3.0);
     mono.assign(framesFor(tau1 * 5.5), 0.0f);
@@ -115,7 +116,8 @@ void playMusicBox(const NoteStrike& note, std::vector<float>& mono, NoiseSource&
 void playCelesta(const NoteStrike& note, std::vector<float>& mono, NoiseSource& random)
 {
     static constexpr Partial kBar[] = {
-        {1.0, 1.0, 1.0}, {2.0, 0.16, 0.5}, {2.76, 0.10, 0.22}, {5.40, 0.06, 0.08}, {8.93, 0.03, 0.04},
+        {1.0, 1.0, 1.0},    {2.0, 0.16, 0.5},   {2.76, 0.10, 0.22},
+        {5.40, 0.06, 0.08}, {8.93, 0.03, 0.04},
     };
     const double tau1 = std::clamp(1.4 * std::pow(880.0 / note.frequency, 0.5), 0.5, 2.6);
     mono.assign(framesFor(tau1 * 5.0), 0.0f);
@@ -129,7 +131,10 @@ void playCelesta(const NoteStrike& note, std::vector<float>& mono, NoiseSource& 
 void playGlockenspiel(const NoteStrike& note, std::vector<float>& mono, NoiseSource& random)
 {
     static constexpr Partial kBar[] = {
-        {1.0, 1.0, 1.0}, {2.76, 0.32, 0.45}, {5.40, 0.18, 0.2}, {8.93, 0.08, 0.1},
+        {1.0, 1.0, 1.0},
+        {2.76, 0.32, 0.45},
+        {5.40, 0.18, 0.2},
+        {8.93, 0.08, 0.1},
     };
     const double tau1 = std::clamp(2.4 * std::pow(1046.0 / note.frequency, 0.4), 0.8, 3.5);
     mono.assign(framesFor(tau1 * 4.5), 0.0f);

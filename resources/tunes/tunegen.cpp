@@ -70,7 +70,8 @@ Outcome make(const TuneEntry& entry, const std::string& outDir)
         outcome.renderMs = std::chrono::duration<double, std::milli>(rendered - start).count();
         const std::string path = outDir + "/" + entry.fileName + ".mp3";
         outcome.bytes = Mp3Writer(kVbrQuality).write(tune.audio, entry.title, path, outcome.error);
-        outcome.encodeMs = std::chrono::duration<double, std::milli>(Clock::now() - rendered).count();
+        outcome.encodeMs =
+            std::chrono::duration<double, std::milli>(Clock::now() - rendered).count();
     } catch (const std::exception& e) {
         outcome.error = e.what();
     }
@@ -139,6 +140,7 @@ int main(int argc, char** argv)
     }
     if (manifest)
         std::fclose(manifest);
-    std::printf("%zu tunes, %.2f MB\n", work.size() - std::size_t(failures), totalBytes / 1048576.0);
+    std::printf("%zu tunes, %.2f MB\n", work.size() - std::size_t(failures),
+                totalBytes / 1048576.0);
     return failures ? 1 : 0;
 }

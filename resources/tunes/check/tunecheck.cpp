@@ -141,7 +141,8 @@ void plot(const Decoded& d, const QString& path, double low, double high, double
         if (f < low)
             continue;
         painter.setPen(QColor(255, 255, 255, f == 440.0 ? 140 : 60));
-        const int y = waveHeight + int(specHeight * (1.0 - std::log(f / low) / std::log(high / low)));
+        const int y =
+            waveHeight + int(specHeight * (1.0 - std::log(f / low) / std::log(high / low)));
         painter.drawLine(0, y, width, y);
     }
     painter.setPen(QColor(255, 255, 255, 40));

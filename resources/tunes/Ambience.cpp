@@ -96,9 +96,9 @@ RenderedTune renderFireplace()
             brownR = 0.996 * brownR + 0.05 * (0.6f * common + 0.4f * random.white());
             const double b = breathing.next();
             const double f = flicker.next();
-            fire.left()[i] = float(b * 0.5 * cutL.process(lowL.process(float(brownL))) +
+            fire.left()[i] = float(b * 0.35 * cutL.process(lowL.process(float(brownL))) +
                                    0.04 * f * b * hissL.process(random.white()));
-            fire.right()[i] = float(b * 0.5 * cutR.process(lowR.process(float(brownR))) +
+            fire.right()[i] = float(b * 0.35 * cutR.process(lowR.process(float(brownR))) +
                                     0.04 * f * b * hissR.process(random.white()));
         }
     }

@@ -14,7 +14,7 @@ void playBand(Arrangement& band, const Score& score, float padLevel = 0.33f)
 {
     band.addPart(Voice::Piano, score.melody(), 1.0f, 0.08f);
     band.addPart(Voice::Pad, heldChords(score.chords(), 53), padLevel, 0.0f, 0, 0.0);
-    band.addPart(Voice::Piano, rootBass(score.chords(), 36), 0.5f, -0.2f);
+    band.addPart(Voice::Piano, rootBass(score.chords(), 40), 0.4f, -0.2f);
 }
 
 void slowLastBars(Arrangement& band, const Score& score, double bars)
@@ -78,7 +78,7 @@ RenderedTune renderAwayInAManger()
     band.addPart(Voice::Piano, score.melodyBetween(0, second), 0.95f, 0.08f);
     band.addPart(Voice::Celesta, score.melodyBetween(second, score.lengthBeats()), 0.8f, 0.12f, 12);
     band.addPart(Voice::Pad, heldChords(score.chords(), 53), 0.33f, 0.0f, 0, 0.0);
-    band.addPart(Voice::Piano, rootBass(score.chordsBetween(0, second), 36, 4.0), 0.5f, -0.2f);
+    band.addPart(Voice::Piano, rootBass(score.chordsBetween(0, second), 40, 4.0), 0.42f, -0.2f);
     band.addPart(Voice::Piano,
                  oomPah(score.chordsBetween(second, score.lengthBeats()), 3, 41, 57, 0.55f), 0.5f,
                  -0.2f);
@@ -112,7 +112,7 @@ RenderedTune renderDeckTheHalls()
     slowLastBars(band, score, 2);
     band.addPart(Voice::Piano, score.melody(), 1.0f, 0.08f);
     band.addPart(Voice::Pad, heldChords(score.chords(), 53), 0.25f, 0.0f, 0, 0.0);
-    band.addPart(Voice::Piano, oomPah(score.chords(), 2, 36, 53, 0.5f), 0.45f, -0.2f);
+    band.addPart(Voice::Piano, oomPah(score.chords(), 2, 40, 53, 0.5f), 0.45f, -0.2f);
     band.addPart(Voice::Glockenspiel, score.melodyBetween(second, score.lengthBeats()), 0.25f,
                  0.35f, 12);
     return finishTune(band, 0.8f, 0.82f, 3.0);
@@ -146,7 +146,7 @@ RenderedTune renderJingleBells()
 
     Arrangement band(144, 4);
     band.addPart(Voice::Piano, score.melody(), 1.0f, 0.05f);
-    band.addPart(Voice::Bass, rootBass(score.chords(), 31), 0.55f, -0.1f);
+    band.addPart(Voice::Bass, rootBass(score.chords(), 36), 0.45f, -0.1f);
     band.addPart(Voice::Piano, oomPah(score.chords(), 2, 43, 55, 0.45f), 0.35f, -0.25f);
     band.addPart(Voice::Glockenspiel, score.melodyBetween(chorus, score.lengthBeats()), 0.22f,
                  0.35f, 12);
@@ -162,7 +162,7 @@ RenderedTune renderJoyToTheWorld()
 
     Arrangement band(96, 5);
     slowLastBars(band, score, 2);
-    playBand(band, score, 0.36f);
+    playBand(band, score, 0.3f);
     // The opening run and the last line ring out on bells as well.
     band.addPart(Voice::Glockenspiel, score.melodyBetween(8, 24), 0.2f, 0.35f, 12);
     band.addPart(Voice::Glockenspiel, score.melodyBetween(score.lengthBeats() - 16, 1e9), 0.2f,

@@ -89,7 +89,7 @@ RenderedTune renderMusicBoxJoy()
     Arrangement box(88, 23);
     box.slowDownAtEnd(score.lengthBeats() - 8, 8, 0.7);
     box.addPart(Voice::MusicBox, score.melody(), 1.0f, 0.1f, 12, 0.003);
-    box.addPart(Voice::MusicBox, rootBass(score.chords(), 38), 0.5f, -0.2f, 12, 0.003);
+    box.addPart(Voice::MusicBox, rootBass(score.chords(), 45), 0.45f, -0.2f, 12, 0.003);
     box.addPart(Voice::MusicBox, brokenChords(score.chords(), 57, 1.0, 0.45f), 0.3f, -0.05f, 12,
                 0.003);
     return finishTune(box, 0.7f, 0.78f, 3.0);

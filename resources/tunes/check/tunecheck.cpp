@@ -190,6 +190,23 @@ int main(int argc, char** argv)
                 steps.push_back(std::max(std::fabs(d.left[i] - d.left[i - 1]),
                                          std::fabs(d.right[i] - d.right[i - 1])));
         }
+        // Rough tonal balance: share of the energy below 250 Hz, and above 4 kHz.
+        double lowEnergy = 0, highEnergy = 0;
+        {
+            const double aLow = std::exp(-2 * std::numbers::pi * 250.0 / kRate);
+            const double aHigh = std::exp(-2 * std::numbers::pi * 4000.0 / kRate);
+            double low = 0, belowHigh = 0;
+            for (std::size_t i = 0; i < frames; ++i) {
+                const double x = 0.5 * (d.left[i] + d.right[i]);
+                low = aLow * low + (1 - aLow) * x;
+                belowHigh = aHigh * belowHigh + (1 - aHigh) * x;
+                lowEnergy += low * low;
+                highEnergy += (x - belowHigh) * (x - belowHigh);
+            }
+        }
+        double monoEnergy = 0;
+        for (std::size_t i = 0; i < frames; ++i)
+            monoEnergy += 0.25 * (d.left[i] + d.right[i]) * (d.left[i] + d.right[i]);
         const long diff = long(frames) - long(expected);
         const bool lengthOk = std::labs(diff) <= 1152;
         std::printf("%-52s %6.2f s  decoded %8zu / rendered %8zu (%+ld)  peak %5.1f dBFS  "
@@ -197,6 +214,8 @@ int main(int argc, char** argv)
                     name.c_str(), double(frames) / kRate, frames, expected, diff,
                     20 * std::log10(peak + 1e-12), 10 * std::log10(sum / (2.0 * frames) + 1e-24),
                     clipped, nan, lengthOk ? "" : "  LENGTH MISMATCH");
+        std::printf("    energy below 250 Hz %.0f%%, above 4 kHz %.1f%%\n",
+                    100 * lowEnergy / (monoEnergy + 1e-12), 100 * highEnergy / (monoEnergy + 1e-12));
         problems += !lengthOk || clipped || nan;
         if (loops && frames > 2) {
             // The jump from the last sample back to the first, against the

@@ -59,10 +59,10 @@ void addBurst(StereoBuffer& out, double at, double decaySeconds, double freq, do
     out.addMono(std::size_t(at * kRate), mono, amp, pan);
 }
 
-RenderedTune renderLoop(double loopSeconds, double fadeSeconds, StereoBuffer audio)
+RenderedTune renderLoop(double loopSeconds, double fadeSeconds, StereoBuffer audio, double rmsDb)
 {
     audio.resize(std::size_t((loopSeconds + fadeSeconds) * kRate));
-    return {std::move(audio), std::size_t(loopSeconds * kRate)};
+    return {std::move(audio), std::size_t(loopSeconds * kRate), rmsDb};
 }
 
 } // namespace
@@ -97,9 +97,9 @@ RenderedTune renderFireplace()
             const double b = breathing.next();
             const double f = flicker.next();
             fire.left()[i] = float(b * 0.35 * cutL.process(lowL.process(float(brownL))) +
-                                   0.04 * f * b * hissL.process(random.white()));
+                                   0.02 * f * b * hissL.process(random.white()));
             fire.right()[i] = float(b * 0.35 * cutR.process(lowR.process(float(brownR))) +
-                                    0.04 * f * b * hissR.process(random.white()));
+                                    0.02 * f * b * hissR.process(random.white()));
         }
     }
 
@@ -117,7 +117,7 @@ RenderedTune renderFireplace()
                 continue;
             double at = (double(from) + random.uniform() * double(block)) / kRate;
             const int snaps = 1 + int(random.uniform() * random.uniform() * 4.0);
-            const float amp = float(0.25 * std::pow(10.0, random.range(0.0, 1.2)));
+            const float amp = float(0.04 * std::pow(10.0, random.range(0.0, 1.1)));
             const float pan = float(random.range(-0.7, 0.7));
             for (int s = 0; s < snaps; ++s) {
                 addBurst(fire, at, random.range(0.0005, 0.003), random.range(1500, 7000),
@@ -131,10 +131,10 @@ RenderedTune renderFireplace()
     for (double t = random.range(0.5, 3.0); t < total - 1.0; t += random.range(2.0, 6.0)) {
         const float pan = float(random.range(-0.5, 0.5));
         addBurst(fire, t, random.range(0.012, 0.03), random.range(350, 900), 1.2,
-                 float(random.range(2.0, 4.0)), pan, random);
+                 float(random.range(0.3, 0.6)), pan, random);
         for (int s = 0; s < 3 + int(random.uniform() * 4); ++s)
             addBurst(fire, t + random.range(0.02, 0.25), random.range(0.0005, 0.002),
-                     random.range(3000, 8000), 1.5, float(random.range(0.3, 1.0)), pan, random);
+                     random.range(3000, 8000), 1.5, float(random.range(0.1, 0.3)), pan, random);
     }
 
     // Sap hissing out of a log for a moment.
@@ -151,7 +151,7 @@ RenderedTune renderFireplace()
         }
         fire.addMono(std::size_t(t * kRate), mono, 0.12f, float(random.range(-0.4, 0.4)));
     }
-    return renderLoop(loopSeconds, fadeSeconds, std::move(fire));
+    return renderLoop(loopSeconds, fadeSeconds, std::move(fire), -23.0);
 }
 
 RenderedTune renderSnowstorm()
@@ -208,5 +208,5 @@ RenderedTune renderSnowstorm()
                                  gr * 1.2 * howlR.process(float(pinkR)) + whistles * 1.1 + low +
                                  0.03 * gr * snowR.process(random.white()));
     }
-    return renderLoop(loopSeconds, fadeSeconds, std::move(storm));
+    return renderLoop(loopSeconds, fadeSeconds, std::move(storm), -20.0);
 }

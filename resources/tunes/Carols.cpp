@@ -150,7 +150,7 @@ RenderedTune renderJingleBells()
     band.addPart(Voice::Piano, oomPah(score.chords(), 2, 43, 55, 0.45f), 0.35f, -0.25f);
     band.addPart(Voice::Glockenspiel, score.melodyBetween(chorus, score.lengthBeats()), 0.22f,
                  0.35f, 12);
-    band.addSleighBells(0, score.lengthBeats() - 3, 0.5, 0.8f);
+    band.addSleighBells(0, score.lengthBeats() - 3, 0.5, 0.6f);
     return finishTune(band, 0.6f, 0.8f, 2.5);
 }
 

@@ -77,8 +77,9 @@ void limitPeaks(StereoBuffer& tune, double ceilingDb)
         // Frames before the start count as the first frame, which is safe.
         gain[i] = float((sum + (double(window) - count) * lowest[0]) / double(window));
     }
-    // Let go slowly after a peak so the limiting is not heard as pumping.
-    const double release = std::exp(-1.0 / (0.15 * StereoBuffer::kRate));
+    // Let go soon after a peak, so a crackle or a bell does not duck what
+    // follows it, yet smoothly enough not to be heard as a flutter.
+    const double release = std::exp(-1.0 / (0.05 * StereoBuffer::kRate));
     double held = 1.0;
     for (std::size_t i = 0; i < n; ++i) {
         held = std::min<double>(gain[i], 1.0 - (1.0 - held) * release);

@@ -10,6 +10,9 @@
 struct RenderedTune {
     StereoBuffer audio;
     std::size_t loopFrames = 0; // 0: played once
+    // Average level; a sound made of sharp crackles needs more headroom
+    // between its average and its peaks than music does.
+    double rmsDb = -20.0;
 };
 
 struct TuneEntry {

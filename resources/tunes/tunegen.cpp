@@ -21,16 +21,14 @@
 
 namespace {
 
-// Every tune is brought to the same average loudness, with headroom left
-// for the encoder's small overshoots.
-constexpr double kRmsDb = -20.0;
+// Peaks are held below this, with headroom for the encoder's small overshoots.
 constexpr double kCeilingDb = -3.5;
 constexpr int kVbrQuality = 4;
 
 struct Outcome {
     std::size_t frames = 0;
     bool loops = false;
-    double peakDb = 0, rmsDb = 0, seconds = 0;
+    double peakDb = 0, rmsDb = 0, seconds = 0, limitedDb = 0;
     std::size_t bytes = 0;
     double renderMs = 0, encodeMs = 0;
     std::string error;
@@ -53,7 +51,10 @@ Outcome make(const TuneEntry& entry, const std::string& outDir)
         RenderedTune tune = entry.render();
         if (!allFinite(tune.audio))
             throw std::runtime_error("not a number in the rendering");
-        normaliseLoudness(tune.audio, kRmsDb, kCeilingDb);
+        // How far the loudest peak had to be held down to reach the loudness.
+        outcome.limitedDb =
+            std::max(0.0, toDb(tune.audio.peak() / tune.audio.rms()) - (kCeilingDb - tune.rmsDb));
+        normaliseLoudness(tune.audio, tune.rmsDb, kCeilingDb);
         if (tune.loopFrames) {
             closeLoop(tune.audio, tune.loopFrames);
             // The crossfade may add up two peaks; a plain gain keeps the loop whole.
@@ -131,10 +132,10 @@ int main(int argc, char** argv)
             continue;
         }
         totalBytes += o.bytes;
-        std::printf("%-50s %5.1f s  peak %5.1f dBFS  rms %5.1f dBFS  %7zu bytes  "
+        std::printf("%-50s %5.1f s  peak %5.1f dBFS  rms %5.1f dBFS  limited %4.1f dB  %7zu bytes  "
                     "render %5.0f ms  encode %5.0f ms%s\n",
-                    work[i]->fileName, o.seconds, o.peakDb, o.rmsDb, o.bytes, o.renderMs,
-                    o.encodeMs, o.loops ? "  (loop)" : "");
+                    work[i]->fileName, o.seconds, o.peakDb, o.rmsDb, o.limitedDb, o.bytes,
+                    o.renderMs, o.encodeMs, o.loops ? "  (loop)" : "");
         if (manifest)
             std::fprintf(manifest, "%s.mp3 %zu %d\n", work[i]->fileName, o.frames, o.loops ? 1 : 0);
     }

@@ -215,7 +215,8 @@ int main(int argc, char** argv)
                     20 * std::log10(peak + 1e-12), 10 * std::log10(sum / (2.0 * frames) + 1e-24),
                     clipped, nan, lengthOk ? "" : "  LENGTH MISMATCH");
         std::printf("    energy below 250 Hz %.0f%%, above 4 kHz %.1f%%\n",
-                    100 * lowEnergy / (monoEnergy + 1e-12), 100 * highEnergy / (monoEnergy + 1e-12));
+                    100 * lowEnergy / (monoEnergy + 1e-12),
+                    100 * highEnergy / (monoEnergy + 1e-12));
         problems += !lengthOk || clipped || nan;
         if (loops && frames > 2) {
             // The jump from the last sample back to the first, against the

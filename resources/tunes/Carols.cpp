@@ -10,7 +10,7 @@
 namespace {
 
 // Piano melody, strings holding the chords, piano bass: the common band.
-void playBand(Arrangement& band, const Score& score, float padLevel = 0.33f)
+void playBand(Arrangement& band, const Score& score, float padLevel = 0.24f)
 {
     band.addPart(Voice::Piano, score.melody(), 1.0f, 0.08f);
     band.addPart(Voice::Pad, heldChords(score.chords(), 53), padLevel, 0.0f, 0, 0.0);
@@ -76,8 +76,8 @@ RenderedTune renderAwayInAManger()
     // First verse on the piano; the second on a celesta an octave up over
     // a rocking piano.
     band.addPart(Voice::Piano, score.melodyBetween(0, second), 0.95f, 0.08f);
-    band.addPart(Voice::Celesta, score.melodyBetween(second, score.lengthBeats()), 0.8f, 0.12f, 12);
-    band.addPart(Voice::Pad, heldChords(score.chords(), 53), 0.33f, 0.0f, 0, 0.0);
+    band.addPart(Voice::Celesta, score.melodyBetween(second, score.lengthBeats()), 0.6f, 0.12f, 12);
+    band.addPart(Voice::Pad, heldChords(score.chords(), 53), 0.24f, 0.0f, 0, 0.0);
     band.addPart(Voice::Piano, rootBass(score.chordsBetween(0, second), 40, 4.0), 0.42f, -0.2f);
     band.addPart(Voice::Piano,
                  oomPah(score.chordsBetween(second, score.lengthBeats()), 3, 41, 57, 0.55f), 0.5f,
@@ -111,7 +111,7 @@ RenderedTune renderDeckTheHalls()
     Arrangement band(118, 3);
     slowLastBars(band, score, 2);
     band.addPart(Voice::Piano, score.melody(), 1.0f, 0.08f);
-    band.addPart(Voice::Pad, heldChords(score.chords(), 53), 0.25f, 0.0f, 0, 0.0);
+    band.addPart(Voice::Pad, heldChords(score.chords(), 53), 0.2f, 0.0f, 0, 0.0);
     band.addPart(Voice::Piano, oomPah(score.chords(), 2, 40, 53, 0.5f), 0.45f, -0.2f);
     band.addPart(Voice::Glockenspiel, score.melodyBetween(second, score.lengthBeats()), 0.25f,
                  0.35f, 12);
@@ -162,7 +162,7 @@ RenderedTune renderJoyToTheWorld()
 
     Arrangement band(96, 5);
     slowLastBars(band, score, 2);
-    playBand(band, score, 0.3f);
+    playBand(band, score, 0.22f);
     // The opening run and the last line ring out on bells as well.
     band.addPart(Voice::Glockenspiel, score.melodyBetween(8, 24), 0.2f, 0.35f, 12);
     band.addPart(Voice::Glockenspiel, score.melodyBetween(score.lengthBeats() - 16, 1e9), 0.2f,

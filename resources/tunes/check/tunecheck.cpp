@@ -104,8 +104,8 @@ void plot(const Decoded& d, const QString& path, double low, double high, double
     const std::size_t frames =
         seconds > 0 ? std::min(d.left.size(), std::size_t(seconds * kRate)) : d.left.size();
     const int width = std::clamp(int(double(frames) / kRate * columnsPerSecond), 200, 1800);
-    const int waveHeight = 100, specHeight = 320;
-    QImage image(width, waveHeight + specHeight, QImage::Format_RGB32);
+    const int waveHeight = 100, spectrumHeight = 320;
+    QImage image(width, waveHeight + spectrumHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
     const double perColumn = double(frames) / width;
     for (int x = 0; x < width; ++x) {
@@ -128,8 +128,8 @@ void plot(const Decoded& d, const QString& path, double low, double high, double
             a[k] = i < frames ? w * 0.5 * (d.left[i] + d.right[i]) : 0.0;
         }
         fft(a);
-        for (int y = 0; y < specHeight; ++y) {
-            const double f = low * std::pow(high / low, 1.0 - double(y) / specHeight);
+        for (int y = 0; y < spectrumHeight; ++y) {
+            const double f = low * std::pow(high / low, 1.0 - double(y) / spectrumHeight);
             const auto bin = std::size_t(f * n / kRate);
             const double db = 20 * std::log10(std::abs(a[bin]) / (n / 4.0) + 1e-9);
             image.setPixelColor(x, waveHeight + y, heat((db + 90.0) / 80.0));
@@ -142,7 +142,7 @@ void plot(const Decoded& d, const QString& path, double low, double high, double
             continue;
         painter.setPen(QColor(255, 255, 255, f == 440.0 ? 140 : 60));
         const int y =
-            waveHeight + int(specHeight * (1.0 - std::log(f / low) / std::log(high / low)));
+            waveHeight + int(spectrumHeight * (1.0 - std::log(f / low) / std::log(high / low)));
         painter.drawLine(0, y, width, y);
     }
     painter.setPen(QColor(255, 255, 255, 40));

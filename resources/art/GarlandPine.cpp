@@ -1,8 +1,8 @@
 #include "GarlandPine.h"
 
+#include "ArtRandom.h"
 #include "GarlandLight.h"
 #include "GarlandPalette.h"
-#include "GarlandRandom.h"
 #include "GarlandSurface.h"
 
 #include <QLinearGradient>
@@ -84,7 +84,7 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
         {QColor(20, 74, 38), QColor(38, 104, 52), 0.36, 0.9},
         {QColor(46, 116, 62), QColor(96, 160, 96), 0.24, 0.72},
     };
-    GarlandRandom random(seed);
+    ArtRandom random(seed);
     auto clampLength = [&](qreal fromAcross, qreal dAcross, qreal length) {
         const qreal tip = fromAcross + dAcross * length;
         if (tip < rope.minAcross && dAcross < 0)

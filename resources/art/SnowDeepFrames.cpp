@@ -1,6 +1,6 @@
 #include "SnowDeepFrames.h"
 
-#include "SnowRandom.h"
+#include "ArtRandom.h"
 
 #include <algorithm>
 #include <array>
@@ -131,7 +131,7 @@ SnowDeepFrames::SnowDeepFrames()
             m_colours.append(shadeColour(static_cast<double>(shade) / (shadeSteps - 1), opacity));
     }
 
-    SnowRandom random(374);
+    ArtRandom random(374);
     const double spanX = width + 2 * margin;
     struct Layer {
         int count;

@@ -1,6 +1,6 @@
 #include "TreeFoliage.h"
 
-#include "TreeRandom.h"
+#include "ArtRandom.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -57,7 +57,7 @@ QPointF rotated(const QPointF& v, double angle)
 TreeFoliage::TreeFoliage(const TreeShape& shape, const TreePalette& palette, std::uint64_t seed)
     : m_shape(shape), m_palette(palette)
 {
-    TreeRandom random(seed);
+    ArtRandom random(seed);
     const double height = m_shape.baseY - m_shape.apexY;
     const double scale = m_shape.halfWidth / 130.0;
     for (double y = m_shape.apexY + 3.0; y <= m_shape.baseY; y += random.range(1.8, 3.0)) {
@@ -121,7 +121,7 @@ double TreeFoliage::halfWidthAt(double y) const
     return envelope(t);
 }
 
-QPointF TreeFoliage::spotOnFront(TreeRandom& random, double yMin, double yMax, double inset) const
+QPointF TreeFoliage::spotOnFront(ArtRandom& random, double yMin, double yMax, double inset) const
 {
     const double y = random.range(yMin, yMax);
     const double reach = halfWidthAt(y) * inset;
@@ -161,7 +161,7 @@ void TreeFoliage::paintTrunk(QPainter& painter) const
     painter.setBrush(gradient);
     painter.drawPath(path);
     // Bark lines.
-    TreeRandom random(0x7b1u);
+    ArtRandom random(0x7b1u);
     painter.setPen(QPen(m_palette.trunk.darker(190), 0.8));
     for (int i = 0; i < 7; ++i) {
         const double x = m_shape.centreX + random.range(-half * 0.8, half * 0.8);
@@ -198,7 +198,7 @@ void TreeFoliage::paintCore(QPainter& painter) const
 
 void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
 {
-    TreeRandom random(branch.seed);
+    ArtRandom random(branch.seed);
     const QPointF span = branch.tip - branch.root;
     const double length = std::hypot(span.x(), span.y());
     const int steps = std::max(4, static_cast<int>(length / 2.1));
@@ -250,7 +250,7 @@ void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
 
 void TreeFoliage::paintSnow(QPainter& painter, const Branch& branch) const
 {
-    TreeRandom random(branch.seed ^ 0x5a5a5a5aULL);
+    ArtRandom random(branch.seed ^ 0x5a5a5a5aULL);
     const QPointF span = branch.tip - branch.root;
     const double length = std::hypot(span.x(), span.y());
     const int steps = std::max(3, static_cast<int>(length / 2.5));

@@ -109,7 +109,7 @@ const PillLook siteLook{QColor(0x4a, 0x04, 0x10), QColor(0xf4, 0x6a, 0x74),
                         QColor(0xff, 0xff, 0xff), QColor(0x40, 0x00, 0x08, 190)};
 
 // A moonlit village in the snow: the big Wallpapers button's picture.
-void winterScene(QPainter& painter, const QRectF& area, PageRandom& random)
+void winterScene(QPainter& painter, const QRectF& area, ArtRandom& random)
 {
     QLinearGradient sky(area.topLeft(), area.bottomLeft());
     sky.setColorAt(0, QColor(0x0a, 0x1a, 0x44));
@@ -125,9 +125,9 @@ void winterScene(QPainter& painter, const QRectF& area, PageRandom& random)
     painter.setBrush(QColor(0xd6, 0xe4, 0xf6));
     painter.drawPath(snowHills(area, area.top() + area.height() * 0.62, 10, 1, 2.2));
     for (int i = 0; i < 9; ++i) {
-        const qreal x = area.left() + random.uniform(0, area.width());
-        firTree(painter, QPointF(x, area.top() + area.height() * 0.66 + random.uniform(-3, 5)),
-                random.uniform(20, 34), QColor(0x2a, 0x5a, 0x5a), QColor(0x12, 0x30, 0x3a), true);
+        const qreal x = area.left() + random.range(0, area.width());
+        firTree(painter, QPointF(x, area.top() + area.height() * 0.66 + random.range(-3, 5)),
+                random.range(20, 34), QColor(0x2a, 0x5a, 0x5a), QColor(0x12, 0x30, 0x3a), true);
     }
     // A cabin with lit windows.
     const QRectF house(area.left() + area.width() * 0.2, area.top() + area.height() * 0.64, 52, 34);
@@ -254,7 +254,7 @@ QImage wallpapersButton(State state)
     clip.addRoundedRect(picture, 4, 4);
     painter.setClipPath(clip);
     // The same scene in every state, so hovering and pressing never reshuffle it.
-    PageRandom random(246);
+    ArtRandom random(246);
     const QPointF shift = state == State::Down ? QPointF(2, 2) : QPointF();
     painter.translate(shift);
     winterScene(painter, picture.adjusted(-2, -2, 2, 2), random);

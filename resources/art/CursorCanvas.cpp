@@ -1,5 +1,7 @@
 #include "CursorCanvas.h"
 
+#include "ArtOversample.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -67,28 +69,5 @@ QImage CursorCanvas::finish(double rimWidth, double rimOpacity)
         m_large = rim;
     }
 
-    // Average each block of samples; premultiplied colours average correctly.
-    QImage small(m_size, QImage::Format_ARGB32_Premultiplied);
-    const int samples = m_factor * m_factor;
-    for (int y = 0; y < m_size.height(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(small.scanLine(y));
-        for (int x = 0; x < m_size.width(); ++x) {
-            int a = 0, r = 0, g = 0, b = 0;
-            for (int sy = 0; sy < m_factor; ++sy) {
-                const auto* in =
-                    reinterpret_cast<const QRgb*>(m_large.constScanLine(y * m_factor + sy));
-                for (int sx = 0; sx < m_factor; ++sx) {
-                    const QRgb pixel = in[x * m_factor + sx];
-                    a += qAlpha(pixel);
-                    r += qRed(pixel);
-                    g += qGreen(pixel);
-                    b += qBlue(pixel);
-                }
-            }
-            const int half = samples / 2;
-            out[x] = qRgba((r + half) / samples, (g + half) / samples, (b + half) / samples,
-                           (a + half) / samples);
-        }
-    }
-    return small;
+    return ArtOversample::average(m_large, m_size, m_factor);
 }

@@ -1,5 +1,7 @@
 #include "FrostPainter.h"
 
+#include "ArtEasing.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -49,12 +51,6 @@ double valueNoise(double u, double v, std::uint32_t seed)
     const double bottom =
         latticeValue(x, y + 1, seed) * (1 - tu) + latticeValue(x + 1, y + 1, seed) * tu;
     return top * (1 - tv) + bottom * tv;
-}
-
-double smoothStep(double edge0, double edge1, double x)
-{
-    const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
-    return t * t * (3.0 - 2.0 * t);
 }
 
 // Three box blurs in a row come close to a gaussian and cost little on a whole screen.
@@ -298,7 +294,8 @@ QImage FrostPainter::paintHaze() const
                 const double u = x / m_unit, v = y / m_unit;
                 const double mottle = 0.6 * smoothNoise(u / 14.0, v / 14.0, 2) +
                                       0.4 * smoothNoise(u / 3.0, v / 3.0, 1);
-                alpha = std::pow(smoothStep(0.12, 1.0, thickness), 1.5) * (0.22 + 0.5 * mottle);
+                alpha = std::pow(ArtEasing::smoothStep(0.12, 1.0, thickness), 1.5) *
+                        (0.22 + 0.5 * mottle);
                 // Fine hoarfrost grain, densest right at the frame.
                 const double grain = latticeHash(x, y, 99u) / 4294967295.0;
                 if (grain < 0.4 * thickness * thickness)
@@ -345,7 +342,7 @@ QImage FrostPainter::glowAround(const QImage& needles) const
         auto* row = reinterpret_cast<QRgb*>(glow.scanLine(y));
         for (int x = 0; x < width; ++x) {
             // Where the ferns crowd together the halo would only wash them out.
-            const double crowding = smoothStep(0.55, 1.0, coverage(x + 0.5, y + 0.5));
+            const double crowding = ArtEasing::smoothStep(0.55, 1.0, coverage(x + 0.5, y + 0.5));
             const double value = std::min(1.0, alpha[static_cast<size_t>(y) * width + x] * 2.2) *
                                  (1 - 0.6 * crowding);
             const int a = static_cast<int>(std::lround(value * 0.42 * 255));

@@ -1,5 +1,6 @@
 #include "GarlandBalls.h"
 
+#include "ArtColour.h"
 #include "GarlandLight.h"
 #include "GarlandSurface.h"
 
@@ -16,13 +17,6 @@ constexpr qreal kWire = 14.0;   // wire depth below the inner side of a straight
 constexpr qreal kRadius = 30.0; // the glass ball
 constexpr qreal kCapLength = 9.0;
 
-QColor scaled(const QColor& c, qreal f)
-{
-    return QColor::fromRgbF(float(std::min(1.0, c.redF() * f)),
-                            float(std::min(1.0, c.greenF() * f)),
-                            float(std::min(1.0, c.blueF() * f)), c.alphaF());
-}
-
 void strokeWire(QPainter& p, const QPainterPath& path)
 {
     const qreal width = 2.6;
@@ -31,7 +25,8 @@ void strokeWire(QPainter& p, const QPainterPath& path)
     p.drawPath(path);
     // The twist of the two strands; its period divides the square.
     const qreal unit = width * 0.4;
-    QPen twist(withAlpha(GarlandPalette::wireLight(), 0.85), unit, Qt::CustomDashLine, Qt::FlatCap);
+    QPen twist(ArtColour::withAlpha(GarlandPalette::wireLight(), 0.85), unit, Qt::CustomDashLine,
+               Qt::FlatCap);
     twist.setDashPattern({1.8 / unit, 1.2 / unit});
     p.setPen(twist);
     p.translate(0, -0.45);
@@ -50,14 +45,14 @@ void paintBall(QPainter& p, const GarlandHue& hue, bool lit)
                           lit ? 1.05 * r : 1.45 * r);
     if (lit) {
         glass.setColorAt(0.0, hue.core);
-        glass.setColorAt(0.3, mixColour(hue.core, hue.glass, 0.6));
+        glass.setColorAt(0.3, ArtColour::mix(hue.core, hue.glass, 0.6));
         glass.setColorAt(0.72, hue.glass);
-        glass.setColorAt(1.0, scaled(hue.glass, 0.72));
+        glass.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.72));
     } else {
-        glass.setColorAt(0.0, scaled(hue.glass, 1.05));
-        glass.setColorAt(0.35, scaled(hue.glass, 0.7));
-        glass.setColorAt(0.8, scaled(hue.glass, 0.32));
-        glass.setColorAt(1.0, scaled(hue.glass, 0.18));
+        glass.setColorAt(0.0, ArtColour::scaled(hue.glass, 1.05));
+        glass.setColorAt(0.35, ArtColour::scaled(hue.glass, 0.7));
+        glass.setColorAt(0.8, ArtColour::scaled(hue.glass, 0.32));
+        glass.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.18));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(glass);
@@ -73,13 +68,15 @@ void paintBall(QPainter& p, const GarlandHue& hue, bool lit)
         ball.addEllipse(centre, r, r);
         p.setClipPath(ball, Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(withAlpha(scaled(hue.glass, lit ? 1.5 : 1.8), lit ? 0.3 : 0.4), 3.0));
+        p.setPen(QPen(
+            ArtColour::withAlpha(ArtColour::scaled(hue.glass, lit ? 1.5 : 1.8), lit ? 0.3 : 0.4),
+            3.0));
         p.drawArc(QRectF(centre.x() - r + 1.6, centre.y() - r + 1.6, 2 * r - 3.2, 2 * r - 3.2),
                   -80 * 16, 95 * 16);
         p.restore();
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(scaled(hue.glass, 0.3), 0.7), 0.6));
+    p.setPen(QPen(ArtColour::withAlpha(ArtColour::scaled(hue.glass, 0.3), 0.7), 0.6));
     p.drawEllipse(centre, r, r);
     p.setPen(Qt::NoPen);
 
@@ -183,7 +180,8 @@ QImage paintBacklightGlow(const GarlandHue& hue)
         const qreal t = qreal(i) / steps;
         const qreal falloff = (1.0 - t * t) * (1.0 - t * t);
         light.setColorAt(
-            t, withAlpha(mixColour(hue.halo, Qt::white, 0.3 * falloff * falloff), 0.92 * falloff));
+            t, ArtColour::withAlpha(ArtColour::mix(hue.halo, Qt::white, 0.3 * falloff * falloff),
+                                    0.92 * falloff));
     }
     p.translate(kTile / 2.0, kTile);
     p.scale(0.5 * kTile, 0.95 * kTile);

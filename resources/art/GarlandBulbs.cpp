@@ -1,5 +1,6 @@
 #include "GarlandBulbs.h"
 
+#include "ArtColour.h"
 #include "GarlandLight.h"
 #include "GarlandSurface.h"
 
@@ -62,13 +63,6 @@ QPainterPath glassPath(GarlandBulbShape shape, const BulbGeometry& g)
     return path;
 }
 
-QColor scaled(const QColor& c, qreal f)
-{
-    return QColor::fromRgbF(float(std::min(1.0, c.redF() * f)),
-                            float(std::min(1.0, c.greenF() * f)),
-                            float(std::min(1.0, c.blueF() * f)), c.alphaF());
-}
-
 // Cut-glass diamonds: each facet is four small triangles lit from the upper
 // left, with a bead in the middle like a strawberry's seed.
 void paintFacets(QPainter& p, const QPainterPath& body, const BulbGeometry& g, bool lit,
@@ -78,7 +72,7 @@ void paintFacets(QPainter& p, const QPainterPath& body, const BulbGeometry& g, b
     p.setClipPath(body, Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     const qreal dx = 2.9, dy = 3.3;
-    const QColor light = lit ? QColor(255, 255, 255) : scaled(hue.glass, 1.6);
+    const QColor light = lit ? QColor(255, 255, 255) : ArtColour::scaled(hue.glass, 1.6);
     const QColor shade = QColor(0, 0, 0);
     int row = 0;
     for (qreal cy = g.glassTop - dy; cy < g.glassTop + g.length + dy; cy += dy, ++row) {
@@ -91,12 +85,13 @@ void paintFacets(QPainter& p, const QPainterPath& body, const BulbGeometry& g, b
                 p.setBrush(colour);
                 p.drawPolygon(poly);
             };
-            tri(left, top, withAlpha(light, lit ? 0.28 : 0.30));
-            tri(top, right, withAlpha(light, lit ? 0.10 : 0.08));
-            tri(right, bottom, withAlpha(shade, lit ? 0.10 : 0.30));
-            tri(bottom, left, withAlpha(shade, lit ? 0.02 : 0.12));
-            p.setBrush(
-                withAlpha(lit ? QColor(255, 255, 230) : scaled(hue.glass, 1.9), lit ? 0.55 : 0.45));
+            tri(left, top, ArtColour::withAlpha(light, lit ? 0.28 : 0.30));
+            tri(top, right, ArtColour::withAlpha(light, lit ? 0.10 : 0.08));
+            tri(right, bottom, ArtColour::withAlpha(shade, lit ? 0.10 : 0.30));
+            tri(bottom, left, ArtColour::withAlpha(shade, lit ? 0.02 : 0.12));
+            p.setBrush(ArtColour::withAlpha(lit ? QColor(255, 255, 230)
+                                                : ArtColour::scaled(hue.glass, 1.9),
+                                            lit ? 0.55 : 0.45));
             p.drawEllipse(c, 0.55, 0.55);
         }
     }
@@ -115,17 +110,19 @@ void paintGlass(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g, cons
     QRadialGradient fill(QPointF(-0.2 * R, belly - 0.05 * L), 1.25 * std::max(R, 0.55 * L));
     if (lit) {
         fill.setColorAt(0.0, hue.core);
-        fill.setColorAt(0.28, mixColour(hue.core, hue.glass, 0.55));
+        fill.setColorAt(0.28, ArtColour::mix(hue.core, hue.glass, 0.55));
         fill.setColorAt(0.62, hue.glass);
-        fill.setColorAt(1.0, scaled(hue.glass, 0.78));
+        fill.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.78));
     } else {
         // Clear glass (the white string) stays pale and lets the desktop through.
         const bool clear = shape == GarlandBulbShape::Mini;
-        fill.setColorAt(0.0,
-                        withAlpha(scaled(hue.glass, clear ? 0.92 : 0.72), clear ? 0.62 : 0.93));
+        fill.setColorAt(0.0, ArtColour::withAlpha(ArtColour::scaled(hue.glass, clear ? 0.92 : 0.72),
+                                                  clear ? 0.62 : 0.93));
         fill.setColorAt(0.55,
-                        withAlpha(scaled(hue.glass, clear ? 0.78 : 0.48), clear ? 0.55 : 0.93));
-        fill.setColorAt(1.0, withAlpha(scaled(hue.glass, clear ? 0.5 : 0.26), clear ? 0.8 : 0.95));
+                        ArtColour::withAlpha(ArtColour::scaled(hue.glass, clear ? 0.78 : 0.48),
+                                             clear ? 0.55 : 0.93));
+        fill.setColorAt(1.0, ArtColour::withAlpha(ArtColour::scaled(hue.glass, clear ? 0.5 : 0.26),
+                                                  clear ? 0.8 : 0.95));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
@@ -166,7 +163,9 @@ void paintGlass(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g, cons
 
     // Rim of the glass.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(scaled(hue.glass, lit ? 0.7 : 0.25), lit ? 0.55 : 0.8), 0.45));
+    p.setPen(
+        QPen(ArtColour::withAlpha(ArtColour::scaled(hue.glass, lit ? 0.7 : 0.25), lit ? 0.55 : 0.8),
+             0.45));
     p.drawPath(body);
     p.setPen(Qt::NoPen);
 
@@ -190,7 +189,7 @@ void paintGlass(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g, cons
         p.save();
         p.setClipPath(body, Qt::IntersectClip);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(withAlpha(scaled(hue.glass, 1.5), 0.45), 0.7));
+        p.setPen(QPen(ArtColour::withAlpha(ArtColour::scaled(hue.glass, 1.5), 0.45), 0.7));
         p.drawArc(QRectF(-0.9 * R, belly - 0.4 * L, 1.7 * R, 0.8 * L), -60 * 16, 70 * 16);
         p.restore();
     }
@@ -256,8 +255,8 @@ void strokeWire(QPainter& p, const QPainterPath& path, int tile)
     p.drawPath(path);
     // Short light dashes read as the twist of a two-strand wire; the dash
     // period divides the square so neighbouring pieces continue the twist.
-    QPen twist(withAlpha(GarlandPalette::wireLight(), 0.85), width * 0.42, Qt::CustomDashLine,
-               Qt::FlatCap);
+    QPen twist(ArtColour::withAlpha(GarlandPalette::wireLight(), 0.85), width * 0.42,
+               Qt::CustomDashLine, Qt::FlatCap);
     const qreal period = tile >= 48 ? 3.0 : 4.0;
     const qreal unit = width * 0.42;
     twist.setDashPattern({(period * 0.6) / unit, (period * 0.4) / unit});

@@ -1,5 +1,6 @@
 #include "GarlandIcicles.h"
 
+#include "ArtColour.h"
 #include "GarlandLight.h"
 #include "GarlandSurface.h"
 
@@ -52,7 +53,7 @@ void paintCrystal(QPainter& p, QPointF top, qreal halfWidth, qreal length, const
     const QPainterPath body = crystalPath(top, halfWidth, length);
     QLinearGradient fill(top + QPointF(-halfWidth, 0), top + QPointF(halfWidth, 0));
     if (lit) {
-        fill.setColorAt(0.0, mixColour(light, Qt::white, 0.2));
+        fill.setColorAt(0.0, ArtColour::mix(light, Qt::white, 0.2));
         fill.setColorAt(0.45, QColor(255, 255, 255));
         fill.setColorAt(1.0, light);
     } else {
@@ -61,7 +62,7 @@ void paintCrystal(QPainter& p, QPointF top, qreal halfWidth, qreal length, const
         fill.setColorAt(0.6, QColor(180, 200, 220, 150));
         fill.setColorAt(1.0, QColor(110, 130, 150, 170));
     }
-    p.setPen(QPen(lit ? withAlpha(light, 0.9) : QColor(90, 110, 130, 200), 0.35));
+    p.setPen(QPen(lit ? ArtColour::withAlpha(light, 0.9) : QColor(90, 110, 130, 200), 0.35));
     p.setBrush(fill);
     p.drawPath(body);
     // The ridge of the cut crystal.

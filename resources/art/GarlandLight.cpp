@@ -1,5 +1,7 @@
 #include "GarlandLight.h"
 
+#include "ArtColour.h"
+
 #include <QRadialGradient>
 
 #include <algorithm>
@@ -16,7 +18,7 @@ void paintHalo(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
         // exp(-4.5 t^2) reaches about 1% at the rim; the last stop is 0 so no
         // hard ring shows where the halo ends.
         const qreal a = i == steps ? 0.0 : peakAlpha * std::exp(-4.5 * t * t);
-        gradient.setColorAt(t, withAlpha(colour, a));
+        gradient.setColorAt(t, ArtColour::withAlpha(colour, a));
     }
     painter.save();
     painter.translate(centre);
@@ -82,18 +84,4 @@ QImage glowFromAlpha(const QImage& shape, int radius, const QColor& colour, qrea
         }
     }
     return out;
-}
-
-QColor mixColour(const QColor& a, const QColor& b, qreal t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
-QColor withAlpha(QColor colour, qreal alpha)
-{
-    colour.setAlphaF(float(std::clamp(alpha, 0.0, 1.0)));
-    return colour;
 }

@@ -15,8 +15,3 @@ void paintHalo(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
 // The image's alpha blurred by a few box passes and filled with one colour:
 // how light spreads round a lit shape.
 QImage glowFromAlpha(const QImage& shape, int radius, const QColor& colour, qreal strength);
-
-// Mixes two colours; t = 0 gives a, t = 1 gives b.
-QColor mixColour(const QColor& a, const QColor& b, qreal t);
-
-QColor withAlpha(QColor colour, qreal alpha);

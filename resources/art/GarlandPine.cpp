@@ -1,8 +1,9 @@
 #include "GarlandPine.h"
 
+#include "ArtColour.h"
+#include "ArtRandom.h"
 #include "GarlandLight.h"
 #include "GarlandPalette.h"
-#include "GarlandRandom.h"
 #include "GarlandSurface.h"
 
 #include <QLinearGradient>
@@ -84,7 +85,7 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
         {QColor(20, 74, 38), QColor(38, 104, 52), 0.36, 0.9},
         {QColor(46, 116, 62), QColor(96, 160, 96), 0.24, 0.72},
     };
-    GarlandRandom random(seed);
+    ArtRandom random(seed);
     auto clampLength = [&](qreal fromAcross, qreal dAcross, qreal length) {
         const qreal tip = fromAcross + dAcross * length;
         if (tip < rope.minAcross && dAcross < 0)
@@ -107,8 +108,9 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
             const qreal twigLength =
                 clampLength(baseAcross, dAcross,
                             random.range(rope.minLength, rope.maxLength) * layer.lengthScale);
-            const QColor dark = mixColour(layer.dark, layer.light, random.unit() * 0.5);
-            const QColor bright = mixColour(layer.dark, layer.light, 0.5 + random.unit() * 0.5);
+            const QColor dark = ArtColour::mix(layer.dark, layer.light, random.unit() * 0.5);
+            const QColor bright =
+                ArtColour::mix(layer.dark, layer.light, 0.5 + random.unit() * 0.5);
             const qreal sweep = random.range(0.5, 0.75);
             struct Needle {
                 qreal a0, c0, a1, c1, width;
@@ -124,7 +126,7 @@ void paintRope(QPainter& p, const RopeLayout& rope, std::uint64_t seed)
                     const qreal nAcross = dAlong * std::sin(turn) + dAcross * std::cos(turn);
                     const qreal len = clampLength(c, nAcross, needleLength);
                     needles.push_back({a, c, a + nAlong * len, c + nAcross * len,
-                                       random.range(0.5, 0.7), mixColour(dark, bright, t)});
+                                       random.range(0.5, 0.7), ArtColour::mix(dark, bright, t)});
                 }
             }
             // The tip needle straight on.
@@ -289,9 +291,9 @@ void paintBauble(QPainter& p, QPointF hook, const QColor& colour)
     p.drawLine(hook, hook + QPointF(0, 4.5));
     p.setPen(Qt::NoPen);
     QRadialGradient glass(centre + QPointF(-0.35 * r, -0.4 * r), 1.5 * r);
-    glass.setColorAt(0.0, mixColour(colour, Qt::white, 0.65));
+    glass.setColorAt(0.0, ArtColour::mix(colour, Qt::white, 0.65));
     glass.setColorAt(0.3, colour);
-    glass.setColorAt(1.0, mixColour(colour, Qt::black, 0.75));
+    glass.setColorAt(1.0, ArtColour::mix(colour, Qt::black, 0.75));
     p.setBrush(glass);
     p.drawEllipse(centre, r, r);
     p.setBrush(QColor(255, 255, 255, 220));

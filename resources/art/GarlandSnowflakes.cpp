@@ -1,5 +1,6 @@
 #include "GarlandSnowflakes.h"
 
+#include "ArtColour.h"
 #include "GarlandLight.h"
 #include "GarlandSurface.h"
 
@@ -123,9 +124,9 @@ QImage paintSnowflakeLight(const GarlandHue& hue, bool lit)
     if (lit) {
         body.setColorAt(0.0, QColor(255, 255, 255));
         body.setColorAt(0.25, hue.core);
-        body.setColorAt(0.7, mixColour(hue.core, hue.glass, 0.7));
+        body.setColorAt(0.7, ArtColour::mix(hue.core, hue.glass, 0.7));
         body.setColorAt(1.0, hue.glass);
-        p.setPen(QPen(withAlpha(hue.glass, 0.9), 0.6));
+        p.setPen(QPen(ArtColour::withAlpha(hue.glass, 0.9), 0.6));
     } else {
         body.setColorAt(0.0, QColor(206, 210, 218, 245));
         body.setColorAt(0.6, QColor(166, 171, 181, 240));

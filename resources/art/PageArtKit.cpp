@@ -167,15 +167,15 @@ void sparkle(QPainter& painter, QPointF centre, qreal radius, const QColor& colo
     painter.restore();
 }
 
-void starField(QPainter& painter, const QRectF& area, int count, PageRandom& random,
+void starField(QPainter& painter, const QRectF& area, int count, ArtRandom& random,
                const QColor& color)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
-        const QPointF at(random.uniform(area.left(), area.right()),
-                         random.uniform(area.top(), area.bottom()));
-        const qreal size = random.uniform(0.35, 1.0);
+        const QPointF at(random.range(area.left(), area.right()),
+                         random.range(area.top(), area.bottom()));
+        const qreal size = random.range(0.35, 1.0);
         QColor c = color;
         c.setAlpha(int(90 + 165 * random.unit()));
         if (random.unit() < 0.07) {
@@ -188,17 +188,17 @@ void starField(QPainter& painter, const QRectF& area, int count, PageRandom& ran
     painter.restore();
 }
 
-void snowfall(QPainter& painter, const QRectF& area, int count, PageRandom& random, qreal minRadius,
+void snowfall(QPainter& painter, const QRectF& area, int count, ArtRandom& random, qreal minRadius,
               qreal maxRadius, int minAlpha, int maxAlpha, const QColor& color)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
-        const QPointF at(random.uniform(area.left(), area.right()),
-                         random.uniform(area.top(), area.bottom()));
-        const qreal r = random.uniform(minRadius, maxRadius);
+        const QPointF at(random.range(area.left(), area.right()),
+                         random.range(area.top(), area.bottom()));
+        const qreal r = random.range(minRadius, maxRadius);
         QColor c = color;
-        c.setAlpha(random.range(minAlpha, maxAlpha));
+        c.setAlpha(random.between(minAlpha, maxAlpha));
         QRadialGradient g(at, r);
         QColor edge = c;
         edge.setAlpha(0);
@@ -520,7 +520,7 @@ int fittingPixelSize(const QString& text, QFont f, qreal width, int maxPixelSize
 namespace PageArtKit {
 
 void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thickness,
-              PageRandom& random)
+              ArtRandom& random)
 {
     const QPointF control((a.x() + b.x()) / 2, (a.y() + b.y()) / 2 + 2 * sag);
     auto at = [&](qreal t) {
@@ -537,12 +537,12 @@ void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thicknes
         const qreal reach = thickness * (1.0 - 0.2 * layer);
         for (int i = 0; i <= sprigs; ++i) {
             const QPointF root =
-                at(random.unit()) + QPointF(random.uniform(-1.5, 1.5), random.uniform(-1.5, 1.5));
+                at(random.unit()) + QPointF(random.range(-1.5, 1.5), random.range(-1.5, 1.5));
             // Mostly sideways and downwards, as branches droop under their weight.
-            const qreal angle = random.uniform(-0.35, pi + 0.35);
-            const qreal len = reach * random.uniform(0.55, 1.0);
+            const qreal angle = random.range(-0.35, pi + 0.35);
+            const qreal len = reach * random.range(0.55, 1.0);
             const QPointF dir(std::cos(angle), std::sin(angle));
-            QColor c = layers[layer].lighter(int(random.uniform(90, 115)));
+            QColor c = layers[layer].lighter(int(random.range(90, 115)));
             painter.setPen(QPen(c.darker(130), 0.9, Qt::SolidLine, Qt::RoundCap));
             painter.drawLine(root, root + dir * len);
             painter.setPen(QPen(c, 0.9, Qt::SolidLine, Qt::RoundCap));
@@ -559,7 +559,7 @@ void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thicknes
     painter.restore();
 }
 
-void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random)
+void wreath(QPainter& painter, QPointF centre, qreal radius, ArtRandom& random)
 {
     painter.save();
     const std::array<QColor, 3> layers{Palette::pineDark, Palette::pine,
@@ -568,16 +568,16 @@ void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random)
     const qreal needle = std::max<qreal>(1.8, radius * 0.16);
     for (size_t layer = 0; layer < layers.size(); ++layer) {
         for (int i = 0; i < sprigs; ++i) {
-            const qreal a = random.uniform(0, 2 * pi);
+            const qreal a = random.range(0, 2 * pi);
             const QPointF root =
                 centre + QPointF(std::cos(a), std::sin(a)) *
-                             (radius + random.uniform(-radius * 0.18, radius * 0.18));
+                             (radius + random.range(-radius * 0.18, radius * 0.18));
             // Sprigs lie along the ring, all turned the same way round.
-            const qreal angle = a + pi / 2 + random.uniform(-0.5, 0.5);
+            const qreal angle = a + pi / 2 + random.range(-0.5, 0.5);
             const QPointF dir(std::cos(angle), std::sin(angle));
             const QPointF side(-dir.y(), dir.x());
-            const qreal len = radius * random.uniform(0.35, 0.6) * (1.0 - 0.15 * layer);
-            const QColor c = layers[layer].lighter(int(random.uniform(90, 115)));
+            const qreal len = radius * random.range(0.35, 0.6) * (1.0 - 0.15 * layer);
+            const QColor c = layers[layer].lighter(int(random.range(90, 115)));
             painter.setPen(QPen(c, 0.9, Qt::SolidLine, Qt::RoundCap));
             painter.drawLine(root, root + dir * len);
             for (qreal d = 1; d < len; d += 1.3) {
@@ -589,9 +589,9 @@ void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random)
     }
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 9; ++i) {
-        const qreal a = i * 2 * pi / 9 + random.uniform(-0.2, 0.2);
+        const qreal a = i * 2 * pi / 9 + random.range(-0.2, 0.2);
         const QPointF p =
-            centre + QPointF(std::cos(a), std::sin(a)) * radius * random.uniform(0.85, 1.15);
+            centre + QPointF(std::cos(a), std::sin(a)) * radius * random.range(0.85, 1.15);
         bauble(painter, p, std::max<qreal>(1.4, radius * 0.1), Palette::festiveRed, false);
     }
     // Bow.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageRandom.h"
+#include "ArtRandom.h"
 
 #include <QColor>
 #include <QFont>
@@ -61,11 +61,11 @@ void snowflake(QPainter& painter, QPointF centre, qreal radius, const QColor& co
 void sparkle(QPainter& painter, QPointF centre, qreal radius, const QColor& color);
 
 // Small round stars of varied brightness, some with a twinkle.
-void starField(QPainter& painter, const QRectF& area, int count, PageRandom& random,
+void starField(QPainter& painter, const QRectF& area, int count, ArtRandom& random,
                const QColor& color = Qt::white);
 
 // Soft round flakes of varied size, as falling snow seen from near.
-void snowfall(QPainter& painter, const QRectF& area, int count, PageRandom& random, qreal minRadius,
+void snowfall(QPainter& painter, const QRectF& area, int count, ArtRandom& random, qreal minRadius,
               qreal maxRadius, int minAlpha, int maxAlpha, const QColor& color = Qt::white);
 
 // A rolling snow line across the width of the rect: the area below the line
@@ -86,10 +86,10 @@ void lightString(QPainter& painter, QPointF a, QPointF b, qreal sag, int bulbs, 
 
 // A swag of fir branches (many short needles) hanging from a to b.
 void pineSwag(QPainter& painter, QPointF a, QPointF b, qreal sag, qreal thickness,
-              PageRandom& random);
+              ArtRandom& random);
 
 // A wreath of fir sprigs with red berries and a bow at the bottom.
-void wreath(QPainter& painter, QPointF centre, qreal radius, PageRandom& random);
+void wreath(QPainter& painter, QPointF centre, qreal radius, ArtRandom& random);
 
 // A pair of golden bells tied with a red bow; centre is the knot of the bow.
 void bells(QPainter& painter, QPointF centre, qreal size);

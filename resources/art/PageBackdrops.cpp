@@ -18,7 +18,7 @@ constexpr qreal pi = 3.14159265358979323846;
 
 // Faint crystals hugging the page edges: decoration that never reaches the
 // middle where labels and sliders sit.
-void edgeCrystals(QPainter& painter, int width, int height, PageRandom& random, int alpha)
+void edgeCrystals(QPainter& painter, int width, int height, ArtRandom& random, int alpha)
 {
     struct Crystal {
         qreal x, y, r;
@@ -34,18 +34,18 @@ void edgeCrystals(QPainter& painter, int width, int height, PageRandom& random, 
         QColor color = Palette::frost;
         color.setAlpha(alpha);
         const qreal sx = width / 480.0, sy = height / 290.0;
-        snowflake(painter, QPointF(c.x * sx, c.y * sy), c.r, color, random.uniform(0, 30),
+        snowflake(painter, QPointF(c.x * sx, c.y * sy), c.r, color, random.range(0, 30),
                   std::max<qreal>(1.2, c.r * 0.09));
     }
 }
 
 // Snow dots that thin out towards the middle of the page.
-void edgeSnow(QPainter& painter, int width, int height, PageRandom& random, int count)
+void edgeSnow(QPainter& painter, int width, int height, ArtRandom& random, int count)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
-        const qreal x = random.uniform(0, width), y = random.uniform(0, height);
+        const qreal x = random.range(0, width), y = random.range(0, height);
         const qreal edge = std::min({x, width - x, y * 1.4, (height - y) * 1.4});
         const qreal keep = std::clamp(1.0 - edge / 46.0, 0.0, 1.0);
         if (random.unit() > keep)
@@ -53,7 +53,7 @@ void edgeSnow(QPainter& painter, int width, int height, PageRandom& random, int 
         QColor c = Palette::frost;
         c.setAlpha(int(40 + 70 * keep));
         painter.setBrush(c);
-        const qreal r = random.uniform(0.7, 1.8);
+        const qreal r = random.range(0.7, 1.8);
         painter.drawEllipse(QPointF(x, y), r, r);
     }
     painter.restore();
@@ -137,14 +137,14 @@ void snowGround(QPainter& painter, const QRectF& rect, qreal baseY, qreal amplit
 // about sixty degrees, each a smaller, irregular copy of itself. Spacing and
 // lengths wander so the ferns look grown rather than printed.
 void fern(QPainter& painter, QPointF from, qreal angle, qreal length, qreal width, int depth,
-          PageRandom& random)
+          ArtRandom& random)
 {
     QPointF p = from;
     const qreal step = 4.5;
     const int segments = std::max(2, int(length / step));
-    const qreal bend = random.uniform(-0.05, 0.05);
+    const qreal bend = random.range(-0.05, 0.05);
     const QColor color = painter.pen().color();
-    int nextBranch = random.range(1, 3);
+    int nextBranch = random.between(1, 3);
     for (int i = 0; i < segments; ++i) {
         const qreal w = width * (1.0 - 0.7 * qreal(i) / segments);
         const QPointF next = p + QPointF(std::cos(angle), std::sin(angle)) * step;
@@ -156,31 +156,31 @@ void fern(QPainter& painter, QPointF from, qreal angle, qreal length, qreal widt
                 if (random.unit() < 0.18)
                     continue;
                 const qreal side_length =
-                    std::min(remaining * 0.9, length * 0.55) * random.uniform(0.25, 0.75);
+                    std::min(remaining * 0.9, length * 0.55) * random.range(0.25, 0.75);
                 if (side_length > 3)
-                    fern(painter, p, angle + side * random.uniform(0.85, 1.2), side_length,
-                         w * 0.72, depth - 1, random);
+                    fern(painter, p, angle + side * random.range(0.85, 1.2), side_length, w * 0.72,
+                         depth - 1, random);
             }
-            nextBranch = i + random.range(1, 3);
+            nextBranch = i + random.between(1, 3);
         }
-        angle += bend + random.uniform(-0.06, 0.06);
+        angle += bend + random.range(-0.06, 0.06);
         p = next;
     }
 }
 
 // Fine needles of rime thickening towards the edges of the glass.
-void rime(QPainter& painter, int width, int height, PageRandom& random, int count)
+void rime(QPainter& painter, int width, int height, ArtRandom& random, int count)
 {
     for (int i = 0; i < count; ++i) {
-        const qreal x = random.uniform(0, width), y = random.uniform(0, height);
+        const qreal x = random.range(0, width), y = random.range(0, height);
         // The upper left holds the white labels, so the rime keeps off it.
         const qreal edge =
             std::min({x * (y < 120 ? 2.5 : 1.0), width - x, y * 3.0, (height - y) * 0.8});
         const qreal keep = std::clamp(1.0 - edge / 90.0, 0.0, 1.0);
         if (random.unit() > keep * keep)
             continue;
-        const qreal angle = random.range(0, 5) * pi / 3 + random.uniform(-0.15, 0.15);
-        const qreal len = random.uniform(2, 7);
+        const qreal angle = random.between(0, 5) * pi / 3 + random.range(-0.15, 0.15);
+        const qreal len = random.range(2, 7);
         painter.setPen(QPen(QColor(235, 246, 255, int(30 + 90 * keep * random.unit())), 0.9,
                             Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(x, y),
@@ -201,19 +201,19 @@ QImage windowBackground()
     sky.setColorAt(0.45, QColor(0xd2, 0xe2, 0xf4));
     sky.setColorAt(1, QColor(0xee, 0xf4, 0xfb));
     painter.fillRect(image.rect(), sky);
-    PageRandom random(252);
+    ArtRandom random(252);
     // Soft out-of-focus lights, like a lit window seen through falling snow.
     for (int i = 0; i < 22; ++i) {
-        const QPointF at(random.uniform(0, width), random.uniform(0, height * 0.7));
-        radialGlow(painter, at, random.uniform(8, 26), QColor(255, 255, 255, random.range(26, 60)));
+        const QPointF at(random.range(0, width), random.range(0, height * 0.7));
+        radialGlow(painter, at, random.range(8, 26), QColor(255, 255, 255, random.between(26, 60)));
     }
     // Far hills with a line of small firs, then the near snowfield.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xc3, 0xd6, 0xee));
     painter.drawPath(snowHills(QRectF(0, 0, width, height), 268, 9, 2, 0.6));
     for (int i = 0; i < 18; ++i) {
-        const qreal x = random.uniform(0, width);
-        const qreal h = random.uniform(12, 26);
+        const qreal x = random.range(0, width);
+        const qreal h = random.range(12, 26);
         firTree(painter, QPointF(x, 268 + 9 * std::sin(x / width * 4 * pi + 0.6) + 6), h,
                 QColor(0x8e, 0xab, 0xcf), QColor(0x76, 0x95, 0xbd), true);
     }
@@ -221,8 +221,8 @@ QImage windowBackground()
     snowfall(painter, image.rect(), 150, random, 0.7, 2.2, 120, 230);
     for (const QPointF at :
          {QPointF(26, 24), QPointF(478, 30), QPointF(20, 300), QPointF(484, 296)}) {
-        snowflake(painter, at, random.uniform(12, 18), QColor(255, 255, 255, 150),
-                  random.uniform(0, 30), 1.6);
+        snowflake(painter, at, random.range(12, 18), QColor(255, 255, 255, 150),
+                  random.range(0, 30), 1.6);
     }
     painter.end();
     return image;
@@ -241,7 +241,7 @@ QImage pageBackground()
     painter.fillRect(image.rect(), g);
     // A cool light from the upper left keeps the page from looking flat.
     radialGlow(painter, QPointF(60, 30), 260, QColor(255, 255, 255, 120));
-    PageRandom random(256);
+    ArtRandom random(256);
     edgeSnow(painter, width, height, random, 700);
     edgeCrystals(painter, width, height, random, 62);
     painter.setPen(Qt::NoPen);
@@ -258,7 +258,7 @@ QImage generalTop()
     QImage image = blankImage(width, height);
     QPainter painter;
     beginSmooth(painter, image);
-    PageRandom random(345);
+    ArtRandom random(345);
 
     // The night-sky header; it must cover everything above row 60, where the
     // page background starts.
@@ -342,7 +342,7 @@ QImage cursorTop()
     QImage image = blankImage(width, height);
     QPainter painter;
     beginSmooth(painter, image);
-    PageRandom random(561);
+    ArtRandom random(561);
 
     // Top right, beside the Enable box: a pointer trailing fairy dust in the
     // four colours the fairy-dust effect uses.
@@ -352,7 +352,7 @@ QImage cursorTop()
     for (int i = 0; i < 26; ++i) {
         const qreal t = qreal(i) / 25;
         const QPointF p(tip.x() - 8 - t * 230, tip.y() + 24 + 10 * std::sin(t * pi * 1.6) - t * 8);
-        const QPointF jitter(random.uniform(-5, 5), random.uniform(-6, 6));
+        const QPointF jitter(random.range(-5, 5), random.range(-6, 6));
         QColor c = dust[size_t(i) % dust.size()];
         c.setAlpha(int(235 - 150 * t));
         sparkle(painter, p + jitter, 7.5 - 5 * t, c);
@@ -432,7 +432,7 @@ QImage frostPage()
     QImage ferns = blankImage(width, height);
     QPainter fernPainter;
     beginSmooth(fernPainter, ferns);
-    PageRandom random(562);
+    ArtRandom random(562);
     struct Seed {
         QPointF at;
         qreal angle, length;
@@ -492,7 +492,7 @@ QImage treePage()
     g.setColorAt(1, QColor(0xdc, 0xea, 0xf7));
     painter.fillRect(image.rect(), g);
     radialGlow(painter, QPointF(235, 150), 240, QColor(255, 255, 255, 150));
-    PageRandom random(310);
+    ArtRandom random(310);
     edgeSnow(painter, width, height, random, 400);
 
     // A fir swag along the top with ornaments on ribbons of varied length.
@@ -537,8 +537,8 @@ QImage treePage()
                                                         {430, 40},
                                                         {458, 50}}};
     for (const auto& [x, h] : firs)
-        firTree(painter, QPointF(x, 262 + random.uniform(-2, 2)), h, Palette::pine,
-                Palette::pineDark, true);
+        firTree(painter, QPointF(x, 262 + random.range(-2, 2)), h, Palette::pine, Palette::pineDark,
+                true);
     snowGround(painter, QRectF(0, 0, width, height), 258, 3, 2, 0.8, QColor(0xc8, 0xda, 0xef));
     painter.end();
     return image;
@@ -555,7 +555,7 @@ QImage logonPage()
     g.setColorAt(1, QColor(0xe2, 0xed, 0xf8));
     painter.fillRect(image.rect(), g);
     radialGlow(painter, QPointF(339, 136), 230, QColor(0xb9, 0xd2, 0xee, 120));
-    PageRandom random(344);
+    ArtRandom random(344);
     edgeSnow(painter, width, height, random, 500);
     lightString(painter, QPointF(-6, -2), QPointF(150, 0), 6, 7, 2.8, 1);
     lightString(painter, QPointF(150, 0), QPointF(300, -2), 6, 7, 2.8, 3);
@@ -625,7 +625,7 @@ QImage logonPage()
     for (const QPointF at : {QPointF(4, 70), QPointF(200, 30), QPointF(-2, 180)}) {
         QColor c = Palette::frost;
         c.setAlpha(60);
-        snowflake(painter, at, 16, c, random.uniform(0, 30), 1.5);
+        snowflake(painter, at, 16, c, random.range(0, 30), 1.5);
     }
     painter.end();
     return image;

@@ -20,7 +20,7 @@ const QString serif = QStringLiteral("Liberation Serif");
 const QString sans = QStringLiteral("Liberation Sans");
 
 // Night sky with a faint green-blue aurora, shared by About and the site page.
-void nightSky(QPainter& painter, const QRectF& rect, PageRandom& random, int stars)
+void nightSky(QPainter& painter, const QRectF& rect, ArtRandom& random, int stars)
 {
     QLinearGradient sky(rect.topLeft(), rect.bottomLeft());
     sky.setColorAt(0, QColor(0x05, 0x0f, 0x2a));
@@ -56,7 +56,7 @@ void nightSky(QPainter& painter, const QRectF& rect, PageRandom& random, int sta
 }
 
 // Dark snowy hills for a night scene, with firs standing on the far ridge.
-void nightHills(QPainter& painter, const QRectF& rect, qreal farY, qreal nearY, PageRandom& random,
+void nightHills(QPainter& painter, const QRectF& rect, qreal farY, qreal nearY, ArtRandom& random,
                 const std::vector<std::pair<qreal, qreal>>& firs)
 {
     painter.save();
@@ -64,7 +64,7 @@ void nightHills(QPainter& painter, const QRectF& rect, qreal farY, qreal nearY, 
     painter.setBrush(QColor(0x2c, 0x4e, 0x88));
     painter.drawPath(snowHills(rect, farY, 8, 2, 0.9));
     for (const auto& [x, h] : firs)
-        firTree(painter, QPointF(x, farY + 10 + random.uniform(-2, 2)), h, QColor(0x17, 0x45, 0x4a),
+        firTree(painter, QPointF(x, farY + 10 + random.range(-2, 2)), h, QColor(0x17, 0x45, 0x4a),
                 QColor(0x0a, 0x22, 0x30), true);
     QLinearGradient near(QPointF(0, nearY - 8), QPointF(0, rect.bottom()));
     near.setColorAt(0, QColor(0x5a, 0x7e, 0xb8));
@@ -130,7 +130,7 @@ void clockFace(QPainter& painter, QPointF c, qreal r, qreal minutesToMidnight)
 }
 
 // A burst of fireworks: rays of fading sparks round a bright centre.
-void firework(QPainter& painter, QPointF c, qreal r, const QColor& color, PageRandom& random)
+void firework(QPainter& painter, QPointF c, qreal r, const QColor& color, ArtRandom& random)
 {
     painter.save();
     QColor halo = color;
@@ -138,8 +138,8 @@ void firework(QPainter& painter, QPointF c, qreal r, const QColor& color, PageRa
     radialGlow(painter, c, r * 0.9, halo);
     const int rays = 26;
     for (int i = 0; i < rays; ++i) {
-        const qreal a = i * 2 * pi / rays + random.uniform(-0.05, 0.05);
-        const qreal len = r * random.uniform(0.75, 1.0);
+        const qreal a = i * 2 * pi / rays + random.range(-0.05, 0.05);
+        const qreal len = r * random.range(0.75, 1.0);
         const QPointF dir(std::cos(a), std::sin(a));
         QLinearGradient g(c + dir * r * 0.15, c + dir * len);
         QColor tail = color;
@@ -215,7 +215,7 @@ QImage aboutBackground()
     QImage image = blankImage(width, height);
     QPainter painter;
     beginSmooth(painter, image);
-    PageRandom random(251);
+    ArtRandom random(251);
     nightSky(painter, QRectF(0, 0, width, height), random, 170);
     // The emblem (172, 8, 128 x 128) hangs in a warm light.
     radialGlow(painter, QPointF(236, 76), 150, QColor(0x6a, 0x9c, 0xe8, 90));
@@ -287,7 +287,7 @@ QImage countdownPage(const CountdownEdition& edition)
     QImage image = blankImage(width, height);
     QPainter painter;
     beginSmooth(painter, image);
-    PageRandom random(265);
+    ArtRandom random(265);
     // Warm velvet red, lit from behind the title.
     QRadialGradient velvet(QPointF(235, 80), 330);
     velvet.setColorAt(0, QColor(0xc4, 0x24, 0x36));
@@ -295,9 +295,9 @@ QImage countdownPage(const CountdownEdition& edition)
     velvet.setColorAt(1, QColor(0x46, 0x05, 0x10));
     painter.fillRect(image.rect(), velvet);
     for (int i = 0; i < 14; ++i) {
-        snowflake(painter, QPointF(random.uniform(0, width), random.uniform(0, height)),
-                  random.uniform(5, 14), QColor(255, 255, 255, random.range(30, 70)),
-                  random.uniform(0, 60));
+        snowflake(painter, QPointF(random.range(0, width), random.range(0, height)),
+                  random.range(5, 14), QColor(255, 255, 255, random.between(30, 70)),
+                  random.range(0, 60));
     }
     snowfall(painter, image.rect(), 90, random, 0.7, 1.9, 90, 200);
     lightString(painter, QPointF(-6, -2), QPointF(160, 0), 6, 8, 2.8, 1);
@@ -367,7 +367,7 @@ QImage wallpapersPage()
     QImage image = blankImage(width, height);
     QPainter painter;
     beginSmooth(painter, image);
-    PageRandom random(285);
+    ArtRandom random(285);
     QLinearGradient wall(QPointF(0, 0), QPointF(0, height));
     wall.setColorAt(0, QColor(0x2a, 0x40, 0x72));
     wall.setColorAt(1, QColor(0x12, 0x20, 0x42));
@@ -452,7 +452,7 @@ QImage sitePage()
     QImage image = blankImage(width, height);
     QPainter painter;
     beginSmooth(painter, image);
-    PageRandom random(290);
+    ArtRandom random(290);
     nightSky(painter, image.rect(), random, 120);
     firework(painter, QPointF(330, 50), 40, QColor(0xff, 0xd2, 0x50), random);
     firework(painter, QPointF(420, 92), 30, QColor(0xff, 0x60, 0x9c), random);

@@ -1,6 +1,7 @@
 #include "SnowDeepFrames.h"
 
-#include "SnowRandom.h"
+#include "ArtEasing.h"
+#include "ArtRandom.h"
 
 #include <algorithm>
 #include <array>
@@ -37,12 +38,6 @@ double fraction(double value)
     return value - std::floor(value);
 }
 
-double smoothStep(double edge0, double edge1, double value)
-{
-    const double t = std::clamp((value - edge0) / (edge1 - edge0), 0.0, 1.0);
-    return t * t * (3.0 - 2.0 * t);
-}
-
 // Premultiplied coverage and whiteness of one frame, composited flake by flake.
 class Canvas {
 public:
@@ -71,7 +66,8 @@ public:
             for (int x = x0; x <= x1; ++x) {
                 const double dx = x + 0.5 - cx;
                 const double distance = std::sqrt(dx * dx + dy * dy);
-                const double cover = smoothStep(radius + softness, radius - softness, distance);
+                const double cover =
+                    ArtEasing::smoothStep(radius + softness, radius - softness, distance);
                 if (cover <= 0.0)
                     continue;
                 const float a = static_cast<float>(cover * opacity);
@@ -131,7 +127,7 @@ SnowDeepFrames::SnowDeepFrames()
             m_colours.append(shadeColour(static_cast<double>(shade) / (shadeSteps - 1), opacity));
     }
 
-    SnowRandom random(374);
+    ArtRandom random(374);
     const double spanX = width + 2 * margin;
     struct Layer {
         int count;
@@ -194,7 +190,8 @@ QImage SnowDeepFrames::frame(int index) const
             const double life = fraction(phase + flake.lifePhase);
             y = flake.y + flake.travel * life;
             x = flake.x + windSlant * flake.travel * life + sway;
-            opacity *= smoothStep(0.0, 0.2, life) * smoothStep(1.0, 0.8, life);
+            opacity *=
+                ArtEasing::smoothStep(0.0, 0.2, life) * ArtEasing::smoothStep(1.0, 0.8, life);
         } else {
             const double fallen = fraction(flake.y + flake.laps * phase) * spanY;
             y = fallen - margin;

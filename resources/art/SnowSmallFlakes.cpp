@@ -1,9 +1,9 @@
 #include "SnowSmallFlakes.h"
 
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "SnowLook.h"
 #include "SnowMask.h"
-#include "SnowRandom.h"
 #include "SnowShapes.h"
 
 #include <algorithm>
@@ -44,7 +44,7 @@ QImage fluffy(const std::function<void(QPainter&)>& draw, float softness = 0.35f
 void lumps(QPainter& painter, std::uint64_t seed, QPointF centre, double radius, int count,
            double stretch = 1.0, double tiltDegrees = 0.0)
 {
-    SnowRandom random(seed);
+    ArtRandom random(seed);
     painter.save();
     painter.translate(centre);
     painter.rotate(tiltDegrees);

@@ -1,9 +1,9 @@
 #include "SnowThickFlakes.h"
 
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "SnowLook.h"
 #include "SnowMask.h"
-#include "SnowRandom.h"
 #include "SnowShapes.h"
 
 #include <algorithm>
@@ -41,7 +41,7 @@ SnowMask clumpShape(const ClumpSize& size)
     return SnowMask::painted(
         size.width, size.height,
         [&](QPainter& p) {
-            SnowRandom random(static_cast<std::uint64_t>(size.id) * 7919u);
+            ArtRandom random(static_cast<std::uint64_t>(size.id) * 7919u);
             const double margin = size.width < 10 ? 0.9 : 1.6;
             const double rx = size.width * 0.5 - margin;
             const double ry = size.height * 0.5 - margin;

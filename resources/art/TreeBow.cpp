@@ -1,8 +1,8 @@
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "TreeFoliage.h"
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
-#include "TreeRandom.h"
 
 #include <cmath>
 #include <vector>
@@ -47,7 +47,7 @@ void TreeKinds::paintBow(ArtSink& sink)
         }
 
         // The bows sit in rows across the front, more of them lower down.
-        TreeRandom random(0xb0b);
+        ArtRandom random(0xb0b);
         const int perRow[] = {1, 2, 2, 3};
         const double rowAt[] = {0.22, 0.43, 0.65, 0.88};
         for (int row = 0; row < 4; ++row) {

@@ -1,6 +1,7 @@
 #include "TreeFoliage.h"
 
-#include "TreeRandom.h"
+#include "ArtColour.h"
+#include "ArtRandom.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -12,21 +13,12 @@
 
 namespace {
 
-QColor mixColour(const QColor& a, const QColor& b, double t)
-{
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            static_cast<float>(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
 // Shadow -> body -> light as the shade runs from 0 to 1.
 QColor shadeColour(const TreePalette& palette, double shade)
 {
     if (shade < 0.5)
-        return mixColour(palette.shadow, palette.body, shade * 2.0);
-    return mixColour(palette.body, palette.light, (shade - 0.5) * 2.0);
+        return ArtColour::mix(palette.shadow, palette.body, shade * 2.0);
+    return ArtColour::mix(palette.body, palette.light, (shade - 0.5) * 2.0);
 }
 
 QPointF quadPoint(const QPointF& a, const QPointF& b, const QPointF& c, double s)
@@ -57,7 +49,7 @@ QPointF rotated(const QPointF& v, double angle)
 TreeFoliage::TreeFoliage(const TreeShape& shape, const TreePalette& palette, std::uint64_t seed)
     : m_shape(shape), m_palette(palette)
 {
-    TreeRandom random(seed);
+    ArtRandom random(seed);
     const double height = m_shape.baseY - m_shape.apexY;
     const double scale = m_shape.halfWidth / 130.0;
     for (double y = m_shape.apexY + 3.0; y <= m_shape.baseY; y += random.range(1.8, 3.0)) {
@@ -121,7 +113,7 @@ double TreeFoliage::halfWidthAt(double y) const
     return envelope(t);
 }
 
-QPointF TreeFoliage::spotOnFront(TreeRandom& random, double yMin, double yMax, double inset) const
+QPointF TreeFoliage::spotOnFront(ArtRandom& random, double yMin, double yMax, double inset) const
 {
     const double y = random.range(yMin, yMax);
     const double reach = halfWidthAt(y) * inset;
@@ -161,7 +153,7 @@ void TreeFoliage::paintTrunk(QPainter& painter) const
     painter.setBrush(gradient);
     painter.drawPath(path);
     // Bark lines.
-    TreeRandom random(0x7b1u);
+    ArtRandom random(0x7b1u);
     painter.setPen(QPen(m_palette.trunk.darker(190), 0.8));
     for (int i = 0; i < 7; ++i) {
         const double x = m_shape.centreX + random.range(-half * 0.8, half * 0.8);
@@ -192,19 +184,19 @@ void TreeFoliage::paintCore(QPainter& painter) const
         path.lineTo(m_shape.centreX - it->x(), it->y());
     path.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(mixColour(m_palette.shadow, QColor(0, 0, 0), 0.2));
+    painter.setBrush(ArtColour::mix(m_palette.shadow, QColor(0, 0, 0), 0.2));
     painter.drawPath(path);
 }
 
 void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
 {
-    TreeRandom random(branch.seed);
+    ArtRandom random(branch.seed);
     const QPointF span = branch.tip - branch.root;
     const double length = std::hypot(span.x(), span.y());
     const int steps = std::max(4, static_cast<int>(length / 2.1));
     const QColor base = shadeColour(m_palette, branch.shade);
 
-    QPen pen(mixColour(base, m_palette.shadow, 0.6), std::max(1.0, branch.needle * 0.22));
+    QPen pen(ArtColour::mix(base, m_palette.shadow, 0.6), std::max(1.0, branch.needle * 0.22));
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
@@ -229,15 +221,15 @@ void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
             double shade = branch.shade + random.range(-0.12, 0.12) + (sideSign < 0 ? 0.05 : -0.05);
             QColor colour = shadeColour(m_palette, shade);
             if (s > 0.7 && random.chance((s - 0.7) * 2.2))
-                colour = mixColour(colour, m_palette.tip,
-                                   random.range(0.4, 0.9) * (0.4 + 0.6 * branch.shade));
+                colour = ArtColour::mix(colour, m_palette.tip,
+                                        random.range(0.4, 0.9) * (0.4 + 0.6 * branch.shade));
             pen.setColor(colour);
             painter.setPen(pen);
             painter.drawLine(p, p + needle);
             if (frost && random.chance(0.35 + 0.4 * s)) {
                 // Rime gathers on the needle ends.
                 QColor rime =
-                    mixColour(m_palette.tip, QColor(255, 255, 255), 0.3 + 0.5 * branch.shade);
+                    ArtColour::mix(m_palette.tip, QColor(255, 255, 255), 0.3 + 0.5 * branch.shade);
                 rime.setAlphaF(static_cast<float>(0.45 + 0.5 * branch.shade));
                 QPen rimePen(rime, pen.widthF() * 1.5);
                 rimePen.setCapStyle(Qt::RoundCap);
@@ -250,13 +242,13 @@ void TreeFoliage::paintBranch(QPainter& painter, const Branch& branch) const
 
 void TreeFoliage::paintSnow(QPainter& painter, const Branch& branch) const
 {
-    TreeRandom random(branch.seed ^ 0x5a5a5a5aULL);
+    ArtRandom random(branch.seed ^ 0x5a5a5a5aULL);
     const QPointF span = branch.tip - branch.root;
     const double length = std::hypot(span.x(), span.y());
     const int steps = std::max(3, static_cast<int>(length / 2.5));
     const double bright = 0.55 + 0.45 * branch.shade;
-    const QColor white = mixColour(QColor(150, 170, 200), QColor(255, 255, 255), bright);
-    const QColor under = mixColour(QColor(95, 115, 150), QColor(190, 205, 230), bright);
+    const QColor white = ArtColour::mix(QColor(150, 170, 200), QColor(255, 255, 255), bright);
+    const QColor under = ArtColour::mix(QColor(95, 115, 150), QColor(190, 205, 230), bright);
     painter.setPen(Qt::NoPen);
     const double thickness = branch.needle * 0.42 * (0.5 + 0.5 * std::abs(branch.depth));
     for (int i = 0; i <= steps; ++i) {

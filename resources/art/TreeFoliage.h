@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-class TreeRandom;
+class ArtRandom;
 
 // Where a tree stands in its picture: a cone of drooping branches in tiers.
 struct TreeShape {
@@ -45,7 +45,7 @@ public:
 
     // A spot on the side of the crown facing the viewer, between two
     // heights, no farther out than inset times the crown's half width.
-    QPointF spotOnFront(TreeRandom& random, double yMin, double yMax, double inset) const;
+    QPointF spotOnFront(ArtRandom& random, double yMin, double yMax, double inset) const;
 
     const TreeShape& shape() const { return m_shape; }
 

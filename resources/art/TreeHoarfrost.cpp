@@ -1,8 +1,8 @@
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "TreeFoliage.h"
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
-#include "TreeRandom.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +47,7 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
         TreeOrnaments::snowMound(painter, QRectF(52, 370, 196, 55), QColor(250, 252, 255),
                                  QColor(150, 180, 215));
 
-        TreeRandom random(0x1ce);
+        ArtRandom random(0x1ce);
         // Icicles hang from the ends of the outer branches.
         for (int i = 0; i < 14; ++i) {
             const double y = shape.apexY + height * random.range(0.2, 0.98);

@@ -1,8 +1,8 @@
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "TreeFoliage.h"
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
-#include "TreeRandom.h"
 
 #include <QPainterPath>
 
@@ -99,7 +99,7 @@ void TreeKinds::paintJoy(ArtSink& sink)
         const QColor colours[] = {QColor(210, 25, 35),   QColor(230, 175, 30),
                                   QColor(40, 90, 215),   QColor(170, 50, 190),
                                   QColor(200, 205, 215), QColor(240, 110, 20)};
-        TreeRandom random(0x70e);
+        ArtRandom random(0x70e);
         std::vector<QPointF> placed;
         int colour = 0;
         for (int attempt = 0; attempt < 400 && placed.size() < 17; ++attempt) {

@@ -1,5 +1,7 @@
 #include "TreeOrnaments.h"
 
+#include "ArtColour.h"
+
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPen>
@@ -13,12 +15,6 @@ namespace TreeOrnaments {
 
 namespace {
 
-QColor withAlpha(QColor colour, double alpha)
-{
-    colour.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-    return colour;
-}
-
 QPointF polar(QPointF centre, double radius, double radians)
 {
     return centre + QPointF(radius * std::cos(radians), radius * std::sin(radians));
@@ -26,24 +22,15 @@ QPointF polar(QPointF centre, double radius, double radians)
 
 } // namespace
 
-QColor mix(const QColor& a, const QColor& b, double t)
-{
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            static_cast<float>(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
 void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour, double strength)
 {
     if (strength <= 0 || radius <= 0)
         return;
     QRadialGradient gradient(centre, radius);
-    gradient.setColorAt(0.0, withAlpha(colour, 0.85 * strength));
-    gradient.setColorAt(0.25, withAlpha(colour, 0.45 * strength));
-    gradient.setColorAt(0.6, withAlpha(colour, 0.12 * strength));
-    gradient.setColorAt(1.0, withAlpha(colour, 0.0));
+    gradient.setColorAt(0.0, ArtColour::withAlpha(colour, 0.85 * strength));
+    gradient.setColorAt(0.25, ArtColour::withAlpha(colour, 0.45 * strength));
+    gradient.setColorAt(0.6, ArtColour::withAlpha(colour, 0.12 * strength));
+    gradient.setColorAt(1.0, ArtColour::withAlpha(colour, 0.0));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -83,9 +70,9 @@ void star(QPainter& painter, QPointF centre, double radius, const QColor& colour
             const QPointF mid = (tip + side) / 2.0 - centre;
             const double facing = (mid.x() * light.x() + mid.y() * light.y()) /
                                   std::max(1e-6, std::hypot(mid.x(), mid.y()));
-            const QColor facet = facing > 0
-                                     ? mix(colour, QColor(255, 255, 235), 0.25 + 0.45 * facing)
-                                     : mix(colour, QColor(90, 50, 0), -0.45 * facing);
+            const QColor facet =
+                facing > 0 ? ArtColour::mix(colour, QColor(255, 255, 235), 0.25 + 0.45 * facing)
+                           : ArtColour::mix(colour, QColor(90, 50, 0), -0.45 * facing);
             QPainterPath path(centre);
             path.lineTo(tip);
             path.lineTo(side);
@@ -127,8 +114,8 @@ void rays(QPainter& painter, QPointF centre, double length, const QColor& colour
             reach = std::min(reach, (centre.y() - 1.0) / upwards);
         const double width = (i % 2 ? 0.05 : 0.07) * length;
         QLinearGradient gradient(0, 0, reach, 0);
-        gradient.setColorAt(0.0, withAlpha(colour, 0.9 * strength));
-        gradient.setColorAt(1.0, withAlpha(colour, 0.0));
+        gradient.setColorAt(0.0, ArtColour::withAlpha(colour, 0.9 * strength));
+        gradient.setColorAt(1.0, ArtColour::withAlpha(colour, 0.0));
         painter.setBrush(gradient);
         QPainterPath path;
         path.moveTo(0, -width);
@@ -149,7 +136,7 @@ void bauble(QPainter& painter, QPointF centre, double radius, const QColor& colo
     glow(painter, centre + QPointF(radius * 0.3, radius * 0.5), radius * 1.5, QColor(0, 0, 0),
          0.35);
     QRadialGradient body(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 1.45);
-    body.setColorAt(0.0, mix(colour, QColor(255, 255, 255), 0.55));
+    body.setColorAt(0.0, ArtColour::mix(colour, QColor(255, 255, 255), 0.55));
     body.setColorAt(0.25, colour.lighter(115));
     body.setColorAt(0.7, colour.darker(160));
     body.setColorAt(1.0, colour.darker(300));
@@ -158,12 +145,12 @@ void bauble(QPainter& painter, QPointF centre, double radius, const QColor& colo
     painter.drawEllipse(centre, radius, radius);
     // Reflected light from the far side.
     QRadialGradient rim(centre + QPointF(radius * 0.45, radius * 0.55), radius * 0.6);
-    rim.setColorAt(0.0, withAlpha(colour.lighter(140), 0.5));
-    rim.setColorAt(1.0, withAlpha(colour, 0.0));
+    rim.setColorAt(0.0, ArtColour::withAlpha(colour.lighter(140), 0.5));
+    rim.setColorAt(1.0, ArtColour::withAlpha(colour, 0.0));
     painter.setBrush(rim);
     painter.drawEllipse(centre, radius, radius);
     // Window highlight.
-    painter.setBrush(withAlpha(QColor(255, 255, 255), 0.85));
+    painter.setBrush(ArtColour::withAlpha(QColor(255, 255, 255), 0.85));
     painter.drawEllipse(centre + QPointF(-radius * 0.38, -radius * 0.42), radius * 0.2,
                         radius * 0.14);
     // Cap and hook.
@@ -189,12 +176,15 @@ void bulb(QPainter& painter, QPointF centre, double size, const QColor& colour, 
     painter.setRenderHint(QPainter::Antialiasing);
     if (lit > 0) {
         glow(painter, centre, size * 2.6, colour, 0.75 * lit);
-        glow(painter, centre, size * 1.1, mix(colour, QColor(255, 255, 255), 0.3), 0.9 * lit);
+        glow(painter, centre, size * 1.1, ArtColour::mix(colour, QColor(255, 255, 255), 0.3),
+             0.9 * lit);
     }
     const QColor dark = colour.darker(210);
-    const QColor glass = mix(dark, mix(colour, QColor(255, 255, 255), 0.2), lit);
+    const QColor glass =
+        ArtColour::mix(dark, ArtColour::mix(colour, QColor(255, 255, 255), 0.2), lit);
     QRadialGradient body(centre + QPointF(-size * 0.12, -size * 0.18), size * 0.7);
-    body.setColorAt(0.0, mix(glass, QColor(255, 255, 255), lit > 0 ? 0.75 * lit + 0.2 : 0.45));
+    body.setColorAt(
+        0.0, ArtColour::mix(glass, QColor(255, 255, 255), lit > 0 ? 0.75 * lit + 0.2 : 0.45));
     body.setColorAt(0.45, glass);
     body.setColorAt(1.0, glass.darker(lit > 0 ? 115 : 170));
     painter.setPen(Qt::NoPen);
@@ -222,10 +212,11 @@ void glint(QPainter& painter, QPointF centre, double size, const QColor& colour,
         const double reach = size * (i % 2 ? 0.42 : (i % 4 ? 0.8 : 1.0));
         const double width = size * (i % 2 ? 0.06 : 0.085);
         QLinearGradient gradient(0, 0, reach, 0);
-        gradient.setColorAt(0.0, withAlpha(QColor(255, 255, 255), strength));
+        gradient.setColorAt(0.0, ArtColour::withAlpha(QColor(255, 255, 255), strength));
         gradient.setColorAt(0.5,
-                            withAlpha(mix(colour, QColor(255, 255, 255), 0.5), 0.8 * strength));
-        gradient.setColorAt(1.0, withAlpha(colour, 0.0));
+                            ArtColour::withAlpha(ArtColour::mix(colour, QColor(255, 255, 255), 0.5),
+                                                 0.8 * strength));
+        gradient.setColorAt(1.0, ArtColour::withAlpha(colour, 0.0));
         painter.setBrush(gradient);
         QPainterPath path;
         path.moveTo(0, -width);
@@ -235,7 +226,7 @@ void glint(QPainter& painter, QPointF centre, double size, const QColor& colour,
         painter.drawPath(path);
         painter.rotate(45);
     }
-    painter.setBrush(withAlpha(QColor(255, 255, 255), strength));
+    painter.setBrush(ArtColour::withAlpha(QColor(255, 255, 255), strength));
     painter.drawEllipse(QPointF(0, 0), size * 0.12, size * 0.12);
     painter.restore();
 }
@@ -252,7 +243,7 @@ void beads(QPainter& painter, QPointF left, QPointF right, double sag, const QCo
         const double s = static_cast<double>(i) / count, u = 1 - s;
         const QPointF p = left * (u * u) + dip * (2 * u * s) + right * (s * s);
         QRadialGradient bead(p + QPointF(-0.6, -0.6), 2.4);
-        bead.setColorAt(0.0, mix(colour, QColor(255, 255, 240), 0.75));
+        bead.setColorAt(0.0, ArtColour::mix(colour, QColor(255, 255, 240), 0.75));
         bead.setColorAt(0.5, colour);
         bead.setColorAt(1.0, colour.darker(200));
         painter.setBrush(bead);
@@ -271,10 +262,10 @@ void icicle(QPainter& painter, QPointF top, double length, double width)
     path.quadTo(top.x() + width * 0.3, top.y() + length * 0.5, top.x() + width / 2, top.y());
     path.closeSubpath();
     QLinearGradient gradient(top.x() - width / 2, 0, top.x() + width / 2, 0);
-    gradient.setColorAt(0.0, withAlpha(QColor(200, 225, 255), 0.75));
-    gradient.setColorAt(0.35, withAlpha(QColor(255, 255, 255), 0.95));
-    gradient.setColorAt(1.0, withAlpha(QColor(120, 160, 210), 0.8));
-    painter.setPen(QPen(withAlpha(QColor(90, 130, 180), 0.6), 0.6));
+    gradient.setColorAt(0.0, ArtColour::withAlpha(QColor(200, 225, 255), 0.75));
+    gradient.setColorAt(0.35, ArtColour::withAlpha(QColor(255, 255, 255), 0.95));
+    gradient.setColorAt(1.0, ArtColour::withAlpha(QColor(120, 160, 210), 0.8));
+    painter.setPen(QPen(ArtColour::withAlpha(QColor(90, 130, 180), 0.6), 0.6));
     painter.setBrush(gradient);
     painter.drawPath(path);
     painter.restore();
@@ -287,7 +278,7 @@ void bow(QPainter& painter, QPointF centre, double size, const QColor& colour)
     painter.translate(centre);
     painter.scale(size, size);
     const QColor dark = colour.darker(190);
-    const QColor light = mix(colour, QColor(255, 230, 220), 0.35);
+    const QColor light = ArtColour::mix(colour, QColor(255, 230, 220), 0.35);
     QPen edge(colour.darker(260), 0.025);
     edge.setJoinStyle(Qt::RoundJoin);
 
@@ -334,8 +325,8 @@ void bow(QPainter& painter, QPointF centre, double size, const QColor& colour)
         painter.setBrush(dark.darker(130));
         painter.drawPath(inside);
         // A sheen along the top of the loop.
-        QPen sheen(withAlpha(QColor(255, 240, 235), sideSign < 0 ? 0.55 : 0.3), 0.04, Qt::SolidLine,
-                   Qt::RoundCap);
+        QPen sheen(ArtColour::withAlpha(QColor(255, 240, 235), sideSign < 0 ? 0.55 : 0.3), 0.04,
+                   Qt::SolidLine, Qt::RoundCap);
         painter.setPen(sheen);
         painter.setBrush(Qt::NoBrush);
         QPainterPath top;
@@ -388,7 +379,7 @@ void pot(QPainter& painter, const QRectF& box, const QColor& body, const QColor&
              QColor(0, 0, 0), 0.4);
     QLinearGradient shading(box.left(), 0, box.right(), 0);
     shading.setColorAt(0.0, body.darker(200));
-    shading.setColorAt(0.3, mix(body, QColor(255, 255, 255), 0.3));
+    shading.setColorAt(0.3, ArtColour::mix(body, QColor(255, 255, 255), 0.3));
     shading.setColorAt(0.55, body);
     shading.setColorAt(1.0, body.darker(260));
     QPainterPath shell;
@@ -403,16 +394,17 @@ void pot(QPainter& painter, const QRectF& box, const QColor& body, const QColor&
     painter.drawPath(shell);
     QLinearGradient rimShading(box.left(), 0, box.right(), 0);
     rimShading.setColorAt(0.0, rim.darker(190));
-    rimShading.setColorAt(0.3, mix(rim, QColor(255, 255, 240), 0.45));
+    rimShading.setColorAt(0.3, ArtColour::mix(rim, QColor(255, 255, 240), 0.45));
     rimShading.setColorAt(0.6, rim);
     rimShading.setColorAt(1.0, rim.darker(230));
     painter.setBrush(rimShading);
     painter.drawRoundedRect(QRectF(box.left(), box.top(), box.width(), rimHeight), rimHeight * 0.3,
                             rimHeight * 0.3);
-    painter.setPen(QPen(withAlpha(QColor(0, 0, 0), 0.35), 1.0));
+    painter.setPen(QPen(ArtColour::withAlpha(QColor(0, 0, 0), 0.35), 1.0));
     painter.drawLine(QPointF(box.left() + inset * 0.4, box.top() + rimHeight + 0.5),
                      QPointF(box.right() - inset * 0.4, box.top() + rimHeight + 0.5));
-    opening(painter, box, rimHeight * 0.38, mix(rim, QColor(255, 255, 240), 0.3), rim.darker(160));
+    opening(painter, box, rimHeight * 0.38, ArtColour::mix(rim, QColor(255, 255, 240), 0.3),
+            rim.darker(160));
     painter.restore();
 }
 
@@ -446,9 +438,9 @@ void tub(QPainter& painter, const QRectF& box, const QColor& wood, const QColor&
         const double xTop = box.left() + box.width() * (0.5 + (u - 0.5) * 1.0 * (0.7 + 0.3 * bend));
         const double xBottom =
             box.center().x() + (xTop - box.center().x()) * (1.0 - 2 * inset / box.width());
-        painter.setPen(QPen(withAlpha(wood.darker(250), 0.8), 1.1));
+        painter.setPen(QPen(ArtColour::withAlpha(wood.darker(250), 0.8), 1.1));
         painter.drawLine(QPointF(xTop, box.top()), QPointF(xBottom, box.bottom()));
-        painter.setPen(QPen(withAlpha(wood.lighter(150), 0.4), 0.8));
+        painter.setPen(QPen(ArtColour::withAlpha(wood.lighter(150), 0.4), 0.8));
         painter.drawLine(QPointF(xTop + 1.2, box.top()), QPointF(xBottom + 1.2, box.bottom()));
     }
     for (double band : {0.18, 0.78}) {
@@ -486,7 +478,7 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     mound.quadTo(box.center().x(), box.bottom() + h * 0.06, box.left(), box.bottom());
     QLinearGradient gradient(box.left(), box.top(), box.right(), box.bottom());
     gradient.setColorAt(0.0, light);
-    gradient.setColorAt(0.45, mix(light, shade, 0.25));
+    gradient.setColorAt(0.45, ArtColour::mix(light, shade, 0.25));
     gradient.setColorAt(1.0, shade);
     painter.setPen(Qt::NoPen);
     painter.setBrush(gradient);
@@ -496,7 +488,7 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     QColor clear = shade;
     clear.setAlphaF(0);
     foot.setColorAt(0.0, clear);
-    foot.setColorAt(1.0, withAlpha(shade.darker(130), 0.8));
+    foot.setColorAt(1.0, ArtColour::withAlpha(shade.darker(130), 0.8));
     painter.setBrush(foot);
     painter.drawPath(mound);
     // Soft drifts and a few glittering crystals on the surface.
@@ -508,11 +500,11 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     for (const auto& drift : drifts) {
         const QPointF centre(box.left() + w * drift[0], box.top() + h * drift[1]);
         QRadialGradient lump(centre - QPointF(0, h * 0.12), w * drift[2]);
-        lump.setColorAt(0.0, withAlpha(QColor(255, 255, 255), 0.7));
-        lump.setColorAt(1.0, withAlpha(QColor(255, 255, 255), 0.0));
+        lump.setColorAt(0.0, ArtColour::withAlpha(QColor(255, 255, 255), 0.7));
+        lump.setColorAt(1.0, ArtColour::withAlpha(QColor(255, 255, 255), 0.0));
         painter.setBrush(lump);
         painter.drawEllipse(centre, w * drift[2], h * drift[3]);
-        QPen edge(withAlpha(shade, 0.45), 1.2, Qt::SolidLine, Qt::RoundCap);
+        QPen edge(ArtColour::withAlpha(shade, 0.45), 1.2, Qt::SolidLine, Qt::RoundCap);
         painter.setPen(edge);
         painter.setBrush(Qt::NoBrush);
         painter.drawArc(QRectF(centre.x() - w * drift[2], centre.y() - h * drift[3],
@@ -523,7 +515,7 @@ void snowMound(QPainter& painter, const QRectF& box, const QColor& light, const 
     for (int i = 0; i < 14; ++i) {
         const double u = std::fmod(i * 0.618034, 1.0);
         const double v = std::fmod(i * 0.414214 + 0.3, 1.0);
-        painter.setBrush(withAlpha(QColor(255, 255, 255), 0.9));
+        painter.setBrush(ArtColour::withAlpha(QColor(255, 255, 255), 0.9));
         painter.drawEllipse(
             QPointF(box.left() + w * (0.12 + 0.76 * u), box.top() + h * (0.35 + 0.55 * v)), 0.9,
             0.9);
@@ -553,7 +545,7 @@ void present(QPainter& painter, const QRectF& box, const QColor& paper, const QC
     lidShading.setColorAt(1.0, paper.darker(150));
     painter.setBrush(lidShading);
     painter.drawRoundedRect(QRectF(box.left(), box.top(), box.width(), lid), 1.5, 1.5);
-    painter.setBrush(withAlpha(QColor(0, 0, 0), 0.25));
+    painter.setBrush(ArtColour::withAlpha(QColor(0, 0, 0), 0.25));
     painter.drawRect(QRectF(body.left(), body.top(), body.width(), 1.5));
     const double band = box.width() * 0.14;
     QLinearGradient ribbonShading(box.center().x() - band / 2, 0, box.center().x() + band / 2, 0);
@@ -573,7 +565,7 @@ void flake(QPainter& painter, QPointF centre, double radius, double alpha, bool 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (crystal) {
-        QPen pen(withAlpha(QColor(255, 255, 255), alpha), std::max(0.8, radius * 0.18),
+        QPen pen(ArtColour::withAlpha(QColor(255, 255, 255), alpha), std::max(0.8, radius * 0.18),
                  Qt::SolidLine, Qt::RoundCap);
         painter.setPen(pen);
         for (int i = 0; i < 3; ++i) {
@@ -583,9 +575,9 @@ void flake(QPainter& painter, QPointF centre, double radius, double alpha, bool 
         glow(painter, centre, radius * 0.8, QColor(255, 255, 255), 0.5 * alpha);
     } else {
         QRadialGradient gradient(centre, radius);
-        gradient.setColorAt(0.0, withAlpha(QColor(255, 255, 255), alpha));
-        gradient.setColorAt(0.55, withAlpha(QColor(250, 252, 255), alpha * 0.85));
-        gradient.setColorAt(1.0, withAlpha(QColor(235, 242, 255), 0.0));
+        gradient.setColorAt(0.0, ArtColour::withAlpha(QColor(255, 255, 255), alpha));
+        gradient.setColorAt(0.55, ArtColour::withAlpha(QColor(250, 252, 255), alpha * 0.85));
+        gradient.setColorAt(1.0, ArtColour::withAlpha(QColor(235, 242, 255), 0.0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(gradient);
         painter.drawEllipse(centre, radius, radius);

@@ -9,8 +9,6 @@
 // with soft edges, lit from the upper left like the crowns.
 namespace TreeOrnaments {
 
-QColor mix(const QColor& a, const QColor& b, double t);
-
 // A soft round halo; strength 1 is a strong light.
 void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour, double strength);
 

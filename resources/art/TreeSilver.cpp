@@ -1,8 +1,8 @@
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "TreeFoliage.h"
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
-#include "TreeRandom.h"
 
 #include <QLinearGradient>
 
@@ -83,7 +83,7 @@ void TreeKinds::paintSilver(ArtSink& sink)
                                  QPointF(shape.centreX + foliage.halfWidthAt(y1) * 0.78, y1),
                                  height * 0.06, QColor(205, 210, 222));
         }
-        TreeRandom random(0x5117);
+        ArtRandom random(0x5117);
         const QColor silver[] = {QColor(185, 192, 205), QColor(235, 237, 242),
                                  QColor(150, 165, 190)};
         std::vector<QPointF> placed;

@@ -1,8 +1,8 @@
+#include "ArtRandom.h"
 #include "ArtRegistry.h"
 #include "TreeFoliage.h"
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
-#include "TreeRandom.h"
 
 #include <cmath>
 #include <vector>
@@ -34,7 +34,7 @@ void TreeKinds::paintSnowy(ArtSink& sink)
         foliage.paint(painter);
         TreeOrnaments::snowMound(painter, QRectF(44, 330, 212, 55), QColor(252, 253, 255),
                                  QColor(165, 185, 215));
-        TreeRandom random(0x5e0);
+        ArtRandom random(0x5e0);
         std::vector<QPointF> placed;
         for (int attempt = 0; attempt < 400 && placed.size() < 7; ++attempt) {
             const QPointF spot = foliage.spotOnFront(random, shape.apexY + 50, shape.baseY, 0.72);
@@ -64,7 +64,7 @@ void TreeKinds::paintSnowy(ArtSink& sink)
         QImage image = base;
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        TreeRandom random(frame == 0 ? 0xf1a : 0xf1b);
+        ArtRandom random(frame == 0 ? 0xf1a : 0xf1b);
         for (int i = 0; i < 90; ++i) {
             const QPointF at(random.range(6, size.width() - 6),
                              random.range(6, size.height() - 40));

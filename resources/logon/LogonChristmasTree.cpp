@@ -1,7 +1,7 @@
 #include "LogonChristmasTree.h"
 
+#include "ArtRandom.h"
 #include "LogonPainting.h"
-#include "LogonRandom.h"
 
 #include <QLinearGradient>
 
@@ -25,7 +25,7 @@ struct Cone {
 
 } // namespace
 
-void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double height,
+void paintChristmasTree(QPainter& p, ArtRandom& rng, QPointF base, double height,
                         const ChristmasTreeStyle& style)
 {
     const Cone cone{base.x(), base.y() - height, base.y() - height * 0.08, height * 0.36};

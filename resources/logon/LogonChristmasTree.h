@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class LogonRandom;
+class ArtRandom;
 
 // How a decorated tree looks: its needles, baubles, lights and star.
 struct ChristmasTreeStyle {
@@ -21,7 +21,7 @@ struct ChristmasTreeStyle {
 };
 
 // A full decorated fir standing on `base` (the foot of its trunk).
-void paintChristmasTree(QPainter& p, LogonRandom& rng, QPointF base, double height,
+void paintChristmasTree(QPainter& p, ArtRandom& rng, QPointF base, double height,
                         const ChristmasTreeStyle& style);
 
 // A wrapped present with a ribbon and a bow.

@@ -1,6 +1,6 @@
 #include "LogonPainting.h"
 
-#include "LogonRandom.h"
+#include "ArtRandom.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -159,7 +159,7 @@ void drawLayer(QPainter& p, const QImage& layer, QPainter::CompositionMode mode)
     p.restore();
 }
 
-void snowDots(QPainter& p, LogonRandom& rng, const QRectF& area, int count, double minRadius,
+void snowDots(QPainter& p, ArtRandom& rng, const QRectF& area, int count, double minRadius,
               double maxRadius, double minAlpha, double maxAlpha, const QColor& tint)
 {
     const QImage sprite = softDotSprite(tint);
@@ -168,7 +168,7 @@ void snowDots(QPainter& p, LogonRandom& rng, const QRectF& area, int count, doub
     for (int i = 0; i < count; ++i) {
         const QPointF c(rng.range(area.left(), area.right()), rng.range(area.top(), area.bottom()));
         // Small flakes are far more common than big ones.
-        const double t = std::pow(rng.next(), 2.2);
+        const double t = std::pow(rng.unit(), 2.2);
         const double r = minRadius + (maxRadius - minRadius) * t;
         p.setOpacity(rng.range(minAlpha, maxAlpha));
         p.drawImage(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), sprite);
@@ -205,15 +205,15 @@ void snowCrystal(QPainter& p, QPointF centre, double radius, double angle, const
     p.restore();
 }
 
-void stars(QPainter& p, LogonRandom& rng, const QRectF& area, int count, double maxAlpha)
+void stars(QPainter& p, ArtRandom& rng, const QRectF& area, int count, double maxAlpha)
 {
     p.save();
     p.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
         const QPointF c(rng.range(area.left(), area.right()), rng.range(area.top(), area.bottom()));
-        const double r = 0.5 + std::pow(rng.next(), 3.0) * 1.6;
+        const double r = 0.5 + std::pow(rng.unit(), 3.0) * 1.6;
         const double alpha = maxAlpha * rng.range(0.25, 1.0);
-        const QColor tint = mix(QColor(200, 215, 255), QColor(255, 240, 215), rng.next());
+        const QColor tint = mix(QColor(200, 215, 255), QColor(255, 240, 215), rng.unit());
         if (r > 1.5) {
             glow(p, c, r * 5, withAlpha(tint, alpha * 0.35));
         }
@@ -243,7 +243,7 @@ void sparkle(QPainter& p, QPointF centre, double size, const QColor& colour)
     p.restore();
 }
 
-QPainterPath hills(LogonRandom& rng, double left, double right, double baseY, double amplitude,
+QPainterPath hills(ArtRandom& rng, double left, double right, double baseY, double amplitude,
                    int bumps, double bottom)
 {
     double phase[3], freq[3], weight[3];
@@ -268,7 +268,7 @@ QPainterPath hills(LogonRandom& rng, double left, double right, double baseY, do
 
 // Near firs carry their snow on each branch: needles, then soft lumps of
 // snow along the branch's upper side with a blue shadow beneath.
-void snowLadenFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const QColor& body,
+void snowLadenFir(QPainter& p, ArtRandom& rng, QPointF base, double height, const QColor& body,
                   const QColor& snow, double snowAmount)
 {
     const double cx = base.x();
@@ -344,7 +344,7 @@ void snowLadenFir(QPainter& p, LogonRandom& rng, QPointF base, double height, co
     p.restore();
 }
 
-void snowyFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const QColor& body,
+void snowyFir(QPainter& p, ArtRandom& rng, QPointF base, double height, const QColor& body,
               const QColor& snow, double snowAmount)
 {
     if (height >= kLadenFirHeight) {
@@ -484,7 +484,7 @@ QPainterPath starPath(QPointF centre, double outer, double inner, double rotatio
     return path;
 }
 
-void firBranch(QPainter& p, LogonRandom& rng, const QPainterPath& spine, double needleLength,
+void firBranch(QPainter& p, ArtRandom& rng, const QPainterPath& spine, double needleLength,
                const QColor& dark, const QColor& light, int density)
 {
     p.save();
@@ -492,7 +492,7 @@ void firBranch(QPainter& p, LogonRandom& rng, const QPainterPath& spine, double 
     p.setPen(QPen(dark.darker(130), needleLength * 0.12, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(spine);
     for (int i = 0; i < density; ++i) {
-        const double t = rng.next();
+        const double t = rng.unit();
         const QPointF root = spine.pointAtPercent(t);
         const double heading = -spine.angleAtPercent(t) * kPi / 180.0;
         const double side = rng.chance(0.5) ? 1.0 : -1.0;
@@ -500,7 +500,7 @@ void firBranch(QPainter& p, LogonRandom& rng, const QPainterPath& spine, double 
         const double a = heading + side * spread;
         const double len = needleLength * rng.range(0.65, 1.1) * (1.0 - 0.45 * t * t);
         const QPointF tip = root + QPointF(std::cos(a) * len, std::sin(a) * len);
-        const double shade = rng.next();
+        const double shade = rng.unit();
         p.setPen(QPen(mix(dark, light, shade), needleLength * rng.range(0.05, 0.08) + 0.6,
                       Qt::SolidLine, Qt::RoundCap));
         p.drawLine(root, tip);

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-class LogonRandom;
+class ArtRandom;
 
 // Shared brushes of the logon pictures. Every scene is painted on a
 // 1920 x 1080 canvas; the preview is a downscale of the same canvas.
@@ -45,24 +45,24 @@ void drawLayer(QPainter& p, const QImage& layer,
                QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
 
 // Falling snow: soft dots between the two radii.
-void snowDots(QPainter& p, LogonRandom& rng, const QRectF& area, int count, double minRadius,
+void snowDots(QPainter& p, ArtRandom& rng, const QRectF& area, int count, double minRadius,
               double maxRadius, double minAlpha, double maxAlpha, const QColor& tint = Qt::white);
 
 // A six-armed ice crystal with side branches.
 void snowCrystal(QPainter& p, QPointF centre, double radius, double angle, const QColor& colour,
                  double lineWidth);
 
-void stars(QPainter& p, LogonRandom& rng, const QRectF& area, int count, double maxAlpha);
+void stars(QPainter& p, ArtRandom& rng, const QRectF& area, int count, double maxAlpha);
 
 // A four-pointed glint, as light catches snow or glass.
 void sparkle(QPainter& p, QPointF centre, double size, const QColor& colour);
 
 // A closed shape under a rolling line from left to right: snowy hills, banks.
-QPainterPath hills(LogonRandom& rng, double left, double right, double baseY, double amplitude,
+QPainterPath hills(ArtRandom& rng, double left, double right, double baseY, double amplitude,
                    int bumps, double bottom);
 
 // A fir seen from afar, in tiers, with snow lying on each tier.
-void snowyFir(QPainter& p, LogonRandom& rng, QPointF base, double height, const QColor& body,
+void snowyFir(QPainter& p, ArtRandom& rng, QPointF base, double height, const QColor& body,
               const QColor& snow, double snowAmount);
 
 // A shiny sphere lit from the upper left; `cap` adds the metal cap and loop.
@@ -72,7 +72,7 @@ void bauble(QPainter& p, QPointF centre, double radius, const QColor& colour, bo
 QPainterPath starPath(QPointF centre, double outer, double inner, double rotation = 0.0);
 
 // A branch of fir: needles along a curve, drawn stroke by stroke.
-void firBranch(QPainter& p, LogonRandom& rng, const QPainterPath& spine, double needleLength,
+void firBranch(QPainter& p, ArtRandom& rng, const QPainterPath& spine, double needleLength,
                const QColor& dark, const QColor& light, int density);
 
 // Barely visible grain so that broad gradients do not band in the JPEG.

@@ -1,7 +1,7 @@
 // Scenes with a figure: Santa skating on a moonlit pond and a snowman in a
 // field at dusk.
+#include "ArtRandom.h"
 #include "LogonPainting.h"
-#include "LogonRandom.h"
 #include "LogonScenes.h"
 #include "LogonSoftLayer.h"
 
@@ -115,7 +115,7 @@ QImage paintSantaSkating()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(1001);
+    ArtRandom rng = ArtRandom::spreadSeed(1001);
     fillVertical(p, kFull,
                  {{0.0, QColor(5, 10, 32)},
                   {0.4, QColor(18, 36, 86)},
@@ -238,7 +238,7 @@ QImage paintSnowman()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(1301);
+    ArtRandom rng = ArtRandom::spreadSeed(1301);
     fillVertical(p, kFull,
                  {{0.0, QColor(26, 28, 78)},
                   {0.35, QColor(84, 60, 126)},

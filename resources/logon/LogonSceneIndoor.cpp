@@ -1,7 +1,7 @@
 // Scenes by the fire: a mug of hot chocolate at the window, a bauble close
 // up, baubles hung from a garland, and a winter landscape in a gilt frame.
+#include "ArtRandom.h"
 #include "LogonPainting.h"
-#include "LogonRandom.h"
 #include "LogonScenes.h"
 #include "LogonSoftLayer.h"
 
@@ -19,7 +19,7 @@ constexpr double kPi = std::numbers::pi;
 const QRectF kFull(0, 0, kWidth, kHeight);
 
 // A night view of snowy hills and firs, as seen through a window.
-void nightView(QPainter& p, LogonRandom& rng, const QRectF& pane)
+void nightView(QPainter& p, ArtRandom& rng, const QRectF& pane)
 {
     p.save();
     p.setClipRect(pane);
@@ -47,7 +47,7 @@ void nightView(QPainter& p, LogonRandom& rng, const QRectF& pane)
 }
 
 // Frost creeping in from the corners of a pane.
-void paneFrost(QPainter& p, LogonRandom& rng, const QRectF& pane)
+void paneFrost(QPainter& p, ArtRandom& rng, const QRectF& pane)
 {
     p.save();
     p.setClipRect(pane);
@@ -83,7 +83,7 @@ QImage paintHotChocolate()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(601);
+    ArtRandom rng = ArtRandom::spreadSeed(601);
     fillVertical(p, kFull,
                  {{0.0, QColor(46, 24, 14)}, {0.7, QColor(70, 38, 20)}, {1.0, QColor(50, 26, 14)}});
 
@@ -337,7 +337,7 @@ QImage paintOrnament()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(801);
+    ArtRandom rng = ArtRandom::spreadSeed(801);
     fillVertical(p, kFull, {{0.0, QColor(6, 22, 16)}, {1.0, QColor(12, 34, 24)}});
     // Branches and lights behind, far out of focus.
     {
@@ -448,7 +448,7 @@ QImage paintDecoration()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(401);
+    ArtRandom rng = ArtRandom::spreadSeed(401);
     fillVertical(p, kFull,
                  {{0.0, QColor(60, 8, 16)}, {0.6, QColor(34, 4, 10)}, {1.0, QColor(20, 2, 6)}});
     {
@@ -555,7 +555,7 @@ QImage paintPicture()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(901);
+    ArtRandom rng = ArtRandom::spreadSeed(901);
     // A dark green wall with a faint striped paper.
     fillVertical(p, kFull, {{0.0, QColor(18, 40, 32)}, {1.0, QColor(28, 58, 44)}});
     for (int x = 0; x < kWidth; x += 80)

@@ -1,7 +1,7 @@
 // Open-air scenes: the blue winter sky, out-of-focus lights, a sunny snowy
 // valley, snow falling under a street lamp and a snowy forest.
+#include "ArtRandom.h"
 #include "LogonPainting.h"
-#include "LogonRandom.h"
 #include "LogonScenes.h"
 #include "LogonSoftLayer.h"
 
@@ -26,7 +26,7 @@ QImage paintBlue()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(101);
+    ArtRandom rng = ArtRandom::spreadSeed(101);
     fillVertical(p, kFull,
                  {{0.0, QColor(3, 9, 36)},
                   {0.45, QColor(9, 30, 92)},
@@ -112,7 +112,7 @@ QImage paintBokeh()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(202);
+    ArtRandom rng = ArtRandom::spreadSeed(202);
     fillVertical(p, kFull,
                  {{0.0, QColor(10, 5, 22)}, {0.5, QColor(26, 10, 38)}, {1.0, QColor(36, 10, 24)}});
     p.setCompositionMode(QPainter::CompositionMode_Plus);
@@ -124,7 +124,7 @@ QImage paintBokeh()
     auto onBand = [&rng](double spread) {
         const double x = rng.range(-100, kWidth + 100);
         const double band = 560 + 230 * std::sin(x / kWidth * 2 * kPi * 0.85 + 0.6);
-        const double offset = (rng.next() + rng.next() + rng.next() - 1.5) * spread;
+        const double offset = (rng.unit() + rng.unit() + rng.unit() - 1.5) * spread;
         return QPointF(x, band + offset);
     };
     {
@@ -156,7 +156,7 @@ QImage paintSnow()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(303);
+    ArtRandom rng = ArtRandom::spreadSeed(303);
     fillVertical(p, kFull,
                  {{0.0, QColor(38, 96, 196)},
                   {0.35, QColor(100, 160, 230)},
@@ -268,7 +268,7 @@ QImage paintSnowfall()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(404);
+    ArtRandom rng = ArtRandom::spreadSeed(404);
     fillVertical(p, kFull,
                  {{0.0, QColor(8, 12, 28)}, {0.55, QColor(26, 34, 62)}, {1.0, QColor(40, 48, 76)}});
     const QPointF lamp(1330, 330);
@@ -433,7 +433,7 @@ QImage paintInTheSnow()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(505);
+    ArtRandom rng = ArtRandom::spreadSeed(505);
     fillVertical(
         p, kFull,
         {{0.0, QColor(120, 146, 180)}, {0.5, QColor(190, 205, 222)}, {1.0, QColor(225, 232, 240)}});

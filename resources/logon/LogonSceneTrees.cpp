@@ -1,8 +1,8 @@
 // Decorated trees: golden by the fire, green under the northern lights and
 // blue and silver in the frost.
+#include "ArtRandom.h"
 #include "LogonChristmasTree.h"
 #include "LogonPainting.h"
-#include "LogonRandom.h"
 #include "LogonScenes.h"
 #include "LogonSoftLayer.h"
 
@@ -25,7 +25,7 @@ QImage paintTree()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(1401);
+    ArtRandom rng = ArtRandom::spreadSeed(1401);
     fillVertical(p, kFull,
                  {{0.0, QColor(22, 10, 6)}, {0.6, QColor(54, 26, 14)}, {1.0, QColor(30, 14, 8)}});
     // A warm room behind, out of focus: fairy lights and the fire's glow.
@@ -74,7 +74,7 @@ QImage paintGreenTree()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(1402);
+    ArtRandom rng = ArtRandom::spreadSeed(1402);
     fillVertical(p, kFull,
                  {{0.0, QColor(2, 8, 20)}, {0.55, QColor(6, 26, 40)}, {1.0, QColor(14, 50, 60)}});
     stars(p, rng, QRectF(0, 0, kWidth, 700), 500, 0.9);
@@ -144,7 +144,7 @@ QImage paintBlueTree()
     QImage canvas = newCanvas();
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    LogonRandom rng(1403);
+    ArtRandom rng = ArtRandom::spreadSeed(1403);
     fillVertical(p, kFull,
                  {{0.0, QColor(4, 10, 34)}, {0.6, QColor(12, 34, 86)}, {1.0, QColor(20, 50, 110)}});
     {

@@ -1,11 +1,24 @@
 #include "NoteText.h"
 
+#include <charconv>
 #include <cmath>
 #include <map>
 #include <stdexcept>
 #include <string>
 
 namespace {
+
+// The whole of `text` as a number; a typing slip such as "C4x" or "D4:1.5."
+// is an error rather than a quietly different tune.
+template <typename Number>
+Number readNumber(std::string_view text, const char* what)
+{
+    Number value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        throw std::runtime_error(std::string("bad ") + what + " \"" + std::string(text) + "\"");
+    return value;
+}
 
 int letterClass(char c)
 {
@@ -32,7 +45,9 @@ int letterClass(char c)
 // Reads a letter and its accidentals from the front of `token`.
 int readPitchClass(std::string_view& token)
 {
-    int pc = letterClass(token.at(0));
+    if (token.empty())
+        throw std::runtime_error("missing note");
+    int pc = letterClass(token[0]);
     token.remove_prefix(1);
     while (!token.empty() && (token[0] == '#' || token[0] == 'b')) {
         pc += token[0] == '#' ? 1 : -1;
@@ -46,7 +61,7 @@ int readNote(std::string_view token)
     const int pc = readPitchClass(token);
     if (token.empty())
         throw std::runtime_error("note without octave");
-    const int octave = std::stoi(std::string(token));
+    const int octave = readNumber<int>(token, "octave");
     return 12 * (octave + 1) + pc;
 }
 
@@ -99,11 +114,17 @@ double walk(std::string_view text, double beatsPerBar, double startBeat, OnToken
             token.remove_suffix(1);
         }
         const std::size_t colon = token.find(':');
-        if (colon != std::string_view::npos) {
-            length = std::stod(std::string(token.substr(colon + 1)));
-            token = token.substr(0, colon);
+        try {
+            if (colon != std::string_view::npos) {
+                length = readNumber<double>(token.substr(colon + 1), "length");
+                if (!(length > 0.0))
+                    throw std::runtime_error("length must be above 0");
+                token = token.substr(0, colon);
+            }
+            onToken(token, beat, length, velocity);
+        } catch (const std::runtime_error& e) {
+            throw std::runtime_error("bar " + std::to_string(bar) + ": " + e.what());
         }
-        onToken(token, beat, length, velocity);
         beat += length;
     }
     return beat;

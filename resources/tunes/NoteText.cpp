@@ -10,8 +10,7 @@ namespace {
 
 // The whole of `text` as a number; a typing slip such as "C4x" or "D4:1.5."
 // is an error rather than a quietly different tune.
-template <typename Number>
-Number readNumber(std::string_view text, const char* what)
+template <typename Number> Number readNumber(std::string_view text, const char* what)
 {
     Number value{};
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -47,6 +47,15 @@ void applyAttack(std::vector<float>& mono, double seconds)
         mono[i] *= float(i) / float(n);
 }
 
+// The note's buffer ends where the next sound's silence begins; a short fade
+// keeps what is left of the ring from stopping with a click.
+void fadeLastMoment(std::vector<float>& mono)
+{
+    const std::size_t tail = std::min<std::size_t>(mono.size(), framesFor(0.01));
+    for (std::size_t i = 0; i < tail; ++i)
+        mono[mono.size() - 1 - i] *= float(i) / float(tail);
+}
+
 // Dampers or a released key: an exponential fade from `atSeconds`, and silence
 // at the end of the buffer.
 void applyRelease(std::vector<float>& mono, double atSeconds, double tau)
@@ -58,9 +67,7 @@ void applyRelease(std::vector<float>& mono, double atSeconds, double tau)
         mono[i] *= float(g);
         g *= k;
     }
-    const std::size_t tail = std::min<std::size_t>(mono.size(), framesFor(0.01));
-    for (std::size_t i = 0; i < tail; ++i)
-        mono[mono.size() - 1 - i] *= float(i) / float(tail);
+    fadeLastMoment(mono);
 }
 
 // A short burst of filtered noise: the strike of a hammer or the catch of a pin.
@@ -148,7 +155,10 @@ void playPiano(const NoteStrike& note, std::vector<float>& mono, NoiseSource& ra
 {
     const double f = note.frequency;
     const double tau1 = std::clamp(3.2 * std::pow(261.6 / f, 0.6), 0.5, 8.0);
-    const double ring = std::min(tau1 * 5.0, note.lengthSeconds + 0.5);
+    // The dampers take longer to still the heavy bass strings; the note lasts
+    // until they have, so a released low note does not stop short.
+    const double damping = f < 150.0 ? 0.25 : 0.12;
+    const double ring = std::min(tau1 * 5.0, note.lengthSeconds + damping * 7.0);
     mono.assign(framesFor(ring), 0.0f);
     const double inharmonicity = 0.0003;
     for (int n = 1; n <= 14; ++n) {
@@ -167,7 +177,7 @@ void playPiano(const NoteStrike& note, std::vector<float>& mono, NoiseSource& ra
     }
     addClick(mono, 0.04 * note.velocity, 0.003, 200.0, 2500.0, random);
     applyAttack(mono, 0.002);
-    applyRelease(mono, note.lengthSeconds, f < 150.0 ? 0.25 : 0.12);
+    applyRelease(mono, note.lengthSeconds, damping);
 }
 
 void playPizzicato(const NoteStrike& note, std::vector<float>& mono, NoiseSource& random)
@@ -187,15 +197,18 @@ void playPizzicato(const NoteStrike& note, std::vector<float>& mono, NoiseSource
 void playBass(const NoteStrike& note, std::vector<float>& mono, NoiseSource& random)
 {
     const double f = note.frequency;
-    mono.assign(framesFor(note.lengthSeconds + 0.4), 0.0f);
+    const double release = 0.12;
+    mono.assign(framesFor(note.lengthSeconds + release * 7.0), 0.0f);
     for (int n = 1; n <= 6; ++n) {
         const double amp = 1.0 / (n * n);
-        // A sustained body plus a brighter pluck on top of it.
-        addPartial(mono, n * f, amp * 0.5, 0.0, random.range(0, kTwoPi));
-        addPartial(mono, n * f, amp * 0.6, 0.5 / n, random.range(0, kTwoPi));
+        // A sustained body plus a brighter pluck on top of it: one string
+        // swinging, so both in step, or the pitch would slide as the pluck fades.
+        const double phase = random.range(0, kTwoPi);
+        addPartial(mono, n * f, amp * 0.5, 0.0, phase);
+        addPartial(mono, n * f, amp * 0.6, 0.5 / n, phase);
     }
     applyAttack(mono, 0.008);
-    applyRelease(mono, note.lengthSeconds, 0.12);
+    applyRelease(mono, note.lengthSeconds, release);
 }
 
 // Sustained voices: ADSR over a stack of harmonics.
@@ -230,6 +243,7 @@ void playPad(const NoteStrike& note, StereoBuffer& out, NoiseSource& random)
             addPartial(mono, fn, std::exp(-(n - 1) / 3.0) / n, 0.0, random.range(0, kTwoPi));
         }
         applyAdsr(mono, 0.35, 0.6, 0.75, note.lengthSeconds, release);
+        fadeLastMoment(mono);
         const float pan = std::clamp(note.pan + (side == 0 ? -0.45f : 0.45f), -1.0f, 1.0f);
         out.addMono(framesFor(note.startSeconds), mono, 0.5f * note.velocity, pan);
     }
@@ -244,6 +258,7 @@ void playReed(const NoteStrike& note, std::vector<float>& mono, NoiseSource& ran
         addPartial(mono, n * note.frequency, amp, 0.0, random.range(0, kTwoPi));
     }
     applyAdsr(mono, 0.04, 0.3, 0.8, note.lengthSeconds, release);
+    fadeLastMoment(mono);
 }
 
 } // namespace

@@ -51,7 +51,8 @@ protected:
             out.left()[i] = low;
             out.right()[i] = low;
         }
-        for (std::size_t at = 0; at + 400 < out.frames(); at += frame(0.05 + 0.2 * random.uniform())) {
+        for (std::size_t at = 0; at + 400 < out.frames();
+             at += frame(0.05 + 0.2 * random.uniform())) {
             const float strength = float(random.range(0.2, 1.0));
             for (std::size_t i = 0; i < 200; ++i) {
                 const float s = strength * random.white() * std::exp(-float(i) / 40.0f);
@@ -168,7 +169,8 @@ TEST_F(Mastering, LoopSeamStepsNoMoreThanTheSoundDoes)
         const double ordinary = stepPercentile(samples, 0.99);
         EXPECT_LE(std::fabs(samples.back() - samples.front()), ordinary) << left;
         const auto plain = channel(cut, left);
-        EXPECT_GT(std::fabs(plain.back() - plain.front()), std::fabs(samples.back() - samples.front()));
+        EXPECT_GT(std::fabs(plain.back() - plain.front()),
+                  std::fabs(samples.back() - samples.front()));
         // The fade keeps the level of unrelated sounds steady.
         EXPECT_NEAR(rmsDb(samples.data(), fade / 2 - frame(0.05), frame(0.1)),
                     rmsDb(samples.data(), frame(1.5), frame(1.0)), 1.5)

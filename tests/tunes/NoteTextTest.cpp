@@ -110,8 +110,8 @@ TEST_F(NoteText, BarOfWrongLengthIsRejectedByNumber)
 
 TEST_F(NoteText, BadNotesAreRejected)
 {
-    for (const char* bad : {"H4", "C", "c4", "Cx4", "C4x", "C4:", "C4:abc", "C4:1x", "C4:0",
-                            "C4:-1", "C4+", "+E4"})
+    for (const char* bad :
+         {"H4", "C", "c4", "Cx4", "C4x", "C4:", "C4:abc", "C4:1x", "C4:0", "C4:-1", "C4+", "+E4"})
         EXPECT_NE(errorOf(bad, 0), "") << bad;
 }
 

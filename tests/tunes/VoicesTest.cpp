@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -25,12 +26,16 @@ double toDbOf(double linear)
 struct VoiceCase {
     Voice voice;
     const char* name;
-    double low;  // two pitches in the voice's range, Hz
+    double low; // two pitches in the voice's range, Hz
     double high;
     double toleranceCents; // detuned voices spread their pitch on purpose
     bool struck;           // dies away even while the key is held
-    bool damped;           // falls quiet when the key is let go
 };
+
+void PrintTo(const VoiceCase& voiceCase, std::ostream* out)
+{
+    *out << voiceCase.name;
+}
 
 class VoiceNote : public ::testing::TestWithParam<VoiceCase> {
 protected:
@@ -130,10 +135,11 @@ TEST_P(VoiceNote, StruckVoicesFadeWhileHeldOthersSustain)
         EXPECT_NEAR(late, early, 3.0);
 }
 
-TEST_P(VoiceNote, LettingGoDampsTheNote)
+// The voices that fall quiet when the key is let go; the others ring on.
+class DampedVoiceNote : public VoiceNote {};
+
+TEST_P(DampedVoiceNote, LettingGoDampsTheNote)
 {
-    if (!GetParam().damped)
-        GTEST_SKIP() << "rings on past the key by design";
     const auto held = play(GetParam().low, 3.0);
     const auto released = play(GetParam().low, 0.4);
     const double at = kStart + 0.4 + 1.2;
@@ -144,14 +150,23 @@ TEST_P(VoiceNote, LettingGoDampsTheNote)
 
 INSTANTIATE_TEST_SUITE_P(
     Voices, VoiceNote,
-    ::testing::Values(VoiceCase{Voice::MusicBox, "MusicBox", 523.25, 1760.0, 3.0, true, false},
-                      VoiceCase{Voice::Celesta, "Celesta", 523.25, 1760.0, 3.0, true, true},
-                      VoiceCase{Voice::Glockenspiel, "Glockenspiel", 880.0, 2093.0, 3.0, true, false},
-                      VoiceCase{Voice::Piano, "Piano", 130.81, 440.0, 3.0, true, true},
-                      VoiceCase{Voice::Pad, "Pad", 220.0, 440.0, 8.0, false, true},
-                      VoiceCase{Voice::Pizzicato, "Pizzicato", 98.0, 440.0, 3.0, true, false},
-                      VoiceCase{Voice::Bass, "Bass", 41.2, 110.0, 3.0, false, true},
-                      VoiceCase{Voice::Reed, "Reed", 293.66, 587.33, 3.0, false, true}),
+    ::testing::Values(VoiceCase{Voice::MusicBox, "MusicBox", 523.25, 1760.0, 3.0, true},
+                      VoiceCase{Voice::Celesta, "Celesta", 523.25, 1760.0, 3.0, true},
+                      VoiceCase{Voice::Glockenspiel, "Glockenspiel", 880.0, 2093.0, 3.0, true},
+                      VoiceCase{Voice::Piano, "Piano", 130.81, 440.0, 3.0, true},
+                      VoiceCase{Voice::Pad, "Pad", 220.0, 440.0, 8.0, false},
+                      VoiceCase{Voice::Pizzicato, "Pizzicato", 98.0, 440.0, 3.0, true},
+                      VoiceCase{Voice::Bass, "Bass", 41.2, 110.0, 3.0, false},
+                      VoiceCase{Voice::Reed, "Reed", 293.66, 587.33, 3.0, false}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Voices, DampedVoiceNote,
+    ::testing::Values(VoiceCase{Voice::Celesta, "Celesta", 523.25, 1760.0, 3.0, true},
+                      VoiceCase{Voice::Piano, "Piano", 130.81, 440.0, 3.0, true},
+                      VoiceCase{Voice::Pad, "Pad", 220.0, 440.0, 8.0, false},
+                      VoiceCase{Voice::Bass, "Bass", 41.2, 110.0, 3.0, false},
+                      VoiceCase{Voice::Reed, "Reed", 293.66, 587.33, 3.0, false}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(NoteFrequency, OctavesDoubleAndSemitonesAreEqual)

@@ -84,6 +84,25 @@ TEST_F(Mastering, LimiterHoldsALoudBurstAtTheCeiling)
     EXPECT_LE(tune.peak(), ceiling() * (1.0 + 1e-6));
 }
 
+TEST_F(Mastering, LimiterTurnsALoudToneDownWithoutDistorting)
+{
+    // A steady tone three times over the ceiling comes out as the same clean
+    // tone, quieter: gain that followed each wave would flatten its tops.
+    StereoBuffer tune(frame(1.0));
+    for (std::size_t i = 0; i < tune.frames(); ++i) {
+        const float s = float(2.0 * std::sin(2 * std::numbers::pi * 440.0 * double(i) / kRate));
+        tune.left()[i] = s;
+        tune.right()[i] = s;
+    }
+    limitPeaks(tune, kCeilingDb);
+    const float* steady = tune.left() + frame(0.3);
+    const std::size_t count = frame(0.5);
+    const double tone = amplitudeAt(steady, count, 440.0, kRate);
+    EXPECT_NEAR(tone, ceiling(), 0.01);
+    for (const double harmonic : {880.0, 1320.0, 2200.0})
+        EXPECT_LT(toDb(amplitudeAt(steady, count, harmonic, kRate) / tone), -60.0) << harmonic;
+}
+
 TEST_F(Mastering, LimiterLeavesQuietSoundAlone)
 {
     const StereoBuffer quiet = chord(1.0, 0.5);

@@ -14,6 +14,7 @@ namespace {
 
 constexpr QSize kSize(100, 310);
 constexpr qreal kWireY = 5.0;
+constexpr qreal kStringStep = 80.0; // strings overlap by 20 pixels
 constexpr std::array<qreal, 4> kDropX{10.0, 30.0, 50.0, 70.0};
 
 struct IcicleVariant {
@@ -112,11 +113,13 @@ QImage paintIcicleString(int variant, bool lit)
         }
     }
 
-    // The top wire runs across the whole string so neighbours join.
-    p.setPen(QPen(wireShade, 1.5));
-    p.drawLine(QPointF(0, kWireY), QPointF(kSize.width(), kWireY));
-    p.setPen(QPen(wire, 0.7));
-    p.drawLine(QPointF(0, kWireY - 0.3), QPointF(kSize.width(), kWireY - 0.3));
+    // The top wire stops where the next string's begins, so the wire runs on
+    // unbroken along the edge and no stretch of it is drawn twice (a doubled
+    // stretch would stand out brighter every 80 pixels).
+    p.setPen(QPen(wireShade, 1.5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(0, kWireY), QPointF(kStringStep, kWireY));
+    p.setPen(QPen(wire, 0.7, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(0, kWireY - 0.3), QPointF(kStringStep, kWireY - 0.3));
 
     for (size_t d = 0; d < kDropX.size(); ++d) {
         const qreal x = kDropX[d], end = kWireY + v.lengths[d];

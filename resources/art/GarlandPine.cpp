@@ -3,6 +3,7 @@
 #include "ArtColour.h"
 #include "ArtRandom.h"
 #include "GarlandLight.h"
+#include "GarlandOverlap.h"
 #include "GarlandPalette.h"
 #include "GarlandSurface.h"
 
@@ -351,7 +352,9 @@ QImage paintPineBranch()
     const RopeLayout rope{false, 24.0, 4.0, kTileStep, 1.0, 47.0, 44, 10.0, 19.0};
     paintRope(p, rope, 0x9a1e5eedull);
     p.end();
-    return surface.result();
+    QImage tile = surface.result();
+    shareGarlandOverlap(tile, Qt::Vertical, kTile - kTileStep);
+    return tile;
 }
 
 QImage paintPineLight(bool lit)
@@ -377,17 +380,21 @@ QImage paintPineSwag()
     paintRope(p, rope, 0x5a6e11edull);
     const QColor baubleColours[] = {QColor(200, 20, 36), QColor(226, 170, 40), QColor(30, 70, 200),
                                     QColor(190, 196, 210)};
-    for (int k = 0; k < 4; ++k) {
+    // The fifth bow and its cones belong to the next swag; their near half
+    // is repeated here so that both swags show the same thing where they overlap.
+    for (int k = 0; k <= 4; ++k) {
         const qreal bow = 36.0 + 111.0 * k;
         paintPineCone(p, QPointF(bow - 7, kSwagRopeY + 8), 14);
         paintPineCone(p, QPointF(bow + 7, kSwagRopeY + 9), -12);
-        const QPointF low = chainPoint(bow, bow + 111.0, 0.5);
-        paintBauble(p, low, baubleColours[k]);
+        if (k < 4)
+            paintBauble(p, chainPoint(bow, bow + 111.0, 0.5), baubleColours[k]);
     }
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k <= 4; ++k)
         paintBow(p, QPointF(36.0 + 111.0 * k, kSwagRopeY + 4));
     p.end();
-    return surface.result();
+    QImage swag = surface.result();
+    shareGarlandOverlap(swag, Qt::Horizontal, kSwagSize.width() - kSwagStep);
+    return swag;
 }
 
 QImage paintPineSwagLights(bool lit)

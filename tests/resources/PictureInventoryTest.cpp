@@ -141,6 +141,75 @@ TEST(PictureInventory, LitGarlandPicturesOutshineTheirUnlitTwins)
     }
 }
 
+// Where a picture's light sits: the centre of its brightness, as a share of
+// the width and height.
+QPointF lightCentre(const QImage& image)
+{
+    double sum = 0, x = 0, y = 0;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const QRgb p = image.pixel(column, row);
+            const double weight = qAlpha(p) / 255.0 * (qRed(p) + qGreen(p) + qBlue(p));
+            sum += weight;
+            x += weight * (column + 0.5);
+            y += weight * (row + 0.5);
+        }
+    return sum > 0 ? QPointF(x / sum / image.width(), y / sum / image.height()) : QPointF();
+}
+
+// The rows where a column of the picture is covered, top to bottom.
+std::vector<int> coveredRows(const QImage& image, int column)
+{
+    std::vector<int> rows;
+    for (int row = 0; row < image.height(); ++row)
+        if (qAlpha(image.pixel(column, row)) > 128)
+            rows.push_back(row);
+    return rows;
+}
+
+int lowestCoveredRow(const QImage& image)
+{
+    for (int row = image.height() - 1; row >= 0; --row)
+        for (int column = 0; column < image.width(); ++column)
+            if (qAlpha(image.pixel(column, row)) > 128)
+                return row;
+    return -1;
+}
+
+TEST(PictureInventory, GarlandPiecesAreStoredAsTheyHangOnTheBottomLeft)
+{
+    // Straight pieces hang on the bottom edge: the wire runs along the inner
+    // (upper) side and the light hangs down against the lower side.
+    for (unsigned id : {141u, 142u, 143u, 144u, 145u, 146u, 147u, 148u, 157u, 158u, 159u,
+                        160u, 162u, 163u, 166u, 167u, 168u, 169u, 170u, 171u, 172u, 173u}) {
+        const auto piece = LoadPngResource(id);
+        ASSERT_NE(piece, nullptr);
+        for (int column : {0, piece->width() - 1}) {
+            const auto wire = coveredRows(*piece, column);
+            ASSERT_FALSE(wire.empty()) << "picture " << id;
+            EXPECT_LT(wire.back(), piece->height() / 2) << "picture " << id;
+        }
+        EXPECT_GE(lowestCoveredRow(*piece), piece->height() * 3 / 4) << "picture " << id;
+    }
+    // Corner pieces are the bottom-left corner: the light points there.
+    for (unsigned id :
+         {139u, 140u, 149u, 150u, 151u, 152u, 153u, 154u, 155u, 156u, 161u, 164u, 165u, 174u,
+          175u, 176u, 177u, 178u, 179u, 180u, 497u, 499u, 502u, 503u, 506u, 507u, 510u, 511u}) {
+        const auto corner = LoadPngResource(id);
+        ASSERT_NE(corner, nullptr);
+        const QPointF centre = lightCentre(*corner);
+        EXPECT_LT(centre.x(), 0.5) << "picture " << id;
+        EXPECT_GT(centre.y(), 0.5) << "picture " << id;
+    }
+    // The pine branch is a left-edge piece: needles at the screen edge, thinning inwards.
+    const auto branch = LoadPngResource(181);
+    ASSERT_NE(branch, nullptr);
+    EXPECT_GT(coveredRows(*branch, 4).size(), coveredRows(*branch, branch->width() - 5).size());
+    // Icicle strings hang from the top.
+    for (unsigned id = 234; id <= 243; ++id)
+        EXPECT_LT(lightCentre(*LoadPngResource(id)).y(), 0.5) << "picture " << id;
+}
+
 TEST(PictureInventory, UnlitGlowIsFullyTransparent)
 {
     const auto glow = LoadPngResource(519);

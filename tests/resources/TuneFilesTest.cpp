@@ -1,8 +1,8 @@
+#include "support/Mp3Decoding.h"
+
 #include <QString>
 
 #include <gtest/gtest.h>
-
-#include <mpg123.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,51 +10,25 @@
 
 namespace {
 
-// Decodes a whole MP3 file to interleaved stereo floats, trimming the encoder's
-// delay and padding as a gapless player does.
-std::vector<float> decode(const QString& path, long* rate)
-{
-    std::vector<float> samples;
-    mpg123_handle* handle = mpg123_new(nullptr, nullptr);
-    if (!handle)
-        return samples;
-    mpg123_param(handle, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0.0);
-    mpg123_format_none(handle);
-    mpg123_format(handle, 44100, MPG123_STEREO, MPG123_ENC_FLOAT_32);
-    if (mpg123_open(handle, path.toLocal8Bit().constData()) == MPG123_OK) {
-        int channels = 0, encoding = 0;
-        mpg123_getformat(handle, rate, &channels, &encoding);
-        std::vector<unsigned char> buffer(1 << 16);
-        for (;;) {
-            size_t done = 0;
-            const int rc = mpg123_read(handle, buffer.data(), buffer.size(), &done);
-            const float* data = reinterpret_cast<const float*>(buffer.data());
-            samples.insert(samples.end(), data, data + done / sizeof(float));
-            if (rc != MPG123_OK)
-                break;
-        }
-        mpg123_close(handle);
-    }
-    mpg123_delete(handle);
-    return samples;
-}
-
 struct Tune {
     const char* name;
     bool loops;
 };
 
-class TuneFilesTest : public ::testing::TestWithParam<Tune> {
-protected:
-    static void SetUpTestSuite() { mpg123_init(); }
-};
+class TuneFilesTest : public ::testing::TestWithParam<Tune> {};
 
 TEST_P(TuneFilesTest, DecodesToAWholeTuneBelowFullScale)
 {
-    long rate = 0;
-    const auto samples =
-        decode(QStringLiteral(YULAVIN_BIN_DIR "/%1.mp3").arg(GetParam().name), &rate);
-    ASSERT_EQ(rate, 44100);
+    const DecodedMp3 decoded =
+        decodeMp3(QStringLiteral(YULAVIN_BIN_DIR "/%1.mp3").arg(GetParam().name));
+    ASSERT_EQ(decoded.rate, 44100);
+    const long rate = decoded.rate;
+    // Interleaved, left first.
+    std::vector<float> samples;
+    for (size_t i = 0; i < decoded.left.size(); ++i) {
+        samples.push_back(decoded.left[i]);
+        samples.push_back(decoded.right[i]);
+    }
     const double seconds = samples.size() / 2.0 / rate;
     EXPECT_GE(seconds, 20.0);
     EXPECT_LE(seconds, 90.0);

@@ -1,4 +1,5 @@
 #include "SignalMeasures.h"
+#include "support/Mp3Decoding.h"
 
 #include "Mp3Writer.h"
 #include "StereoBuffer.h"
@@ -8,8 +9,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <mpg123.h>
 
 #include <cmath>
 #include <numbers>
@@ -22,8 +21,6 @@ constexpr double kRate = StereoBuffer::kRate;
 
 class Mp3Writing : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { mpg123_init(); }
-
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
@@ -46,43 +43,7 @@ protected:
         return tone;
     }
 
-    // Decodes as the program does: libmpg123 dropping delay and padding.
-    struct Decoded {
-        std::vector<float> left, right;
-        long rate = 0;
-        off_t announcedFrames = -1;
-    };
-    Decoded decode() const
-    {
-        Decoded out;
-        mpg123_handle* handle = mpg123_new(nullptr, nullptr);
-        if (!handle)
-            return out;
-        mpg123_param(handle, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0.0);
-        mpg123_format_none(handle);
-        mpg123_format(handle, 44100, MPG123_STEREO, MPG123_ENC_FLOAT_32);
-        if (mpg123_open(handle, m_path.c_str()) == MPG123_OK) {
-            int channels = 0, encoding = 0;
-            mpg123_getformat(handle, &out.rate, &channels, &encoding);
-            // Known before decoding only from the info tag.
-            out.announcedFrames = mpg123_length(handle);
-            std::vector<unsigned char> buffer(1 << 16);
-            for (;;) {
-                size_t done = 0;
-                const int rc = mpg123_read(handle, buffer.data(), buffer.size(), &done);
-                const float* data = reinterpret_cast<const float*>(buffer.data());
-                for (size_t i = 0; i + 1 < done / sizeof(float); i += 2) {
-                    out.left.push_back(data[i]);
-                    out.right.push_back(data[i + 1]);
-                }
-                if (rc != MPG123_OK)
-                    break;
-            }
-            mpg123_close(handle);
-        }
-        mpg123_delete(handle);
-        return out;
-    }
+    DecodedMp3 decode() const { return decodeMp3(QString::fromStdString(m_path)); }
 
     static double correlation(const float* a, const std::vector<float>& b, long lag)
     {
@@ -114,7 +75,7 @@ TEST_F(Mp3Writing, DecodesToExactlyTheSamplesWritten)
 {
     const StereoBuffer tone = testSignal();
     ASSERT_GT(write(tone), 0u);
-    const Decoded decoded = decode();
+    const DecodedMp3 decoded = decode();
     ASSERT_EQ(decoded.rate, 44100);
     EXPECT_EQ(decoded.announcedFrames, off_t(tone.frames()));
     EXPECT_EQ(decoded.left.size(), tone.frames());
@@ -125,7 +86,7 @@ TEST_F(Mp3Writing, DecodedSoundLinesUpWithoutEncoderDelay)
 {
     const StereoBuffer tone = testSignal();
     ASSERT_GT(write(tone), 0u);
-    const Decoded decoded = decode();
+    const DecodedMp3 decoded = decode();
     ASSERT_GT(decoded.right.size(), tone.frames() / 2);
     EXPECT_GT(correlation(tone.left(), decoded.left, 0), 0.99);
     EXPECT_GT(correlation(tone.right(), decoded.right, 0), 0.99);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 
 #include <cstdint>
 #include <functional>
@@ -15,22 +16,31 @@ class OverlaySurface {
 public:
     virtual ~OverlaySurface() = default;
 
+    // Places the window and shows it, without activating it.
     virtual void setGeometry(const QRect& rect) = 0;
-    // Follows the user's drags.
+    // Where the window is now; follows the user's drags.
     virtual QRect geometry() = 0;
-    // Shows a premultiplied ARGB picture of the window's size at its top-left
-    // corner, with an extra constant alpha over all of it.
-    virtual void present(const QImage& frame, uint8_t constantAlpha) = 0;
+    // Shows a premultiplied ARGB picture of the window's size at the window's
+    // top-left corner, with an extra constant alpha over all of it. Only the
+    // changed area (window coordinates) differs from the previous picture; the
+    // rest of the screen copy may be kept. A changed constant alpha or size
+    // comes with the whole window as the changed area.
+    virtual void present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha) = 0;
     // Above all normal windows, or below all of them; never moves, sizes or
     // activates the window.
     virtual void setZOrder(bool topmost) = 0;
+    // To the top of its layer (above the window that was just activated).
     virtual void raise() = 0;
     // Lets the window manager move the window with the pointer while the
     // button is held; false when it cannot (the surface then drags itself).
     virtual bool startSystemMove() = 0;
 
+    // The window got the keyboard focus (only a window that takes clicks can).
     std::function<void()> onFocusIn;
-    std::function<void()> onLeftButtonDown;
+    // The program became (true) or stopped being (false) the active application.
+    std::function<void(bool active)> onApplicationActivation;
+    // The left button went down on the window, at a point in window coordinates.
+    std::function<void(QPoint)> onLeftButtonDown;
 };
 
 } // namespace platform

@@ -2,11 +2,11 @@
 
 #include "platform/OverlaySurface.h"
 
-#include <functional>
 #include <memory>
 
 namespace platform {
 
+// Makes the decoration windows.
 class WindowSystem {
 public:
     struct OverlayOptions {
@@ -15,10 +15,8 @@ public:
 
     virtual ~WindowSystem() = default;
 
+    // Null when no window can be made (no display); the decoration then has no frames.
     virtual std::unique_ptr<OverlaySurface> createOverlay(const OverlayOptions& options) = 0;
-
-    // The program became the active application.
-    std::function<void()> onApplicationActivated;
 };
 
 } // namespace platform

@@ -20,6 +20,8 @@ FakePlatform::FakePlatform()
     services.scheduler = &scheduler;
     services.system = &system;
     services.dialogs = &dialogs;
+    services.desktop = &desktop;
+    services.windows = &windows;
     platform::Platform::install(services);
 }
 

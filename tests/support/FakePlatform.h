@@ -1,8 +1,10 @@
 #pragma once
 
 #include "support/FakeClock.h"
+#include "support/FakeDesktop.h"
 #include "support/FakeScheduler.h"
 #include "support/FakeSystemInfo.h"
+#include "support/FakeWindowSystem.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -32,6 +34,8 @@ public:
     FakeScheduler scheduler{clock};
     FakeSystemInfo system;
     ScriptedDialogs dialogs;
+    FakeDesktop desktop;
+    FakeWindowSystem windows;
 
 private:
     QTemporaryDir m_root;

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "decorations/FrameCompositor.h"
+#include "decorations/FrameDrawing.h"
+#include "platform/Scheduler.h"
+#include "platform/WindowSystem.h"
+
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+#include <memory>
+
+// What the decoration windows share: the window itself, placed over the
+// desktop, kept on top of everything or at the bottom of the window order; its
+// timers; and the frame pipeline that turns each frame's drawing into the
+// window's picture. The object outlives its window: a window can be destroyed
+// and created again any number of times, and everything but the pictures and
+// records a class loads keeps its value across that.
+class DecorationWindow {
+public:
+    using UINT_PTR = platform::Scheduler::TimerId;
+
+    // The empty window template a decoration is made from.
+    enum class Template {
+        Overlay = 192, // lets every click through
+        Tree = 294,    // takes clicks, so the user can drag it
+    };
+
+    explicit DecorationWindow(Template dialogTemplate);
+    virtual ~DecorationWindow();
+    DecorationWindow(const DecorationWindow&) = delete;
+    DecorationWindow& operator=(const DecorationWindow&) = delete;
+
+    // Makes the window, runs OnInitDialog and shows the first frame. False when
+    // no window could be made (callers other than the garland page ignore it).
+    bool Create();
+    // Ends the window and its timers. Overrides free their pictures and
+    // records first, then call this.
+    virtual bool DestroyWindow();
+    bool IsWindow() const { return m_surface != nullptr; }
+
+    // Above all windows / at the bottom of the window order, without moving,
+    // sizing or activating the window. Nothing when there is no window.
+    void SetOnTop();
+    void SetOnDesktop();
+    // To the top of its layer; used to keep a window just above another.
+    void Raise();
+
+    // The window's rectangle in screen pixels, as placed by OnInitDialog.
+    QRect m_rcWindow;
+
+    // The last frame: its drawing and the resulting window picture. For tests
+    // and for anything that wants to look at what the user sees.
+    const FrameDrawing& lastDrawing() const { return m_drawing; }
+    const QImage& frameImage() const { return m_compositor.image(); }
+
+protected:
+    // Loads, places and starts the window; every class has its own order of
+    // steps around the shared ones below.
+    virtual bool OnInitDialog() = 0;
+    // A timer fired. The default draws a new frame.
+    virtual void OnTimer(UINT_PTR nIDEvent);
+    // The window got the focus (z-order rules).
+    virtual void OnSetFocus() {}
+    // The program was activated or deactivated (z-order rules).
+    virtual void OnActivateApp(bool bActive);
+    // The left button went down on the window (only the tree takes clicks).
+    virtual void OnLButtonDown(QPoint point);
+    // Draws the decoration on a fully transparent picture of m_rcWindow's size.
+    virtual void DrawFrame(FrameDrawing& graphics) = 0;
+    // The alpha applied to the whole frame on top of each pixel's own.
+    virtual uint8_t ConstantAlpha() const { return 255; }
+
+    // Shared steps for OnInitDialog and the handlers.
+    void MoveWindow(const QRect& rect);
+    QRect GetWindowRect() const;
+    // Arms (or re-arms with a new period) a timer of this window; returns its id.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, uint32_t nElapse);
+    bool KillTimer(UINT_PTR nIDEvent);
+    // Draws a new frame and pushes it to the screen now.
+    void RedrawWindow();
+    // Lets the window manager (or the window itself) move the window with the pointer.
+    void StartDrag();
+
+    platform::OverlaySurface* surface() const { return m_surface.get(); }
+
+private:
+    Template m_template;
+    std::unique_ptr<platform::OverlaySurface> m_surface;
+    FrameDrawing m_drawing;
+    FrameCompositor m_compositor;
+    uint8_t m_lastAlpha = 255;
+};

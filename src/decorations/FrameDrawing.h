@@ -66,7 +66,9 @@ public:
 
     // A picture that keeps its identity but changed its pixels (a snow pile
     // that gained a flake) names the changed window area here, so that area
-    // is repainted even though the item list looks the same.
+    // is repainted even though the item list looks the same. A frame that
+    // names no area at all gets every picture changed in place repainted
+    // whole; one that names any is trusted to have named all such changes.
     void addChangedArea(const QRect& area) { m_changedAreas.push_back(area); }
 
     const std::vector<Item>& items() const { return m_items; }

@@ -1,0 +1,375 @@
+#include "decorations/FrameCompositor.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The picture the drawing must give: every item painted on a fully
+// transparent picture, the way a full repaint of each frame would.
+QImage paintedFromScratch(const FrameDrawing& drawing, const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    for (const FrameDrawing::Item& item : drawing.items())
+        FrameCompositor::paintItem(painter, item);
+    return image;
+}
+
+// The first pixel where two pictures differ, as "(x, y)", or empty.
+std::string firstDifference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return "size";
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if (rowA[x] != rowB[x])
+                return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    }
+    return {};
+}
+
+// Pixels that differ between two frames but lie outside the reported area.
+int changesOutside(const QImage& before, const QImage& after, const QRegion& reported)
+{
+    int count = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        for (int x = 0; x < after.width(); ++x)
+            if (rowA[x] != rowB[x] && !reported.contains(QPoint(x, y)))
+                ++count;
+    }
+    return count;
+}
+
+QImage disc(int size, QColor colour)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    return image;
+}
+
+// One thing on the random scene: a picture or a filled path that moves,
+// turns, appears and vanishes.
+struct Thing {
+    bool isPath = false;
+    int picture = 0;
+    QPointF position;
+    QPointF velocity;
+    qreal angle = 0;
+    qreal spin = 0;
+    qreal scale = 1;
+    bool smooth = false;
+    QColor colour;
+    bool visible = true;
+};
+
+class RandomScene {
+public:
+    RandomScene(unsigned seed, QSize size) : m_random(seed), m_size(size)
+    {
+        m_pictures = {disc(16, QColor(255, 255, 255, 230)), disc(9, QColor(120, 200, 255, 128)),
+                      disc(23, QColor(255, 40, 40, 255))};
+        QImage stripes(13, 7, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < stripes.height(); ++y)
+            for (int x = 0; x < stripes.width(); ++x)
+                stripes.setPixel(x, y, qPremultiply(qRgba(x * 19, y * 35, 90, (x + y) * 12)));
+        m_pictures.push_back(stripes);
+        m_pile = QImage(size.width(), 20, QImage::Format_ARGB32_Premultiplied);
+        m_pile.fill(Qt::transparent);
+        for (int i = 0; i < 40; ++i)
+            m_things.push_back(randomThing());
+    }
+
+    // Moves everything one step and draws the frame.
+    void step(FrameDrawing& drawing)
+    {
+        drawing.clear();
+        for (Thing& thing : m_things) {
+            if (chance(0.05))
+                thing.visible = !thing.visible;
+            if (chance(0.7)) {
+                thing.position += thing.velocity;
+                thing.angle += thing.spin;
+            }
+            if (thing.position.x() < -30 || thing.position.x() > m_size.width() + 30 ||
+                thing.position.y() < -30 || thing.position.y() > m_size.height() + 30)
+                thing = randomThing();
+        }
+        if (chance(0.1))
+            std::swap(m_things[uniform(0, 39)], m_things[uniform(0, 39)]);
+
+        // The retained pile: a few of its pixels change in place, named as
+        // changed areas.
+        drawing.drawImage(m_pile, 0, m_size.height() - m_pile.height());
+        if (chance(0.5)) {
+            const QRect grain(uniform(0, m_size.width() - 6), uniform(0, m_pile.height() - 4), 6,
+                              4);
+            QPainter painter(&m_pile);
+            painter.fillRect(grain, QColor(255, 255, 255, uniform(60, 255)));
+            drawing.addChangedArea(grain.translated(0, m_size.height() - m_pile.height()));
+        }
+
+        for (const Thing& thing : m_things) {
+            if (!thing.visible)
+                continue;
+            QTransform transform;
+            transform.translate(thing.position.x(), thing.position.y());
+            transform.rotate(thing.angle);
+            transform.scale(thing.scale, thing.scale);
+            drawing.setTransform(transform);
+            if (thing.isPath) {
+                QPainterPath path;
+                path.moveTo(0, -8);
+                path.lineTo(7, 5);
+                path.quadTo(0, 9, -7, 5);
+                path.closeSubpath();
+                drawing.fillPath(path, thing.colour, thing.smooth);
+            } else {
+                const QImage& picture = m_pictures[static_cast<size_t>(thing.picture)];
+                if (thing.smooth)
+                    drawing.drawImage(picture, QRectF(-5.5, -4.25, picture.width() * 1.5,
+                                                      picture.height() * 0.75));
+                else
+                    drawing.drawImage(picture, -picture.width() / 2, -picture.height() / 2);
+            }
+        }
+        drawing.resetTransform();
+    }
+
+private:
+    int uniform(int low, int high) { return std::uniform_int_distribution(low, high)(m_random); }
+    qreal real(qreal low, qreal high)
+    {
+        return std::uniform_real_distribution(low, high)(m_random);
+    }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
+
+    Thing randomThing()
+    {
+        Thing thing;
+        thing.isPath = chance(0.3);
+        thing.picture = uniform(0, static_cast<int>(m_pictures.size()) - 1);
+        thing.position = QPointF(real(0, m_size.width()), real(0, m_size.height()));
+        thing.velocity = chance(0.2) ? QPointF() : QPointF(real(-3, 3), real(-1, 4));
+        thing.angle = chance(0.5) ? 0 : real(0, 360);
+        thing.spin = chance(0.5) ? 0 : real(-10, 10);
+        thing.scale = chance(0.6) ? 1 : real(0.5, 2);
+        thing.smooth = chance(0.5);
+        thing.colour = QColor(uniform(0, 255), uniform(0, 255), uniform(0, 255), uniform(40, 255));
+        if (chance(0.4)) {
+            // At whole pixels, neither turned nor scaled: copied as it is.
+            thing.position = QPointF(uniform(0, m_size.width()), uniform(0, m_size.height()));
+            thing.velocity = QPointF(uniform(-2, 2), uniform(0, 3));
+            thing.angle = 0;
+            thing.spin = 0;
+            thing.scale = 1;
+            thing.smooth = false;
+        }
+        return thing;
+    }
+
+    std::mt19937 m_random;
+    QSize m_size;
+    std::vector<QImage> m_pictures;
+    QImage m_pile;
+    std::vector<Thing> m_things;
+};
+
+class FrameCompositorRandomTest : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(FrameCompositorRandomTest, EveryFrameEqualsAFullRepaint)
+{
+    const QSize size(320, 200);
+    RandomScene scene(GetParam(), size);
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    QImage previous;
+    for (int frame = 0; frame < 80; ++frame) {
+        scene.step(drawing);
+        const QRegion changed = compositor.update(drawing, size);
+        const QImage expected = paintedFromScratch(drawing, size);
+        ASSERT_EQ(firstDifference(compositor.image(), expected), "") << "frame " << frame;
+        if (!previous.isNull()) {
+            ASSERT_EQ(changesOutside(previous, compositor.image(), changed), 0)
+                << "frame " << frame;
+        }
+        previous = compositor.image().copy();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, FrameCompositorRandomTest, ::testing::Values(1u, 7u, 42u, 2024u),
+                         [](const ::testing::TestParamInfo<unsigned>& testCase) {
+                             return "Seed" + std::to_string(testCase.param);
+                         });
+
+class FrameCompositorTest : public ::testing::Test {
+protected:
+    QImage m_flake = disc(16, Qt::white);
+};
+
+TEST_F(FrameCompositorTest, FirstFrameAndNewSizeChangeEverything)
+{
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    drawing.drawImage(m_flake, 10, 10);
+    EXPECT_EQ(compositor.update(drawing, QSize(100, 80)), QRegion(0, 0, 100, 80));
+    EXPECT_EQ(compositor.update(drawing, QSize(120, 80)), QRegion(0, 0, 120, 80));
+    compositor.reset();
+    EXPECT_EQ(compositor.update(drawing, QSize(120, 80)), QRegion(0, 0, 120, 80));
+}
+
+TEST_F(FrameCompositorTest, StillSceneChangesNothing)
+{
+    FrameCompositor compositor;
+    QPainterPath path;
+    path.addEllipse(QRectF(30, 30, 12, 7));
+    auto draw = [&](FrameDrawing& drawing) {
+        drawing.clear();
+        drawing.drawImage(m_flake, 10, 10);
+        drawing.setTransform(QTransform().rotate(12));
+        drawing.drawImage(m_flake, QRectF(40.5, 12, 30, 20));
+        drawing.fillPath(path, QColor(255, 0, 0, 128), true);
+    };
+    FrameDrawing drawing;
+    draw(drawing);
+    compositor.update(drawing, QSize(100, 80));
+    for (int frame = 0; frame < 3; ++frame) {
+        draw(drawing);
+        EXPECT_TRUE(compositor.update(drawing, QSize(100, 80)).isEmpty());
+    }
+}
+
+TEST_F(FrameCompositorTest, MovedPictureChangesItsOldAndNewBandsOnly)
+{
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    drawing.drawImage(m_flake, 100, 40);
+    compositor.update(drawing, QSize(400, 300));
+    drawing.clear();
+    drawing.drawImage(m_flake, 103, 42);
+    const QRegion changed = compositor.update(drawing, QSize(400, 300));
+    // Old box 100..115 x 40..55 and new 103..118 x 42..57, in the band of
+    // rows 32..63.
+    EXPECT_EQ(changed, QRegion(100, 32, 19, 32));
+    EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, QSize(400, 300))),
+              "");
+}
+
+TEST_F(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
+{
+    QImage pile(200, 50, QImage::Format_ARGB32_Premultiplied);
+    pile.fill(Qt::transparent);
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    drawing.drawImage(pile, 0, 250);
+    compositor.update(drawing, QSize(200, 300));
+
+    // Named: only the band around the new grain.
+    // The drawing lets go of the picture first, or the edit would copy it.
+    drawing.clear();
+    QPainter(&pile).fillRect(QRect(50, 10, 4, 3), Qt::white);
+    drawing.drawImage(pile, 0, 250);
+    drawing.addChangedArea(QRect(50, 260, 4, 3));
+    EXPECT_EQ(compositor.update(drawing, QSize(200, 300)), QRegion(50, 256, 4, 32));
+    EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, QSize(200, 300))),
+              "");
+
+    // Not named: the whole picture is repainted, so the frame is still right.
+    drawing.clear();
+    QPainter(&pile).fillRect(QRect(150, 40, 4, 3), Qt::white);
+    drawing.drawImage(pile, 0, 250);
+    const QRegion changed = compositor.update(drawing, QSize(200, 300));
+    EXPECT_TRUE(changed.contains(QRect(0, 250, 200, 50)));
+    EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, QSize(200, 300))),
+              "");
+}
+
+TEST_F(FrameCompositorTest, OverlappingItemsThatSwapOrderAreRepainted)
+{
+    QImage red(20, 20, QImage::Format_ARGB32_Premultiplied);
+    red.fill(Qt::red);
+    QImage blue(20, 20, QImage::Format_ARGB32_Premultiplied);
+    blue.fill(Qt::blue);
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    drawing.drawImage(red, 10, 10);
+    drawing.drawImage(blue, 15, 15);
+    compositor.update(drawing, QSize(60, 60));
+    drawing.clear();
+    drawing.drawImage(blue, 15, 15);
+    drawing.drawImage(red, 10, 10);
+    EXPECT_FALSE(compositor.update(drawing, QSize(60, 60)).isEmpty());
+    EXPECT_EQ(compositor.image().pixel(20, 20), qRgb(255, 0, 0));
+}
+
+TEST_F(FrameCompositorTest, MostlyChangedPictureIsOneRectangle)
+{
+    FrameCompositor compositor;
+    QImage wide(100, 100, QImage::Format_ARGB32_Premultiplied);
+    wide.fill(Qt::green);
+    FrameDrawing drawing;
+    drawing.drawImage(wide, 0, 0);
+    compositor.update(drawing, QSize(100, 100));
+    drawing.clear();
+    drawing.drawImage(wide, 1, 0);
+    EXPECT_EQ(compositor.update(drawing, QSize(100, 100)), QRegion(0, 0, 100, 100));
+}
+
+// 270 flakes of 16x16 falling a little each frame on a 1920x1080 screen: each
+// flake's old and new box lies in at most two bands, so the pushed area holds
+// at most two rectangles per flake, all on band rows.
+TEST_F(FrameCompositorTest, MovingFlakesGiveFewBandedRectangles)
+{
+    const QSize size(1920, 1080);
+    std::mt19937 random(5);
+    std::vector<QPoint> flakes;
+    for (int i = 0; i < 270; ++i)
+        flakes.emplace_back(std::uniform_int_distribution(0, 1903)(random),
+                            std::uniform_int_distribution(0, 1063)(random));
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    for (int frame = 0; frame < 5; ++frame) {
+        // The same boxes as a region built one box at a time, for comparison.
+        QRegion unbanded;
+        drawing.clear();
+        for (QPoint& flake : flakes) {
+            unbanded += QRect(flake, QSize(16, 16)).adjusted(-1, -1, 1, 1);
+            flake += QPoint(std::uniform_int_distribution(-1, 1)(random),
+                            std::uniform_int_distribution(1, 3)(random));
+            if (flake.y() > 1063)
+                flake.setY(0);
+            unbanded += QRect(flake, QSize(16, 16)).adjusted(-1, -1, 1, 1);
+            drawing.drawImage(m_flake, flake.x(), flake.y());
+        }
+        const QRegion changed = compositor.update(drawing, size);
+        if (frame == 0)
+            continue;
+        EXPECT_LE(changed.rectCount(), 2 * 270) << "frame " << frame;
+        EXPECT_LT(changed.rectCount() * 3, unbanded.rectCount()) << "frame " << frame;
+        std::set<int> bandTops;
+        for (const QRect& rect : changed) {
+            EXPECT_EQ(rect.top() % FrameCompositor::kBandHeight, 0);
+            bandTops.insert(rect.top());
+        }
+        EXPECT_LE(bandTops.size(), 34u);
+        EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, size)), "");
+    }
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -238,11 +239,13 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size)
         return QRegion(m_image.rect());
     }
 
+    uchar* const bits = m_image.bits();
+    const qsizetype bytesPerLine = m_image.bytesPerLine();
+    for (const QRect& rect : m_rects) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            std::memset(bits + y * bytesPerLine + rect.left() * 4, 0, size_t(rect.width()) * 4);
+    }
     QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : m_rects)
-        painter.fillRect(rect, Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QRect extent = changed.boundingRect();
     for (size_t j = 0; j < items.size(); ++j) {
         const ItemPrint& print = m_previous[j];
@@ -264,10 +267,20 @@ void FrameCompositor::paintPlainPicturePieces(QPainter& painter, const FrameDraw
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QPoint origin = print.plainOrigin;
-    for (const QRect& rect : m_rects) {
-        const QRect piece = rect.intersected(print.bounds);
-        if (!piece.isEmpty())
-            painter.drawImage(piece.topLeft(), item.image, piece.translated(-origin));
+    const QRect& bounds = print.bounds;
+    // The rectangles run top to bottom in bands that never overlap, so only
+    // those from the first band reaching the picture onward can meet it.
+    auto rect = std::lower_bound(m_rects.begin(), m_rects.end(), bounds.top(),
+                                 [](const QRect& r, int top) { return r.bottom() < top; });
+    for (; rect != m_rects.end() && rect->top() <= bounds.bottom(); ++rect) {
+        const int left = std::max(rect->left(), bounds.left());
+        const int right = std::min(rect->right(), bounds.right());
+        if (left > right)
+            continue;
+        const int top = std::max(rect->top(), bounds.top());
+        const int bottom = std::min(rect->bottom(), bounds.bottom());
+        const QRect piece(QPoint(left, top), QPoint(right, bottom));
+        painter.drawImage(piece.topLeft(), item.image, piece.translated(-origin));
     }
 }
 

@@ -12,6 +12,7 @@ class QtDialogs;
 class QtHttp;
 class QtScheduler;
 class QtShell;
+class QtWindowSystem;
 class SteadyClock;
 class X11Desktop;
 
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<X11Desktop> m_desktop;
     std::unique_ptr<QtShell> m_shell;
     std::unique_ptr<QtHttp> m_http;
+    std::unique_ptr<QtWindowSystem> m_windows;
 };
 
 } // namespace platform

@@ -1,0 +1,363 @@
+#include "platform/OverlayWindow.h"
+
+#include "platform/OverlayNativeWindow.h"
+#include "platform/X11PictureUpload.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVariant>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+// Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace platform {
+
+namespace {
+
+Display* qtDisplay()
+{
+#if QT_CONFIG(xcb)
+    if (auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
+        return x11->display();
+#endif
+    return nullptr;
+}
+
+// c * alpha / 255, rounded, for each of the four premultiplied channels.
+inline uint32_t scaled(uint32_t pixel, uint32_t alpha)
+{
+    uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const uint32_t t = ((pixel >> shift) & 0xff) * alpha + 128;
+        result |= ((t + (t >> 8)) >> 8) << shift;
+    }
+    return result;
+}
+
+} // namespace
+
+OverlayWindow::OverlayWindow(bool clickThrough)
+    : m_clickThrough(clickThrough), m_display(qtDisplay()),
+      m_window(std::make_unique<OverlayNativeWindow>()), m_alive(std::make_shared<bool>(true))
+{
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
+    if (m_clickThrough) {
+        // A window the user cannot touch never needs the keyboard either.
+        flags |= Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus;
+    }
+    m_window->setFlags(flags);
+    // Qt then tells the window manager not to focus the window when it maps.
+    m_window->setProperty("_q_showWithoutActivating", true);
+
+    m_window->onExposed = [this] { onExposed(); };
+    m_window->onFocusIn = [this] {
+        callOut([this] {
+            if (onFocusIn)
+                onFocusIn();
+        });
+    };
+    m_window->onMousePress = [this](QMouseEvent* event) { onMousePress(event); };
+    m_window->onMouseMove = [this](QMouseEvent* event) { onMouseMove(event); };
+    m_window->onMouseRelease = [this](QMouseEvent* event) { onMouseRelease(event); };
+
+    m_applicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, m_window.get(),
+                     [this](Qt::ApplicationState state) {
+                         const bool active = state == Qt::ApplicationActive;
+                         if (active == m_applicationActive)
+                             return;
+                         m_applicationActive = active;
+                         callOut([this, active] {
+                             if (onApplicationActivation)
+                                 onApplicationActivation(active);
+                         });
+                     });
+}
+
+OverlayWindow::~OverlayWindow()
+{
+    *m_alive = false;
+    m_upload.reset(); // before the X window it draws on
+    m_window->onExposed = nullptr;
+    m_window->onFocusIn = nullptr;
+    m_window->onMousePress = nullptr;
+    m_window->onMouseMove = nullptr;
+    m_window->onMouseRelease = nullptr;
+    QObject::disconnect(qGuiApp, nullptr, m_window.get(), nullptr);
+    if (m_dragging)
+        m_window->setMouseGrabEnabled(false);
+    if (m_callsOut > 0) {
+        // Ended from inside one of its own events: the window vanishes now,
+        // the Qt object once that event is over.
+        m_window->destroy();
+        m_window.release()->deleteLater();
+    }
+}
+
+template <typename Call> void OverlayWindow::callOut(const Call& call)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    ++m_callsOut;
+    call();
+    if (*alive)
+        --m_callsOut;
+}
+
+unsigned long OverlayWindow::nativeWindowId() const
+{
+    return m_display && m_window->handle() ? static_cast<unsigned long>(m_window->winId()) : 0;
+}
+
+bool OverlayWindow::usesSharedMemory() const
+{
+    return m_upload && m_upload->usesSharedMemory();
+}
+
+qreal OverlayWindow::pixelRatio() const
+{
+    return m_window->devicePixelRatio();
+}
+
+QRect OverlayWindow::toLogical(const QRect& physical) const
+{
+    // Qt keeps each screen's origin in device pixels and scales distances
+    // from it.
+    const QScreen* screen = QGuiApplication::screenAt(physical.center());
+    if (!screen)
+        screen = m_window->screen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    if (ratio == 1.0)
+        return physical;
+    const QPoint origin = screen->geometry().topLeft();
+    const QPoint offset = physical.topLeft() - origin;
+    return QRect(origin + QPoint(static_cast<int>(std::floor(offset.x() / ratio)),
+                                 static_cast<int>(std::floor(offset.y() / ratio))),
+                 QSize(static_cast<int>(std::ceil(physical.width() / ratio)),
+                       static_cast<int>(std::ceil(physical.height() / ratio))));
+}
+
+void OverlayWindow::setGeometry(const QRect& rect)
+{
+    m_rect = rect;
+    m_window->setGeometry(toLogical(rect));
+    if (m_display) {
+        if (!m_window->handle())
+            m_window->create();
+        // Scaled logical pixels cannot name every physical pixel; the X
+        // window gets the exact rectangle so the picture maps 1:1 to the screen.
+        if (pixelRatio() != 1.0 && rect.width() > 0 && rect.height() > 0)
+            XMoveResizeWindow(m_display, nativeWindowId(), rect.x(), rect.y(),
+                              static_cast<unsigned>(rect.width()),
+                              static_cast<unsigned>(rect.height()));
+    }
+    if (!m_window->isVisible())
+        showWithoutActivating();
+}
+
+QRect OverlayWindow::geometry()
+{
+    const unsigned long window = nativeWindowId();
+    if (!window || !m_window->isVisible())
+        return m_rect;
+    // The X server's answer in device pixels, which also follows a drag by
+    // the window manager.
+    ::Window root = 0;
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (!XGetGeometry(m_display, window, &root, &x, &y, &width, &height, &border, &depth))
+        return m_rect;
+    ::Window child = 0;
+    if (!XTranslateCoordinates(m_display, window, root, 0, 0, &x, &y, &child))
+        return m_rect;
+    return QRect(x, y, static_cast<int>(width), static_cast<int>(height));
+}
+
+void OverlayWindow::showWithoutActivating()
+{
+    if (m_display) {
+        if (!m_window->handle())
+            m_window->create();
+        addSkipTaskbarStates();
+    }
+    m_window->show();
+}
+
+void OverlayWindow::addSkipTaskbarStates()
+{
+    // Qt names a tool window's type but leaves it in taskbars and pagers. On
+    // a window not yet mapped the state property is ours to set, and Qt adds
+    // its own states to it when it maps the window.
+    const ::Window window = nativeWindowId();
+    const Atom state = XInternAtom(m_display, "_NET_WM_STATE", False);
+    std::vector<Atom> states;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(m_display, window, state, 0, 1024, False, XA_ATOM, &type, &format,
+                           &count, &after, &data) == Success &&
+        data && type == XA_ATOM && format == 32) {
+        const auto* atoms = reinterpret_cast<const Atom*>(data);
+        states.assign(atoms, atoms + count);
+    }
+    if (data)
+        XFree(data);
+    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        const Atom atom = XInternAtom(m_display, name, False);
+        if (std::find(states.begin(), states.end(), atom) == states.end())
+            states.push_back(atom);
+    }
+    XChangeProperty(m_display, window, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(states.data()),
+                    static_cast<int>(states.size()));
+}
+
+void OverlayWindow::onExposed()
+{
+    if (m_clickThrough && !m_inputShapeRenewed) {
+        // WORKAROUND: openbox frames a window with an input shape it reads
+        // only when the shape changes after the window is managed; until then
+        // its frame catches the clicks meant for the windows below. Switching
+        // click-through off and on once the window shows fixes that.
+        m_inputShapeRenewed = true;
+        const Qt::WindowFlags flags = m_window->flags();
+        m_window->setFlags(flags & ~Qt::WindowTransparentForInput);
+        m_window->setFlags(flags);
+    }
+    // The server keeps no picture of a window that was covered or unmapped;
+    // the kept one is shown again, no frame is drawn for it.
+    sendWholePicture();
+}
+
+void OverlayWindow::sendWholePicture()
+{
+    if (!m_upload || m_upload->pixels().isNull())
+        return;
+    m_upload->send(QRect(QPoint(0, 0), m_upload->size()));
+    m_upload->flush();
+}
+
+void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha)
+{
+    if (!m_display || frame.isNull())
+        return;
+    if (!m_window->handle())
+        m_window->create();
+    QRegion area = changed;
+    if (!m_upload || m_upload->size() != frame.size() || constantAlpha != m_lastAlpha) {
+        if (!m_upload || m_upload->size() != frame.size())
+            m_upload =
+                std::make_unique<X11PictureUpload>(m_display, nativeWindowId(), frame.size());
+        area = QRegion(frame.rect());
+    }
+    m_lastAlpha = constantAlpha;
+    if (m_upload->pixels().isNull())
+        return;
+    const QImage premultiplied = frame.format() == QImage::Format_ARGB32_Premultiplied
+                                     ? frame
+                                     : frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_upload->waitUntilSent();
+    area &= frame.rect();
+    for (const QRect& box : area)
+        copyToUpload(premultiplied, box, constantAlpha);
+    if (!m_window->isExposed())
+        return; // shown whole at the next exposure
+    for (const QRect& box : area)
+        m_upload->send(box);
+    m_upload->flush();
+}
+
+void OverlayWindow::copyToUpload(const QImage& frame, const QRect& box, uint8_t constantAlpha)
+{
+    QImage& pixels = m_upload->pixels();
+    uchar* const bits = pixels.bits();
+    const qsizetype bytesPerLine = pixels.bytesPerLine();
+    const size_t rowBytes = size_t(box.width()) * 4;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const uchar* from = frame.constScanLine(y) + box.left() * 4;
+        uchar* to = bits + y * bytesPerLine + box.left() * 4;
+        if (constantAlpha == 255) {
+            std::memcpy(to, from, rowBytes);
+            continue;
+        }
+        const auto* source = reinterpret_cast<const uint32_t*>(from);
+        auto* target = reinterpret_cast<uint32_t*>(to);
+        for (int x = 0; x < box.width(); ++x)
+            target[x] = scaled(source[x], constantAlpha);
+    }
+}
+
+void OverlayWindow::setZOrder(bool topmost)
+{
+    // The window manager keeps the window in the layer above or below all
+    // normal windows; the restack then puts it at the top or bottom now,
+    // which on a desktop without window manager is all there is.
+    Qt::WindowFlags flags =
+        m_window->flags() & ~(Qt::WindowStaysOnTopHint | Qt::WindowStaysOnBottomHint);
+    flags |= topmost ? Qt::WindowStaysOnTopHint : Qt::WindowStaysOnBottomHint;
+    m_window->setFlags(flags);
+    if (topmost)
+        m_window->raise();
+    else
+        m_window->lower();
+}
+
+void OverlayWindow::raise()
+{
+    m_window->raise();
+}
+
+bool OverlayWindow::startSystemMove()
+{
+    if (m_window->startSystemMove())
+        return true;
+    // No window manager to move it: follow the pointer until the button is
+    // released.
+    m_dragging = true;
+    m_dragStartCorner = geometry().topLeft();
+    m_window->setMouseGrabEnabled(true);
+    return false;
+}
+
+void OverlayWindow::onMousePress(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressGlobal = event->globalPosition();
+    const QPoint point = (event->position() * pixelRatio()).toPoint();
+    callOut([this, point] {
+        if (onLeftButtonDown)
+            onLeftButtonDown(point);
+    });
+}
+
+void OverlayWindow::onMouseMove(QMouseEvent* event)
+{
+    if (!m_dragging)
+        return;
+    const QPoint moved = ((event->globalPosition() - m_pressGlobal) * pixelRatio()).toPoint();
+    setGeometry(QRect(m_dragStartCorner + moved, m_rect.size()));
+}
+
+void OverlayWindow::onMouseRelease(QMouseEvent* event)
+{
+    if (!m_dragging || event->button() != Qt::LeftButton)
+        return;
+    m_dragging = false;
+    m_window->setMouseGrabEnabled(false);
+}
+
+} // namespace platform

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/OverlaySurface.h"
+
+#include <QMetaObject>
+#include <QPointF>
+
+#include <memory>
+
+class QMouseEvent;
+struct _XDisplay;
+
+namespace platform {
+
+class OverlayNativeWindow;
+class X11PictureUpload;
+
+// A decoration window on an X11 desktop, made through Qt: frameless, a tool
+// window left out of the taskbar and pager, never focused when shown, with a
+// 32-bit visual for per-pixel alpha and, unless the user must be able to
+// drag it, an empty input shape so every click reaches the window below.
+// Pictures go straight to the X server, and only their changed boxes.
+// Everything is in physical pixels, whatever scaling Qt applies.
+// Without an X display (Qt's offscreen platform) the window exists for Qt
+// only and pictures go nowhere.
+class OverlayWindow final : public OverlaySurface {
+public:
+    explicit OverlayWindow(bool clickThrough);
+    ~OverlayWindow() override;
+    OverlayWindow(const OverlayWindow&) = delete;
+    OverlayWindow& operator=(const OverlayWindow&) = delete;
+
+    void setGeometry(const QRect& rect) override;
+    QRect geometry() override;
+    void present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha) override;
+    void setZOrder(bool topmost) override;
+    void raise() override;
+    bool startSystemMove() override;
+
+    // The X window, for looking at it from outside; 0 without an X display.
+    unsigned long nativeWindowId() const;
+    // Whether pictures reach the server through shared memory.
+    bool usesSharedMemory() const;
+
+private:
+    void showWithoutActivating();
+    void addSkipTaskbarStates();
+    void onExposed();
+    void onMousePress(QMouseEvent* event);
+    void onMouseMove(QMouseEvent* event);
+    void onMouseRelease(QMouseEvent* event);
+    void copyToUpload(const QImage& frame, const QRect& box, uint8_t constantAlpha);
+    void sendWholePicture();
+    qreal pixelRatio() const;
+    // Runs a call into the decoration, which may end this window meanwhile.
+    template <typename Call> void callOut(const Call& call);
+    QRect toLogical(const QRect& physical) const;
+
+    bool m_clickThrough;
+    _XDisplay* m_display;
+    std::unique_ptr<OverlayNativeWindow> m_window;
+    std::shared_ptr<bool> m_alive; // false once this object is gone
+    std::unique_ptr<X11PictureUpload> m_upload;
+    QRect m_rect;
+    uint8_t m_lastAlpha = 255;
+    bool m_inputShapeRenewed = false;
+    bool m_applicationActive = false;
+    // Calls into the decoration in progress; the decoration may end this
+    // window from one, and then the Qt window must outlive the call.
+    int m_callsOut = 0;
+    // The drag this window does itself where no window manager moves it.
+    bool m_dragging = false;
+    QPointF m_pressGlobal;
+    QPoint m_dragStartCorner;
+};
+
+} // namespace platform

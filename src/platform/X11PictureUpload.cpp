@@ -1,0 +1,178 @@
+#include "platform/X11PictureUpload.h"
+
+#include <QtEndian>
+
+#include <cstdlib>
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+// Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+
+namespace platform {
+
+struct X11PictureUpload::SharedSegment {
+    XShmSegmentInfo info{};
+};
+
+namespace {
+
+// Set while attaching shared memory: a server that cannot reach our memory
+// (another machine, another container) answers with an error, and the
+// picture then travels over the connection instead.
+bool g_attachFailed = false;
+
+int noteAttachError(Display*, XErrorEvent*)
+{
+    g_attachFailed = true;
+    return 0;
+}
+
+} // namespace
+
+X11PictureUpload::X11PictureUpload(Display* display, unsigned long window, const QSize& size)
+    : m_display(display), m_window(window), m_size(size)
+{
+    if (!m_display || size.isEmpty())
+        return;
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(m_display, m_window, &attributes))
+        return;
+    // Pixels are written as 32-bit ARGB words in this machine's byte order;
+    // every X server with a 24- or 32-bit true-colour visual takes those as
+    // they are when its byte order matches.
+    const Visual* visual = attributes.visual;
+    const bool serverByteOrderMatches =
+        (ImageByteOrder(m_display) == LSBFirst) == (QSysInfo::ByteOrder == QSysInfo::LittleEndian);
+    if ((attributes.depth != 32 && attributes.depth != 24) || visual->red_mask != 0xff0000 ||
+        visual->green_mask != 0xff00 || visual->blue_mask != 0xff || !serverByteOrderMatches)
+        return;
+
+    if (!attachSharedMemory(attributes.visual, attributes.depth)) {
+        const size_t bytes = size_t(size.width()) * 4 * size_t(size.height());
+        char* data = static_cast<char*>(std::calloc(bytes, 1));
+        if (!data)
+            return;
+        m_image =
+            XCreateImage(m_display, attributes.visual, unsigned(attributes.depth), ZPixmap, 0, data,
+                         unsigned(size.width()), unsigned(size.height()), 32, size.width() * 4);
+        if (!m_image) {
+            std::free(data);
+            return;
+        }
+    }
+    if (m_image->bits_per_pixel != 32 || m_image->bytes_per_line != size.width() * 4) {
+        release(); // an image layout this program does not write: nothing is shown
+        return;
+    }
+    m_pixels = QImage(reinterpret_cast<uchar*>(m_image->data), size.width(), size.height(),
+                      m_image->bytes_per_line, QImage::Format_ARGB32_Premultiplied);
+    m_pixels.fill(Qt::transparent);
+    m_gc = XCreateGC(m_display, m_window, 0, nullptr);
+    XSetGraphicsExposures(m_display, m_gc, False);
+}
+
+bool X11PictureUpload::attachSharedMemory(void* visual, int depth)
+{
+    if (!XShmQueryExtension(m_display))
+        return false;
+    auto segment = std::make_unique<SharedSegment>();
+    XImage* image =
+        XShmCreateImage(m_display, static_cast<Visual*>(visual), unsigned(depth), ZPixmap, nullptr,
+                        &segment->info, unsigned(m_size.width()), unsigned(m_size.height()));
+    if (!image)
+        return false;
+    const size_t bytes = size_t(image->bytes_per_line) * size_t(image->height);
+    segment->info.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (segment->info.shmid < 0) {
+        XDestroyImage(image);
+        return false;
+    }
+    void* memory = shmat(segment->info.shmid, nullptr, 0);
+    if (memory == reinterpret_cast<void*>(-1)) {
+        shmctl(segment->info.shmid, IPC_RMID, nullptr);
+        XDestroyImage(image);
+        return false;
+    }
+    segment->info.shmaddr = image->data = static_cast<char*>(memory);
+    segment->info.readOnly = False;
+
+    XSync(m_display, False);
+    g_attachFailed = false;
+    XErrorHandler previous = XSetErrorHandler(noteAttachError);
+    const bool attached = XShmAttach(m_display, &segment->info);
+    XSync(m_display, False);
+    XSetErrorHandler(previous);
+    // Marked for removal now, so the memory goes with the last user even if
+    // this program is killed.
+    shmctl(segment->info.shmid, IPC_RMID, nullptr);
+    if (!attached || g_attachFailed) {
+        shmdt(memory);
+        image->data = nullptr;
+        XDestroyImage(image);
+        return false;
+    }
+    m_image = image;
+    m_segment = std::move(segment);
+    return true;
+}
+
+X11PictureUpload::~X11PictureUpload()
+{
+    release();
+}
+
+void X11PictureUpload::release()
+{
+    if (!m_display)
+        return;
+    if (m_gc)
+        XFreeGC(m_display, m_gc);
+    m_gc = nullptr;
+    if (m_segment) {
+        XShmDetach(m_display, &m_segment->info);
+        XSync(m_display, False);
+        shmdt(m_segment->info.shmaddr);
+        if (m_image)
+            m_image->data = nullptr;
+    }
+    if (m_image)
+        XDestroyImage(m_image); // frees the memory of an ordinary image
+    m_image = nullptr;
+    m_segment.reset();
+    m_pixels = QImage();
+}
+
+void X11PictureUpload::waitUntilSent()
+{
+    if (!m_sendsPending)
+        return;
+    // A round trip: every earlier request, and its read of our memory, is done.
+    XSync(m_display, False);
+    m_sendsPending = false;
+}
+
+void X11PictureUpload::send(const QRect& box)
+{
+    const QRect part = box.intersected(QRect(QPoint(0, 0), m_size));
+    if (!m_gc || part.isEmpty())
+        return;
+    if (m_segment)
+        XShmPutImage(m_display, m_window, m_gc, m_image, part.x(), part.y(), part.x(), part.y(),
+                     unsigned(part.width()), unsigned(part.height()), False);
+    else
+        XPutImage(m_display, m_window, m_gc, m_image, part.x(), part.y(), part.x(), part.y(),
+                  unsigned(part.width()), unsigned(part.height()));
+    m_sendsPending = m_segment != nullptr;
+}
+
+void X11PictureUpload::flush()
+{
+    if (m_display)
+        XFlush(m_display);
+}
+
+} // namespace platform

@@ -1,0 +1,582 @@
+#include "ForeignWindow.h"
+#include "WaitUntil.h"
+#include "XServerSession.h"
+
+#include "decorations/DecorationWindow.h"
+#include "platform/OverlayWindow.h"
+#include "platform/Platform.h"
+#include "platform/QtScheduler.h"
+#include "platform/QtWindowSystem.h"
+#include "platform/SteadyClock.h"
+#include "platform/X11Desktop.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+namespace {
+
+// A small decoration made for these tests: it covers the rectangle it is
+// given, stacks itself as told and draws whatever the test asks for.
+class TestDecoration final : public DecorationWindow {
+public:
+    TestDecoration(Template dialogTemplate, QRect rect, bool onTop)
+        : DecorationWindow(dialogTemplate), m_rect(rect), m_onTop(onTop)
+    {
+    }
+
+    std::function<void(FrameDrawing&)> m_draw;
+    uint8_t m_alpha = 255;
+    int m_frames = 0;
+    int m_focusIns = 0;
+    std::vector<QPoint> m_presses;
+    bool m_dragOnPress = false;
+
+    void redraw() { RedrawWindow(); }
+    platform::OverlayWindow* window() const
+    {
+        return dynamic_cast<platform::OverlayWindow*>(surface());
+    }
+    Window xid() const { return window() ? window()->nativeWindowId() : 0; }
+    QRect rect() const { return GetWindowRect(); }
+
+protected:
+    bool OnInitDialog() override
+    {
+        MoveWindow(m_rect);
+        m_rcWindow = GetWindowRect();
+        if (m_onTop)
+            SetOnTop();
+        else
+            SetOnDesktop();
+        return true;
+    }
+    void DrawFrame(FrameDrawing& graphics) override
+    {
+        ++m_frames;
+        if (m_draw)
+            m_draw(graphics);
+    }
+    uint8_t ConstantAlpha() const override { return m_alpha; }
+    void OnSetFocus() override { ++m_focusIns; }
+    void OnLButtonDown(QPoint point) override
+    {
+        m_presses.push_back(point);
+        if (m_dragOnPress)
+            StartDrag();
+    }
+
+private:
+    QRect m_rect;
+    bool m_onTop;
+};
+
+QImage filled(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(colour);
+    return image;
+}
+
+std::vector<Atom> atomsOf(Display* dpy, Window window, const char* property)
+{
+    std::vector<Atom> atoms;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, property, False), 0, 1024, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+        data && format == 32) {
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        atoms.assign(values, values + count);
+    }
+    if (data)
+        XFree(data);
+    return atoms;
+}
+
+bool hasAtom(Display* dpy, Window window, const char* property, const char* atom)
+{
+    const std::vector<Atom> atoms = atomsOf(dpy, window, property);
+    return std::find(atoms.begin(), atoms.end(), XInternAtom(dpy, atom, False)) != atoms.end();
+}
+
+// The top-level window (a direct child of the root) that holds `window`:
+// the window manager's frame, or the window itself without one.
+Window topLevelOf(Display* dpy, Window window)
+{
+    const Window root = DefaultRootWindow(dpy);
+    for (;;) {
+        Window rootReturn = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(dpy, window, &rootReturn, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        if (parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+// How many rectangles take the pointer's input in the window.
+int inputRectangles(Display* dpy, Window window)
+{
+    int count = -1;
+    int ordering = 0;
+    XRectangle* rectangles = XShapeGetRectangles(dpy, window, ShapeInput, &count, &ordering);
+    if (rectangles)
+        XFree(rectangles);
+    return count;
+}
+
+// Whether `upper` is stacked above `lower` among the root's children.
+std::optional<bool> stackedAbove(Display* dpy, Window upper, Window lower)
+{
+    const Window upperTop = topLevelOf(dpy, upper);
+    const Window lowerTop = topLevelOf(dpy, lower);
+    Window rootReturn = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &rootReturn, &parent, &children, &count))
+        return std::nullopt;
+    std::optional<bool> result;
+    int upperIndex = -1;
+    int lowerIndex = -1;
+    for (unsigned i = 0; i < count; ++i) {
+        if (children[i] == upperTop)
+            upperIndex = static_cast<int>(i);
+        if (children[i] == lowerTop)
+            lowerIndex = static_cast<int>(i);
+    }
+    if (children)
+        XFree(children);
+    if (upperIndex >= 0 && lowerIndex >= 0)
+        result = upperIndex > lowerIndex; // the list runs bottom to top
+    return result;
+}
+
+// The screen's pixel as the user sees it (24-bit root, 0xRRGGBB).
+unsigned long screenPixel(Display* dpy, QPoint point)
+{
+    XImage* image =
+        XGetImage(dpy, DefaultRootWindow(dpy), point.x(), point.y(), 1, 1, AllPlanes, ZPixmap);
+    if (!image)
+        return 0xdeadbeef;
+    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xffffff;
+    XDestroyImage(image);
+    return pixel;
+}
+
+bool near(unsigned long pixel, unsigned long expected, int tolerance = 2)
+{
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int a = static_cast<int>((pixel >> shift) & 0xff);
+        const int b = static_cast<int>((expected >> shift) & 0xff);
+        if (std::abs(a - b) > tolerance)
+            return false;
+    }
+    return true;
+}
+
+#define REQUIRE_PROGRAM(name)                                                                      \
+    if (!XServerSession::programInstalled(QStringLiteral(name)))                                   \
+    GTEST_SKIP() << name " is not installed"
+
+// Real decoration windows on a fresh Xvfb 1280x720 (one per case when run
+// through CTest), with openbox and xcompmgr where a case starts them.
+class OverlayWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!XServerSession::current())
+            GTEST_SKIP() << "Xvfb is not installed";
+        ASSERT_TRUE(XServerSession::current()->available()) << "Xvfb did not start";
+        m_session = XServerSession::current();
+        platform::Platform services;
+        services.clock = &m_clock;
+        services.scheduler = &m_scheduler;
+        services.desktop = &m_desktop;
+        services.windows = &m_windows;
+        platform::Platform::install(services);
+    }
+
+    void TearDown() override
+    {
+        platform::Platform::install({});
+        if (m_session) {
+            m_session->stopCompositor();
+            m_session->stopWindowManager();
+        }
+    }
+
+    Display* x() const { return m_session->display(); }
+    QRect screen() { return m_desktop.virtualScreen(); }
+
+    bool xdotool(const QStringList& arguments) const
+    {
+        return m_session->run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
+    }
+    bool clickAt(QPoint point) const
+    {
+        return xdotool(
+            {"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
+    }
+
+    // Waits until the window is on screen (mapped and, with a window
+    // manager, framed).
+    bool shown(Window window)
+    {
+        return waitUntil([&] {
+            XWindowAttributes attributes{};
+            return XGetWindowAttributes(x(), window, &attributes) &&
+                   attributes.map_state == IsViewable;
+        });
+    }
+
+    // A normal window of another program, in a solid colour.
+    std::unique_ptr<ForeignWindow> foreignWindow(const QRect& rect, unsigned long colour)
+    {
+        auto window = std::make_unique<ForeignWindow>(x(), rect);
+        XSetWindowBackground(x(), window->id(), colour);
+        XSelectInput(x(), window->id(), ButtonPressMask | ExposureMask);
+        window->map();
+        XClearWindow(x(), window->id());
+        XSync(x(), False);
+        return window;
+    }
+
+    bool pressReached(const ForeignWindow& window)
+    {
+        return waitUntil([&] {
+            XEvent event;
+            while (XCheckWindowEvent(x(), window.id(), ButtonPressMask, &event)) {
+                if (event.type == ButtonPress)
+                    return true;
+            }
+            return false;
+        });
+    }
+
+    Window activeWindow() const
+    {
+        const std::vector<Atom> active = atomsOf(x(), DefaultRootWindow(x()), "_NET_ACTIVE_WINDOW");
+        return active.empty() ? 0 : active.front();
+    }
+
+    XServerSession* m_session = nullptr;
+    platform::SteadyClock m_clock;
+    platform::QtScheduler m_scheduler;
+    platform::X11Desktop m_desktop{m_clock};
+    platform::QtWindowSystem m_windows;
+};
+
+TEST_F(OverlayWindowTest, CoversTheScreenWithA32BitVisual)
+{
+    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), false);
+    ASSERT_TRUE(snow.Create());
+    ASSERT_NE(snow.xid(), 0u);
+    ASSERT_TRUE(shown(snow.xid()));
+    XWindowAttributes attributes{};
+    ASSERT_TRUE(XGetWindowAttributes(x(), snow.xid(), &attributes));
+    EXPECT_EQ(attributes.depth, 32);
+    EXPECT_EQ(snow.m_rcWindow, screen());
+    EXPECT_EQ(snow.rect(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
+    EXPECT_TRUE(snow.window()->usesSharedMemory());
+}
+
+TEST_F(OverlayWindowTest, StaysOutOfTaskbarAndPager)
+{
+    for (bool windowManager : {false, true}) {
+        if (windowManager) {
+            REQUIRE_PROGRAM("openbox");
+            ASSERT_TRUE(m_session->startWindowManager());
+        }
+        for (auto dialogTemplate :
+             {DecorationWindow::Template::Overlay, DecorationWindow::Template::Tree}) {
+            TestDecoration window(dialogTemplate, QRect(100, 100, 200, 150), true);
+            ASSERT_TRUE(window.Create());
+            ASSERT_TRUE(shown(window.xid()));
+            EXPECT_TRUE(hasAtom(x(), window.xid(), "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"))
+                << "window manager " << windowManager;
+            EXPECT_TRUE(hasAtom(x(), window.xid(), "_NET_WM_STATE", "_NET_WM_STATE_SKIP_PAGER"))
+                << "window manager " << windowManager;
+        }
+    }
+}
+
+TEST_F(OverlayWindowTest, ClicksGoThroughToTheWindowBelow)
+{
+    REQUIRE_PROGRAM("xdotool");
+    for (bool windowManager : {false, true}) {
+        if (windowManager) {
+            REQUIRE_PROGRAM("openbox");
+            ASSERT_TRUE(m_session->startWindowManager());
+        }
+        auto below = foreignWindow(QRect(50, 50, 400, 300), 0x00ff00);
+        ASSERT_TRUE(shown(below->id()));
+        TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+        snow.m_draw = [](FrameDrawing& graphics) {
+            graphics.drawImage(filled(QSize(300, 200), Qt::white), 60, 60);
+        };
+        ASSERT_TRUE(snow.Create());
+        ASSERT_TRUE(shown(snow.xid()));
+        ASSERT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), below->id()) == true; }));
+        // The window manager takes a moment to let clicks through its frame.
+        ASSERT_TRUE(
+            waitUntil([&] { return inputRectangles(x(), topLevelOf(x(), snow.xid())) == 0; }));
+        // Both where the overlay is transparent and where it is opaque.
+        for (QPoint point : {QPoint(420, 320), QPoint(200, 150)}) {
+            ASSERT_TRUE(clickAt(point));
+            EXPECT_TRUE(pressReached(*below))
+                << "window manager " << windowManager << " at " << point.x() << "," << point.y();
+        }
+    }
+}
+
+TEST_F(OverlayWindowTest, WindowThatTakesClicksHearsThePress)
+{
+    REQUIRE_PROGRAM("xdotool");
+    auto below = foreignWindow(QRect(50, 50, 400, 300), 0x00ff00);
+    TestDecoration tree(DecorationWindow::Template::Tree, QRect(100, 80, 120, 90), true);
+    tree.m_draw = [](FrameDrawing& graphics) {
+        graphics.drawImage(filled(QSize(120, 90), Qt::darkGreen), 0, 0);
+    };
+    ASSERT_TRUE(tree.Create());
+    ASSERT_TRUE(shown(tree.xid()));
+    ASSERT_TRUE(clickAt(QPoint(130, 100)));
+    ASSERT_TRUE(waitUntil([&] { return !tree.m_presses.empty(); }));
+    EXPECT_EQ(tree.m_presses.front(), QPoint(30, 20));
+    XEvent event;
+    EXPECT_FALSE(XCheckWindowEvent(x(), below->id(), ButtonPressMask, &event));
+}
+
+TEST_F(OverlayWindowTest, OnTopOrOnDesktopHoldsWhileOtherWindowsAreActivated)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xdotool");
+    ASSERT_TRUE(m_session->startWindowManager());
+    auto normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
+    ASSERT_TRUE(shown(normal->id()));
+
+    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    const QString normalId = QString::number(normal->id());
+    auto holds = [&](bool above) {
+        return waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == above; });
+    };
+
+    EXPECT_TRUE(holds(true));
+    EXPECT_TRUE(waitUntil(
+        [&] { return hasAtom(x(), snow.xid(), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"); }));
+    ASSERT_TRUE(xdotool({"windowactivate", "--sync", normalId}));
+    ASSERT_TRUE(xdotool({"windowraise", normalId}));
+    XSync(x(), False);
+    EXPECT_TRUE(holds(true)) << "raised window went above the on-top overlay";
+    auto later = foreignWindow(QRect(150, 150, 200, 100), 0xff0000);
+    ASSERT_TRUE(shown(later->id()));
+    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), later->id()) == true; }));
+
+    snow.SetOnDesktop();
+    EXPECT_TRUE(holds(false));
+    EXPECT_TRUE(waitUntil(
+        [&] { return hasAtom(x(), snow.xid(), "_NET_WM_STATE", "_NET_WM_STATE_BELOW"); }));
+    EXPECT_FALSE(hasAtom(x(), snow.xid(), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"));
+    snow.Raise();
+    ASSERT_TRUE(xdotool({"windowactivate", "--sync", normalId}));
+    XSync(x(), False);
+    EXPECT_TRUE(holds(false)) << "the on-desktop overlay came above a normal window";
+    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), later->id()) == false; }));
+
+    snow.SetOnTop();
+    EXPECT_TRUE(holds(true));
+}
+
+TEST_F(OverlayWindowTest, OnTopOrOnDesktopWithoutWindowManager)
+{
+    auto normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
+    ASSERT_TRUE(shown(normal->id()));
+    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == true; }));
+    snow.SetOnDesktop();
+    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == false; }));
+    snow.SetOnTop();
+    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == true; }));
+}
+
+TEST_F(OverlayWindowTest, NeverTakesTheFocus)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xdotool");
+    ASSERT_TRUE(m_session->startWindowManager());
+    auto normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
+    ASSERT_TRUE(shown(normal->id()));
+    ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(normal->id())}));
+
+    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    TestDecoration tree(DecorationWindow::Template::Tree, QRect(600, 300, 100, 100), true);
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(tree.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    ASSERT_TRUE(shown(tree.xid()));
+    // Once the window manager has framed them it has decided about focus;
+    // a short settle lets a wrong decision show.
+    ASSERT_TRUE(waitUntil([&] { return topLevelOf(x(), snow.xid()) != snow.xid(); }));
+    ASSERT_TRUE(waitUntil([&] { return topLevelOf(x(), tree.xid()) != tree.xid(); }));
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(activeWindow(), normal->id());
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(x(), &focus, &revert);
+    EXPECT_NE(focus, snow.xid());
+    EXPECT_NE(focus, tree.xid());
+
+    // A click through the snow does not focus it either.
+    ASSERT_TRUE(clickAt(QPoint(150, 150)));
+    waitUntil([] { return false; }, 300);
+    EXPECT_NE(activeWindow(), snow.xid());
+    XGetInputFocus(x(), &focus, &revert);
+    EXPECT_NE(focus, snow.xid());
+    EXPECT_EQ(snow.m_focusIns, 0);
+}
+
+TEST_F(OverlayWindowTest, ScreenShowsThePictureBlendedOverTheDesktop)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xcompmgr");
+    ASSERT_TRUE(m_session->startWindowManager());
+    ASSERT_TRUE(m_session->startCompositor());
+    auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x00ff00);
+    ASSERT_TRUE(shown(desktop->id()));
+
+    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    int left = 100;
+    snow.m_draw = [&](FrameDrawing& graphics) {
+        graphics.drawImage(filled(QSize(20, 20), Qt::white), left, 100);
+        graphics.drawImage(filled(QSize(20, 20), QColor(255, 0, 0, 128)), 300, 100);
+    };
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    EXPECT_TRUE(waitUntil([&] { return near(screenPixel(x(), QPoint(110, 110)), 0xffffff); }))
+        << std::hex << screenPixel(x(), QPoint(110, 110));
+    EXPECT_TRUE(near(screenPixel(x(), QPoint(310, 110)), 0x807f00))
+        << std::hex << screenPixel(x(), QPoint(310, 110));
+    EXPECT_TRUE(near(screenPixel(x(), QPoint(200, 200)), 0x00ff00))
+        << std::hex << screenPixel(x(), QPoint(200, 200));
+
+    // The next frame moves the white square; the old place shows the desktop.
+    left = 150;
+    snow.redraw();
+    EXPECT_TRUE(waitUntil([&] { return near(screenPixel(x(), QPoint(160, 110)), 0xffffff); }));
+    EXPECT_TRUE(waitUntil([&] { return near(screenPixel(x(), QPoint(105, 110)), 0x00ff00); }))
+        << std::hex << screenPixel(x(), QPoint(105, 110));
+
+    // A constant alpha fades the whole frame.
+    snow.m_alpha = 128;
+    snow.redraw();
+    EXPECT_TRUE(waitUntil([&] { return near(screenPixel(x(), QPoint(160, 110)), 0x80ff80); }))
+        << std::hex << screenPixel(x(), QPoint(160, 110));
+    EXPECT_TRUE(near(screenPixel(x(), QPoint(310, 110)), 0x40bf00))
+        << std::hex << screenPixel(x(), QPoint(310, 110));
+}
+
+TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
+{
+    REQUIRE_PROGRAM("xcompmgr");
+    ASSERT_TRUE(m_session->startCompositor());
+    auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x000000);
+    ASSERT_TRUE(shown(desktop->id()));
+    TestDecoration snow(DecorationWindow::Template::Overlay, QRect(11, 7, 301, 203), true);
+    snow.m_draw = [](FrameDrawing& graphics) {
+        // A one-pixel checkerboard: any scaling would smear it.
+        QImage board(8, 8, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                board.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 255));
+        graphics.drawImage(board, 100, 50);
+        graphics.drawImage(filled(QSize(1, 1), Qt::red), 300, 202);
+    };
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2")
+        EXPECT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+    EXPECT_EQ(snow.rect(), QRect(11, 7, 301, 203));
+    ASSERT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(111, 57)) == 0x0000ff; }))
+        << std::hex << screenPixel(x(), QPoint(111, 57));
+    for (int y = 0; y < 8; ++y)
+        for (int x0 = 0; x0 < 8; ++x0)
+            EXPECT_EQ(screenPixel(x(), QPoint(111 + x0, 57 + y)),
+                      (x0 + y) % 2 ? 0xffffffu : 0x0000ffu)
+                << x0 << "," << y;
+    EXPECT_EQ(screenPixel(x(), QPoint(311, 209)), 0xff0000u);
+}
+
+TEST_F(OverlayWindowTest, UncoveredWindowShowsItsPictureWithoutANewFrame)
+{
+    TestDecoration snow(DecorationWindow::Template::Overlay, QRect(0, 0, 400, 300), false);
+    snow.m_draw = [](FrameDrawing& graphics) {
+        graphics.drawImage(filled(QSize(50, 50), Qt::white), 100, 100);
+    };
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    ASSERT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(120, 120)) == 0xffffff; }));
+    const int frames = snow.m_frames;
+    // Without a compositor the server forgets what a covering window hid.
+    auto cover = foreignWindow(QRect(50, 50, 300, 200), 0x0000ff);
+    ASSERT_TRUE(shown(cover->id()));
+    ASSERT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(120, 120)) == 0x0000ff; }));
+    cover.reset();
+    EXPECT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(120, 120)) == 0xffffff; }))
+        << std::hex << screenPixel(x(), QPoint(120, 120));
+    EXPECT_EQ(snow.m_frames, frames);
+}
+
+TEST_F(OverlayWindowTest, TreeCanBeDragged)
+{
+    REQUIRE_PROGRAM("xdotool");
+    for (bool windowManager : {false, true}) {
+        if (windowManager) {
+            REQUIRE_PROGRAM("openbox");
+            ASSERT_TRUE(m_session->startWindowManager());
+        }
+        TestDecoration tree(DecorationWindow::Template::Tree, QRect(100, 100, 120, 90), true);
+        tree.m_dragOnPress = true;
+        tree.m_draw = [](FrameDrawing& graphics) {
+            graphics.drawImage(filled(QSize(120, 90), Qt::darkGreen), 0, 0);
+        };
+        ASSERT_TRUE(tree.Create());
+        ASSERT_TRUE(shown(tree.xid()));
+        ASSERT_TRUE(waitUntil([&] { return tree.rect() == QRect(100, 100, 120, 90); }));
+        ASSERT_TRUE(xdotool({"mousemove", "150", "150", "mousedown", "1"}));
+        ASSERT_TRUE(waitUntil([&] { return !tree.m_presses.empty(); }));
+        for (int step = 1; step <= 5; ++step) {
+            ASSERT_TRUE(xdotool(
+                {"mousemove", QString::number(150 + step * 40), QString::number(150 + step * 20)}));
+            waitUntil([] { return false; }, 30);
+        }
+        ASSERT_TRUE(xdotool({"mouseup", "1"}));
+        EXPECT_TRUE(waitUntil([&] { return tree.rect() == QRect(300, 200, 120, 90); }))
+            << "window manager " << windowManager << ": at " << tree.rect().x() << ","
+            << tree.rect().y();
+    }
+}
+
+} // namespace

@@ -11,6 +11,7 @@
 #include "platform/X11Desktop.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -516,8 +517,9 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
     };
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(shown(snow.xid()));
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2")
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
         EXPECT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+    }
     EXPECT_EQ(snow.rect(), QRect(11, 7, 301, 203));
     ASSERT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(111, 57)) == 0x0000ff; }))
         << std::hex << screenPixel(x(), QPoint(111, 57));

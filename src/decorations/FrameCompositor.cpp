@@ -155,10 +155,23 @@ bool FrameCompositor::sameItem(const ItemPrint& previous, const ItemPrint& next,
     return false;
 }
 
-QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size)
+QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, QImage* target)
 {
-    if (m_image.size() != size || m_image.isNull()) {
-        m_image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    if (target &&
+        (target->size() != size || target->format() != QImage::Format_ARGB32_Premultiplied))
+        target = nullptr;
+    const bool sameMemory =
+        target ? m_imageIsTarget && m_image.constBits() == target->constBits() : !m_imageIsTarget;
+    if (m_image.size() != size || m_image.isNull() || !sameMemory) {
+        if (target) {
+            // A view of the target's memory, not a shared copy: writing to a
+            // shared copy would detach it from that memory.
+            m_image = QImage(target->bits(), size.width(), size.height(), target->bytesPerLine(),
+                             QImage::Format_ARGB32_Premultiplied);
+        } else {
+            m_image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        }
+        m_imageIsTarget = target != nullptr;
         m_previous.clear();
         if (m_image.isNull())
             return {};
@@ -356,6 +369,7 @@ void FrameCompositor::repaintAll(const FrameDrawing& drawing)
 void FrameCompositor::reset()
 {
     m_image = QImage();
+    m_imageIsTarget = false;
     m_previous.clear();
 }
 

@@ -26,9 +26,13 @@ class FrameCompositor final {
 public:
     static constexpr int kBandHeight = 32;
 
-    // Brings the picture up to date; returns the changed area (window coordinates).
-    QRegion update(const FrameDrawing& drawing, const QSize& size);
-    // Premultiplied ARGB, the window's size.
+    // Brings the picture up to date; returns the changed area (window
+    // coordinates). With a target (premultiplied ARGB of that size, kept
+    // between frames) the picture lives in the target's memory, else in
+    // memory of its own; a new target is painted in full.
+    QRegion update(const FrameDrawing& drawing, const QSize& size, QImage* target = nullptr);
+    // Premultiplied ARGB, the window's size. With a target it points into
+    // the target's memory and is valid only as long as that memory.
     const QImage& image() const { return m_image; }
     // Forgets the picture (the window went away).
     void reset();
@@ -72,6 +76,7 @@ private:
                                  const ItemPrint& print);
 
     QImage m_image;
+    bool m_imageIsTarget = false;
     std::vector<ItemPrint> m_previous;
     std::vector<ItemPrint> m_next;
     std::vector<bool> m_previousMatched;

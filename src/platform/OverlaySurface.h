@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QSize>
 
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,17 @@ public:
     // rest of the screen copy may be kept. A changed constant alpha or size
     // comes with the whole window as the changed area.
     virtual void present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha) = 0;
+    // Memory the window shows from, so that a frame at full constant alpha
+    // can be painted there in place and present() need not copy it: a
+    // premultiplied ARGB picture of the given size that keeps what was
+    // painted into it from one frame to the next. Null (the default) when
+    // the frame must be handed over in present(). Asking again waits until
+    // the screen has taken the previous frame.
+    virtual QImage* frameBuffer(const QSize& size)
+    {
+        static_cast<void>(size);
+        return nullptr;
+    }
     // Above all normal windows, or below all of them; never moves, sizes or
     // activates the window.
     virtual void setZOrder(bool topmost) = 0;

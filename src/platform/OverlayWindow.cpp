@@ -250,29 +250,47 @@ void OverlayWindow::sendWholePicture()
     m_upload->flush();
 }
 
-void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha)
+bool OverlayWindow::prepareUpload(const QSize& size)
 {
-    if (!m_display || frame.isNull())
-        return;
+    if (!m_display || size.isEmpty())
+        return false;
     if (!m_window->handle())
         m_window->create();
-    QRegion area = changed;
-    if (!m_upload || m_upload->size() != frame.size() || constantAlpha != m_lastAlpha) {
-        if (!m_upload || m_upload->size() != frame.size())
-            m_upload =
-                std::make_unique<X11PictureUpload>(m_display, nativeWindowId(), frame.size());
-        area = QRegion(frame.rect());
+    if (!m_upload || m_upload->size() != size) {
+        m_upload = std::make_unique<X11PictureUpload>(m_display, nativeWindowId(), size);
+        m_uploadIsNew = true;
     }
-    m_lastAlpha = constantAlpha;
-    if (m_upload->pixels().isNull())
-        return;
-    const QImage premultiplied = frame.format() == QImage::Format_ARGB32_Premultiplied
-                                     ? frame
-                                     : frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return !m_upload->pixels().isNull();
+}
+
+QImage* OverlayWindow::frameBuffer(const QSize& size)
+{
+    if (!prepareUpload(size))
+        return nullptr;
     m_upload->waitUntilSent();
+    return &m_upload->pixels();
+}
+
+void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha)
+{
+    if (frame.isNull() || !prepareUpload(frame.size()))
+        return;
+    QRegion area = changed;
+    if (m_uploadIsNew || constantAlpha != m_lastAlpha)
+        area = QRegion(frame.rect());
+    m_uploadIsNew = false;
+    m_lastAlpha = constantAlpha;
     area &= frame.rect();
-    for (const QRect& box : area)
-        copyToUpload(premultiplied, box, constantAlpha);
+    // A frame painted in place is already where the server reads it.
+    if (frame.constBits() != m_upload->pixels().constBits()) {
+        const QImage premultiplied =
+            frame.format() == QImage::Format_ARGB32_Premultiplied
+                ? frame
+                : frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        m_upload->waitUntilSent();
+        for (const QRect& box : area)
+            copyToUpload(premultiplied, box, constantAlpha);
+    }
     if (!m_window->isExposed())
         return; // shown whole at the next exposure
     for (const QRect& box : area)

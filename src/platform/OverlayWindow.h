@@ -33,6 +33,7 @@ public:
     void setGeometry(const QRect& rect) override;
     QRect geometry() override;
     void present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha) override;
+    QImage* frameBuffer(const QSize& size) override;
     void setZOrder(bool topmost) override;
     void raise() override;
     bool startSystemMove() override;
@@ -49,6 +50,8 @@ private:
     void onMousePress(QMouseEvent* event);
     void onMouseMove(QMouseEvent* event);
     void onMouseRelease(QMouseEvent* event);
+    // The upload for pictures of this size; false when pictures cannot be shown.
+    bool prepareUpload(const QSize& size);
     void copyToUpload(const QImage& frame, const QRect& box, uint8_t constantAlpha);
     void sendWholePicture();
     qreal pixelRatio() const;
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<X11PictureUpload> m_upload;
     QRect m_rect;
     uint8_t m_lastAlpha = 255;
+    bool m_uploadIsNew = false; // its first picture is sent whole
     bool m_inputShapeRenewed = false;
     bool m_applicationActive = false;
     // Calls into the decoration in progress; the decoration may end this

@@ -331,6 +331,39 @@ TEST_F(FrameCompositorTest, MostlyChangedPictureIsOneRectangle)
     EXPECT_EQ(compositor.update(drawing, QSize(100, 100)), QRegion(0, 0, 100, 100));
 }
 
+TEST_F(FrameCompositorTest, PaintsInPlaceIntoTheMemoryItIsGiven)
+{
+    const QSize size(200, 100);
+    QImage shown(size, QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::red); // whatever was there before
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    drawing.drawImage(m_flake, 10, 10);
+    EXPECT_EQ(compositor.update(drawing, size, &shown), QRegion(0, 0, 200, 100));
+    EXPECT_EQ(compositor.image().constBits(), shown.constBits());
+    EXPECT_EQ(firstDifference(shown, paintedFromScratch(drawing, size)), "");
+
+    drawing.clear();
+    drawing.drawImage(m_flake, 40, 10);
+    EXPECT_EQ(compositor.update(drawing, size, &shown),
+              QRegion(10, 0, 16, 32) + QRegion(40, 0, 16, 32));
+    EXPECT_EQ(firstDifference(shown, paintedFromScratch(drawing, size)), "");
+
+    // Other memory, or memory of its own again: painted whole.
+    QImage other(size, QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(compositor.update(drawing, size, &other), QRegion(0, 0, 200, 100));
+    EXPECT_EQ(firstDifference(other, paintedFromScratch(drawing, size)), "");
+    EXPECT_EQ(compositor.update(drawing, size), QRegion(0, 0, 200, 100));
+    EXPECT_NE(compositor.image().constBits(), other.constBits());
+    EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, size)), "");
+
+    // Memory of the wrong size or format is not used.
+    QImage small(QSize(20, 20), QImage::Format_ARGB32_Premultiplied);
+    compositor.update(drawing, size, &small);
+    EXPECT_EQ(compositor.image().size(), size);
+    EXPECT_NE(compositor.image().constBits(), small.constBits());
+}
+
 // 270 flakes of 16x16 falling a little each frame on a 1920x1080 screen: each
 // flake's old and new box lies in at most two bands, so the pushed area holds
 // at most two rectangles per flake, all on band rows.

@@ -497,6 +497,17 @@ TEST_F(OverlayWindowTest, ScreenShowsThePictureBlendedOverTheDesktop)
         << std::hex << screenPixel(x(), QPoint(160, 110));
     EXPECT_TRUE(near(screenPixel(x(), QPoint(310, 110)), 0x40bf00))
         << std::hex << screenPixel(x(), QPoint(310, 110));
+
+    // Back at full alpha, and moved once more.
+    snow.m_alpha = 255;
+    left = 200;
+    snow.redraw();
+    EXPECT_TRUE(waitUntil([&] { return near(screenPixel(x(), QPoint(210, 110)), 0xffffff); }))
+        << std::hex << screenPixel(x(), QPoint(210, 110));
+    EXPECT_TRUE(near(screenPixel(x(), QPoint(160, 110)), 0x00ff00))
+        << std::hex << screenPixel(x(), QPoint(160, 110));
+    EXPECT_TRUE(near(screenPixel(x(), QPoint(310, 110)), 0x807f00))
+        << std::hex << screenPixel(x(), QPoint(310, 110));
 }
 
 TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)

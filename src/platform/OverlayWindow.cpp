@@ -1,6 +1,7 @@
 #include "platform/OverlayWindow.h"
 
 #include "platform/OverlayNativeWindow.h"
+#include "platform/StackingKeeper.h"
 #include "platform/X11PictureUpload.h"
 
 #include <QGuiApplication>
@@ -44,8 +45,8 @@ inline uint32_t scaled(uint32_t pixel, uint32_t alpha)
 
 } // namespace
 
-OverlayWindow::OverlayWindow(bool clickThrough)
-    : m_clickThrough(clickThrough), m_display(qtDisplay()),
+OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking)
+    : m_clickThrough(clickThrough), m_stacking(stacking), m_display(qtDisplay()),
       m_window(std::make_unique<OverlayNativeWindow>()), m_alive(std::make_shared<bool>(true))
 {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
@@ -85,6 +86,8 @@ OverlayWindow::OverlayWindow(bool clickThrough)
 OverlayWindow::~OverlayWindow()
 {
     *m_alive = false;
+    if (m_stacking)
+        m_stacking->forget(nativeWindowId());
     m_upload.reset(); // before the X window it draws on
     m_window->onExposed = nullptr;
     m_window->onFocusIn = nullptr;
@@ -331,6 +334,8 @@ void OverlayWindow::setZOrder(bool topmost)
         m_window->raise();
     else
         m_window->lower();
+    if (m_stacking)
+        m_stacking->keep(nativeWindowId(), topmost);
 }
 
 void OverlayWindow::raise()

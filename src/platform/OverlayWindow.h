@@ -13,6 +13,7 @@ struct _XDisplay;
 namespace platform {
 
 class OverlayNativeWindow;
+class StackingKeeper;
 class X11PictureUpload;
 
 // A decoration window on an X11 desktop, made through Qt: frameless, a tool
@@ -25,7 +26,9 @@ class X11PictureUpload;
 // only and pictures go nowhere.
 class OverlayWindow final : public OverlaySurface {
 public:
-    explicit OverlayWindow(bool clickThrough);
+    // The keeper (may be null) holds the window's place in the stacking
+    // order where no window manager does; it must outlive the window.
+    OverlayWindow(bool clickThrough, StackingKeeper* stacking);
     ~OverlayWindow() override;
     OverlayWindow(const OverlayWindow&) = delete;
     OverlayWindow& operator=(const OverlayWindow&) = delete;
@@ -60,6 +63,7 @@ private:
     QRect toLogical(const QRect& physical) const;
 
     bool m_clickThrough;
+    StackingKeeper* m_stacking;
     _XDisplay* m_display;
     std::unique_ptr<OverlayNativeWindow> m_window;
     std::shared_ptr<bool> m_alive; // false once this object is gone

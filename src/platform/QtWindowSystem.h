@@ -2,13 +2,23 @@
 
 #include "platform/WindowSystem.h"
 
+#include <memory>
+
 namespace platform {
+
+class StackingKeeper;
 
 // Makes the decoration windows as real windows of the desktop Qt runs on.
 class QtWindowSystem final : public WindowSystem {
 public:
+    QtWindowSystem();
+    ~QtWindowSystem() override;
+
     // Null when there is no Qt application to own windows.
     std::unique_ptr<OverlaySurface> createOverlay(const OverlayOptions& options) override;
+
+private:
+    std::unique_ptr<StackingKeeper> m_stacking; // made with the first window on X
 };
 
 } // namespace platform

@@ -409,18 +409,54 @@ TEST_F(OverlayWindowTest, OnTopOrOnDesktopHoldsWhileOtherWindowsAreActivated)
     EXPECT_TRUE(holds(true));
 }
 
-TEST_F(OverlayWindowTest, OnTopOrOnDesktopWithoutWindowManager)
+TEST_F(OverlayWindowTest, OnTopOrOnDesktopHoldsWithoutWindowManager)
 {
     auto normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
     ASSERT_TRUE(shown(normal->id()));
     TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(shown(snow.xid()));
-    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == true; }));
+    auto above = [&](const ForeignWindow& other) {
+        return waitUntil([&] { return stackedAbove(x(), snow.xid(), other.id()) == true; });
+    };
+    auto below = [&](const ForeignWindow& other) {
+        return waitUntil([&] { return stackedAbove(x(), snow.xid(), other.id()) == false; });
+    };
+    EXPECT_TRUE(above(*normal));
+
+    // Another program raises its window, or maps a new one: the snow goes
+    // back on top.
+    XRaiseWindow(x(), normal->id());
+    XSync(x(), False);
+    EXPECT_TRUE(above(*normal));
+    auto later = foreignWindow(QRect(150, 150, 200, 100), 0xff0000);
+    ASSERT_TRUE(shown(later->id()));
+    EXPECT_TRUE(above(*later));
+
+    // A popup menu stays above it.
+    XSetWindowAttributes popupAttributes{};
+    popupAttributes.override_redirect = True;
+    const Window popup =
+        XCreateWindow(x(), DefaultRootWindow(x()), 10, 10, 50, 50, 0, CopyFromParent, InputOutput,
+                      CopyFromParent, CWOverrideRedirect, &popupAttributes);
+    XMapWindow(x(), popup);
+    XSync(x(), False);
+    ASSERT_TRUE(shown(popup));
+    waitUntil([] { return false; }, 100);
+    EXPECT_EQ(stackedAbove(x(), popup, snow.xid()), true);
+    XDestroyWindow(x(), popup);
+    XSync(x(), False);
+
     snow.SetOnDesktop();
-    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == false; }));
+    EXPECT_TRUE(below(*normal));
+    EXPECT_TRUE(below(*later));
+    XLowerWindow(x(), normal->id());
+    XSync(x(), False);
+    EXPECT_TRUE(below(*normal)) << "the on-desktop snow stayed above a lowered window";
+
     snow.SetOnTop();
-    EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), normal->id()) == true; }));
+    EXPECT_TRUE(above(*normal));
+    EXPECT_TRUE(above(*later));
 }
 
 TEST_F(OverlayWindowTest, NeverTakesTheFocus)

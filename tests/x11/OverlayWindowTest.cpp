@@ -41,6 +41,7 @@ public:
     int m_frames = 0;
     int m_focusIns = 0;
     std::vector<QPoint> m_presses;
+    std::vector<bool> m_activations;
     bool m_dragOnPress = false;
 
     void redraw() { RedrawWindow(); }
@@ -70,6 +71,7 @@ protected:
     }
     uint8_t ConstantAlpha() const override { return m_alpha; }
     void OnSetFocus() override { ++m_focusIns; }
+    void OnActivateApp(bool bActive) override { m_activations.push_back(bActive); }
     void OnLButtonDown(QPoint point) override
     {
         m_presses.push_back(point);
@@ -365,6 +367,35 @@ TEST_F(OverlayWindowTest, WindowThatTakesClicksHearsThePress)
     EXPECT_EQ(tree.m_presses.front(), QPoint(30, 20));
     XEvent event;
     EXPECT_FALSE(XCheckWindowEvent(x(), below->id(), ButtonPressMask, &event));
+}
+
+TEST_F(OverlayWindowTest, ClickedTreeGetsTheFocusAndActivatesTheProgram)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xdotool");
+    ASSERT_TRUE(m_session->startWindowManager());
+    auto normal = foreignWindow(QRect(400, 100, 300, 200), 0x0000ff);
+    ASSERT_TRUE(shown(normal->id()));
+    TestDecoration tree(DecorationWindow::Template::Tree, QRect(100, 80, 120, 90), true);
+    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    ASSERT_TRUE(tree.Create());
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(tree.xid()));
+    ASSERT_TRUE(shown(snow.xid()));
+    ASSERT_TRUE(waitUntil([&] { return inputRectangles(x(), topLevelOf(x(), snow.xid())) == 0; }));
+
+    ASSERT_TRUE(clickAt(QPoint(150, 120)));
+    EXPECT_TRUE(waitUntil([&] { return tree.m_focusIns > 0; }));
+    // Every window of the program hears it, the one that cannot be focused too.
+    EXPECT_TRUE(waitUntil([&] { return !snow.m_activations.empty(); }));
+    EXPECT_EQ(tree.m_activations, std::vector<bool>{true});
+    EXPECT_EQ(snow.m_activations, std::vector<bool>{true});
+    EXPECT_EQ(snow.m_focusIns, 0);
+
+    ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(normal->id())}));
+    EXPECT_TRUE(waitUntil([&] { return snow.m_activations.size() == 2; }));
+    EXPECT_EQ(tree.m_activations, (std::vector<bool>{true, false}));
+    EXPECT_EQ(snow.m_activations, (std::vector<bool>{true, false}));
 }
 
 TEST_F(OverlayWindowTest, OnTopOrOnDesktopHoldsWhileOtherWindowsAreActivated)

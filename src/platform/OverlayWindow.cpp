@@ -58,16 +58,33 @@ OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking)
     // Qt then tells the window manager not to focus the window when it maps.
     m_window->setProperty("_q_showWithoutActivating", true);
 
-    m_window->onExposed = [this] { onExposed(); };
-    m_window->onFocusIn = [this] {
-        callOut([this] {
-            if (onFocusIn)
-                onFocusIn();
-        });
+    // Events still queued for the Qt window may arrive after this object is
+    // gone (see the destructor); they then find it marked dead.
+    const std::shared_ptr<bool> alive = m_alive;
+    m_window->onExposed = [this, alive] {
+        if (*alive)
+            onExposed();
     };
-    m_window->onMousePress = [this](QMouseEvent* event) { onMousePress(event); };
-    m_window->onMouseMove = [this](QMouseEvent* event) { onMouseMove(event); };
-    m_window->onMouseRelease = [this](QMouseEvent* event) { onMouseRelease(event); };
+    m_window->onFocusIn = [this, alive] {
+        if (*alive) {
+            callOut([this] {
+                if (onFocusIn)
+                    onFocusIn();
+            });
+        }
+    };
+    m_window->onMousePress = [this, alive](QMouseEvent* event) {
+        if (*alive)
+            onMousePress(event);
+    };
+    m_window->onMouseMove = [this, alive](QMouseEvent* event) {
+        if (*alive)
+            onMouseMove(event);
+    };
+    m_window->onMouseRelease = [this, alive](QMouseEvent* event) {
+        if (*alive)
+            onMouseRelease(event);
+    };
 
     m_applicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, m_window.get(),
@@ -89,11 +106,6 @@ OverlayWindow::~OverlayWindow()
     if (m_stacking)
         m_stacking->forget(nativeWindowId());
     m_upload.reset(); // before the X window it draws on
-    m_window->onExposed = nullptr;
-    m_window->onFocusIn = nullptr;
-    m_window->onMousePress = nullptr;
-    m_window->onMouseMove = nullptr;
-    m_window->onMouseRelease = nullptr;
     QObject::disconnect(qGuiApp, nullptr, m_window.get(), nullptr);
     if (m_dragging)
         m_window->setMouseGrabEnabled(false);

@@ -1,14 +1,11 @@
 #include "core/CZelApp.h"
 
+#include "core/CZelDlg.h"
 #include "core/MessageBox.h"
 #include "core/WindowsVersion.h"
 #include "platform/Platform.h"
-#include "platform/SessionEndWatcher.h"
 #include "platform/SingleInstanceLock.h"
 #include "platform/SystemInfo.h"
-
-#include <QDebug>
-#include <QEventLoop>
 
 namespace {
 CZelApp* g_pApp = nullptr;
@@ -62,13 +59,21 @@ bool CZelApp::InitInstance()
         m_highLoad.m_bEnabled = true;
     }
 
-    // 10. The main loop. On a first run the settings window shows at once.
-    RunMainLoop(!m_options.m_bFileRead);
+    // 10. The settings window, whose loop is the main loop. It shows at once
+    //     on a first run, and on a desktop without a notification area, where
+    //     the icon could never bring it back.
+    m_pMainDlg = new CZelDlg;
+    if (!m_options.m_bFileRead || !CZelDlg::HasTray())
+        m_pMainDlg->m_bStartHidden = false;
+    m_pMainDlg->DoModal();
 
     // Shutdown.
     // 1. Settings first, so nothing later can lose them.
     m_options.Save();
-    // 2-4. The decoration windows and the settings window go here as they are built.
+    // 2-3. The decoration windows go here as they are built.
+    // 4. The settings window's own window went with its loop.
+    delete m_pMainDlg;
+    m_pMainDlg = nullptr;
     // 5. The watcher, if it still runs.
     if (IsWindowsVersionOrGreater(6, 0) && m_options.fDisableAtHighLoad) {
         if (m_highLoad.m_nTimer != 0) {
@@ -83,24 +88,8 @@ bool CZelApp::InitInstance()
     return false;
 }
 
-void CZelApp::RunMainLoop(bool showSettingsWindow)
-{
-    if (m_bEndRequested)
-        return;
-    // The end of the user's session (logout, shutdown, SIGTERM) ends the run
-    // the normal way, so the settings are saved.
-    platform::SessionEndWatcher sessionEnd([this] { EndMainLoop(); });
-    if (showSettingsWindow)
-        qInfo("First run: the settings window would show now.");
-    QEventLoop loop;
-    m_pMainLoop = &loop;
-    loop.exec();
-    m_pMainLoop = nullptr;
-}
-
 void CZelApp::EndMainLoop()
 {
-    m_bEndRequested = true;
-    if (m_pMainLoop)
-        m_pMainLoop->quit();
+    if (m_pMainDlg)
+        m_pMainDlg->OnTrayExit();
 }

@@ -12,6 +12,7 @@ class QtDialogs;
 class QtHttp;
 class QtScheduler;
 class QtShell;
+class QtTray;
 class SteadyClock;
 class X11Desktop;
 
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<X11Desktop> m_desktop;
     std::unique_ptr<QtShell> m_shell;
     std::unique_ptr<QtHttp> m_http;
+    std::unique_ptr<QtTray> m_tray;
 };
 
 } // namespace platform

@@ -68,7 +68,7 @@ TEST_F(ProgramOnX11Test, SecondCopySaysSoAndEndsWhileTheFirstRunsOn)
     ASSERT_TRUE(waitUntil(
         [&] {
             said += first.readAllStandardError();
-            return said.contains("First run");
+            return said.contains("Yulavin runs");
         },
         20000));
 

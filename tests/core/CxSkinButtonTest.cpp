@@ -256,6 +256,15 @@ TEST_F(SkinButtonTest, ProgramBitmapsGiveTheHelpButton)
     ASSERT_NE(mask, nullptr);
     ASSERT_TRUE(button->GetClipRegion().has_value());
     ExpectRegionFollowsMask(*button->GetClipRegion(), *mask);
+
+    // New pictures (a language change) bring a new shape and size, in place.
+    button->SetBitmaps(277, 277, 277, 278);
+    EXPECT_EQ(button->geometry(), QRect(450, 3, 106, 40));
+    const auto countdownMask = LoadBitmapResource(278);
+    ASSERT_NE(countdownMask, nullptr);
+    ASSERT_TRUE(button->GetClipRegion().has_value());
+    ExpectRegionFollowsMask(*button->GetClipRegion(), *countdownMask);
+    EXPECT_EQ(button->mask(), *button->GetClipRegion());
 }
 
 TEST_F(SkinButtonTest, AllWhiteMaskLeavesNothingToSeeOrClick)

@@ -66,7 +66,6 @@ constexpr unsigned kFirstTabTexts[] = {11, 12, 33, 42, 50, 68, 112, 69};
 constexpr unsigned kLogonTabText = 77;
 constexpr unsigned kFrostTabText = 103;
 constexpr unsigned kAboutTabText = 1;
-constexpr unsigned kHelpText = 43;
 
 // The site tab's caption is the same in every language.
 const QString kSiteTabCaption = QStringLiteral("Новогодний сайт");
@@ -265,6 +264,7 @@ void CZelDlg::ApplyLanguage()
     for (const CONTROL_TEXT& row : CDlgTabGeneral::GENERAL_TEXTS)
         SetDlgItemText(m_pTabGeneral, row.controlId, Text(row.textId));
     ShowDlgItem(m_pTabGeneral, 1066, false);
+    SettingsPage::RefreshHelpButton(m_pTabGeneral->m_btnHelp);
     if (focus)
         focus->setFocus();
 

@@ -1,5 +1,7 @@
 #include "core/DialogTemplate.h"
 
+#include "core/CxSkinButton.h"
+#include "core/DialogGroup.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 
@@ -59,10 +61,12 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         break;
     }
     case DialogControl::Kind::SkinButton:
-        widget = new QPushButton(window);
+        widget = new CxSkinButton(window);
         break;
     }
     SetDlgCtrlID(widget, control.id);
+    if (control.flags & DialogControl::GroupStart)
+        DialogGroup::SetGroupStart(widget);
     QRect rect = DialogUnits::ToPixels(control.rect);
     // A drop-down list's height in a layout includes its open list; closed it
     // is as high as its text needs.

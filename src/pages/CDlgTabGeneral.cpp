@@ -2,6 +2,7 @@
 
 #include "core/CZelApp.h"
 #include "core/CZelDlg.h"
+#include "core/CxSkinButton.h"
 #include "core/DialogItems.h"
 #include "core/ProgramResources.h"
 #include "core/WindowsVersion.h"
@@ -20,6 +21,7 @@ enum : int {
     IDC_CHECK_AUTORUN = 1006,
     IDC_CHECK_HIGHLOAD = 1009,
     IDC_STATIC_LANGUAGE = 1013,
+    IDC_BUTTON_HELP = 1038,
     IDC_STATIC_CLOSE_HINT = 1066,
     IDC_STATIC_HIGHLOAD = 1069,
     IDC_STATIC_AUTORUN = 1070,
@@ -35,6 +37,7 @@ const DialogControl kControls[] = {
     {IDC_CHECK_HIGHLOAD, Kind::CheckBox, {52, 87, 10, 10}},
     {IDC_STATIC_HIGHLOAD, Kind::Static, {63, 83, 210, 24}},
     {IDC_STATIC_CLOSE_HINT, Kind::Static, {52, 109, 210, 32}, DialogControl::Hidden},
+    {IDC_BUTTON_HELP, Kind::SkinButton, {296, 3, 15, 14}},
 };
 
 const QString kRunValueName = QStringLiteral("Yulavin");
@@ -83,6 +86,7 @@ void CDlgTabGeneral::DoDataExchange()
 {
     m_comboLanguage = GetDlgItemAs<QComboBox>(this, IDC_COMBO_LANGUAGE);
     m_chkAutoRun = GetDlgItemAs<QCheckBox>(this, IDC_CHECK_AUTORUN);
+    m_btnHelp = GetDlgItemAs<CxSkinButton>(this, IDC_BUTTON_HELP);
     m_chkHighLoad = GetDlgItemAs<QCheckBox>(this, IDC_CHECK_HIGHLOAD);
     // The user's picks only: filling the list from code must not count as one.
     connect(m_comboLanguage, &QComboBox::activated, this, &CDlgTabGeneral::OnLanguageSelChange);
@@ -99,6 +103,7 @@ bool CDlgTabGeneral::OnInitDialog()
     SettingsPage::OnInitDialog();
     m_pImageBack = LoadPngResource(256);
     m_pImageTop = LoadPngResource(345);
+    InitHelpButton(m_btnHelp);
 
     COptions& options = theApp().m_options;
     theApp().m_translate.FillLanguageList(m_comboLanguage, options.Language);

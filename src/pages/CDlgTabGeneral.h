@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CxSkinButton;
 class QCheckBox;
 class QComboBox;
 
@@ -25,6 +26,7 @@ public:
     std::unique_ptr<QImage> m_pImageTop;
     QComboBox* m_comboLanguage = nullptr;
     QCheckBox* m_chkAutoRun = nullptr;
+    CxSkinButton* m_btnHelp = nullptr;
     QCheckBox* m_chkHighLoad = nullptr;
 
     void OnLanguageSelChange();

@@ -1,8 +1,10 @@
 #include "pages/SettingsPage.h"
 
 #include "core/CZelApp.h"
+#include "core/CxSkinButton.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
+#include "core/MakerSite.h"
 
 #include <QKeyEvent>
 
@@ -36,6 +38,27 @@ void SettingsPage::SetControlTexts(std::span<const CONTROL_TEXT> table)
 {
     for (const CONTROL_TEXT& row : table)
         SetDlgItemText(this, row.controlId, Text(row.textId));
+}
+
+void SettingsPage::InitHelpButton(CxSkinButton* button)
+{
+    button->SetBitmaps(257, 257, 257, 258);
+    // In pixels: the page pictures keep that corner free for it.
+    button->move(450, 3);
+    button->setCursor(Qt::PointingHandCursor);
+    connect(button, &CxSkinButton::clicked, this, &SettingsPage::OnHelpClicked);
+}
+
+void SettingsPage::RefreshHelpButton(CxSkinButton* button)
+{
+    button->SetTooltip(Text(43));
+    button->hide();
+    button->show();
+}
+
+void SettingsPage::OnHelpClicked()
+{
+    OpenHelpPage();
 }
 
 const QString& SettingsPage::Text(unsigned id)

@@ -36,6 +36,9 @@ public:
     // Re-reads every text of the page in the current language; the settings
     // window calls it at start and after every change of language.
     virtual void RefreshTexts() {}
+    // A help button's tooltip in the current language; hiding and showing
+    // the button again repaints it over the page's picture.
+    static void RefreshHelpButton(CxSkinButton* button);
 
 protected:
     SettingsPage(unsigned templateId, QSize sizeInDialogUnits,
@@ -52,6 +55,12 @@ protected:
 
     // Each row's control gets its text in the current language.
     void SetControlTexts(std::span<const CONTROL_TEXT> table);
+    // The help button: its picture, its place in the page's top right
+    // corner, the hand pointer over it and the help page on a click.
+    void InitHelpButton(CxSkinButton* button);
+    // Opens the help page, as the icon menu's Help does.
+    void OnHelpClicked();
+
     // The text with that id in the current language; throws past the end of
     // the table, which the program's own ids never reach.
     static const QString& Text(unsigned id);

@@ -31,11 +31,6 @@ bool QtTray::statusNotifierHostRunning()
 #endif
 }
 
-QRect QtTray::iconGeometry() const
-{
-    return m_icon && m_icon->isVisible() ? m_icon->geometry() : QRect();
-}
-
 bool QtTray::isAvailable()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
@@ -82,6 +77,16 @@ int QtTray::trackPopupMenu(const std::vector<MenuItem>& items, int defaultId, QP
 }
 
 void QtTray::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    // WORKAROUND: Qt's XEmbed icon reports clicks from inside its own mouse
+    // handler, and removing the icon there (Exit from the menu) deletes the
+    // window under that handler. The program hears of the click once the
+    // handler has returned.
+    QMetaObject::invokeMethod(
+        this, [this, reason] { report(reason); }, Qt::QueuedConnection);
+}
+
+void QtTray::report(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::DoubleClick:

@@ -24,12 +24,10 @@ public:
     // Whether a StatusNotifierItem host runs on the session bus, so that Qt
     // hands the icon to it instead of an XEmbed tray.
     static bool statusNotifierHostRunning();
-    // Where the icon sits on the screen; empty while it is not shown or the
-    // host does not say.
-    QRect iconGeometry() const;
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void report(QSystemTrayIcon::ActivationReason reason);
 
     std::unique_ptr<QSystemTrayIcon> m_icon;
     bool m_singleClickOpens = false;

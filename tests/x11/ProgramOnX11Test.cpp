@@ -162,6 +162,14 @@ TEST_F(ProgramOnX11Test, IconOpensTheWindowAndExitInItsMenuEndsTheProgram)
     QProcess program;
     prepare(program);
     program.start();
+    QByteArray said;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            said += program.readAllStandardError();
+            return said.contains("Yulavin runs");
+        },
+        20000));
+    EXPECT_TRUE(said.contains("window is hidden")) << said.toStdString();
     // With a settings file the window stays hidden: the icon is all there is.
     QStringList windows;
     ASSERT_TRUE(waitUntil(
@@ -171,7 +179,7 @@ TEST_F(ProgramOnX11Test, IconOpensTheWindowAndExitInItsMenuEndsTheProgram)
         },
         20000))
         << "no icon";
-    ASSERT_EQ(windows.size(), 1);
+    ASSERT_EQ(windows.size(), 1) << windows.join(' ').toStdString();
     const QString icon = windows.front();
 
     ASSERT_TRUE(actUntilWindows(2, [&] {

@@ -39,8 +39,14 @@ protected:
         }
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startTrayHost());
+        // A home of its own: other test programs run the program at the same
+        // time, and one copy per user is all the program allows.
         m_savedConfig = qgetenv("XDG_CONFIG_HOME");
+        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
+        QDir().mkpath(runtimeDir());
+        QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir()));
     }
 
     void TearDown() override
@@ -48,6 +54,7 @@ protected:
         if (!m_session)
             return;
         qputenv("XDG_CONFIG_HOME", m_savedConfig);
+        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
         m_session->stopTrayHost();
         m_session->stopWindowManager();
     }
@@ -102,10 +109,13 @@ protected:
     }
 
     QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
+    QString runtimeDir() const { return m_runtime.path() + "/run"; }
 
     XServerSession* m_session = nullptr;
     QTemporaryDir m_home;
+    QTemporaryDir m_runtime;
     QByteArray m_savedConfig;
+    QByteArray m_savedRuntime;
 };
 
 TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowAndItsMenuEndsTheProgram)

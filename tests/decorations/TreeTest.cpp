@@ -235,6 +235,7 @@ TEST_F(TreeTest, ANewSpeedFromThePageRearmsTheFrameTimer)
 }
 
 struct OddTreeCase {
+    const char* name;
     int iTree;
     QSize size;
     int firstPicture;
@@ -258,12 +259,12 @@ TEST_P(OddTreeTest, TreeOutOfRangeShowsTheNearestTreeAndKeepsTheSetting)
 }
 
 INSTANTIATE_TEST_SUITE_P(HandEditedSettings, OddTreeTest,
-                         ::testing::Values(OddTreeCase{-1, {300, 500}, 311},
-                                           OddTreeCase{-2147483647 - 1, {300, 500}, 311},
-                                           OddTreeCase{5, {300, 392}, 319},
-                                           OddTreeCase{2147483647, {300, 392}, 319}),
+                         ::testing::Values(OddTreeCase{"MinusOne", -1, {300, 500}, 311},
+                                           OddTreeCase{"Lowest", -2147483647 - 1, {300, 500}, 311},
+                                           OddTreeCase{"Five", 5, {300, 392}, 319},
+                                           OddTreeCase{"Highest", 2147483647, {300, 392}, 319}),
                          [](const ::testing::TestParamInfo<OddTreeCase>& testCase) {
-                             return "Index" + std::to_string(testCase.index);
+                             return std::string(testCase.param.name);
                          });
 
 TEST_F(TreeTest, DraggingMovesTheTreeAndTheNextFrameStoresThePlace)

@@ -201,22 +201,27 @@ TEST_P(LanguageFile, KeepsNamesThatAreNotTranslated)
     EXPECT_TRUE(text(62).endsWith(QStringLiteral("We Wish You a Merry Christmas")));
 }
 
+// The texts of each list the pages fill, in the order they are added.
+using TextIds = std::vector<unsigned>;
+const TextIds kGarlands = {14, 48, 15, 16, 49, 17, 18, 47, 104, 105, 106};
+const TextIds kFlashModes = {20, 21, 22, 23, 24};
+const TextIds kSnowTypes = {102, 101, 39, 38, 100, 40};
+const TextIds kCursorEffects = {118, 119, 120, 113, 121, 122, 33, 114, 123};
+const TextIds kTrees = {71, 74, 72, 70, 73};
+const TextIds kTunes = {54, 24, 56, 59, 60, 61, 62, 63, 64};
+const TextIds kBackgroundSounds = {54, 65, 66};
+const TextIds kLogonPictures = {79, 80, 81, 94, 82, 97, 83, 98, 84, 85, 99, 86, 87, 90};
+// The tabs of a Windows 10 desktop; older ones add the Logon tab, text 77.
+const TextIds kTabs = {11, 12, 33, 42, 50, 68, 112, 69, 103, 1};
+const TextIds kTrayMenu = {41, 43, 44, 1, 45};
+
 // The entries of one list must be told apart.
 TEST_P(LanguageFile, ListEntriesDiffer)
 {
-    const std::vector<std::vector<unsigned>> lists = {
-        {14, 48, 15, 16, 49, 17, 18, 47, 104, 105, 106},          // garlands
-        {20, 21, 22, 23, 24},                                     // flash modes
-        {102, 101, 39, 38, 100, 40},                              // snow types
-        {118, 119, 120, 113, 121, 122, 33, 114, 123},             // cursor effects
-        {71, 74, 72, 70, 73},                                     // trees
-        {54, 24, 56, 59, 60, 61, 62, 63, 64},                     // tunes
-        {54, 65, 66},                                             // background sounds
-        {79, 80, 81, 94, 82, 97, 83, 98, 84, 85, 99, 86, 87, 90}, // logon pictures
-        {11, 12, 33, 42, 50, 68, 112, 69, 77, 103, 1},            // tabs
-        {41, 43, 44, 1, 45},                                      // tray menu
-    };
-    for (const std::vector<unsigned>& list : lists) {
+    TextIds tabs = kTabs;
+    tabs.push_back(77);
+    for (const TextIds& list : {kGarlands, kFlashModes, kSnowTypes, kCursorEffects, kTrees, kTunes,
+                                kBackgroundSounds, kLogonPictures, tabs, kTrayMenu}) {
         QSet<QString> captions;
         for (unsigned id : list) {
             EXPECT_FALSE(captions.contains(text(id))) << "text " << id;
@@ -226,12 +231,12 @@ TEST_P(LanguageFile, ListEntriesDiffer)
 }
 
 // Where a text is shown, for the room it has there.
-enum class Control { Label, CheckBox, GroupBox, Button, ListEntry };
+enum class Control { Label, CheckBox, GroupBox, Button, ListEntry, Tab };
 
 // Pixels a control keeps beside its caption, measured on Qt's Fusion style
 // with the dialog font: the box of a check box or radio button, the margins of
 // a group box's title and of a push button, the frame and arrow of a closed
-// drop-down list.
+// drop-down list, a tab's icon and padding.
 double Inset(Control control)
 {
     switch (control) {
@@ -244,6 +249,8 @@ double Inset(Control control)
         return 16;
     case Control::ListEntry:
         return 25;
+    case Control::Tab:
+        return 45;
     }
     return 0;
 }
@@ -255,7 +262,7 @@ struct Place {
     Control control;
     int dluWidth;
     int lines;
-    std::vector<unsigned> ids;
+    TextIds ids;
     const char* where;
 };
 
@@ -273,30 +280,26 @@ const std::vector<Place>& Places()
         {C::CheckBox, 70, 1, {31, 32}, "Snow: display radio buttons"},
         {C::Label, 80, 1, {31, 32}, "Cursor: display labels"},
         {C::GroupBox, 113, 1, {19}, "Lights: flash group"},
-        {C::ListEntry, 71, 1, {20, 21, 22, 23, 24}, "Lights: flash modes"},
+        {C::ListEntry, 71, 1, kFlashModes, "Lights: flash modes"},
         {C::Label, 40, 1, {27, 28}, "slow and fast labels"},
         {C::CheckBox, 92, 2, {29}, "Snow: random wind and density"},
         {C::CheckBox, 170, 1, {29}, "Snow and Tree: random type"},
-        {C::ListEntry, 170, 1, {14, 48, 15, 16, 49, 17, 18, 47, 104, 105, 106}, "Lights: garlands"},
+        {C::ListEntry, 170, 1, kGarlands, "Lights: garlands"},
         {C::Label, 80, 1, {111}, "Snow: accumulate"},
         {C::GroupBox, 103, 1, {34, 35, 36}, "Snow: slider groups"},
-        {C::ListEntry, 50, 1, {102, 101, 39, 38, 100, 40}, "Snow: types"},
+        {C::ListEntry, 50, 1, kSnowTypes, "Snow: types"},
         {C::GroupBox, 283, 1, {117}, "Cursor: effect group"},
-        {C::ListEntry, 75, 1, {118, 119, 120, 113, 121, 122, 33, 114, 123}, "Cursor: effects"},
+        {C::ListEntry, 75, 1, kCursorEffects, "Cursor: effects"},
         {C::Label, 40, 1, {115}, "Frost: wait"},
         {C::Label, 75, 1, {116}, "Frost: minutes"},
         {C::GroupBox, 114, 1, {75}, "Tree: speed group"},
-        {C::ListEntry, 48, 1, {71, 74, 72, 70, 73}, "Tree: trees"},
+        {C::ListEntry, 48, 1, kTrees, "Tree: trees"},
         {C::GroupBox, 298, 1, {51, 52, 55}, "Sound: groups"},
         {C::Button, 50, 1, {53, 67}, "Sound: play and stop"},
-        {C::ListEntry, 200, 1, {54, 24, 56, 59, 60, 61, 62, 63, 64}, "Sound: tunes"},
-        {C::ListEntry, 80, 1, {54, 65, 66}, "Sound: background sounds"},
+        {C::ListEntry, 200, 1, kTunes, "Sound: tunes"},
+        {C::ListEntry, 80, 1, kBackgroundSounds, "Sound: background sounds"},
         {C::Label, 46, 1, {78}, "Logon: image label"},
-        {C::ListEntry,
-         60,
-         1,
-         {79, 80, 81, 94, 82, 97, 83, 98, 84, 85, 99, 86, 87, 90},
-         "Logon: pictures"},
+        {C::ListEntry, 60, 1, kLogonPictures, "Logon: pictures"},
         {C::Label, 118, 4, {91}, "Logon: administrator note"},
         {C::Button, 80, 2, {92}, "Logon: restart button"},
         {C::Label, 299, 1, {0}, "About: version"},
@@ -309,7 +312,7 @@ double Pixels(int dialogUnits)
     return dialogUnits * 6.0 / 4.0;
 }
 
-// A button, a check box or a tab shows a doubled ampersand as one.
+// Everything but a label shows a doubled ampersand as one.
 QString Shown(Control control, const QString& text)
 {
     if (control == Control::Label)
@@ -323,8 +326,9 @@ class DialogFont {
 public:
     explicit DialogFont(const char* family) : m_family(QString::fromLatin1(family))
     {
-        m_device.setDotsPerMeterX(3780);
-        m_device.setDotsPerMeterY(3780);
+        const int dotsPerMeter = qRound(96 / 0.0254);
+        m_device.setDotsPerMeterX(dotsPerMeter);
+        m_device.setDotsPerMeterY(dotsPerMeter);
         m_font.setFamily(m_family);
         m_font.setPointSizeF(8);
     }
@@ -358,8 +362,8 @@ bool Fits(const Extent& extent, double room, int lines)
 
 const char* const kFonts[] = {"Liberation Sans", "DejaVu Sans"};
 
-// The settings window's font; the wider DejaVu Sans is held to the English
-// lengths only, below.
+// The settings window's font. DejaVu Sans, the desktop's usual fallback and a
+// tenth wider, is held to the credits link's room and the English tab lengths.
 const char* const kDialogFont = "Liberation Sans";
 
 TEST_P(LanguageFile, CaptionsFitTheirControls)
@@ -402,27 +406,22 @@ TEST_P(LanguageFile, CreditsLinkFitsTheAboutPage)
     }
 }
 
-// A tab shows its icon and padding beside the caption.
-constexpr double kTabPadding = 45;
-
 TEST_P(LanguageFile, TabCaptionsTakeNoMoreRoomThanTheEnglishOnes)
 {
-    // The tabs of a Windows 10 desktop, and the Logon tab of older ones.
-    const std::vector<unsigned> tabs = {11, 12, 33, 42, 50, 68, 112, 69, 103, 1};
     for (const char* family : kFonts) {
         const QFontMetricsF metrics = DialogFont(family).metrics();
         auto width = [&](const QString& caption) {
-            return metrics.horizontalAdvance(Shown(Control::Button, caption));
+            return metrics.horizontalAdvance(Shown(Control::Tab, caption));
         };
         double widestEnglish = 0;
         double englishRow = 0;
         double row = 0;
-        for (unsigned id : tabs) {
+        for (unsigned id : kTabs) {
             widestEnglish = std::max(widestEnglish, width(english[id]));
-            englishRow += width(english[id]) + kTabPadding;
-            row += width(text(id)) + kTabPadding;
+            englishRow += width(english[id]) + Inset(Control::Tab);
+            row += width(text(id)) + Inset(Control::Tab);
         }
-        for (unsigned id : tabs) {
+        for (unsigned id : kTabs) {
             EXPECT_LE(width(text(id)), widestEnglish * 1.05)
                 << family << ", tab text " << id << " \"" << text(id).toStdString() << "\"";
         }

@@ -9,11 +9,13 @@
 
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
 
+// The key of each effect, as the setting and the Cursor page name it.
 constexpr std::array<const char16_t*, CDlgCursor::kEffectCount> kEffectNames = {
     u"FAIRY_DUST",
     u"SNOW",
@@ -87,13 +89,6 @@ void advanceTurn(float& angle)
 }
 
 } // namespace
-
-QString CDlgCursor::EffectName(int32_t nType)
-{
-    if (nType < 0 || nType >= kEffectCount)
-        return {};
-    return QString::fromUtf16(kEffectNames[static_cast<size_t>(nType)]);
-}
 
 CDlgCursor::CDlgCursor() : DecorationWindow(Template::Overlay)
 {

@@ -56,8 +56,6 @@ public:
         WREATH = 9,
     };
     static constexpr int kEffectCount = 10;
-    // The key of each effect, as the setting and the Cursor page name it.
-    static QString EffectName(int32_t nType);
 
     CDlgCursor();
     ~CDlgCursor() override;

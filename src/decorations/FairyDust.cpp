@@ -27,7 +27,7 @@ constexpr std::array<QRgb, 4> kColors = {
 };
 
 // The outline is taken once from a large font and scaled down, so every size
-// has the exact shape of the design rather than one bent to the pixel grid.
+// keeps the glyph's true shape rather than one bent to the pixel grid.
 constexpr qreal kReferenceEm = 2048;
 
 QPainterPath referenceStar()

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QPainter>
 
+#include <ostream>
+
 namespace {
 
 // The frames a user sees, on Qt's offscreen platform. Set
@@ -14,6 +16,11 @@ struct FramesCase {
     const char* key;
     bool allEdges; // the icicles hang from the top edge only
 };
+
+void PrintTo(const FramesCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class GarlandFrames : public GarlandTest, public ::testing::WithParamInterface<FramesCase> {};
 

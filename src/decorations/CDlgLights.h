@@ -32,6 +32,9 @@ public:
     // The pictures of every garland, slots 0 to 83; empty while there is no
     // window and where a picture could not be loaded.
     std::array<std::unique_ptr<TurnablePicture>, kImageCount> m_images;
+    // The Lights page re-arms the flash timer with a new speed through this.
+    using DecorationWindow::SetTimer;
+
     // The flash timer's id; the Lights page re-arms it with a new period.
     UINT_PTR m_nTimer = 1;
     // The garland type, 0 to 10.

@@ -108,6 +108,18 @@ INSTANTIATE_TEST_SUITE_P(
         return (speed < 0 ? "Minus" : "Speed") + std::to_string(std::abs(speed));
     });
 
+class GarlandFlashTimer : public GarlandTest {};
+
+TEST_F(GarlandFlashTimer, TheSpeedSliderReArmsTheSameTimer)
+{
+    createGarland(QStringLiteral("multicolor"), 1);
+    m_lights.m_nTimer = m_lights.SetTimer(m_lights.m_nTimer, (10 - 9) * 60);
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 1u);
+    EXPECT_EQ(m_platform.scheduler.periodOf(&m_lights, m_lights.m_nTimer), 60u);
+    m_platform.scheduler.advance(60);
+    EXPECT_EQ(m_lights.m_nPhase, 1);
+}
+
 class GarlandFlashPhase : public GarlandTest {
 protected:
     // The phases after each of the next ticks.

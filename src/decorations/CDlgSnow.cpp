@@ -319,15 +319,9 @@ bool CDlgSnow::HasLanded(const FLAKE& flake, int height) const
 {
     if (!m_bAccumulate)
         return flake.y > height;
+    // On a pile record within one pixel of the flake's column, or else at the bottom edge.
     const int middle = flake.y + PictureHeight(flake.image) / 2;
-    // A flake settles on a pile record within one pixel of its column, when
-    // its middle reaches two pixels above that record's middle.
-    for (const FLAKE& p : m_pile) {
-        if (flake.x >= p.x - 1 && flake.x <= p.x + 1 &&
-            middle >= p.y + PictureHeight(p.image) / 2 - 2)
-            return true;
-    }
-    return middle >= height;
+    return m_pileCatch.catches(flake.x, middle) || middle >= height;
 }
 
 void CDlgSnow::DrawFlakes(FrameDrawing& graphics)
@@ -337,8 +331,10 @@ void CDlgSnow::DrawFlakes(FrameDrawing& graphics)
     if (W <= 0 || H <= 0)
         return;
     // The pile lies under the falling flakes.
-    if (m_bAccumulate)
+    if (m_bAccumulate) {
         DrawPile(graphics);
+        m_pileCatch.rebuild(m_pile);
+    }
     if (m_images.empty())
         return;
 
@@ -399,6 +395,7 @@ void CDlgSnow::DrawFlakes(FrameDrawing& graphics)
             FLAKE landed = flake;
             landed.baked = false;
             m_pile.push_back(landed);
+            m_pileCatch.add(landed);
         }
         // A lowered flake count thins the snow as flakes land.
         if (static_cast<int>(m_flakes.size()) > m_nMaxFlakes) {

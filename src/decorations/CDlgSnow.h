@@ -3,6 +3,7 @@
 #include "decorations/DecorationWindow.h"
 #include "decorations/EncodedPictureCache.h"
 #include "decorations/FLAKE.h"
+#include "decorations/PileCatchLines.h"
 
 #include <QImage>
 #include <QString>
@@ -78,4 +79,7 @@ private:
     bool HasLanded(const FLAKE& flake, int height) const;
     bool HasPictures() const { return !m_images.empty() || !m_deepImages.isEmpty(); }
     void FreePictures();
+
+    // The pile's landing lines for the frame being drawn.
+    PileCatchLines m_pileCatch;
 };

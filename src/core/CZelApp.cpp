@@ -3,6 +3,11 @@
 #include "core/CZelDlg.h"
 #include "core/MessageBox.h"
 #include "core/WindowsVersion.h"
+#include "decorations/CDlgCursor.h"
+#include "decorations/CDlgFrost.h"
+#include "decorations/CDlgLights.h"
+#include "decorations/CDlgSnow.h"
+#include "decorations/CDlgTree.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstanceLock.h"
 #include "platform/SystemInfo.h"
@@ -49,8 +54,31 @@ bool CZelApp::InitInstance()
     }
 
     // 7. The drawing library needs no start-up.
-    // 8. The decoration windows join here as they are built: cursor, tree,
-    //    garland, snow, frost.
+    // 8. The decorations, in the order cursor, tree, garland, snow, frost. Each
+    //    object exists for the whole run; its window only while it is on.
+    m_pDlgCursor = new CDlgCursor;
+    if (m_options.fCursorEnable) {
+        m_pDlgCursor->Create();
+        m_pDlgCursor->SetCursorType(m_options.strCursorType);
+        if (m_options.fCursorTop)
+            m_pDlgCursor->SetOnTop();
+        else
+            m_pDlgCursor->SetOnDesktop();
+    }
+    m_pDlgTree = new CDlgTree;
+    if (m_options.fTree)
+        m_pDlgTree->Create();
+    m_pDlgLights = new CDlgLights;
+    if (m_options.fGarland)
+        m_pDlgLights->Create();
+    m_pDlgSnow = new CDlgSnow;
+    if (m_options.fSnow)
+        m_pDlgSnow->Create();
+    m_pDlgFrost = new CDlgFrost;
+    if (m_options.fFrostEnable) {
+        m_pDlgFrost->Create();
+        m_pDlgFrost->m_dwWaitTime = m_options.uFrostWaitTime * 60000u;
+    }
 
     // 9. The high-load watcher.
     if (IsWindowsVersionOrGreater(6, 0) && m_options.fDisableAtHighLoad) {
@@ -70,7 +98,23 @@ bool CZelApp::InitInstance()
     // Shutdown.
     // 1. Settings first, so nothing later can lose them.
     m_options.Save();
-    // 2-3. The decoration windows go here as they are built.
+    // 2. Every window goes before any object, so none draws from a freed one.
+    DecorationWindow* const decorations[] = {m_pDlgTree, m_pDlgCursor, m_pDlgLights, m_pDlgSnow,
+                                             m_pDlgFrost};
+    for (DecorationWindow* decoration : decorations)
+        if (decoration && decoration->IsWindow())
+            decoration->DestroyWindow();
+    // 3. The objects, in the same order.
+    delete m_pDlgTree;
+    m_pDlgTree = nullptr;
+    delete m_pDlgCursor;
+    m_pDlgCursor = nullptr;
+    delete m_pDlgLights;
+    m_pDlgLights = nullptr;
+    delete m_pDlgSnow;
+    m_pDlgSnow = nullptr;
+    delete m_pDlgFrost;
+    m_pDlgFrost = nullptr;
     // 4. The settings window's own window went with its loop.
     delete m_pMainDlg;
     m_pMainDlg = nullptr;

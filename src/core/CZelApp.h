@@ -8,6 +8,11 @@
 
 #include <memory>
 
+class CDlgCursor;
+class CDlgFrost;
+class CDlgLights;
+class CDlgSnow;
+class CDlgTree;
 class CZelDlg;
 
 namespace platform {
@@ -34,6 +39,13 @@ public:
     CTranslate m_translate;
     std::unique_ptr<platform::SingleInstanceLock> m_hMutex;
     CHighLoad m_highLoad;
+    // The decorations: set at start-up and never null while the program runs,
+    // whether or not each one's window exists at the moment.
+    CDlgCursor* m_pDlgCursor = nullptr;
+    CDlgFrost* m_pDlgFrost = nullptr;
+    CDlgLights* m_pDlgLights = nullptr;
+    CDlgSnow* m_pDlgSnow = nullptr;
+    CDlgTree* m_pDlgTree = nullptr;
     // The settings window, from the start of the main loop to shutdown.
     CZelDlg* m_pMainDlg = nullptr;
 };

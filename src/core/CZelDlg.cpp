@@ -256,11 +256,13 @@ void CZelDlg::ApplyLanguage()
     m_tab->SetItemText(frost + 1, Text(kAboutTabText));
 
     // The General page: its labels are set here rather than by the page.
-    // Hiding and showing it again repaints the labels over its picture; the
-    // keyboard stays where the user left it.
+    // Hiding and showing it again repaints the labels over its picture; a
+    // page the user is not looking at stays hidden, and the keyboard stays
+    // where the user left it.
     QWidget* focus = m_pTabGeneral->isAncestorOf(focusWidget()) ? focusWidget() : nullptr;
+    const bool generalShown = m_pTabGeneral->isVisibleTo(m_tab);
     m_pTabGeneral->hide();
-    m_pTabGeneral->show();
+    m_pTabGeneral->setVisible(generalShown);
     for (const CONTROL_TEXT& row : CDlgTabGeneral::GENERAL_TEXTS)
         SetDlgItemText(m_pTabGeneral, row.controlId, Text(row.textId));
     ShowDlgItem(m_pTabGeneral, 1066, false);

@@ -139,6 +139,9 @@ TEST_P(CZelDlgTabTest, TabsSitWhereTheVersionAndLanguageSay)
         dlg.OnTrayAbout();
         EXPECT_EQ(tab.GetCurSel(), c.about);
         EXPECT_EQ(shownTab(dlg), c.about);
+        // New texts leave the page in view alone.
+        dlg.ApplyLanguage();
+        EXPECT_EQ(shownTab(dlg), c.about);
         dlg.OnTraySettings();
         EXPECT_EQ(tab.GetCurSel(), 0);
         EXPECT_EQ(shownTab(dlg), 0);

@@ -118,7 +118,7 @@ protected:
     QByteArray m_savedRuntime;
 };
 
-TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowAndItsMenuEndsTheProgram)
+TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsTheProgram)
 {
     // A settings file: the program starts with the window hidden.
     QDir().mkpath(m_home.path() + "/Varnel/Yulavin");
@@ -133,9 +133,10 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowAndItsMenuEndsTheProgram)
     ASSERT_TRUE(tray->isAvailable());
     CZelApp app;
 
-    enum class Step { Icon, Window, Menu, End } step = Step::Icon;
+    enum class Step { Icon, Window, Hidden, Reopened, Menu, End } step = Step::Icon;
     QString failure;
     bool hiddenAtStart = false;
+    bool minimisedBeforeHiding = false;
     QRect icon;
     QStringList captions;
     int separators = 0;
@@ -172,6 +173,29 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowAndItsMenuEndsTheProgram)
             return;
         case Step::Window:
             if (!app.m_pMainDlg->isVisible() || !app.m_pMainDlg->isActiveWindow()) {
+                if (sinceAction.elapsed() > 1000) {
+                    clickAt(icon.center(), "1", 2);
+                    sinceAction.start();
+                }
+                return;
+            }
+            // Esc minimises the window, which then hides; the icon brings it back.
+            step = Step::Hidden;
+            m_session->run({"xdotool", "key", "Escape"});
+            sinceAction.start();
+            return;
+        case Step::Hidden:
+            if (app.m_pMainDlg->isMinimized())
+                minimisedBeforeHiding = true;
+            if (app.m_pMainDlg->isVisible())
+                return;
+            step = Step::Reopened;
+            clickAt(icon.center(), "1", 2);
+            sinceAction.start();
+            return;
+        case Step::Reopened:
+            if (!app.m_pMainDlg->isVisible() || app.m_pMainDlg->isMinimized() ||
+                !app.m_pMainDlg->isActiveWindow()) {
                 if (sinceAction.elapsed() > 1000) {
                     clickAt(icon.center(), "1", 2);
                     sinceAction.start();
@@ -218,6 +242,7 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowAndItsMenuEndsTheProgram)
     EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
     EXPECT_FALSE(icon.isEmpty());
     EXPECT_TRUE(hiddenAtStart);
+    EXPECT_TRUE(minimisedBeforeHiding);
     EXPECT_EQ(captions,
               QStringList({"Settings", "Help", "Check for Update", "About", "Exit Yulavin"}));
     EXPECT_EQ(separators, 2);

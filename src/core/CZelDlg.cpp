@@ -501,6 +501,10 @@ void CZelDlg::DestroyWindow()
         scheduler->killAllTimers(this);
     DeletePages();
     m_pBackground.reset();
+    // The window's own control goes with it, and with it the tabs' hold on
+    // the pages just deleted.
+    delete m_tab;
+    m_tab = nullptr;
     QDialog::setVisible(false);
 }
 

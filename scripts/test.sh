@@ -9,8 +9,8 @@ bash scripts/check-format.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DENABLE_SANITIZERS=ON \
       -DYULAVIN_WERROR=ON >/dev/null
-cmake --build build-asan --target core_tests platform_tests
-for program in core_tests platform_tests; do
+cmake --build build-asan --target core_tests platform_tests pages_tests
+for program in core_tests platform_tests pages_tests; do
   echo "Sanitizer run: $program"
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 build-asan/bin/$program --gtest_brief=1
 done

@@ -1,14 +1,16 @@
 #include "core/CZelApp.h"
 
+#include "core/CZelDlg.h"
 #include "core/MessageBox.h"
 #include "core/WindowsVersion.h"
+#include "decorations/CDlgCursor.h"
+#include "decorations/CDlgFrost.h"
+#include "decorations/CDlgLights.h"
+#include "decorations/CDlgSnow.h"
+#include "decorations/CDlgTree.h"
 #include "platform/Platform.h"
-#include "platform/SessionEndWatcher.h"
 #include "platform/SingleInstanceLock.h"
 #include "platform/SystemInfo.h"
-
-#include <QDebug>
-#include <QEventLoop>
 
 namespace {
 CZelApp* g_pApp = nullptr;
@@ -52,8 +54,31 @@ bool CZelApp::InitInstance()
     }
 
     // 7. The drawing library needs no start-up.
-    // 8. The decoration windows join here as they are built: cursor, tree,
-    //    garland, snow, frost.
+    // 8. The decorations, in the order cursor, tree, garland, snow, frost. Each
+    //    object exists for the whole run; its window only while it is on.
+    m_pDlgCursor = new CDlgCursor;
+    if (m_options.fCursorEnable) {
+        m_pDlgCursor->Create();
+        m_pDlgCursor->SetCursorType(m_options.strCursorType);
+        if (m_options.fCursorTop)
+            m_pDlgCursor->SetOnTop();
+        else
+            m_pDlgCursor->SetOnDesktop();
+    }
+    m_pDlgTree = new CDlgTree;
+    if (m_options.fTree)
+        m_pDlgTree->Create();
+    m_pDlgLights = new CDlgLights;
+    if (m_options.fGarland)
+        m_pDlgLights->Create();
+    m_pDlgSnow = new CDlgSnow;
+    if (m_options.fSnow)
+        m_pDlgSnow->Create();
+    m_pDlgFrost = new CDlgFrost;
+    if (m_options.fFrostEnable) {
+        m_pDlgFrost->Create();
+        m_pDlgFrost->m_dwWaitTime = m_options.uFrostWaitTime * 60000u;
+    }
 
     // 9. The high-load watcher.
     if (IsWindowsVersionOrGreater(6, 0) && m_options.fDisableAtHighLoad) {
@@ -62,13 +87,37 @@ bool CZelApp::InitInstance()
         m_highLoad.m_bEnabled = true;
     }
 
-    // 10. The main loop. On a first run the settings window shows at once.
-    RunMainLoop(!m_options.m_bFileRead);
+    // 10. The settings window, whose loop is the main loop. It shows at once
+    //     on a first run, and on a desktop without a notification area, where
+    //     the icon could never bring it back.
+    m_pMainDlg = new CZelDlg;
+    if (!m_options.m_bFileRead || !CZelDlg::HasTray())
+        m_pMainDlg->m_bStartHidden = false;
+    m_pMainDlg->DoModal();
 
     // Shutdown.
     // 1. Settings first, so nothing later can lose them.
     m_options.Save();
-    // 2-4. The decoration windows and the settings window go here as they are built.
+    // 2. Every window goes before any object, so none draws from a freed one.
+    DecorationWindow* const decorations[] = {m_pDlgTree, m_pDlgCursor, m_pDlgLights, m_pDlgSnow,
+                                             m_pDlgFrost};
+    for (DecorationWindow* decoration : decorations)
+        if (decoration && decoration->IsWindow())
+            decoration->DestroyWindow();
+    // 3. The objects, in the same order.
+    delete m_pDlgTree;
+    m_pDlgTree = nullptr;
+    delete m_pDlgCursor;
+    m_pDlgCursor = nullptr;
+    delete m_pDlgLights;
+    m_pDlgLights = nullptr;
+    delete m_pDlgSnow;
+    m_pDlgSnow = nullptr;
+    delete m_pDlgFrost;
+    m_pDlgFrost = nullptr;
+    // 4. The settings window's own window went with its loop.
+    delete m_pMainDlg;
+    m_pMainDlg = nullptr;
     // 5. The watcher, if it still runs.
     if (IsWindowsVersionOrGreater(6, 0) && m_options.fDisableAtHighLoad) {
         if (m_highLoad.m_nTimer != 0) {
@@ -83,24 +132,8 @@ bool CZelApp::InitInstance()
     return false;
 }
 
-void CZelApp::RunMainLoop(bool showSettingsWindow)
-{
-    if (m_bEndRequested)
-        return;
-    // The end of the user's session (logout, shutdown, SIGTERM) ends the run
-    // the normal way, so the settings are saved.
-    platform::SessionEndWatcher sessionEnd([this] { EndMainLoop(); });
-    if (showSettingsWindow)
-        qInfo("First run: the settings window would show now.");
-    QEventLoop loop;
-    m_pMainLoop = &loop;
-    loop.exec();
-    m_pMainLoop = nullptr;
-}
-
 void CZelApp::EndMainLoop()
 {
-    m_bEndRequested = true;
-    if (m_pMainLoop)
-        m_pMainLoop->quit();
+    if (m_pMainDlg)
+        m_pMainDlg->OnTrayExit();
 }

@@ -8,7 +8,12 @@
 
 #include <memory>
 
-class QEventLoop;
+class CDlgCursor;
+class CDlgFrost;
+class CDlgLights;
+class CDlgSnow;
+class CDlgTree;
+class CZelDlg;
 
 namespace platform {
 class SingleInstanceLock;
@@ -26,7 +31,7 @@ public:
 
     // Always false, after a normal run and when another copy already runs.
     bool InitInstance();
-    // Ends the main loop; the shutdown steps then run.
+    // Ends the main loop as Exit does; the shutdown steps then run.
     void EndMainLoop();
 
     QString m_strModulePath;
@@ -34,12 +39,15 @@ public:
     CTranslate m_translate;
     std::unique_ptr<platform::SingleInstanceLock> m_hMutex;
     CHighLoad m_highLoad;
-
-private:
-    void RunMainLoop(bool showSettingsWindow);
-
-    QEventLoop* m_pMainLoop = nullptr;
-    bool m_bEndRequested = false;
+    // The decorations: set at start-up and never null while the program runs,
+    // whether or not each one's window exists at the moment.
+    CDlgCursor* m_pDlgCursor = nullptr;
+    CDlgFrost* m_pDlgFrost = nullptr;
+    CDlgLights* m_pDlgLights = nullptr;
+    CDlgSnow* m_pDlgSnow = nullptr;
+    CDlgTree* m_pDlgTree = nullptr;
+    // The settings window, from the start of the main loop to shutdown.
+    CZelDlg* m_pMainDlg = nullptr;
 };
 
 // The one application object of the running program.

@@ -24,13 +24,7 @@ std::unique_ptr<QImage> loadPicture(const QString& path)
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty())
         return nullptr;
-    auto image = std::make_unique<QImage>();
-    if (image->loadFromData(bytes, "PNG")) {
-        // Drawn pixel for pixel: no resolution scaling, premultiplied for fast blending.
-        *image = image->convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        image->setDevicePixelRatio(1.0);
-    }
-    return image;
+    return std::make_unique<QImage>(DecodePng(bytes));
 }
 
 } // namespace
@@ -38,6 +32,31 @@ std::unique_ptr<QImage> loadPicture(const QString& path)
 std::unique_ptr<QImage> LoadPngResource(unsigned id)
 {
     return loadPicture(QStringLiteral(":/png/%1.png").arg(id));
+}
+
+QByteArray LoadPngResourceBytes(unsigned id)
+{
+    registerPictures();
+    const QResource resource(QStringLiteral(":/png/%1.png").arg(id));
+    if (!resource.isValid() || resource.size() <= 0)
+        return {};
+    // The pictures are packed uncompressed, so the bytes can stay where the
+    // program was loaded instead of taking heap memory.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                       static_cast<qsizetype>(resource.size()));
+    return resource.uncompressedData();
+}
+
+QImage DecodePng(const QByteArray& bytes)
+{
+    QImage image;
+    if (!image.loadFromData(bytes, "PNG"))
+        return {};
+    // Drawn pixel for pixel: no resolution scaling, premultiplied for fast blending.
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1.0);
+    return image;
 }
 
 std::unique_ptr<QImage> LoadBitmapResource(unsigned id)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -10,6 +11,15 @@
 // caller; nullptr when there is no such resource. A resource that does not
 // decode gives an empty picture (size 0, draws nothing).
 std::unique_ptr<QImage> LoadPngResource(unsigned id);
+
+// The still encoded PNG bytes of that resource, read in place from the
+// program's read-only data (no copy); empty when there is no such resource.
+// For pictures too large to keep decoded all at once, with DecodePng.
+QByteArray LoadPngResourceBytes(unsigned id);
+
+// Decodes PNG bytes the way LoadPngResource does (premultiplied, pixel for
+// pixel); a null picture when they do not decode.
+QImage DecodePng(const QByteArray& bytes);
 
 // A skinned-button bitmap or mask, owned by the caller; nullptr when missing.
 std::unique_ptr<QImage> LoadBitmapResource(unsigned id);

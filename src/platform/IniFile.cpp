@@ -35,6 +35,9 @@ QString IniFile::decode(const QByteArray& bytes)
 
 IniFile::IniFile(const QString& path)
 {
+    // No file at all (no language chosen) reads as an empty one, quietly.
+    if (path.isEmpty())
+        return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;

@@ -12,6 +12,7 @@ class QtDialogs;
 class QtHttp;
 class QtScheduler;
 class QtShell;
+class QtTray;
 class QtWindowSystem;
 class SteadyClock;
 class X11Desktop;
@@ -33,6 +34,7 @@ private:
     std::unique_ptr<X11Desktop> m_desktop;
     std::unique_ptr<QtShell> m_shell;
     std::unique_ptr<QtHttp> m_http;
+    std::unique_ptr<QtTray> m_tray;
     std::unique_ptr<QtWindowSystem> m_windows;
 };
 

@@ -24,7 +24,7 @@ void onSignal(int)
 
 } // namespace
 
-SessionEndWatcher::SessionEndWatcher(std::function<void()> onSessionEnd)
+SessionEndWatcher::SessionEndWatcher(std::function<void(Reason)> onSessionEnd)
     : m_onSessionEnd(std::move(onSessionEnd))
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
@@ -40,7 +40,7 @@ SessionEndWatcher::SessionEndWatcher(std::function<void()> onSessionEnd)
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
             if (m_onSessionEnd)
-                m_onSessionEnd();
+                m_onSessionEnd(Reason::SaveRequested);
         });
     }
 }
@@ -61,7 +61,7 @@ void SessionEndWatcher::readSignal()
 {
     char byte;
     if (::read(g_signalPipe[1], &byte, 1) == 1 && m_onSessionEnd)
-        m_onSessionEnd();
+        m_onSessionEnd(Reason::Terminated);
 }
 
 } // namespace platform

@@ -13,13 +13,21 @@ namespace platform {
 // SIGHUP or SIGINT. Only one watcher may exist at a time.
 class SessionEndWatcher final : public QObject {
 public:
-    explicit SessionEndWatcher(std::function<void()> onSessionEnd);
+    enum class Reason {
+        // The session manager wants the program's data saved; it ends the
+        // program itself afterwards, unless the user cancels the logout.
+        SaveRequested,
+        // A signal: nobody else will end the program, it has to end itself.
+        Terminated,
+    };
+
+    explicit SessionEndWatcher(std::function<void(Reason)> onSessionEnd);
     ~SessionEndWatcher() override;
 
 private:
     void readSignal();
 
-    std::function<void()> m_onSessionEnd;
+    std::function<void(Reason)> m_onSessionEnd;
     QSocketNotifier* m_notifier = nullptr;
 };
 

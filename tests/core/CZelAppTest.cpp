@@ -1,4 +1,5 @@
 #include "core/CZelApp.h"
+#include "decorations/CDlgFrost.h"
 #include "platform/SingleInstanceLock.h"
 #include "support/FakePlatform.h"
 
@@ -122,5 +123,40 @@ INSTANTIATE_TEST_SUITE_P(Versions, CZelAppWatcherTest,
                                     std::to_string(testCase.param.minor) +
                                     (testCase.param.disableAtHighLoad ? "_On" : "_Off");
                          });
+
+TEST_F(CZelAppTest, DecorationsThatAreOnGetWindowsAndAllGoBeforeTheObjects)
+{
+    // Defaults: cursor, garland and snow on; tree and frost off.
+    CZelApp app;
+    std::vector<int> whileRunning;
+    bool objectsExist = false;
+    run(app, [&] {
+        whileRunning = services.windows.log();
+        objectsExist = app.m_pDlgCursor && app.m_pDlgTree && app.m_pDlgLights && app.m_pDlgSnow &&
+                       app.m_pDlgFrost;
+    });
+    EXPECT_TRUE(objectsExist);
+    // Made cursor, garland, snow; ended (tree), cursor, garland, snow.
+    EXPECT_EQ(whileRunning, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(services.windows.log(), (std::vector<int>{1, 2, 3, -1, -2, -3}));
+    EXPECT_EQ(app.m_pDlgCursor, nullptr);
+    EXPECT_EQ(app.m_pDlgSnow, nullptr);
+}
+
+TEST_F(CZelAppTest, CursorIsStackedAndFrostWaitsAsTheSettingsSay)
+{
+    FakePlatform::writeFile(services.settingsPath(),
+                            "<Options><fCursorTop>1</fCursorTop><fFrostEnable>1</fFrostEnable>"
+                            "<uFrostWaitTime>3</uFrostWaitTime></Options>");
+    CZelApp app;
+    FakeOverlaySurface::Stacking cursorStacking = FakeOverlaySurface::Stacking::Unset;
+    uint32_t frostWait = 0;
+    run(app, [&] {
+        cursorStacking = services.windows.live().front()->m_stacking;
+        frostWait = app.m_pDlgFrost->m_dwWaitTime;
+    });
+    EXPECT_EQ(cursorStacking, FakeOverlaySurface::Stacking::Top);
+    EXPECT_EQ(frostWait, 3u * 60000);
+}
 
 } // namespace

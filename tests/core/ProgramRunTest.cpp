@@ -30,7 +30,7 @@ protected:
     bool waitUntilRunning()
     {
         QByteArray said;
-        while (!said.contains("First run")) {
+        while (!said.contains("Yulavin runs")) {
             if (!program.waitForReadyRead(20000))
                 return false;
             said += program.readAllStandardError();

@@ -37,6 +37,7 @@ public:
         return true;
     }
 
+    int m_serial = 0;
     bool m_clickThrough;
     QRect m_geometry;
     QImage m_frame;

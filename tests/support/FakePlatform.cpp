@@ -1,5 +1,6 @@
 #include "support/FakePlatform.h"
 
+#include "platform/FileRegistry.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -14,6 +15,9 @@ FakePlatform::FakePlatform()
     system.m_appData = configDir();
     system.m_windowsDir = m_root.path() + QStringLiteral("/windows");
     system.m_runtimeDir = m_root.path() + QStringLiteral("/run");
+    m_registry = std::make_unique<platform::FileRegistry>(
+        configDir() + QStringLiteral("/Varnel/Yulavin/registry.ini"),
+        configDir() + QStringLiteral("/autostart"));
 
     platform::Platform services;
     services.clock = &clock;
@@ -22,6 +26,9 @@ FakePlatform::FakePlatform()
     services.dialogs = &dialogs;
     services.desktop = &desktop;
     services.windows = &windows;
+    services.tray = &tray;
+    services.shell = &shell;
+    services.registry = m_registry.get();
     platform::Platform::install(services);
 }
 

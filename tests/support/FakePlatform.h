@@ -4,10 +4,18 @@
 #include "support/FakeDesktop.h"
 #include "support/FakeScheduler.h"
 #include "support/FakeSystemInfo.h"
+#include "support/FakeTray.h"
 #include "support/FakeWindowSystem.h"
+#include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
+
+#include <memory>
+
+namespace platform {
+class FileRegistry;
+}
 
 // The fake services, installed for as long as this object lives, with the
 // program's folder, the configuration folder and the runtime folder inside a
@@ -25,6 +33,13 @@ public:
     {
         return configDir() + QStringLiteral("/Varnel/Yulavin/settings.xml");
     }
+    // The autostart entry of the registry's Run value "Yulavin".
+    QString autostartPath() const
+    {
+        return configDir() + QStringLiteral("/autostart/Yulavin.desktop");
+    }
+    // The registry: the real file-backed one, inside the configuration folder.
+    platform::FileRegistry& registry() { return *m_registry; }
 
     // Writes a file, making its folders.
     static void writeFile(const QString& path, const QByteArray& bytes);
@@ -36,7 +51,10 @@ public:
     ScriptedDialogs dialogs;
     FakeDesktop desktop;
     FakeWindowSystem windows;
+    FakeTray tray;
+    RecordingShell shell;
 
 private:
     QTemporaryDir m_root;
+    std::unique_ptr<platform::FileRegistry> m_registry;
 };

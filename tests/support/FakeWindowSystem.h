@@ -14,8 +14,9 @@ public:
         if (m_failCreation)
             return nullptr;
         auto surface = std::make_unique<Surface>(options.clickThrough, *this);
+        surface->m_serial = ++m_created;
         m_live.push_back(surface.get());
-        ++m_created;
+        m_log.push_back(surface->m_serial);
         return surface;
     }
 
@@ -29,6 +30,9 @@ public:
     }
 
     const std::vector<FakeOverlaySurface*>& live() const { return m_live; }
+    // Every window made and ended, in order: its serial (1, 2, ...) when made,
+    // minus its serial when ended.
+    const std::vector<int>& log() const { return m_log; }
     int created() const { return m_created; }
     bool m_failCreation = false;
 
@@ -43,6 +47,7 @@ private:
         {
             auto& live = m_owner.m_live;
             live.erase(std::remove(live.begin(), live.end(), this), live.end());
+            m_owner.m_log.push_back(-m_serial);
         }
 
     private:
@@ -50,5 +55,6 @@ private:
     };
 
     std::vector<FakeOverlaySurface*> m_live;
+    std::vector<int> m_log;
     int m_created = 0;
 };

@@ -102,6 +102,7 @@ XServerSession::XServerSession()
 
 XServerSession::~XServerSession()
 {
+    stopTrayHost();
     stopCompositor();
     stopWindowManager();
     if (m_display)
@@ -283,6 +284,39 @@ bool XServerSession::startCompositor()
 void XServerSession::stopCompositor()
 {
     stop(m_compositorPid);
+}
+
+bool XServerSession::trayHostReady() const
+{
+    const Atom selection = XInternAtom(m_display, "_NET_SYSTEM_TRAY_S0", False);
+    return XGetSelectionOwner(m_display, selection) != 0;
+}
+
+bool XServerSession::startTrayHost()
+{
+    if (!m_display || m_trayHostPid > 0)
+        return m_trayHostPid > 0;
+    m_trayHostPid =
+        spawn({QStringLiteral("trayer"), QStringLiteral("--edge"), QStringLiteral("bottom"),
+               QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
+               QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("32"),
+               QStringLiteral("--transparent"), QStringLiteral("false")});
+    if (m_trayHostPid <= 0 || !waitFor(m_trayHostPid, &XServerSession::trayHostReady)) {
+        stopTrayHost();
+        return false;
+    }
+    return true;
+}
+
+void XServerSession::stopTrayHost()
+{
+    if (m_trayHostPid <= 0)
+        return;
+    stop(m_trayHostPid);
+    // The selection goes with its owner; wait so the next test starts without a tray.
+    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
+    while (trayHostReady() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(kPollStep);
 }
 
 int XServerSession::run(const QStringList& command) const

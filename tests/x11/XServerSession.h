@@ -8,7 +8,7 @@
 struct _XDisplay;
 
 // A private X server for desktop tests: Xvfb on a display number the server
-// picks itself, plus, on request, openbox and xcompmgr. Everything is stopped
+// picks itself, plus, on request, openbox, xcompmgr and a tray host. Everything is stopped
 // and reaped on destruction. Readiness is awaited through the server's
 // display pipe and the window manager's root properties, never by sleeping.
 class XServerSession {
@@ -36,6 +36,9 @@ public:
     void stopWindowManager();
     bool startCompositor();
     void stopCompositor();
+    // A notification area (trayer, an XEmbed tray) along the bottom edge.
+    bool startTrayHost();
+    void stopTrayHost();
 
     // Runs a command against this server and returns its exit status (-1
     // when it could not run).
@@ -52,10 +55,12 @@ private:
     bool waitFor(pid_t pid, bool (XServerSession::*ready)() const) const;
     bool windowManagerReady(pid_t pid) const;
     bool compositorReady() const;
+    bool trayHostReady() const;
 
     pid_t m_serverPid = -1;
     pid_t m_windowManagerPid = -1;
     pid_t m_compositorPid = -1;
+    pid_t m_trayHostPid = -1;
     QString m_displayName;
     _XDisplay* m_display = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-// Pictures and text need a Qt application; no display is needed for any case.
+// Pictures need a Qt application; no display is needed for any case.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include <cstdint>
+
+// The commands of the icon's menu.
+enum : int {
+    ID_TRAY_SETTINGS = 32773,
+    ID_TRAY_HELP = 32774,
+    ID_TRAY_UPDATE = 32775,
+    ID_TRAY_ABOUT = 32776,
+    ID_TRAY_EXIT = 32777,
+};
+
+// One row of the icon's menu: the command and the id of its caption. A row
+// with kSeparatorText is a separator line.
+struct TRAY_MENU_TEXT {
+    uint16_t command;
+    uint16_t textId;
+};
+constexpr uint16_t kSeparatorText = 0x7FFF;
+
+// The menu from top to bottom.
+inline constexpr TRAY_MENU_TEXT TRAY_MENU_TEXTS[] = {
+    {ID_TRAY_SETTINGS, 41}, {0, kSeparatorText}, {ID_TRAY_HELP, 43}, {ID_TRAY_UPDATE, 44},
+    {ID_TRAY_ABOUT, 1},     {0, kSeparatorText}, {ID_TRAY_EXIT, 45},
+};
+
+// The program's icon in the notification area: its picture and its tooltip,
+// the product name in every language.
+class CTrayIcon final {
+public:
+    CTrayIcon();
+
+    // Shows the icon; adding it again brings back an icon the panel lost and
+    // changes nothing otherwise. Failures go unreported.
+    void Add();
+    void Remove();
+
+    QIcon m_hIcon;
+    QString m_szTip;
+};

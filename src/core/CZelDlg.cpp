@@ -1,0 +1,526 @@
+#include "core/CZelDlg.h"
+
+#include "core/CZelApp.h"
+#include "core/DialogItems.h"
+#include "core/DialogUnits.h"
+#include "core/MakerSite.h"
+#include "core/ProgramResources.h"
+#include "core/TabControl.h"
+#include "core/WindowsVersion.h"
+#include "pages/CDlgTabAbout.h"
+#include "pages/CDlgTabCountdown.h"
+#include "pages/CDlgTabCursor.h"
+#include "pages/CDlgTabFrost.h"
+#include "pages/CDlgTabGeneral.h"
+#include "pages/CDlgTabLights.h"
+#include "pages/CDlgTabLogon.h"
+#include "pages/CDlgTabSite.h"
+#include "pages/CDlgTabSnow.h"
+#include "pages/CDlgTabSound.h"
+#include "pages/CDlgTabTree.h"
+#include "pages/CDlgTabWallpapers.h"
+#include "platform/Platform.h"
+#include "platform/Scheduler.h"
+#include "platform/SessionEndWatcher.h"
+#include "platform/Shell.h"
+#include "platform/Tray.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPainter>
+
+namespace {
+
+enum : int { IDC_TAB = 1000 };
+
+// Where the pages sit on the tab control, in pixels: just inside the pane's
+// left border and right under the row of tabs.
+constexpr QPoint kPageOrigin(1, TabControl::kTabRowHeight);
+
+// The minimised window stays on the taskbar this long before it hides, so the
+// user sees where it went.
+constexpr uint32_t kHideDelayMs = 500;
+constexpr platform::Scheduler::TimerId kHideTimer = 1;
+
+// The pictures of the tabs, in the order the tabs name them.
+constexpr unsigned kTabIcons[] = {330, 331, 334, 338, 335, 339, 558, 337, 332, 333, 559, 329};
+enum : int {
+    IMAGE_GENERAL,
+    IMAGE_LIGHTS,
+    IMAGE_SNOW,
+    IMAGE_WALLPAPERS,
+    IMAGE_SOUND,
+    IMAGE_COUNTDOWN,
+    IMAGE_CURSOR,
+    IMAGE_TREE,
+    IMAGE_LOGON,
+    IMAGE_SITE,
+    IMAGE_FROST,
+    IMAGE_ABOUT,
+};
+
+// Captions of the first eight tabs, left to right.
+constexpr unsigned kFirstTabTexts[] = {11, 12, 33, 42, 50, 68, 112, 69};
+constexpr unsigned kLogonTabText = 77;
+constexpr unsigned kFrostTabText = 103;
+constexpr unsigned kAboutTabText = 1;
+
+// The site tab's caption is the same in every language.
+const QString kSiteTabCaption = QStringLiteral("Новогодний сайт");
+
+const QString& Text(unsigned id)
+{
+    return theApp().m_translate.m_arrText.at(id);
+}
+
+platform::Scheduler* Scheduler()
+{
+    return platform::Platform::current().scheduler;
+}
+
+template <class Page> void DeletePage(Page*& page)
+{
+    delete page;
+    page = nullptr;
+}
+
+void ShowPage(QWidget* page, bool show)
+{
+    if (page && page->parentWidget())
+        page->setVisible(show);
+}
+
+} // namespace
+
+CZelDlg::CZelDlg()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    m_hIcon = LoadIconResource(128);
+    m_pTabCursor = new CDlgTabCursor;
+    m_pTabFrost = new CDlgTabFrost;
+    m_pTabGeneral = new CDlgTabGeneral;
+    m_pTabLights = new CDlgTabLights;
+    m_pTabLogon = new CDlgTabLogon;
+    m_pTabSnow = new CDlgTabSnow;
+    m_pTabSound = new CDlgTabSound;
+    m_pTabWallpapers = new CDlgTabWallpapers;
+    m_pTabCountdown = new CDlgTabCountdown;
+    m_pTabAbout = new CDlgTabAbout;
+    m_pTabTree = new CDlgTabTree;
+}
+
+CZelDlg::~CZelDlg()
+{
+    m_trayIcon.Remove();
+    if (platform::Scheduler* scheduler = Scheduler())
+        scheduler->killAllTimers(this);
+    DeletePages();
+}
+
+bool CZelDlg::HasLogonTab()
+{
+    return (IsWindowsVersionOrGreater(6, 1) && !IsWindowsVersionOrGreater(6, 2)) ||
+           (IsWindowsVersionOrGreater(5, 1) && !IsWindowsVersionOrGreater(6, 0));
+}
+
+bool CZelDlg::HasTray()
+{
+    platform::Tray* tray = platform::Platform::current().tray;
+    return tray && tray->isAvailable();
+}
+
+int CZelDlg::DoModal()
+{
+    // The end of the session saves the settings; a signal ends the program
+    // the normal way as well, since nobody else will.
+    platform::SessionEndWatcher sessionEnd([this](platform::SessionEndWatcher::Reason reason) {
+        OnEndSession(reason == platform::SessionEndWatcher::Reason::Terminated);
+    });
+    OnInitDialog();
+    // The layout asks for a visible window; setVisible() turns that down
+    // while the window is to start hidden.
+    setVisible(true);
+    qInfo("Yulavin runs; the settings window is %s.", m_bStartHidden ? "hidden" : "shown");
+    if (!m_bEnded) {
+        QEventLoop loop;
+        m_pModalLoop = &loop;
+        loop.exec();
+        m_pModalLoop = nullptr;
+    }
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+void CZelDlg::EndDialog(int nResult)
+{
+    m_nModalResult = nResult;
+    m_bEnded = true;
+    if (m_pModalLoop)
+        m_pModalLoop->quit();
+}
+
+bool CZelDlg::OnInitDialog()
+{
+    // The window's one control, as its layout places it.
+    setFixedSize(DialogUnits::ToPixels(QSize(333, 200)));
+    QFont dialogFont(QStringLiteral("Liberation Sans"));
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+    m_tab = new TabControl(this);
+    SetDlgCtrlID(m_tab, IDC_TAB);
+    m_tab->setGeometry(DialogUnits::ToPixels(QRect(7, 7, 319, 186)));
+    connect(m_tab, &TabControl::selChanging, this, &CZelDlg::OnTcnSelchangingTab);
+    connect(m_tab, &TabControl::selChange, this, &CZelDlg::OnTcnSelchangeTab);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
+
+    setWindowIcon(m_hIcon);
+    m_pBackground = LoadPngResource(252);
+
+    if (platform::Tray* tray = platform::Platform::current().tray) {
+        tray->onDoubleClick = [this] { OnTrayNotify(TrayMessage::DoubleClick); };
+        tray->onContextMenu = [this] { OnTrayNotify(TrayMessage::RightButtonUp); };
+    }
+    m_trayIcon.Add();
+
+    m_imageList.clear();
+    for (unsigned id : kTabIcons)
+        m_imageList.push_back(LoadIconResource(id));
+    m_tab->SetImageList(m_imageList);
+
+    const bool logon = HasLogonTab();
+    for (int i = 0; i < 8; ++i)
+        m_tab->InsertItem(i, Text(kFirstTabTexts[i]), i);
+    int next = 8;
+    if (logon)
+        m_tab->InsertItem(next++, Text(kLogonTabText), IMAGE_LOGON);
+    m_tab->InsertItem(next++, Text(kFrostTabText), IMAGE_FROST);
+    m_tab->InsertItem(next, Text(kAboutTabText), IMAGE_ABOUT);
+
+    std::vector<SettingsPage*> pages = {m_pTabGeneral,    m_pTabLights, m_pTabSnow,
+                                        m_pTabWallpapers, m_pTabSound,  m_pTabCountdown,
+                                        m_pTabCursor,     m_pTabTree};
+    if (logon)
+        pages.push_back(m_pTabLogon);
+    pages.push_back(m_pTabFrost);
+    pages.push_back(m_pTabAbout);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        SettingsPage* page = pages[i];
+        m_tab->SetItemData(static_cast<int>(i), page);
+        page->Create(m_tab);
+        page->move(kPageOrigin);
+        page->setVisible(page == m_pTabGeneral);
+    }
+
+    ApplyLanguage();
+
+    // The fairy dust that falls from the window's edges while it is dragged
+    // gets its window here once it exists.
+
+    if (!m_bStartHidden) {
+        setVisible(true);
+        ShowRestoreAndActivate();
+    }
+
+    // The weekly look at the maker's site for a newer version starts here once
+    // it exists.
+    return true;
+}
+
+void CZelDlg::ApplyLanguage()
+{
+    const bool logon = HasLogonTab();
+    for (int i = 0; i < 8; ++i)
+        m_tab->SetItemText(i, Text(kFirstTabTexts[i]));
+    int next = 8;
+    if (logon)
+        m_tab->SetItemText(next++, Text(kLogonTabText));
+
+    // The Russian site tab comes with the first switch to Russian and stays,
+    // caption and all, whatever the language later.
+    const int tabsWithoutSite = logon ? 11 : 10;
+    if (theApp().m_options.Language == QLatin1String("Russian") &&
+        m_tab->GetItemCount() == tabsWithoutSite) {
+        m_tab->InsertItem(next, kSiteTabCaption, IMAGE_SITE);
+        m_pTabSite = new CDlgTabSite;
+        m_tab->SetItemData(next, m_pTabSite);
+        m_pTabSite->Create(m_tab);
+        m_pTabSite->move(kPageOrigin);
+        m_pTabSite->hide();
+    }
+    const int frost = m_tab->GetItemCount() > tabsWithoutSite ? next + 1 : next;
+    m_tab->SetItemText(frost, Text(kFrostTabText));
+    m_tab->SetItemText(frost + 1, Text(kAboutTabText));
+
+    // The General page: its labels are set here rather than by the page.
+    // Hiding and showing it again repaints the labels over its picture; a
+    // page the user is not looking at stays hidden, and the keyboard stays
+    // where the user left it.
+    QWidget* focus = m_pTabGeneral->isAncestorOf(focusWidget()) ? focusWidget() : nullptr;
+    const bool generalShown = m_pTabGeneral->isVisibleTo(m_tab);
+    m_pTabGeneral->hide();
+    m_pTabGeneral->setVisible(generalShown);
+    for (const CONTROL_TEXT& row : CDlgTabGeneral::GENERAL_TEXTS)
+        SetDlgItemText(m_pTabGeneral, row.controlId, Text(row.textId));
+    ShowDlgItem(m_pTabGeneral, 1066, false);
+    SettingsPage::RefreshHelpButton(m_pTabGeneral->m_btnHelp);
+    if (focus)
+        focus->setFocus();
+
+    m_pTabLights->RefreshTexts();
+    if (logon)
+        m_pTabLogon->RefreshTexts();
+    m_pTabSnow->RefreshTexts();
+    m_pTabSound->RefreshTexts();
+    m_pTabCountdown->RefreshTexts();
+    m_pTabCursor->RefreshTexts();
+    m_pTabTree->RefreshTexts();
+    m_pTabFrost->RefreshTexts();
+    m_pTabAbout->RefreshTexts();
+}
+
+void CZelDlg::OnTcnSelchangingTab(int left)
+{
+    if (QWidget* page = m_tab->GetItemData(left))
+        page->hide();
+}
+
+void CZelDlg::OnTcnSelchangeTab(int selected)
+{
+    if (QWidget* page = m_tab->GetItemData(selected))
+        page->show();
+}
+
+void CZelDlg::setVisible(bool visible)
+{
+    if (visible && m_bStartHidden)
+        return;
+    QDialog::setVisible(visible);
+}
+
+void CZelDlg::ShowRestoreAndActivate()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    setVisible(true);
+    raise();
+    activateWindow();
+}
+
+void CZelDlg::OnTrayNotify(TrayMessage message)
+{
+    switch (message) {
+    case TrayMessage::DoubleClick:
+        m_bStartHidden = false;
+        ShowRestoreAndActivate();
+        break;
+    case TrayMessage::RightButtonUp: {
+        // The menu is made afresh each time, so it always speaks the current
+        // language. Qt's menus close on a click elsewhere by themselves; the
+        // window need not come to the front first.
+        platform::Tray* tray = platform::Platform::current().tray;
+        if (!tray)
+            break;
+        std::vector<platform::Tray::MenuItem> items;
+        for (const TRAY_MENU_TEXT& row : TRAY_MENU_TEXTS) {
+            if (row.textId == kSeparatorText)
+                items.push_back({0, QString()});
+            else
+                items.push_back({row.command, Text(row.textId)});
+        }
+        const int chosen = tray->trackPopupMenu(items, ID_TRAY_SETTINGS, QCursor::pos());
+        if (chosen != 0)
+            OnCommand(chosen);
+        break;
+    }
+    }
+}
+
+void CZelDlg::OnCommand(int id)
+{
+    switch (id) {
+    case ID_TRAY_SETTINGS:
+        OnTraySettings();
+        break;
+    case ID_TRAY_HELP:
+        OnTrayHelp();
+        break;
+    case ID_TRAY_UPDATE:
+        OnTrayUpdate();
+        break;
+    case ID_TRAY_ABOUT:
+        OnTrayAbout();
+        break;
+    case ID_TRAY_EXIT:
+        OnTrayExit();
+        break;
+    default:
+        break;
+    }
+}
+
+std::vector<QWidget*> CZelDlg::PageWindows() const
+{
+    std::vector<QWidget*> pages;
+    for (int i = 0; i < m_tab->GetItemCount(); ++i) {
+        if (QWidget* page = m_tab->GetItemData(i))
+            pages.push_back(page);
+    }
+    return pages;
+}
+
+void CZelDlg::OnTraySettings()
+{
+    // Selecting from code tells nobody, so the pages are switched here.
+    m_tab->SetCurSel(0);
+    for (QWidget* page : PageWindows())
+        ShowPage(page, page == m_pTabGeneral);
+    m_bStartHidden = false;
+    ShowRestoreAndActivate();
+}
+
+void CZelDlg::OnTrayAbout()
+{
+    for (QWidget* page : PageWindows())
+        ShowPage(page, page == m_pTabAbout);
+    // About is always the last tab, whichever tabs come before it.
+    m_tab->SetCurSel(m_tab->GetItemCount() - 1);
+    m_bStartHidden = false;
+    ShowRestoreAndActivate();
+}
+
+void CZelDlg::OnTrayHelp()
+{
+    OpenHelpPage();
+}
+
+void CZelDlg::OnTrayUpdate()
+{
+    if (platform::Shell* shell = platform::Platform::current().shell)
+        shell->open(MakerPageAddress(QStringLiteral("yulavin")));
+}
+
+void CZelDlg::OnTrayExit()
+{
+    m_trayIcon.Remove();
+    EndDialog(0);
+}
+
+void CZelDlg::accept()
+{
+    OnOK();
+}
+
+void CZelDlg::reject()
+{
+    OnCancel();
+}
+
+void CZelDlg::OnCancel()
+{
+    showMinimized();
+}
+
+void CZelDlg::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    // The close box and Alt+F4 only minimise (and so hide) the window; with
+    // no notification area to come back through they end the program.
+    if (HasTray())
+        showMinimized();
+    else
+        OnTrayExit();
+}
+
+void CZelDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        OnSize(isMinimized());
+}
+
+void CZelDlg::OnSize(bool minimised)
+{
+    platform::Scheduler* scheduler = Scheduler();
+    if (!minimised || !HasTray() || !scheduler)
+        return;
+    scheduler->setTimer(this, kHideTimer, kHideDelayMs, [this](platform::Scheduler::TimerId id) {
+        Scheduler()->killTimer(this, id);
+        if (!isMinimized())
+            return;
+        hide();
+        // Brings back an icon the panel lost; changes nothing otherwise.
+        m_trayIcon.Add();
+    });
+}
+
+void CZelDlg::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    OnMove();
+}
+
+void CZelDlg::OnMove()
+{
+    if (m_bStartHidden)
+        return;
+    // Each move of the visible window hands four points of its edges to the
+    // fairy dust falling beneath it, once that exists.
+}
+
+void CZelDlg::OnActivateApp(bool)
+{
+    // The fairy dust is stacked right above this window here once it exists.
+}
+
+void CZelDlg::OnEndSession(bool processMustEnd)
+{
+    theApp().m_options.Save();
+    if (processMustEnd)
+        EndDialog(0);
+}
+
+void CZelDlg::paintEvent(QPaintEvent*)
+{
+    if (!m_pBackground)
+        return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), *m_pBackground);
+}
+
+void CZelDlg::DestroyWindow()
+{
+    m_trayIcon.Remove();
+    if (platform::Tray* tray = platform::Platform::current().tray) {
+        tray->onDoubleClick = nullptr;
+        tray->onContextMenu = nullptr;
+    }
+    if (platform::Scheduler* scheduler = Scheduler())
+        scheduler->killAllTimers(this);
+    DeletePages();
+    m_pBackground.reset();
+    // The window's own control goes with it, and with it the tabs' hold on
+    // the pages just deleted.
+    delete m_tab;
+    m_tab = nullptr;
+    QDialog::setVisible(false);
+}
+
+void CZelDlg::DeletePages()
+{
+    // In the order of the members; the site page, made later, goes last.
+    DeletePage(m_pTabCursor);
+    DeletePage(m_pTabFrost);
+    DeletePage(m_pTabGeneral);
+    DeletePage(m_pTabLights);
+    DeletePage(m_pTabLogon);
+    DeletePage(m_pTabSnow);
+    DeletePage(m_pTabSound);
+    DeletePage(m_pTabWallpapers);
+    DeletePage(m_pTabCountdown);
+    DeletePage(m_pTabAbout);
+    DeletePage(m_pTabTree);
+    DeletePage(m_pTabSite);
+}

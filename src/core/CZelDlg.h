@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/CTrayIcon.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QImage>
+
+#include <memory>
+#include <vector>
+
+class CDlgTabAbout;
+class CDlgTabCountdown;
+class CDlgTabCursor;
+class CDlgTabFrost;
+class CDlgTabGeneral;
+class CDlgTabLights;
+class CDlgTabLogon;
+class CDlgTabSite;
+class CDlgTabSnow;
+class CDlgTabSound;
+class CDlgTabTree;
+class CDlgTabWallpapers;
+class QEventLoop;
+class TabControl;
+
+// The settings window. Its loop is the program's main loop: it runs hidden
+// until the user opens it from the icon in the notification area, hosts the
+// settings pages under a row of tabs, owns that icon and its menu, and
+// re-applies the texts when the language changes. Closing it only hides it;
+// only Exit ends the loop, and with it the program.
+class CZelDlg final : public QDialog {
+    Q_OBJECT
+public:
+    // What the icon in the notification area reports.
+    enum class TrayMessage { DoubleClick, RightButtonUp };
+
+    CZelDlg();
+    ~CZelDlg() override;
+
+    // Makes the window (OnInitDialog), runs its loop until EndDialog() and
+    // takes the window down again; returns EndDialog's result.
+    int DoModal();
+    // Ends the loop; a call before the loop runs keeps it from running.
+    void EndDialog(int nResult);
+
+    // Sets every text of the window and its pages in the current language.
+    void ApplyLanguage();
+
+    // Whether the Logon tab belongs to the window: only where the emulated
+    // Windows (7 or the XP family) lets the program change the logon picture.
+    static bool HasLogonTab();
+    // Whether the desktop has a notification area for the icon. Without one
+    // hiding the window would leave the user no way back and no Exit, so the
+    // window shows at every start and closing it ends the program.
+    static bool HasTray();
+
+    void OnTrayNotify(TrayMessage message);
+    // A command from the icon's menu.
+    void OnCommand(int id);
+    void OnTraySettings();
+    void OnTrayHelp();
+    void OnTrayUpdate();
+    void OnTrayAbout();
+    void OnTrayExit();
+
+    // While m_bStartHidden is set the window refuses to become visible.
+    void setVisible(bool visible) override;
+
+    QIcon m_hIcon;
+    TabControl* m_tab = nullptr;
+    CDlgTabCursor* m_pTabCursor = nullptr;
+    CDlgTabFrost* m_pTabFrost = nullptr;
+    CDlgTabGeneral* m_pTabGeneral = nullptr;
+    CDlgTabLights* m_pTabLights = nullptr;
+    CDlgTabLogon* m_pTabLogon = nullptr;
+    CDlgTabSnow* m_pTabSnow = nullptr;
+    CDlgTabSound* m_pTabSound = nullptr;
+    CDlgTabWallpapers* m_pTabWallpapers = nullptr;
+    CDlgTabCountdown* m_pTabCountdown = nullptr;
+    CDlgTabAbout* m_pTabAbout = nullptr;
+    // Made by ApplyLanguage the first time the language is Russian.
+    CDlgTabSite* m_pTabSite = nullptr;
+    CDlgTabTree* m_pTabTree = nullptr;
+    CTrayIcon m_trayIcon;
+    // The tab pictures, by the index a tab names.
+    std::vector<QIcon> m_imageList;
+    bool m_bStartHidden = true;
+    std::unique_ptr<QImage> m_pBackground;
+
+protected:
+    bool OnInitDialog();
+    void DestroyWindow();
+    // Enter does nothing.
+    void OnOK() {}
+    // Esc only minimises; the minimised window then hides.
+    void OnCancel();
+    void OnSize(bool minimised);
+    void OnMove();
+    void OnActivateApp(bool bActive);
+    // The session ends: the settings are saved at once.
+    void OnEndSession(bool processMustEnd);
+    void OnTcnSelchangingTab(int left);
+    void OnTcnSelchangeTab(int selected);
+
+    void accept() override;
+    void reject() override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Shows the window, un-minimises it and brings it to the front.
+    void ShowRestoreAndActivate();
+    // Every page that has a window, in tab order.
+    std::vector<QWidget*> PageWindows() const;
+    void DeletePages();
+
+    QEventLoop* m_pModalLoop = nullptr;
+    int m_nModalResult = 0;
+    bool m_bEnded = false;
+};

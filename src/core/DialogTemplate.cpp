@@ -1,0 +1,99 @@
+#include "core/DialogTemplate.h"
+
+#include "core/CxSkinButton.h"
+#include "core/DialogGroup.h"
+#include "core/DialogItems.h"
+#include "core/DialogUnits.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QLabel* makeStatic(QWidget* window, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(window);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& control)
+{
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case DialogControl::Kind::Static:
+        widget = makeStatic(window, Qt::AlignLeft);
+        break;
+    case DialogControl::Kind::CentredStatic:
+        widget = makeStatic(window, Qt::AlignHCenter);
+        break;
+    case DialogControl::Kind::CheckBox:
+        widget = new QCheckBox(window);
+        break;
+    case DialogControl::Kind::RadioButton:
+        widget = new QRadioButton(window);
+        break;
+    case DialogControl::Kind::DropDownList:
+        widget = new QComboBox(window);
+        break;
+    case DialogControl::Kind::GroupBox: {
+        auto* group = new QGroupBox(window);
+        // Only a frame: the controls inside it are the window's own, and
+        // clicks on them must never land on the frame.
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        group->setFocusPolicy(Qt::NoFocus);
+        widget = group;
+        break;
+    }
+    case DialogControl::Kind::PushButton: {
+        auto* button = new QPushButton(window);
+        button->setAutoDefault(false);
+        widget = button;
+        break;
+    }
+    case DialogControl::Kind::SkinButton:
+        widget = new CxSkinButton(window);
+        break;
+    }
+    SetDlgCtrlID(widget, control.id);
+    if (control.flags & DialogControl::GroupStart)
+        DialogGroup::SetGroupStart(widget);
+    QRect rect = DialogUnits::ToPixels(control.rect);
+    // A drop-down list's height in a layout includes its open list; closed it
+    // is as high as its text needs.
+    if (control.kind == DialogControl::Kind::DropDownList)
+        rect.setHeight(widget->sizeHint().height());
+    widget->setGeometry(rect);
+    if (control.kind == DialogControl::Kind::GroupBox)
+        widget->lower();
+    widget->setVisible(!(control.flags & DialogControl::Hidden));
+    return widget;
+}
+
+void DialogTemplate::CreateControls(QWidget* window, std::span<const DialogControl> controls)
+{
+    QButtonGroup* group = nullptr;
+    for (const DialogControl& control : controls) {
+        QWidget* widget = CreateControl(window, control);
+        if (control.flags & DialogControl::GroupStart)
+            group = nullptr;
+        if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            // Radio buttons of one window form groups by the layout, not by
+            // sharing a parent.
+            if (!group) {
+                group = new QButtonGroup(window);
+                group->setExclusive(true);
+            }
+            group->addButton(radio);
+        }
+    }
+}

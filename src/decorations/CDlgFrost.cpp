@@ -1,0 +1,82 @@
+#include "decorations/CDlgFrost.h"
+
+#include "core/ProgramResources.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint32_t kFadePeriodMs = 10000;
+constexpr uint32_t kInputPeriodMs = 500;
+constexpr int kAlphaStep = 5;
+// The 1920x1080 picture is used on screens taller than this.
+constexpr int kSmallPictureMaxHeight = 768;
+constexpr unsigned kSmallPicture = 554; // 1366x768
+constexpr unsigned kLargePicture = 555; // 1920x1080
+
+} // namespace
+
+CDlgFrost::CDlgFrost() : DecorationWindow(Template::Overlay) {}
+
+CDlgFrost::~CDlgFrost()
+{
+    CDlgFrost::DestroyWindow();
+}
+
+bool CDlgFrost::DestroyWindow()
+{
+    // The opacity and the shown state stay: a window made again goes on from them.
+    m_pImage.reset();
+    return DecorationWindow::DestroyWindow();
+}
+
+bool CDlgFrost::OnInitDialog()
+{
+    const QRect screen = platform::Platform::current().desktop->virtualScreen();
+    MoveWindow(QRect(screen.x(), screen.y(), screen.width(), screen.height() - 1));
+    m_rcWindow = GetWindowRect();
+    m_pImage = LoadPngResource(m_rcWindow.height() > kSmallPictureMaxHeight ? kLargePicture
+                                                                            : kSmallPicture);
+    SetOnTop();
+    m_nFadeTimer = SetTimer(m_nFadeTimer, kFadePeriodMs);
+    m_nInputTimer = SetTimer(m_nInputTimer, kInputPeriodMs);
+    return true;
+}
+
+void CDlgFrost::OnTimer(UINT_PTR nIDEvent)
+{
+    const platform::Platform& services = platform::Platform::current();
+    const uint32_t lastInput = services.desktop->lastInputTick();
+    const bool screenSaver = services.desktop->screenSaverRunning();
+    // Unsigned 32-bit difference, so the idle time stays right when the tick
+    // count wraps after 49.7 days.
+    const uint32_t idleMs = services.clock->tickCount() - lastInput;
+    const bool idle = idleMs > m_dwWaitTime && !screenSaver;
+
+    if (idle) {
+        if (nIDEvent == m_nFadeTimer && (!m_bShown || m_nAlpha < 255)) {
+            m_nAlpha = static_cast<uint8_t>(std::min(255, m_nAlpha + kAlphaStep));
+            m_bShown = true;
+            RedrawWindow();
+        }
+    } else if (m_bShown) {
+        m_bShown = false;
+        m_nAlpha = 0;
+        RedrawWindow();
+    }
+}
+
+void CDlgFrost::OnActivateApp(bool bActive)
+{
+    if (bActive)
+        SetOnTop();
+}
+
+void CDlgFrost::DrawFrame(FrameDrawing& graphics)
+{
+    if (m_bShown && m_pImage)
+        graphics.drawImage(*m_pImage, QRectF(0, 0, m_rcWindow.width(), m_rcWindow.height()));
+}

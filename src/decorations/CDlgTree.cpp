@@ -1,0 +1,142 @@
+#include "decorations/CDlgTree.h"
+
+#include "core/CZelApp.h"
+#include "core/ProgramResources.h"
+#include "platform/Desktop.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+#include <span>
+
+namespace {
+
+// The resource of each picture index; 303 is loaded twice so that "Silver"
+// can show it on two successive ticks from two slots.
+constexpr std::array<unsigned, CDlgTree::kFrameCount> kFrameResources = {
+    295, 296, 297, 298, 299, 300, 301, 302, 303, 303, 304, 311, 312,
+    313, 314, 315, 316, 317, 318, 319, 320, 321, 322, 323, 324, 325,
+};
+
+// One tree: the picture indexes it shows for counter values 1, 2, 3, ...; the
+// first one also gives the window its size.
+struct TreeCycle {
+    std::span<const int> frames;
+};
+
+constexpr int kBow[] = {11, 12};
+constexpr int kHoarfrost[] = {21, 22, 23, 24, 25};
+// The last picture is held for four ticks.
+constexpr int kJoy[] = {13, 14, 15, 16, 17, 18, 18, 18, 18};
+// Rests on its first picture and on 301, then a short sparkle.
+constexpr int kSilver[] = {0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 6, 6, 6, 7, 8, 9, 10};
+constexpr int kSnowy[] = {19, 20};
+
+// By the iTree setting: "Bow", "Hoarfrost", "Joy", "Silver", "Snowy".
+constexpr std::array<TreeCycle, 5> kTrees = {{{kBow}, {kHoarfrost}, {kJoy}, {kSilver}, {kSnowy}}};
+
+constexpr int kSlowestSpeed = 1;
+constexpr int kFastestSpeed = 10;
+
+// A hand-edited settings file may hold any number: the window then shows the
+// nearest tree there is, and leaves the setting itself as it is.
+const TreeCycle& CurrentTree()
+{
+    const int iTree = theApp().m_options.iTree;
+    return kTrees[static_cast<size_t>(std::clamp<int>(iTree, 0, int(kTrees.size()) - 1))];
+}
+
+// 1000 ms at speed 1 down to 100 ms at speed 10; speeds outside that range
+// run at the nearest one.
+uint32_t FramePeriod()
+{
+    const int speed = std::clamp(theApp().m_options.iTreeSpeed, kSlowestSpeed, kFastestSpeed);
+    return static_cast<uint32_t>(11 - speed) * 100;
+}
+
+} // namespace
+
+CDlgTree::CDlgTree() : DecorationWindow(Template::Tree) {}
+
+CDlgTree::~CDlgTree()
+{
+    CDlgTree::DestroyWindow();
+}
+
+bool CDlgTree::DestroyWindow()
+{
+    // The counter stays, so the animation goes on where it was.
+    for (auto& picture : m_pFrames)
+        picture.reset();
+    return DecorationWindow::DestroyWindow();
+}
+
+bool CDlgTree::OnInitDialog()
+{
+    for (size_t i = 0; i < m_pFrames.size(); ++i)
+        m_pFrames[i] = LoadPngResource(kFrameResources[i]);
+
+    const QImage* sizing = m_pFrames[static_cast<size_t>(CurrentTree().frames.front())].get();
+    const int w = sizing && !sizing->isNull() ? sizing->width() : 1;
+    const int h = sizing && !sizing->isNull() ? sizing->height() : 1;
+
+    COptions& options = theApp().m_options;
+    int x = options.iTreeX;
+    int y = options.iTreeY;
+    if (options.iTreeX == -1 || options.iTreeY == -1) {
+        // Centred on the primary monitor's work area. X11 may put the primary
+        // monitor anywhere on the virtual screen, so its corner counts too.
+        const QRect workArea = platform::Platform::current().desktop->workArea();
+        x = workArea.left() + workArea.width() / 2 - w / 2;
+        y = workArea.top() + workArea.height() / 2 - h / 2;
+    }
+    MoveWindow(QRect(x, y, w, h));
+    if (options.fTreeTop)
+        SetOnTop();
+    else
+        SetOnDesktop();
+    m_nTimer = SetTimer(m_nTimer, FramePeriod());
+    return true;
+}
+
+void CDlgTree::OnSetFocus()
+{
+    if (!theApp().m_options.fTreeTop)
+        SetOnDesktop();
+}
+
+void CDlgTree::OnActivateApp(bool bActive)
+{
+    if (!bActive)
+        return;
+    if (theApp().m_options.fTreeTop)
+        SetOnTop();
+    else
+        SetOnDesktop();
+}
+
+void CDlgTree::OnLButtonDown(QPoint)
+{
+    // The window manager moves the window while the button is held, as if the
+    // tree were the window's title bar.
+    StartDrag();
+}
+
+void CDlgTree::DrawFrame(FrameDrawing& graphics)
+{
+    // The user may have dragged the tree since the last frame: its place is
+    // remembered for the next start.
+    m_rcWindow = GetWindowRect();
+    COptions& options = theApp().m_options;
+    if (m_rcWindow.left() != options.iTreeX || m_rcWindow.top() != options.iTreeY) {
+        options.iTreeX = m_rcWindow.left();
+        options.iTreeY = m_rcWindow.top();
+    }
+
+    const std::span<const int> frames = CurrentTree().frames;
+    int c = m_nFrame;
+    if (c > int(frames.size()) || c < 1)
+        c = 1;
+    if (const QImage* picture = m_pFrames[static_cast<size_t>(frames[size_t(c - 1)])].get())
+        graphics.drawImage(*picture, 0, 0);
+    m_nFrame = c + 1;
+}

@@ -1,0 +1,3 @@
+#include "pages/CDlgTabAbout.h"
+
+CDlgTabAbout::CDlgTabAbout() : SettingsPage(226, kWideTemplate) {}

@@ -1,0 +1,3 @@
+#include "pages/CDlgTabCountdown.h"
+
+CDlgTabCountdown::CDlgTabCountdown() : SettingsPage(262, kWideTemplate) {}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "pages/SettingsPage.h"
+
+// The Countdown page: one large button to the maker's countdown to the new
+// year.
+class CDlgTabCountdown final : public SettingsPage {
+    Q_OBJECT
+public:
+    CDlgTabCountdown();
+};

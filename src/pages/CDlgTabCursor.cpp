@@ -1,0 +1,3 @@
+#include "pages/CDlgTabCursor.h"
+
+CDlgTabCursor::CDlgTabCursor() : SettingsPage(372, kWideTemplate) {}

@@ -1,0 +1,3 @@
+#include "pages/CDlgTabFrost.h"
+
+CDlgTabFrost::CDlgTabFrost() : SettingsPage(371, kWideTemplate) {}

@@ -1,0 +1,180 @@
+#include "pages/CDlgTabGeneral.h"
+
+#include "core/CZelApp.h"
+#include "core/CZelDlg.h"
+#include "core/CxSkinButton.h"
+#include "core/DialogItems.h"
+#include "core/ProgramResources.h"
+#include "core/WindowsVersion.h"
+#include "platform/Platform.h"
+#include "platform/Registry.h"
+#include "platform/Scheduler.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPainter>
+
+namespace {
+
+enum : int {
+    IDC_COMBO_LANGUAGE = 1004,
+    IDC_CHECK_AUTORUN = 1006,
+    IDC_CHECK_HIGHLOAD = 1009,
+    IDC_STATIC_LANGUAGE = 1013,
+    IDC_BUTTON_HELP = 1038,
+    IDC_STATIC_CLOSE_HINT = 1066,
+    IDC_STATIC_HIGHLOAD = 1069,
+    IDC_STATIC_AUTORUN = 1070,
+};
+
+using Kind = DialogControl::Kind;
+
+const DialogControl kControls[] = {
+    {IDC_COMBO_LANGUAGE, Kind::DropDownList, {92, 38, 60, 30}},
+    {IDC_STATIC_LANGUAGE, Kind::CentredStatic, {52, 40, 38, 8}},
+    {IDC_CHECK_AUTORUN, Kind::CheckBox, {52, 63, 10, 10}},
+    {IDC_STATIC_AUTORUN, Kind::Static, {63, 63, 210, 8}},
+    {IDC_CHECK_HIGHLOAD, Kind::CheckBox, {52, 87, 10, 10}},
+    {IDC_STATIC_HIGHLOAD, Kind::Static, {63, 83, 210, 24}},
+    {IDC_STATIC_CLOSE_HINT, Kind::Static, {52, 109, 210, 32}, DialogControl::Hidden},
+    {IDC_BUTTON_HELP, Kind::SkinButton, {296, 3, 15, 14}},
+};
+
+const QString kRunValueName = QStringLiteral("Yulavin");
+
+// Writes this program's path as the value that starts it with the session.
+// False when the key could not be opened.
+bool WriteRunValue()
+{
+    platform::Registry* registry = platform::Platform::current().registry;
+    if (!registry)
+        return false;
+    return registry->set(platform::Registry::Root::CurrentUser,
+                         QLatin1String(platform::Registry::kRunKey), kRunValueName,
+                         theApp().m_strModulePath, false) != platform::Registry::Result::NotFound;
+}
+
+// Whether the value that starts a program with the session names this one.
+bool RunValueIsThisProgram()
+{
+    platform::Registry* registry = platform::Platform::current().registry;
+    if (!registry)
+        return false;
+    platform::Registry::Value value;
+    if (registry->get(platform::Registry::Root::CurrentUser,
+                      QLatin1String(platform::Registry::kRunKey), kRunValueName,
+                      value) != platform::Registry::Result::Ok)
+        return false;
+    const QString* path = std::get_if<QString>(&value);
+    return path && *path == theApp().m_strModulePath;
+}
+
+} // namespace
+
+const CONTROL_TEXT CDlgTabGeneral::GENERAL_TEXTS[4] = {
+    {IDC_STATIC_LANGUAGE, 9},
+    {IDC_STATIC_AUTORUN, 10},
+    {IDC_STATIC_CLOSE_HINT, 108},
+    {IDC_STATIC_HIGHLOAD, 110},
+};
+
+CDlgTabGeneral::CDlgTabGeneral() : SettingsPage(137, kNarrowTemplate, kControls) {}
+
+CDlgTabGeneral::~CDlgTabGeneral() = default;
+
+void CDlgTabGeneral::DoDataExchange()
+{
+    m_comboLanguage = GetDlgItemAs<QComboBox>(this, IDC_COMBO_LANGUAGE);
+    m_chkAutoRun = GetDlgItemAs<QCheckBox>(this, IDC_CHECK_AUTORUN);
+    m_btnHelp = GetDlgItemAs<CxSkinButton>(this, IDC_BUTTON_HELP);
+    m_chkHighLoad = GetDlgItemAs<QCheckBox>(this, IDC_CHECK_HIGHLOAD);
+    // The user's picks only: filling the list from code must not count as one.
+    connect(m_comboLanguage, &QComboBox::activated, this, &CDlgTabGeneral::OnLanguageSelChange);
+    connect(m_chkAutoRun, &QCheckBox::clicked, this, &CDlgTabGeneral::OnAutoRunClicked);
+    connect(m_chkHighLoad, &QCheckBox::clicked, this, &CDlgTabGeneral::OnDisableAtHighLoadClicked);
+    // The label keeps the window's own background behind its text, as the
+    // other labels of this page do not.
+    if (QWidget* label = GetDlgItem(this, IDC_STATIC_LANGUAGE))
+        label->setAutoFillBackground(true);
+}
+
+bool CDlgTabGeneral::OnInitDialog()
+{
+    SettingsPage::OnInitDialog();
+    m_pImageBack = LoadPngResource(256);
+    m_pImageTop = LoadPngResource(345);
+    InitHelpButton(m_btnHelp);
+
+    COptions& options = theApp().m_options;
+    theApp().m_translate.FillLanguageList(m_comboLanguage, options.Language);
+
+    // The box shows what the session will do, not what the settings say: an
+    // entry for this program checks it even with the setting off, and only
+    // with the setting on is a missing or outdated entry written again.
+    if (RunValueIsThisProgram())
+        m_chkAutoRun->setChecked(true);
+    else if (options.fAutoRun && WriteRunValue())
+        m_chkAutoRun->setChecked(true);
+
+    if (!IsWindowsVersionOrGreater(6, 0)) {
+        m_chkHighLoad->setEnabled(false);
+        EnableDlgItem(this, IDC_STATIC_HIGHLOAD, false);
+    } else if (options.fDisableAtHighLoad) {
+        m_chkHighLoad->setChecked(true);
+    }
+    return true;
+}
+
+void CDlgTabGeneral::OnLanguageSelChange()
+{
+    CZelApp& app = theApp();
+    app.m_translate.GetSelectedLanguage(m_comboLanguage, app.m_options.Language);
+    app.m_translate.LoadLanguage(app.m_options.Language);
+    if (app.m_pMainDlg)
+        app.m_pMainDlg->ApplyLanguage();
+}
+
+void CDlgTabGeneral::OnAutoRunClicked()
+{
+    COptions& options = theApp().m_options;
+    if (!m_chkAutoRun->isChecked()) {
+        if (platform::Registry* registry = platform::Platform::current().registry)
+            registry->remove(platform::Registry::Root::CurrentUser,
+                             QLatin1String(platform::Registry::kRunKey), kRunValueName);
+        options.fAutoRun = false;
+    } else {
+        WriteRunValue();
+        options.fAutoRun = true;
+    }
+}
+
+void CDlgTabGeneral::OnDisableAtHighLoadClicked()
+{
+    CZelApp& app = theApp();
+    CHighLoad& highLoad = app.m_highLoad;
+    platform::Scheduler* scheduler = platform::Platform::current().scheduler;
+    highLoad.m_bEnabled = m_chkHighLoad->isChecked();
+    if (m_chkHighLoad->isChecked()) {
+        // Passing the running timer's id restarts that timer instead of adding one.
+        if (scheduler)
+            highLoad.m_nTimer =
+                scheduler->setTimer(nullptr, highLoad.m_nTimer, 1000, HighLoadTimerProc);
+        app.m_options.fDisableAtHighLoad = true;
+    } else {
+        if (highLoad.m_nTimer != 0) {
+            if (scheduler)
+                scheduler->killTimer(nullptr, highLoad.m_nTimer);
+            highLoad.m_nTimer = 0;
+        }
+        app.m_options.fDisableAtHighLoad = false;
+    }
+}
+
+void CDlgTabGeneral::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_pImageBack)
+        painter.drawImage(QPoint(0, 60), *m_pImageBack);
+    if (m_pImageTop)
+        painter.drawImage(QPoint(0, 0), *m_pImageTop);
+}

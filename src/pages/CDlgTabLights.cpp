@@ -1,0 +1,3 @@
+#include "pages/CDlgTabLights.h"
+
+CDlgTabLights::CDlgTabLights() : SettingsPage(138, kNarrowTemplate) {}

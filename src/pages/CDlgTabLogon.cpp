@@ -1,0 +1,3 @@
+#include "pages/CDlgTabLogon.h"
+
+CDlgTabLogon::CDlgTabLogon() : SettingsPage(308, kWideTemplate) {}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "pages/SettingsPage.h"
+
+// The Logon page: a seasonal picture behind the Windows logon screen; only
+// shown where that Windows version allows it.
+class CDlgTabLogon final : public SettingsPage {
+    Q_OBJECT
+public:
+    CDlgTabLogon();
+};

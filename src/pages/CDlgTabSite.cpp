@@ -1,0 +1,3 @@
+#include "pages/CDlgTabSite.h"
+
+CDlgTabSite::CDlgTabSite() : SettingsPage(284, kWideTemplate) {}

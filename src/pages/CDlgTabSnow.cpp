@@ -1,0 +1,3 @@
+#include "pages/CDlgTabSnow.h"
+
+CDlgTabSnow::CDlgTabSnow() : SettingsPage(190, kNarrowTemplate) {}

@@ -1,0 +1,3 @@
+#include "pages/CDlgTabSound.h"
+
+CDlgTabSound::CDlgTabSound() : SettingsPage(259, kNarrowTemplate) {}

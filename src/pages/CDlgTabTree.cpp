@@ -1,0 +1,3 @@
+#include "pages/CDlgTabTree.h"
+
+CDlgTabTree::CDlgTabTree() : SettingsPage(307, kWideTemplate) {}

@@ -1,0 +1,3 @@
+#include "pages/CDlgTabWallpapers.h"
+
+CDlgTabWallpapers::CDlgTabWallpapers() : SettingsPage(233, kWideTemplate) {}

@@ -1,0 +1,84 @@
+#include "pages/SettingsPage.h"
+
+#include "core/CZelApp.h"
+#include "core/CxSkinButton.h"
+#include "core/DialogItems.h"
+#include "core/DialogUnits.h"
+#include "core/MakerSite.h"
+
+#include <QKeyEvent>
+
+SettingsPage::SettingsPage(unsigned templateId, QSize sizeInDialogUnits,
+                           std::span<const DialogControl> controls)
+    : m_nTemplateId(templateId), m_sizeInDialogUnits(sizeInDialogUnits), m_controls(controls)
+{
+}
+
+SettingsPage::~SettingsPage() = default;
+
+bool SettingsPage::Create(QWidget* parent)
+{
+    if (m_bCreated)
+        return true;
+    setParent(parent);
+    setFixedSize(DialogUnits::ToPixels(m_sizeInDialogUnits));
+    DialogTemplate::CreateControls(this, m_controls);
+    m_bCreated = true;
+    OnInitDialog();
+    return true;
+}
+
+bool SettingsPage::OnInitDialog()
+{
+    DoDataExchange();
+    return true;
+}
+
+void SettingsPage::SetControlTexts(std::span<const CONTROL_TEXT> table)
+{
+    for (const CONTROL_TEXT& row : table)
+        SetDlgItemText(this, row.controlId, Text(row.textId));
+}
+
+void SettingsPage::InitHelpButton(CxSkinButton* button)
+{
+    button->SetBitmaps(257, 257, 257, 258);
+    // In pixels: the page pictures keep that corner free for it.
+    button->move(450, 3);
+    button->setCursor(Qt::PointingHandCursor);
+    connect(button, &CxSkinButton::clicked, this, &SettingsPage::OnHelpClicked);
+}
+
+void SettingsPage::RefreshHelpButton(CxSkinButton* button)
+{
+    button->SetTooltip(Text(43));
+    button->hide();
+    button->show();
+}
+
+void SettingsPage::OnHelpClicked()
+{
+    OpenHelpPage();
+}
+
+const QString& SettingsPage::Text(unsigned id)
+{
+    return theApp().m_translate.m_arrText.at(id);
+}
+
+void SettingsPage::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        OnCancel();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OnOK();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}

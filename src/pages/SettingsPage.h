@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/DialogTemplate.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <cstdint>
+#include <span>
+
+class CxSkinButton;
+
+// One row of a page's text table: the control and the id of its text.
+struct CONTROL_TEXT {
+    uint16_t controlId;
+    uint16_t textId;
+};
+
+// What every settings page shares. A page object exists from the settings
+// window's construction on; its window (the widget's place on the tab control
+// and its controls) is made once by Create(), which then runs OnInitDialog().
+class SettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    // The page sizes of the layouts, in dialog units.
+    static constexpr QSize kWideTemplate{313, 168};
+    static constexpr QSize kNarrowTemplate{312, 168};
+
+    ~SettingsPage() override;
+
+    // Makes the page's window as a child of the tab control; true once made.
+    bool Create(QWidget* parent);
+    bool IsWindow() const { return m_bCreated; }
+    unsigned TemplateId() const { return m_nTemplateId; }
+
+    // Re-reads every text of the page in the current language; the settings
+    // window calls it at start and after every change of language.
+    virtual void RefreshTexts() {}
+    // A help button's tooltip in the current language; hiding and showing
+    // the button again repaints it over the page's picture.
+    static void RefreshHelpButton(CxSkinButton* button);
+
+protected:
+    SettingsPage(unsigned templateId, QSize sizeInDialogUnits,
+                 std::span<const DialogControl> controls = {});
+
+    // Binds the page's members to its controls.
+    virtual void DoDataExchange() {}
+    // Runs once, when the window has been made; the base binds the controls.
+    virtual bool OnInitDialog();
+    // Enter and Esc inside a page do nothing, so that a key meant for a list
+    // or a box never closes the settings window.
+    virtual void OnOK() {}
+    virtual void OnCancel() {}
+
+    // Each row's control gets its text in the current language.
+    void SetControlTexts(std::span<const CONTROL_TEXT> table);
+    // The help button: its picture, its place in the page's top right
+    // corner, the hand pointer over it and the help page on a click.
+    void InitHelpButton(CxSkinButton* button);
+    // Opens the help page, as the icon menu's Help does.
+    void OnHelpClicked();
+
+    // The text with that id in the current language; throws past the end of
+    // the table, which the program's own ids never reach.
+    static const QString& Text(unsigned id);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    unsigned m_nTemplateId;
+    QSize m_sizeInDialogUnits;
+    std::span<const DialogControl> m_controls;
+    bool m_bCreated = false;
+};

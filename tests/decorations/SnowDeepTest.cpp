@@ -1,0 +1,161 @@
+#include "core/ProgramResources.h"
+#include "decorations/SnowTest.h"
+
+#include <string>
+
+namespace {
+
+// The deep pictures (1366x768) cover the virtual screen, centred and cut at
+// two opposite edges.
+struct DeepCase {
+    const char* name;
+    int width, height;
+    float x, y, w, h;
+};
+
+class SnowDeepRectangle : public SnowTest, public ::testing::WithParamInterface<DeepCase> {};
+
+TEST_P(SnowDeepRectangle, CoversTheVirtualScreen)
+{
+    useScreen(GetParam().width, GetParam().height);
+    CDlgSnow& snow = makeSnow();
+    EXPECT_FLOAT_EQ(snow.m_fDeepX, GetParam().x);
+    EXPECT_FLOAT_EQ(snow.m_fDeepY, GetParam().y);
+    EXPECT_FLOAT_EQ(snow.m_fDeepWidth, GetParam().w);
+    EXPECT_FLOAT_EQ(snow.m_fDeepHeight, GetParam().h);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, SnowDeepRectangle,
+    ::testing::Values(DeepCase{"SameShape", 1366, 768, 0, 0, 1366, 768},
+                      // 1920 / 1080 is a little narrower than 1366 / 768.
+                      DeepCase{"FullHd", 1920, 1080, -0.46875f, 0, 1920.9375f, 1080},
+                      DeepCase{"Square", 1280, 1024, -270.66666f, 0, 1821.3334f, 1024},
+                      DeepCase{"Wide", 2732, 768, 0, -384, 2732, 1536},
+                      DeepCase{"NoScreen", 0, 0, 0, 0, 0, 0}),
+    [](const ::testing::TestParamInfo<DeepCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
+
+TEST_F(SnowTest, TheDeepRectangleIsMadeOnceWhenTheObjectIsBuilt)
+{
+    useScreen(1366, 768);
+    CDlgSnow& snow = makeSnow();
+    useScreen(1280, 1024);
+    options().strSnowType = "deep";
+    snow.Create();
+    EXPECT_FLOAT_EQ(snow.m_fDeepWidth, 1366);
+    EXPECT_EQ(snow.lastDrawing().items()[0].target, QRectF(0, 0, 1366, 768));
+}
+
+class SnowDeep : public SnowTest {
+protected:
+    // Deep snow on a screen of half the pictures' size, so frames are quick.
+    CDlgSnow& createDeep()
+    {
+        useScreen(683, 384);
+        options().strSnowType = "deep";
+        return createSnow();
+    }
+    // The picture of the last frame.
+    QImage shown() const
+    {
+        const auto& items = m_snow->lastDrawing().items();
+        return items.size() == 1 ? items[0].image : QImage();
+    }
+};
+
+TEST_F(SnowDeep, PlaysThePicturesInOrderOnePerTickAndStartsAgain)
+{
+    CDlgSnow& snow = createDeep();
+    ASSERT_EQ(snow.m_deepImages.count(), 120);
+    EXPECT_TRUE(snow.m_images.empty());
+    // Create drew the first frame: picture 374, stretched over the screen.
+    ASSERT_EQ(snow.lastDrawing().items().size(), 1u);
+    EXPECT_EQ(snow.lastDrawing().items()[0].target, QRectF(0, 0, 683, 384));
+    EXPECT_EQ(shown(), *LoadPngResource(374));
+    EXPECT_EQ(snow.m_nDeepFrame, 1);
+    frames(1);
+    EXPECT_EQ(shown(), *LoadPngResource(375));
+    frames(117);
+    EXPECT_EQ(shown(), *LoadPngResource(492));
+    frames(1);
+    EXPECT_EQ(shown(), *LoadPngResource(493));
+    EXPECT_EQ(snow.m_nDeepFrame, 0);
+    frames(1);
+    EXPECT_EQ(shown(), *LoadPngResource(374));
+    EXPECT_EQ(snow.m_nDeepFrame, 1);
+}
+
+TEST_F(SnowDeep, EveryFrameIsADifferentPicture)
+{
+    createDeep();
+    QImage previous = shown();
+    for (int frame = 0; frame < 130; ++frame) {
+        frames(1);
+        const QImage now = shown();
+        ASSERT_FALSE(now.isNull());
+        EXPECT_EQ(now.size(), QSize(1366, 768));
+        EXPECT_NE(now, previous) << "frame " << frame;
+        previous = now;
+    }
+}
+
+TEST_F(SnowDeep, KeepsOnlyAFewPicturesDecoded)
+{
+    CDlgSnow& snow = createDeep();
+    frames(240);
+    EXPECT_LE(snow.m_deepImages.decodedCount(), 2u);
+}
+
+TEST_F(SnowDeep, FillsTheScreenWithSnow)
+{
+    CDlgSnow& snow = createDeep();
+    frames(3);
+    const QImage& frame = snow.frameImage();
+    ASSERT_EQ(frame.size(), QSize(683, 384));
+    int flakePixels = 0;
+    for (int y = 0; y < frame.height(); y += 2)
+        for (int x = 0; x < frame.width(); x += 2)
+            flakePixels += qAlpha(frame.pixel(x, y)) > 64 ? 1 : 0;
+    EXPECT_GT(flakePixels, 200);
+}
+
+TEST_F(SnowDeep, IgnoresDensityWindAndAccumulation)
+{
+    options().uSnowDensity = 9;
+    options().uSnowWind = 9;
+    options().fSnowAcumulate = true;
+    CDlgSnow& snow = createDeep();
+    frames(20);
+    EXPECT_TRUE(snow.m_flakes.empty());
+    EXPECT_TRUE(snow.m_pile.empty());
+    EXPECT_EQ(snow.m_pPileBitmap, nullptr);
+    EXPECT_EQ(snow.lastDrawing().items().size(), 1u);
+}
+
+TEST_F(SnowDeep, GoesOnWhereItStoppedWhenMadeAgain)
+{
+    CDlgSnow& snow = createDeep();
+    frames(9);
+    EXPECT_EQ(snow.m_nDeepFrame, 10);
+    snow.DestroyWindow();
+    EXPECT_TRUE(snow.m_deepImages.isEmpty());
+    snow.Create();
+    EXPECT_EQ(snow.m_deepImages.count(), 120);
+    EXPECT_EQ(shown(), *LoadPngResource(384));
+}
+
+TEST_F(SnowDeep, SwitchingToFlakesAndBackDropsThePictures)
+{
+    CDlgSnow& snow = createDeep();
+    snow.SetSnowType("fluffy");
+    EXPECT_TRUE(snow.m_deepImages.isEmpty());
+    EXPECT_EQ(snow.m_images.size(), 11u);
+    EXPECT_TRUE(m_platform.scheduler.isRunning(window(), 1));
+    snow.SetSnowType("deep");
+    EXPECT_TRUE(snow.m_images.empty());
+    EXPECT_EQ(snow.m_deepImages.count(), 120);
+}
+
+} // namespace

@@ -1,0 +1,308 @@
+#include "decorations/SnowTest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The next values of the program's random numbers after a seed.
+std::vector<int> randomNumbers(uint32_t seed, int count)
+{
+    crt::srand(seed);
+    std::vector<int> numbers;
+    for (int i = 0; i < count; ++i)
+        numbers.push_back(crt::rand());
+    crt::srand(seed);
+    return numbers;
+}
+
+struct CountCase {
+    uint32_t density;
+    int flakes;
+    int fineFlakes;
+};
+
+class SnowFlakeCount : public SnowTest, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(SnowFlakeCount, FollowsTheDensityAndDoublesForFineSnow)
+{
+    EXPECT_EQ(CDlgSnow::MaxFlakes(GetParam().density, CDlgSnow::Fluffy), GetParam().flakes);
+    EXPECT_EQ(CDlgSnow::MaxFlakes(GetParam().density, CDlgSnow::Fine), GetParam().fineFlakes);
+
+    options().uSnowDensity = GetParam().density;
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_nMaxFlakes, GetParam().flakes);
+    EXPECT_EQ(snow.m_flakes.size(), static_cast<size_t>(GetParam().flakes));
+    snow.DestroyWindow();
+
+    options().strSnowType = "fine";
+    snow.Create();
+    EXPECT_EQ(snow.m_nMaxFlakes, GetParam().fineFlakes);
+    EXPECT_EQ(snow.m_flakes.size(), static_cast<size_t>(GetParam().fineFlakes));
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, SnowFlakeCount,
+                         ::testing::Values(CountCase{1, 10, 20}, CountCase{2, 20, 40},
+                                           CountCase{3, 30, 60}, CountCase{4, 40, 80},
+                                           CountCase{5, 50, 100}, CountCase{6, 180, 360},
+                                           CountCase{7, 210, 420}, CountCase{8, 240, 480},
+                                           CountCase{9, 270, 540}),
+                         [](const ::testing::TestParamInfo<CountCase>& testCase) {
+                             return "Density" + std::to_string(testCase.param.density);
+                         });
+
+TEST_F(SnowTest, ANewFlakeDrawsPictureColumnHeightAndSpeedInThatOrder)
+{
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.clear();
+    snow.m_nMaxFlakes = 1;
+    const std::vector<int> r = randomNumbers(7, 4);
+    frames(1);
+
+    const int x = r[1] % 200;
+    const int y = -(r[2] % 100);
+    const int speed = 2 + r[3] % 5;
+    const QImage& picture = *snow.m_images[static_cast<size_t>(r[0] % 11)];
+    ASSERT_EQ(snow.lastDrawing().items().size(), 1u);
+    const FrameDrawing::Item& item = snow.lastDrawing().items()[0];
+    EXPECT_EQ(item.image.cacheKey(), picture.cacheKey());
+    EXPECT_EQ(item.target, QRectF(x, y, picture.width(), picture.height()));
+    // Then it falls by its speed and drifts one pixel to the right.
+    ASSERT_EQ(snow.m_flakes.size(), 1u);
+    EXPECT_EQ(snow.m_flakes[0].y, y + speed);
+    EXPECT_EQ(snow.m_flakes[0].x, x + 1);
+    EXPECT_EQ(snow.m_flakes[0].tick, 1);
+}
+
+TEST_F(SnowTest, FineSnowFallsAtTwoToSixteenPixelsPerFrame)
+{
+    options().strSnowType = "fine";
+    options().uSnowDensity = 9;
+    CDlgSnow& snow = createSnow();
+    int slowest = 100, fastest = 0;
+    for (const FLAKE& flake : snow.m_flakes) {
+        slowest = std::min(slowest, flake.speed);
+        fastest = std::max(fastest, flake.speed);
+    }
+    EXPECT_EQ(slowest, 2);
+    EXPECT_EQ(fastest, 16);
+}
+
+TEST_F(SnowTest, EveryFifteenFramesAFlakeChoosesItsDrift)
+{
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 14, 1, 10, 2, 0, false});
+    snow.m_nMaxFlakes = 1;
+    const std::vector<int> r = randomNumbers(11, 1);
+    frames(1);
+    const int dx = r[0] * 10 < 6 * 32767 ? -1 : 1;
+    EXPECT_EQ(snow.m_flakes[0].dx, dx);
+    EXPECT_EQ(snow.m_flakes[0].tick, 0);
+    EXPECT_EQ(snow.m_flakes[0].x, 50 + dx);
+
+    // About six choices in ten go left.
+    options().uSnowDensity = 9;
+    snow.m_flakes.clear();
+    snow.m_nMaxFlakes = 270;
+    int left = 0, choices = 0;
+    for (int frame = 0; frame < 300; ++frame) {
+        frames(1);
+        for (const FLAKE& flake : snow.m_flakes)
+            if (flake.tick == 0 && flake.y > 0) {
+                ++choices;
+                left += flake.dx < 0 ? 1 : 0;
+            }
+    }
+    ASSERT_GT(choices, 1000);
+    EXPECT_NEAR(static_cast<double>(left) / choices, 0.6, 0.05);
+}
+
+struct GustCase {
+    const char* name;
+    bool gust, right;
+    int lowest, highest; // new flakes' columns, as multiples of the width
+};
+
+class SnowNewFlakes : public SnowTest, public ::testing::WithParamInterface<GustCase> {};
+
+TEST_P(SnowNewFlakes, EnterFromTheSideTheWindComesFrom)
+{
+    options().uSnowDensity = 9;
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.clear();
+    snow.m_bGust = GetParam().gust;
+    snow.m_bGustRight = GetParam().right;
+    frames(1);
+    // The first frame draws the new flakes where they start.
+    const int W = 200, H = 100;
+    int lowest = 1 << 30, highest = -(1 << 30);
+    ASSERT_EQ(snow.lastDrawing().items().size(), 270u);
+    for (const FrameDrawing::Item& item : snow.lastDrawing().items()) {
+        const int x = static_cast<int>(item.target.x());
+        const int y = static_cast<int>(item.target.y());
+        lowest = std::min(lowest, x);
+        highest = std::max(highest, x);
+        EXPECT_LE(y, 0);
+        EXPECT_GT(y, -H);
+    }
+    EXPECT_GE(lowest, GetParam().lowest * W);
+    EXPECT_LT(highest, GetParam().highest * W);
+    // Spread over the whole range.
+    EXPECT_LT(lowest, GetParam().lowest * W + W / 10);
+    EXPECT_GE(highest, GetParam().highest * W - W / 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gusts, SnowNewFlakes,
+                         ::testing::Values(GustCase{"Calm", false, false, 0, 1},
+                                           GustCase{"GustToTheRight", true, true, -1, 1},
+                                           GustCase{"GustToTheLeft", true, false, 0, 2}),
+                         [](const ::testing::TestParamInfo<GustCase>& testCase) {
+                             return std::string(testCase.param.name);
+                         });
+
+TEST_F(SnowTest, AGustBlowsEveryFlakeTenPixelsPerFrame)
+{
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, 1, 10, 2, 0, false});
+    snow.m_nMaxFlakes = 1;
+    snow.m_bGust = true;
+    snow.m_bGustRight = true;
+    frames(1);
+    EXPECT_EQ(snow.m_flakes[0].x, 50 + 1 + 10);
+    snow.m_bGustRight = false;
+    frames(1);
+    EXPECT_EQ(snow.m_flakes[0].x, 61 + 1 - 10);
+}
+
+TEST_F(SnowTest, AFlakeThatFallsOutOfTheWindowStartsAgainAtTheTop)
+{
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, -1, 97, 4, 0, false});
+    snow.m_nMaxFlakes = 1;
+    frames(1);
+    // 101 is below the 100-pixel window: back at the top edge, drift reset.
+    EXPECT_EQ(snow.m_flakes[0].y, 0);
+    EXPECT_EQ(snow.m_flakes[0].dx, 1);
+    EXPECT_EQ(snow.m_flakes[0].tick, 0);
+    EXPECT_GE(snow.m_flakes[0].speed, 2);
+    EXPECT_LE(snow.m_flakes[0].speed, 6);
+    // Still inside at 100: it falls on.
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, 1, 96, 4, 0, false});
+    frames(1);
+    EXPECT_EQ(snow.m_flakes[0].y, 100);
+}
+
+TEST_F(SnowTest, ThickSnowFallsTenTimesItsSpeed)
+{
+    options().strSnowType = "thick";
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[0].get(), 50, 0, 1, -90, 3, 0, false});
+    snow.m_nMaxFlakes = 1;
+    frames(1);
+    EXPECT_EQ(snow.m_flakes[0].y, -60);
+}
+
+TEST_F(SnowTest, SparklingFlakesAreInvisibleAboutOneFrameInThree)
+{
+    options().strSnowType = "sparkling";
+    options().uSnowDensity = 9;
+    CDlgSnow& snow = createSnow();
+    size_t shown = 0, flakes = 0;
+    for (int frame = 0; frame < 100; ++frame) {
+        flakes += snow.m_flakes.size();
+        frames(1);
+        shown += snow.lastDrawing().items().size();
+        for (const FrameDrawing::Item& item : snow.lastDrawing().items())
+            EXPECT_EQ(item.image.size(), QSize(10, 10));
+    }
+    const double hidden = 1.0 - static_cast<double>(shown) / static_cast<double>(flakes);
+    EXPECT_NEAR(hidden, 1.0 / 3.0, 0.03);
+}
+
+TEST_F(SnowTest, SparklingFlakesShowEitherPicture)
+{
+    options().strSnowType = "sparkling";
+    CDlgSnow& snow = createSnow();
+    int first = 0, second = 0;
+    for (int frame = 0; frame < 20; ++frame) {
+        frames(1);
+        for (const FrameDrawing::Item& item : snow.lastDrawing().items()) {
+            first += item.image.cacheKey() == snow.m_images[0]->cacheKey() ? 1 : 0;
+            second += item.image.cacheKey() == snow.m_images[1]->cacheKey() ? 1 : 0;
+        }
+    }
+    EXPECT_GT(first, 200);
+    EXPECT_GT(second, 200);
+}
+
+TEST_F(SnowTest, FantasyFlakesTurnFiveDegreesPerFrameAboutTheirMiddle)
+{
+    options().strSnowType = "fantasy";
+    CDlgSnow& snow = createSnow();
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[0].get(), 40, 0, 1, 20, 2, 90, false});
+    snow.m_nMaxFlakes = 1;
+    frames(1);
+    ASSERT_EQ(snow.lastDrawing().items().size(), 1u);
+    const QTransform& turn = snow.lastDrawing().items()[0].transform;
+    // The middle of the 32x32 picture at (40, 20) stays; a point right of it
+    // turns a quarter clockwise, below it on the screen.
+    const QPointF middle = turn.map(QPointF(56, 36));
+    EXPECT_NEAR(middle.x(), 56, 1e-9);
+    EXPECT_NEAR(middle.y(), 36, 1e-9);
+    const QPointF right = turn.map(QPointF(66, 36));
+    EXPECT_NEAR(right.x(), 56, 1e-9);
+    EXPECT_NEAR(right.y(), 46, 1e-9);
+    EXPECT_EQ(snow.m_flakes[0].angle, 95u);
+    // The turn is only for that flake.
+    EXPECT_TRUE(snow.lastDrawing().transform().isIdentity());
+
+    // The angle wraps round like an unsigned number.
+    snow.m_flakes[0].angle = 4294967295u;
+    frames(1);
+    EXPECT_EQ(snow.m_flakes[0].angle, 4u);
+}
+
+TEST_F(SnowTest, LoweringTheCountThinsTheSnowAsFlakesLand)
+{
+    options().uSnowDensity = 9;
+    CDlgSnow& snow = createSnow();
+    snow.m_nMaxFlakes = 10;
+    frames(40);
+    EXPECT_GT(snow.m_flakes.size(), 10u);
+    EXPECT_LT(snow.m_flakes.size(), 270u);
+    frames(200);
+    EXPECT_EQ(snow.m_flakes.size(), 10u);
+
+    // Raising it adds every new flake in the next frame.
+    snow.m_nMaxFlakes = 180;
+    frames(1);
+    EXPECT_EQ(snow.m_flakes.size(), 180u);
+}
+
+TEST_F(SnowTest, AFrameShowsWhiteFlakesOnATransparentPicture)
+{
+    useScreen(400, 300);
+    CDlgSnow& snow = createSnow();
+    frames(50);
+    const QImage& frame = snow.frameImage();
+    int opaque = 0, transparent = 0;
+    double lightness = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x) {
+            const QRgb pixel = frame.pixel(x, y);
+            if (qAlpha(pixel) == 0) {
+                ++transparent;
+            } else if (qAlpha(pixel) > 200) {
+                ++opaque;
+                lightness += std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+            }
+        }
+    // White with a little shading.
+    EXPECT_GT(lightness / opaque, 220);
+    EXPECT_GT(opaque, 100);
+    EXPECT_GT(transparent, frame.width() * frame.height() / 2);
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "decorations/SnowTest.h"
+
+#include <string>
+
+namespace {
+
+class SnowCalm : public SnowTest, public ::testing::WithParamInterface<uint32_t> {
+protected:
+    uint32_t wind() const { return GetParam(); }
+};
+
+TEST_P(SnowCalm, NoGustBeforeTheCalmIsOverThenGustsStart)
+{
+    const uint32_t calm = 120 - 12 * wind();
+    options().uSnowWind = wind();
+    options().uSnowSpeed = 1;
+    for (uint32_t seed = 1; seed <= 5; ++seed) {
+        CDlgSnow& snow = createSnow();
+        crt::srand(seed);
+        EXPECT_EQ(snow.m_nWind, wind());
+        EXPECT_FALSE(snow.m_bGust);
+        uint32_t second = 0;
+        while (!snow.m_bGust && second < calm + 60) {
+            m_platform.scheduler.advance(1000);
+            ++second;
+        }
+        ASSERT_TRUE(snow.m_bGust) << "seed " << seed;
+        EXPECT_GT(second, calm) << "seed " << seed;
+        EXPECT_LT(snow.m_nGustLength, 12 * wind());
+
+        // The gust ends after its length (at least a second), and the calm
+        // that follows is as long as the first one.
+        uint32_t gustSeconds = 0;
+        while (snow.m_bGust && gustSeconds < 200) {
+            m_platform.scheduler.advance(1000);
+            ++gustSeconds;
+        }
+        EXPECT_GE(gustSeconds, 1u);
+        EXPECT_LE(gustSeconds, snow.m_nGustLength + 1);
+        uint32_t calmSeconds = 0;
+        while (!snow.m_bGust && calmSeconds < calm + 60) {
+            m_platform.scheduler.advance(1000);
+            ++calmSeconds;
+        }
+        EXPECT_TRUE(snow.m_bGust);
+        EXPECT_GE(calmSeconds, calm);
+        snow.DestroyWindow();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Winds, SnowCalm, ::testing::Values(2u, 3u, 4u, 5u, 6u, 7u, 8u),
+                         [](const ::testing::TestParamInfo<uint32_t>& testCase) {
+                             return "Wind" + std::to_string(testCase.param);
+                         });
+
+TEST_F(SnowTest, WindOneNeverGusts)
+{
+    options().uSnowWind = 1;
+    options().uSnowSpeed = 1;
+    CDlgSnow& snow = createSnow();
+    for (int second = 0; second < 1000; ++second) {
+        m_platform.scheduler.advance(1000);
+        ASSERT_FALSE(snow.m_bGust);
+    }
+}
+
+TEST_F(SnowTest, WindNineBlowsOneWayAllTheTime)
+{
+    options().uSnowWind = 9;
+    options().uSnowSpeed = 1;
+    int toTheRight = 0;
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        CDlgSnow& snow = makeSnow();
+        crt::srand(seed);
+        const bool right = crt::rand() % 2 != 0;
+        crt::srand(seed);
+        snow.Create();
+        ASSERT_TRUE(snow.m_bGust);
+        EXPECT_EQ(snow.m_bGustRight, right);
+        toTheRight += right ? 1 : 0;
+        for (int second = 0; second < 300; ++second) {
+            m_platform.scheduler.advance(1000);
+            ASSERT_TRUE(snow.m_bGust);
+            ASSERT_EQ(snow.m_bGustRight, right);
+        }
+        snow.DestroyWindow();
+    }
+    // The way is drawn at random.
+    EXPECT_GT(toTheRight, 0);
+    EXPECT_LT(toTheRight, 8);
+}
+
+TEST_F(SnowTest, TheWindClockStartsAgainWhenTheWindowIsMadeAgain)
+{
+    options().uSnowWind = 8;
+    options().uSnowSpeed = 1;
+    CDlgSnow& snow = createSnow();
+    m_platform.scheduler.advance(20'000);
+    EXPECT_EQ(snow.m_nGustSeconds, 20u);
+    snow.DestroyWindow();
+    snow.Create();
+    EXPECT_EQ(snow.m_nGustSeconds, 0u);
+}
+
+} // namespace

@@ -1,0 +1,375 @@
+#include "decorations/SnowTest.h"
+
+#include <string>
+
+namespace {
+
+// Window heights over a 1920x1080 screen with a 40-pixel panel at the bottom.
+struct HeightCase {
+    const char* name;
+    int major, minor;
+    bool autoHide;
+    int height;
+};
+
+class SnowWindowHeight : public SnowTest, public ::testing::WithParamInterface<HeightCase> {};
+
+TEST_P(SnowWindowHeight, FollowsTheWindowsVersionAndThePanel)
+{
+    useScreen(1920, 1080);
+    m_platform.desktop.m_workArea = QRect(0, 0, 1920, 1040);
+    m_platform.desktop.m_autoHide = GetParam().autoHide;
+    m_platform.system.setVersion(GetParam().major, GetParam().minor);
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_rcWindow, QRect(0, 0, 1920, GetParam().height));
+    ASSERT_NE(surface(), nullptr);
+    EXPECT_EQ(surface()->m_geometry, QRect(0, 0, 1920, GetParam().height));
+    EXPECT_EQ(surface()->m_frame.size(), QSize(1920, GetParam().height));
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, SnowWindowHeight,
+                         ::testing::Values(HeightCase{"Xp", 5, 1, false, 1040},
+                                           HeightCase{"Vista", 6, 0, false, 1039},
+                                           HeightCase{"Seven", 6, 1, false, 1079},
+                                           HeightCase{"Eight", 6, 2, false, 1079},
+                                           HeightCase{"Ten", 10, 0, false, 1040},
+                                           HeightCase{"XpAutoHide", 5, 1, true, 1079},
+                                           HeightCase{"VistaAutoHide", 6, 0, true, 1079},
+                                           HeightCase{"SevenAutoHide", 6, 1, true, 1079},
+                                           HeightCase{"TenAutoHide", 10, 0, true, 1079}),
+                         [](const ::testing::TestParamInfo<HeightCase>& testCase) {
+                             return std::string(testCase.param.name);
+                         });
+
+TEST_F(SnowTest, CoversMonitorsLeftOfAndAboveThePrimaryOne)
+{
+    // A 1280x1024 monitor left of the 1920x1080 primary, reaching 300 pixels higher.
+    m_platform.desktop.m_primary = QSize(1920, 1080);
+    m_platform.desktop.m_virtual = QRect(-1280, -300, 3200, 1380);
+    m_platform.desktop.m_workArea = QRect(0, 0, 1920, 1040);
+    options().uSnowDensity = 9;
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_rcWindow, QRect(-1280, -300, 3200, 1340));
+    EXPECT_EQ(surface()->m_frame.size(), QSize(3200, 1340));
+    frames(100);
+    // Flakes fall over the left monitor too (window x below 1280).
+    int overLeftMonitor = 0;
+    for (const FLAKE& flake : snow.m_flakes)
+        if (flake.y >= 0 && flake.x < 1280)
+            ++overLeftMonitor;
+    EXPECT_GT(overLeftMonitor, 20);
+}
+
+TEST_F(SnowTest, StacksOnDesktopOrOnTopAsTheSettingSays)
+{
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(surface()->m_stacking, FakeOverlaySurface::Stacking::Bottom);
+    snow.DestroyWindow();
+
+    options().fSnowTop = true;
+    createSnow();
+    EXPECT_EQ(surface()->m_stacking, FakeOverlaySurface::Stacking::Top);
+}
+
+TEST_F(SnowTest, FocusSendsItBackToTheBottomOnlyWhenOnDesktop)
+{
+    createSnow();
+    FakeOverlaySurface* window = surface();
+    window->m_stackingCalls.clear();
+    window->onFocusIn();
+    EXPECT_EQ(window->m_stackingCalls,
+              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Bottom});
+    // The setting is read when the focus comes, so a change on the page counts at once.
+    options().fSnowTop = true;
+    window->m_stackingCalls.clear();
+    window->onFocusIn();
+    EXPECT_TRUE(window->m_stackingCalls.empty());
+}
+
+TEST_F(SnowTest, ActivationRaisesItOnlyWhenOnTop)
+{
+    options().fSnowTop = true;
+    createSnow();
+    FakeOverlaySurface* window = surface();
+    window->m_stackingCalls.clear();
+    m_platform.windows.activateApplication(false);
+    EXPECT_TRUE(window->m_stackingCalls.empty());
+    m_platform.windows.activateApplication(true);
+    EXPECT_EQ(window->m_stackingCalls,
+              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Top});
+    options().fSnowTop = false;
+    window->m_stackingCalls.clear();
+    m_platform.windows.activateApplication(true);
+    EXPECT_TRUE(window->m_stackingCalls.empty());
+}
+
+// Speed 1..9: the frame period asked for, and what the scheduler serves (10 ms at least).
+struct SpeedCase {
+    uint32_t speed;
+    uint32_t period;
+    uint32_t served;
+};
+
+class SnowSpeed : public SnowTest, public ::testing::WithParamInterface<SpeedCase> {};
+
+TEST_P(SnowSpeed, SetsTheFramePeriod)
+{
+    EXPECT_EQ(CDlgSnow::SpeedPeriod(GetParam().speed), GetParam().period);
+    options().uSnowSpeed = GetParam().speed;
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_nTimer, 1u);
+    EXPECT_EQ(m_platform.scheduler.periodOf(window(), 1), GetParam().served);
+    EXPECT_EQ(snow.m_nWindTimer, 2u);
+    EXPECT_EQ(m_platform.scheduler.periodOf(window(), 2), 1000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, SnowSpeed,
+                         ::testing::Values(SpeedCase{1, 144, 144}, SpeedCase{2, 128, 128},
+                                           SpeedCase{3, 112, 112}, SpeedCase{4, 96, 96},
+                                           SpeedCase{5, 20, 20}, SpeedCase{6, 4, 10},
+                                           SpeedCase{7, 3, 10}, SpeedCase{8, 2, 10},
+                                           SpeedCase{9, 1, 10}),
+                         [](const ::testing::TestParamInfo<SpeedCase>& testCase) {
+                             return "Speed" + std::to_string(testCase.param.speed);
+                         });
+
+TEST_F(SnowTest, TheFrameTimerDrawsAFrameEachTick)
+{
+    createSnow();
+    const int before = surface()->m_presentCount;
+    frames(10);
+    EXPECT_EQ(surface()->m_presentCount, before + 10);
+}
+
+TEST_F(SnowTest, TheSnowPageCanReArmTheFrameTimer)
+{
+    CDlgSnow& snow = createSnow();
+    snow.m_nTimer = snow.SetTimer(snow.m_nTimer, CDlgSnow::SpeedPeriod(4));
+    EXPECT_EQ(snow.m_nTimer, 1u);
+    EXPECT_EQ(m_platform.scheduler.periodOf(window(), 1), 96u);
+}
+
+struct KindCase {
+    const char* key;
+    int type;
+    int pictures;
+};
+
+class SnowKind : public SnowTest, public ::testing::WithParamInterface<KindCase> {};
+
+TEST_P(SnowKind, LoadsItsPicturesByKey)
+{
+    CDlgSnow& snow = makeSnow();
+    snow.SetSnowType(QString::fromLatin1(GetParam().key));
+    EXPECT_EQ(snow.m_nType, GetParam().type);
+    const int loaded = static_cast<int>(snow.m_images.size()) + snow.m_deepImages.count();
+    EXPECT_EQ(loaded, GetParam().pictures);
+    for (const auto& picture : snow.m_images) {
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(picture->isNull());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SnowKind,
+                         ::testing::Values(KindCase{"fluffy", 0, 11}, KindCase{"fine", 1, 5},
+                                           KindCase{"thick", 2, 10}, KindCase{"sparkling", 3, 2},
+                                           KindCase{"fantasy", 4, 9}, KindCase{"deep", 5, 120}),
+                         [](const ::testing::TestParamInfo<KindCase>& testCase) {
+                             return std::string(testCase.param.key);
+                         });
+
+TEST_F(SnowTest, PictureSizesOfTheKinds)
+{
+    CDlgSnow& snow = makeSnow();
+    snow.SetSnowType("fluffy");
+    EXPECT_EQ(snow.m_images[0]->size(), QSize(1, 1));
+    EXPECT_EQ(snow.m_images[1]->size(), QSize(3, 3));
+    for (size_t i = 2; i < snow.m_images.size(); ++i)
+        EXPECT_EQ(snow.m_images[i]->size(), QSize(16, 16));
+    snow.SetSnowType("fine");
+    // The 2x2 and 3x3 flakes come twice, so they are picked twice as often.
+    EXPECT_EQ(snow.m_images[0]->size(), QSize(1, 1));
+    EXPECT_EQ(snow.m_images[1]->size(), QSize(2, 2));
+    EXPECT_EQ(snow.m_images[2]->size(), QSize(2, 2));
+    EXPECT_EQ(snow.m_images[3]->size(), QSize(3, 3));
+    EXPECT_EQ(snow.m_images[4]->size(), QSize(3, 3));
+    snow.SetSnowType("thick");
+    EXPECT_EQ(snow.m_images.front()->size(), QSize(4, 7));
+    EXPECT_EQ(snow.m_images.back()->size(), QSize(47, 54));
+    snow.SetSnowType("sparkling");
+    EXPECT_EQ(snow.m_images[0]->size(), QSize(10, 10));
+    snow.SetSnowType("fantasy");
+    for (const auto& picture : snow.m_images)
+        EXPECT_EQ(picture->size(), QSize(32, 32));
+}
+
+TEST_F(SnowTest, AnUnknownOrMiscasedKeyKeepsTheKindAndReloadsIt)
+{
+    CDlgSnow& snow = makeSnow();
+    snow.SetSnowType("thick");
+    const QImage* before = snow.m_images.front().get();
+    snow.SetSnowType("Deep");
+    EXPECT_EQ(snow.m_nType, CDlgSnow::Thick);
+    EXPECT_EQ(snow.m_images.size(), 10u);
+    EXPECT_TRUE(snow.m_deepImages.isEmpty());
+    snow.SetSnowType("blizzard");
+    EXPECT_EQ(snow.m_nType, CDlgSnow::Thick);
+    EXPECT_EQ(snow.m_images.size(), 10u);
+    // Fresh pictures all the same.
+    EXPECT_NE(snow.m_images.front().get(), before);
+}
+
+TEST_F(SnowTest, AnUnknownKeyAtFirstGivesFluffy)
+{
+    options().strSnowType = "hail";
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_nType, CDlgSnow::Fluffy);
+    EXPECT_EQ(snow.m_images.size(), 11u);
+    EXPECT_EQ(snow.m_nMaxFlakes, 50);
+}
+
+TEST_F(SnowTest, ChangingTheKindStartsTheSnowAgainAndRestartsTheTimer)
+{
+    options().fSnowAcumulate = true;
+    CDlgSnow& snow = createSnow();
+    frames(200);
+    ASSERT_FALSE(snow.m_flakes.empty());
+    ASSERT_FALSE(snow.m_pile.empty());
+    ASSERT_NE(snow.m_pPileBitmap, nullptr);
+
+    options().uSnowSpeed = 4;
+    snow.SetSnowType("fantasy");
+    EXPECT_EQ(snow.m_nType, CDlgSnow::Fantasy);
+    EXPECT_TRUE(snow.m_flakes.empty());
+    EXPECT_TRUE(snow.m_pile.empty());
+    EXPECT_EQ(snow.m_pPileBitmap, nullptr);
+    // Restarted, at the speed the settings hold now.
+    EXPECT_EQ(m_platform.scheduler.periodOf(window(), 1), 96u);
+    frames(1);
+    EXPECT_EQ(snow.m_flakes.size(), 50u);
+    for (const FLAKE& flake : snow.m_flakes)
+        EXPECT_EQ(flake.image->size(), QSize(32, 32));
+}
+
+TEST_F(SnowTest, ChangingTheKindWithoutAWindowStartsNoTimer)
+{
+    CDlgSnow& snow = makeSnow();
+    snow.SetSnowType("fine");
+    snow.SetSnowType("thick");
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
+}
+
+TEST_F(SnowTest, FineSnowKeepsTheOldFlakeCountUntilTheWindowIsMadeAgain)
+{
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_nMaxFlakes, 50);
+    snow.SetSnowType("fine");
+    EXPECT_EQ(snow.m_nMaxFlakes, 50);
+    frames(1);
+    EXPECT_EQ(snow.m_flakes.size(), 50u);
+
+    options().strSnowType = "fine";
+    snow.DestroyWindow();
+    snow.Create();
+    EXPECT_EQ(snow.m_nMaxFlakes, 100);
+}
+
+TEST_F(SnowTest, MadeAgainItReloadsItsPicturesAndKeepsItsState)
+{
+    options().fSnowAcumulate = true;
+    options().strSnowType = "sparkling";
+    CDlgSnow& snow = createSnow();
+    frames(100);
+    snow.m_nGustLength = 7;
+    snow.m_nDeepFrame = 33;
+
+    snow.DestroyWindow();
+    EXPECT_FALSE(snow.IsWindow());
+    EXPECT_TRUE(snow.m_images.empty());
+    EXPECT_TRUE(snow.m_flakes.empty());
+    EXPECT_TRUE(snow.m_pile.empty());
+    EXPECT_EQ(snow.m_pile.capacity(), 0u);
+    EXPECT_EQ(snow.m_pPileBitmap, nullptr);
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
+    EXPECT_EQ(snow.m_nType, CDlgSnow::Sparkling);
+    EXPECT_EQ(snow.m_nGustLength, 7u);
+    EXPECT_EQ(snow.m_nDeepFrame, 33);
+    EXPECT_EQ(snow.m_nMaxFlakes, 50);
+
+    // Destroying again is harmless.
+    EXPECT_FALSE(snow.DestroyWindow());
+
+    ASSERT_TRUE(snow.Create());
+    EXPECT_EQ(snow.m_images.size(), 2u);
+    EXPECT_EQ(snow.m_nGustLength, 7u);
+    EXPECT_EQ(snow.m_nDeepFrame, 33);
+    EXPECT_TRUE(m_platform.scheduler.isRunning(window(), 1));
+    EXPECT_TRUE(m_platform.scheduler.isRunning(window(), 2));
+    const int presented = surface()->m_presentCount;
+    frames(5);
+    EXPECT_EQ(surface()->m_presentCount, presented + 5);
+}
+
+TEST_F(SnowTest, NoWindowSystemMeansNoWindowAndNoFrames)
+{
+    m_platform.windows.m_failCreation = true;
+    CDlgSnow& snow = createSnow();
+    EXPECT_FALSE(snow.IsWindow());
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
+}
+
+// Settings outside 1..9 from a hand-edited file: the window takes the nearest
+// valid value, and the setting keeps what the file said.
+struct OutOfRangeCase {
+    const char* name;
+    uint32_t density, wind, speed;
+    int flakes;
+    uint32_t windUsed;
+    uint32_t served;
+};
+
+class SnowOutOfRange : public SnowTest, public ::testing::WithParamInterface<OutOfRangeCase> {};
+
+TEST_P(SnowOutOfRange, UsesTheNearestValidValue)
+{
+    const OutOfRangeCase& c = GetParam();
+    options().uSnowDensity = c.density;
+    options().uSnowWind = c.wind;
+    options().uSnowSpeed = c.speed;
+    CDlgSnow& snow = createSnow();
+    EXPECT_EQ(snow.m_nMaxFlakes, c.flakes);
+    EXPECT_EQ(snow.m_nWind, c.windUsed);
+    EXPECT_EQ(m_platform.scheduler.periodOf(window(), 1), c.served);
+    // A minute of frames and wind.
+    m_platform.scheduler.advance(60'000);
+    EXPECT_EQ(snow.m_flakes.size(), static_cast<size_t>(c.flakes));
+    snow.DestroyWindow();
+    EXPECT_EQ(options().uSnowDensity, c.density);
+    EXPECT_EQ(options().uSnowWind, c.wind);
+    EXPECT_EQ(options().uSnowSpeed, c.speed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SnowOutOfRange,
+    ::testing::Values(OutOfRangeCase{"Zeros", 0, 0, 0, 10, 1, 144},
+                      OutOfRangeCase{"Tens", 10, 10, 10, 270, 9, 10},
+                      // Numbers too long for 32 bits are read as the largest one.
+                      OutOfRangeCase{"Huge", 2'147'483'647u, 2'147'483'647u, 1'000'000, 270, 9, 10},
+                      // "-3" in the file is stored as the same 32 bits.
+                      OutOfRangeCase{"Negative", static_cast<uint32_t>(-3),
+                                     static_cast<uint32_t>(-3), static_cast<uint32_t>(-3), 10, 1,
+                                     144}),
+    [](const ::testing::TestParamInfo<OutOfRangeCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
+
+TEST_F(SnowTest, WindZeroWrittenByThePageNeverDividesByZero)
+{
+    CDlgSnow& snow = createSnow();
+    snow.m_nWind = 0;
+    snow.m_nGustSeconds = 500;
+    m_platform.scheduler.advance(300'000);
+    EXPECT_FALSE(snow.m_bGust);
+}
+
+} // namespace

@@ -1,0 +1,367 @@
+#include "core/CZelApp.h"
+#include "decorations/CDlgTree.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The resource each picture slot of the tree window holds.
+const std::vector<int> kSlotResources = {295, 296, 297, 298, 299, 300, 301, 302, 303,
+                                         303, 304, 311, 312, 313, 314, 315, 316, 317,
+                                         318, 319, 320, 321, 322, 323, 324, 325};
+
+class TreeTest : public ::testing::Test {
+protected:
+    FakeOverlaySurface* surface() const
+    {
+        return m_platform.windows.live().empty() ? nullptr : m_platform.windows.live().front();
+    }
+    COptions& options() { return m_app.m_options; }
+    // The resource of the picture in the last frame; 0 for none.
+    int shownPicture() const
+    {
+        const auto& items = m_tree.lastDrawing().items();
+        if (items.size() != 1)
+            return 0;
+        for (size_t slot = 0; slot < m_tree.m_pFrames.size(); ++slot)
+            if (m_tree.m_pFrames[slot] &&
+                m_tree.m_pFrames[slot]->cacheKey() == items[0].image.cacheKey())
+                return kSlotResources[slot];
+        return -1;
+    }
+    // The pictures of `count` frames: the one shown at creation and one per tick.
+    std::vector<int> framesFromCreation(size_t count, uint32_t periodMs)
+    {
+        std::vector<int> shown;
+        m_tree.Create();
+        shown.push_back(shownPicture());
+        while (shown.size() < count) {
+            m_platform.scheduler.advance(periodMs);
+            shown.push_back(shownPicture());
+        }
+        return shown;
+    }
+
+    FakePlatform m_platform;
+    CZelApp m_app;
+    CDlgTree m_tree;
+};
+
+TEST_F(TreeTest, FirstStartCentresJoyInTheWorkAreaAndStoresThePlace)
+{
+    m_platform.desktop.m_workArea = QRect(0, 0, 1920, 1040);
+    options().iTree = 2;
+    ASSERT_EQ(options().iTreeX, -1);
+    ASSERT_EQ(options().iTreeY, -1);
+    ASSERT_TRUE(m_tree.Create());
+    ASSERT_NE(surface(), nullptr);
+    EXPECT_EQ(surface()->m_geometry, QRect(760, 299, 400, 443));
+    EXPECT_EQ(m_tree.m_rcWindow, QRect(760, 299, 400, 443));
+    EXPECT_EQ(options().iTreeX, 760);
+    EXPECT_EQ(options().iTreeY, 299);
+    // The tree takes clicks so that it can be dragged.
+    EXPECT_FALSE(surface()->m_clickThrough);
+    EXPECT_EQ(surface()->m_presentCount, 1);
+    EXPECT_EQ(surface()->m_alpha, 255);
+}
+
+TEST_F(TreeTest, EitherCoordinateMissingCentresBoth)
+{
+    options().iTreeX = 100;
+    options().iTreeY = -1;
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry.topLeft(), QPoint(760, 299));
+
+    m_tree.DestroyWindow();
+    options().iTreeX = -1;
+    options().iTreeY = 100;
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry.topLeft(), QPoint(760, 299));
+}
+
+TEST_F(TreeTest, CentresOnThePrimaryMonitorWhereverItLies)
+{
+    // The primary monitor right of another one, its panel at the top.
+    m_platform.desktop.m_virtual = QRect(0, 0, 3840, 1080);
+    m_platform.desktop.m_workArea = QRect(1920, 40, 1920, 1040);
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry, QRect(1920 + 760, 40 + 299, 400, 443));
+}
+
+TEST_F(TreeTest, StoredPlaceIsUsedEvenOffScreen)
+{
+    options().iTreeX = 50;
+    options().iTreeY = -20;
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry, QRect(50, -20, 400, 443));
+
+    m_tree.DestroyWindow();
+    options().iTreeX = 5000;
+    options().iTreeY = 3000;
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry.topLeft(), QPoint(5000, 3000));
+    EXPECT_EQ(options().iTreeX, 5000);
+}
+
+TEST_F(TreeTest, FrameIsThePictureItselfAtTheWindowsCorner)
+{
+    m_tree.Create();
+    ASSERT_NE(m_tree.m_pFrames[13], nullptr);
+    const QImage expected =
+        m_tree.m_pFrames[13]->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(m_tree.frameImage(), expected);
+    EXPECT_EQ(m_tree.lastDrawing().items()[0].target, QRectF(0, 0, 400, 443));
+}
+
+struct CycleCase {
+    const char* name;
+    int iTree;
+    QSize size;
+    std::vector<int> cycle; // the pictures of one cycle, in order
+};
+
+class TreeCycleTest : public TreeTest, public ::testing::WithParamInterface<CycleCase> {};
+
+TEST_P(TreeCycleTest, ShowsItsPicturesInOrderOnePerTickAndStartsOver)
+{
+    const CycleCase& tree = GetParam();
+    options().iTree = tree.iTree;
+    const std::vector<int> shown = framesFromCreation(2 * tree.cycle.size() + 1, 500);
+    EXPECT_EQ(surface()->m_geometry.size(), tree.size);
+    std::vector<int> expected = tree.cycle;
+    expected.insert(expected.end(), tree.cycle.begin(), tree.cycle.end());
+    expected.push_back(tree.cycle.front());
+    EXPECT_EQ(shown, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FiveTrees, TreeCycleTest,
+    ::testing::Values(CycleCase{"Bow", 0, {300, 500}, {311, 312}},
+                      CycleCase{"Hoarfrost", 1, {300, 431}, {321, 322, 323, 324, 325}},
+                      CycleCase{
+                          "Joy", 2, {400, 443}, {313, 314, 315, 316, 317, 318, 318, 318, 318}},
+                      CycleCase{"Silver",
+                                3,
+                                {300, 355},
+                                {295, 295, 295, 295, 296, 297, 298, 299, 300, 301, 301, 301, 301,
+                                 302, 303, 303, 304}},
+                      CycleCase{"Snowy", 4, {300, 392}, {319, 320}}),
+    [](const ::testing::TestParamInfo<CycleCase>& testCase) { return testCase.param.name; });
+
+// How long each picture stays, in ticks, over one cycle.
+std::vector<std::pair<int, int>> runs(const std::vector<int>& shown)
+{
+    std::vector<std::pair<int, int>> result;
+    for (int picture : shown) {
+        if (!result.empty() && result.back().first == picture)
+            ++result.back().second;
+        else
+            result.emplace_back(picture, 1);
+    }
+    return result;
+}
+
+TEST_F(TreeTest, SilverRestsFourTicksOnItsFirstPictureAndOn301TwoOn303)
+{
+    options().iTree = 3;
+    const std::vector<int> shown = framesFromCreation(17, 500);
+    const auto held = runs(shown);
+    ASSERT_EQ(held.size(), 10u);
+    EXPECT_EQ(held[0], std::make_pair(295, 4));
+    EXPECT_EQ(held[6], std::make_pair(301, 4));
+    EXPECT_EQ(held[8], std::make_pair(303, 2));
+    // The two 303 ticks come from both copies of that picture.
+    m_platform.scheduler.advance(500 * 15);
+    EXPECT_EQ(m_tree.lastDrawing().items()[0].image.cacheKey(), m_tree.m_pFrames[8]->cacheKey());
+    m_platform.scheduler.advance(500);
+    EXPECT_EQ(m_tree.lastDrawing().items()[0].image.cacheKey(), m_tree.m_pFrames[9]->cacheKey());
+}
+
+TEST_F(TreeTest, JoyHoldsItsLastPictureFourTicksInANineTickCycle)
+{
+    options().iTree = 2;
+    const auto held = runs(framesFromCreation(9, 500));
+    ASSERT_EQ(held.size(), 6u);
+    EXPECT_EQ(held.back(), std::make_pair(318, 4));
+    m_platform.scheduler.advance(500);
+    EXPECT_EQ(shownPicture(), 313);
+}
+
+struct SpeedCase {
+    int iTreeSpeed;
+    uint32_t periodMs;
+};
+
+class TreeSpeedTest : public TreeTest, public ::testing::WithParamInterface<SpeedCase> {};
+
+TEST_P(TreeSpeedTest, FramePeriodIsElevenLessSpeedTimes100Ms)
+{
+    options().iTreeSpeed = GetParam().iTreeSpeed;
+    m_tree.Create();
+    EXPECT_EQ(m_platform.scheduler.periodOf(&m_tree, 1), GetParam().periodMs);
+    const int before = surface()->m_presentCount;
+    m_platform.scheduler.advance(GetParam().periodMs - 1);
+    EXPECT_EQ(surface()->m_presentCount, before);
+    m_platform.scheduler.advance(1);
+    EXPECT_EQ(surface()->m_presentCount, before + 1);
+    // A speed out of range runs at the nearest one and stays in the settings as it was.
+    EXPECT_EQ(options().iTreeSpeed, GetParam().iTreeSpeed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Speeds, TreeSpeedTest,
+    ::testing::Values(SpeedCase{1, 1000}, SpeedCase{6, 500}, SpeedCase{10, 100}, SpeedCase{0, 1000},
+                      SpeedCase{-7, 1000}, SpeedCase{11, 100}, SpeedCase{1000, 100}),
+    [](const ::testing::TestParamInfo<SpeedCase>& testCase) {
+        const int speed = testCase.param.iTreeSpeed;
+        return (speed < 0 ? "Minus" + std::to_string(-speed) : std::to_string(speed)) + "Gives" +
+               std::to_string(testCase.param.periodMs) + "Ms";
+    });
+
+TEST_F(TreeTest, ANewSpeedFromThePageRearmsTheFrameTimer)
+{
+    options().iTree = 1;
+    m_tree.Create();
+    m_tree.m_nTimer = m_tree.SetTimer(m_tree.m_nTimer, 200);
+    EXPECT_EQ(m_tree.m_nTimer, 1u);
+    EXPECT_EQ(m_platform.scheduler.periodOf(&m_tree, 1), 200u);
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 1u);
+    m_platform.scheduler.advance(600);
+    EXPECT_EQ(shownPicture(), 324);
+}
+
+struct OddTreeCase {
+    const char* name;
+    int iTree;
+    QSize size;
+    int firstPicture;
+};
+
+class OddTreeTest : public TreeTest, public ::testing::WithParamInterface<OddTreeCase> {};
+
+TEST_P(OddTreeTest, TreeOutOfRangeShowsTheNearestTreeAndKeepsTheSetting)
+{
+    options().iTree = GetParam().iTree;
+    m_tree.m_nFrame = 40;
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry.size(), GetParam().size);
+    EXPECT_EQ(shownPicture(), GetParam().firstPicture);
+    EXPECT_EQ(m_tree.m_nFrame, 2);
+    m_platform.scheduler.advance(5000);
+    EXPECT_GT(shownPicture(), 0);
+    EXPECT_GE(m_tree.m_nFrame, 1);
+    EXPECT_LE(m_tree.m_nFrame, 3);
+    EXPECT_EQ(options().iTree, GetParam().iTree);
+}
+
+INSTANTIATE_TEST_SUITE_P(HandEditedSettings, OddTreeTest,
+                         ::testing::Values(OddTreeCase{"MinusOne", -1, {300, 500}, 311},
+                                           OddTreeCase{"Lowest", -2147483647 - 1, {300, 500}, 311},
+                                           OddTreeCase{"Five", 5, {300, 392}, 319},
+                                           OddTreeCase{"Highest", 2147483647, {300, 392}, 319}),
+                         [](const ::testing::TestParamInfo<OddTreeCase>& testCase) {
+                             return std::string(testCase.param.name);
+                         });
+
+TEST_F(TreeTest, DraggingMovesTheTreeAndTheNextFrameStoresThePlace)
+{
+    m_tree.Create();
+    ASSERT_TRUE(surface()->onLeftButtonDown);
+    surface()->onLeftButtonDown(QPoint(200, 300));
+    EXPECT_EQ(surface()->m_systemMoves, 1);
+
+    // The window manager moves the window while the button is held.
+    surface()->setGeometry(QRect(100, 640, 400, 443));
+    EXPECT_EQ(options().iTreeX, 760);
+    m_platform.scheduler.advance(500);
+    EXPECT_EQ(options().iTreeX, 100);
+    EXPECT_EQ(options().iTreeY, 640);
+    EXPECT_EQ(m_tree.m_rcWindow, QRect(100, 640, 400, 443));
+    // The picture moves with the window, not inside it.
+    EXPECT_EQ(m_tree.lastDrawing().items()[0].target, QRectF(0, 0, 400, 443));
+
+    // Next time the tree stands where it was left.
+    m_tree.DestroyWindow();
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry.topLeft(), QPoint(100, 640));
+}
+
+TEST_F(TreeTest, AnotherTreeKeepsTheCornerTakesItsSizeAndBringsTheCounterIntoRange)
+{
+    options().iTree = 3;
+    framesFromCreation(12, 500);
+    ASSERT_EQ(m_tree.m_nFrame, 13);
+
+    // What the Tree page does when another tree is chosen.
+    m_tree.DestroyWindow();
+    options().iTree = 2;
+    m_tree.Create();
+    EXPECT_EQ(surface()->m_geometry, QRect(810, 343, 400, 443));
+    EXPECT_EQ(shownPicture(), 313);
+    EXPECT_EQ(m_tree.m_nFrame, 2);
+}
+
+TEST_F(TreeTest, DestroyFreesThePicturesAndCreateReloadsThem)
+{
+    options().iTree = 2;
+    framesFromCreation(3, 500);
+    EXPECT_TRUE(m_tree.DestroyWindow());
+    for (const auto& picture : m_tree.m_pFrames)
+        EXPECT_EQ(picture, nullptr);
+    EXPECT_TRUE(m_platform.windows.live().empty());
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
+    EXPECT_EQ(m_tree.m_nFrame, 4);
+
+    ASSERT_TRUE(m_tree.Create());
+    for (size_t slot = 0; slot < m_tree.m_pFrames.size(); ++slot) {
+        ASSERT_NE(m_tree.m_pFrames[slot], nullptr) << "slot " << slot;
+        EXPECT_FALSE(m_tree.m_pFrames[slot]->isNull()) << "slot " << slot;
+    }
+    EXPECT_EQ(shownPicture(), 316);
+    EXPECT_EQ(m_platform.scheduler.periodOf(&m_tree, 1), 500u);
+    EXPECT_EQ(surface()->m_stacking, FakeOverlaySurface::Stacking::Bottom);
+    m_platform.scheduler.advance(500);
+    EXPECT_EQ(shownPicture(), 317);
+}
+
+class TreeStackingTest : public TreeTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TreeStackingTest, ReturnsToItsLayerOnFocusAndActivation)
+{
+    using Stacking = FakeOverlaySurface::Stacking;
+    const bool onTop = GetParam();
+    const Stacking layer = onTop ? Stacking::Top : Stacking::Bottom;
+    options().fTreeTop = onTop;
+    m_tree.Create();
+    ASSERT_EQ(surface()->m_stackingCalls, std::vector<Stacking>{layer});
+
+    // Focus: a tree on the desktop goes back to the bottom; one on top stays as it is.
+    surface()->onFocusIn();
+    std::vector<Stacking> expected{layer};
+    if (!onTop)
+        expected.push_back(Stacking::Bottom);
+    EXPECT_EQ(surface()->m_stackingCalls, expected);
+
+    // Activation puts it back in its layer either way; deactivation does nothing.
+    m_platform.windows.activateApplication(true);
+    expected.push_back(layer);
+    m_platform.windows.activateApplication(false);
+    EXPECT_EQ(surface()->m_stackingCalls, expected);
+
+    // The setting is read at the moment of the message.
+    options().fTreeTop = !onTop;
+    m_platform.windows.activateApplication(true);
+    expected.push_back(onTop ? Stacking::Bottom : Stacking::Top);
+    EXPECT_EQ(surface()->m_stackingCalls, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layers, TreeStackingTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& testCase) {
+                             return testCase.param ? "OnTop" : "OnDesktop";
+                         });
+
+} // namespace

@@ -1,0 +1,174 @@
+#include "SettingsWindowFixture.h"
+
+#include "core/DialogItems.h"
+#include "pages/CDlgTabGeneral.h"
+#include "platform/FileRegistry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+class CDlgTabGeneralTest : public SettingsWindowFixture {
+protected:
+    // An autostart entry as another copy of the program (or an older place
+    // of this one) left it.
+    void writeRunValue(const QString& program)
+    {
+        services.registry().set(platform::Registry::Root::CurrentUser, platform::Registry::kRunKey,
+                                "Yulavin", program, false, platform::Registry::View::Native);
+    }
+    QString runValue()
+    {
+        platform::Registry::Value value;
+        if (services.registry().get(platform::Registry::Root::CurrentUser,
+                                    platform::Registry::kRunKey, "Yulavin",
+                                    value) != platform::Registry::Result::Ok)
+            return {};
+        return std::get<QString>(value);
+    }
+};
+
+TEST_F(CDlgTabGeneralTest, ListsTheLanguagesByTheirOwnNamesAndSelectsTheCurrentOne)
+{
+    writeLanguage("German", "Deutsch", {});
+    writeLanguage("French", "Français", {});
+    app.m_options.Language = "German";
+    loadLanguage();
+    runWindow([&](CZelDlg& dlg) {
+        const QComboBox* list = dlg.m_pTabGeneral->m_comboLanguage;
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->itemText(0), "Français");
+        EXPECT_EQ(list->itemText(1), "Deutsch");
+        EXPECT_EQ(list->currentIndex(), 1);
+    });
+}
+
+TEST_F(CDlgTabGeneralTest, AutostartEntryIsWrittenAtStartWhenTheSettingIsOn)
+{
+    runWindow([&](CZelDlg& dlg) { EXPECT_TRUE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
+    EXPECT_EQ(runValue(), services.system.programPath());
+    const QByteArray entry = FakePlatform::readFile(services.autostartPath());
+    EXPECT_TRUE(entry.contains("Exec=\"" + services.system.programPath().toUtf8() + "\""));
+}
+
+TEST_F(CDlgTabGeneralTest, AutostartEntryOfAnotherPlaceIsReplacedWhenTheSettingIsOn)
+{
+    writeRunValue("/opt/old place/yulavin");
+    runWindow([&](CZelDlg& dlg) { EXPECT_TRUE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
+    EXPECT_EQ(runValue(), services.system.programPath());
+}
+
+TEST_F(CDlgTabGeneralTest, AutostartEntryOfAnotherPlaceStaysWhenTheSettingIsOff)
+{
+    writeRunValue("/opt/old place/yulavin");
+    app.m_options.fAutoRun = false;
+    runWindow([&](CZelDlg& dlg) { EXPECT_FALSE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
+    EXPECT_EQ(runValue(), "/opt/old place/yulavin");
+    EXPECT_FALSE(app.m_options.fAutoRun);
+}
+
+TEST_F(CDlgTabGeneralTest, AutostartEntryOfThisProgramChecksTheBoxWhateverTheSetting)
+{
+    writeRunValue(services.system.programPath());
+    app.m_options.fAutoRun = false;
+    runWindow([&](CZelDlg& dlg) { EXPECT_TRUE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
+    EXPECT_FALSE(app.m_options.fAutoRun);
+}
+
+TEST_F(CDlgTabGeneralTest, ClickingTheBoxRemovesAndWritesTheEntry)
+{
+    runWindow([&](CZelDlg& dlg) {
+        QCheckBox* box = dlg.m_pTabGeneral->m_chkAutoRun;
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        EXPECT_FALSE(box->isChecked());
+        EXPECT_FALSE(QFile::exists(services.autostartPath()));
+        EXPECT_FALSE(app.m_options.fAutoRun);
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        EXPECT_TRUE(box->isChecked());
+        EXPECT_EQ(runValue(), services.system.programPath());
+        EXPECT_TRUE(app.m_options.fAutoRun);
+    });
+}
+
+TEST_F(CDlgTabGeneralTest, HighLoadBoxStartsAndStopsTheWatcher)
+{
+    app.m_options.fDisableAtHighLoad = false;
+    runWindow([&](CZelDlg& dlg) {
+        QCheckBox* box = dlg.m_pTabGeneral->m_chkHighLoad;
+        EXPECT_TRUE(box->isEnabled());
+        EXPECT_FALSE(box->isChecked());
+        EXPECT_EQ(services.scheduler.timerCount(), 0u);
+
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        const auto timer = app.m_highLoad.m_nTimer;
+        EXPECT_NE(timer, 0u);
+        EXPECT_EQ(services.scheduler.periodOf(nullptr, timer), 1000u);
+        EXPECT_TRUE(app.m_highLoad.m_bEnabled);
+        EXPECT_TRUE(app.m_options.fDisableAtHighLoad);
+
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        EXPECT_FALSE(services.scheduler.isRunning(nullptr, timer));
+        EXPECT_EQ(app.m_highLoad.m_nTimer, 0u);
+        EXPECT_FALSE(app.m_highLoad.m_bEnabled);
+        EXPECT_FALSE(app.m_options.fDisableAtHighLoad);
+
+        // Unchecked with no timer left: still none, nothing else changes.
+        box->setChecked(true);
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        EXPECT_EQ(app.m_highLoad.m_nTimer, 0u);
+        EXPECT_EQ(services.scheduler.timerCount(), 0u);
+    });
+}
+
+TEST_F(CDlgTabGeneralTest, HighLoadBoxRestartsARunningWatcherInsteadOfAddingOne)
+{
+    app.m_highLoad.m_nTimer =
+        services.scheduler.setTimer(nullptr, 0, 1000, [](platform::Scheduler::TimerId) {});
+    app.m_highLoad.m_bEnabled = true;
+    runWindow([&](CZelDlg& dlg) {
+        QCheckBox* box = dlg.m_pTabGeneral->m_chkHighLoad;
+        EXPECT_TRUE(box->isChecked());
+        box->setChecked(false);
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        EXPECT_TRUE(box->isChecked());
+        EXPECT_EQ(services.scheduler.timerCount(), 1u);
+    });
+}
+
+struct HighLoadCase {
+    int major, minor;
+    bool setting;
+    bool enabled, checked;
+};
+
+class CDlgTabGeneralHighLoadTest : public CDlgTabGeneralTest,
+                                   public ::testing::WithParamInterface<HighLoadCase> {};
+
+TEST_P(CDlgTabGeneralHighLoadTest, BoxFollowsTheVersionAndTheSetting)
+{
+    const HighLoadCase& c = GetParam();
+    services.system.setVersion(c.major, c.minor);
+    app.m_options.fDisableAtHighLoad = c.setting;
+    runWindow([&](CZelDlg& dlg) {
+        EXPECT_EQ(dlg.m_pTabGeneral->m_chkHighLoad->isEnabled(), c.enabled);
+        EXPECT_EQ(GetDlgItem(dlg.m_pTabGeneral, 1069)->isEnabled(), c.enabled);
+        EXPECT_EQ(dlg.m_pTabGeneral->m_chkHighLoad->isChecked(), c.checked);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, CDlgTabGeneralHighLoadTest,
+                         ::testing::Values(HighLoadCase{5, 1, true, false, false},
+                                           HighLoadCase{5, 1, false, false, false},
+                                           HighLoadCase{6, 0, true, true, true},
+                                           HighLoadCase{10, 0, true, true, true},
+                                           HighLoadCase{10, 0, false, true, false}),
+                         [](const auto& testCase) {
+                             return "Windows" + std::to_string(testCase.param.major) + "_" +
+                                    std::to_string(testCase.param.minor) +
+                                    (testCase.param.setting ? "On" : "Off");
+                         });
+
+} // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+#include <QStringList>
+
+// Remembers every page and program the program asked to open.
+class RecordingShell final : public platform::Shell {
+public:
+    bool open(const QString& urlOrPath) override
+    {
+        m_opened << urlOrPath;
+        return !urlOrPath.isEmpty();
+    }
+    bool runElevated(const QString& program) override
+    {
+        m_elevated << program;
+        return m_elevationGranted;
+    }
+
+    QStringList m_opened;
+    QStringList m_elevated;
+    bool m_elevationGranted = false;
+};

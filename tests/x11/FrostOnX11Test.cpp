@@ -1,0 +1,141 @@
+#include "ForeignWindow.h"
+#include "ScreenInspection.h"
+#include "WaitUntil.h"
+#include "XServerSession.h"
+
+#include "decorations/CDlgFrost.h"
+#include "platform/Platform.h"
+#include "platform/QtWindowSystem.h"
+#include "platform/X11Desktop.h"
+#include "support/FakeClock.h"
+#include "support/FakeScheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+
+namespace {
+
+using namespace screen_inspection;
+
+// The frost window on Xvfb with xcompmgr, idle time and screen saver from
+// the X server itself. The frost's timers run on virtual time (its fade takes
+// minutes); the idle time it reads is the server's own, so the input is real
+// XTest input.
+class FrostOnX11Test : public ::testing::Test {
+protected:
+    static constexpr QRgb kDesktopColour = qRgb(0x20, 0x30, 0x40);
+
+    void SetUp() override
+    {
+        if (!XServerSession::current())
+            GTEST_SKIP() << "Xvfb is not installed";
+        m_session = XServerSession::current();
+        ASSERT_TRUE(m_session->available());
+        if (!XServerSession::programInstalled("xcompmgr") ||
+            !XServerSession::programInstalled("xdotool"))
+            GTEST_SKIP() << "xcompmgr or xdotool is not installed";
+        ASSERT_TRUE(m_session->startCompositor());
+        platform::Platform services;
+        services.clock = &m_clock;
+        services.scheduler = &m_scheduler;
+        services.desktop = &m_desktop;
+        services.windows = &m_windows;
+        platform::Platform::install(services);
+    }
+
+    void TearDown() override
+    {
+        platform::Platform::install({});
+        if (m_session) {
+            XForceScreenSaver(x(), ScreenSaverReset);
+            XSync(x(), False);
+            m_session->stopCompositor();
+        }
+    }
+
+    Display* x() const { return m_session->display(); }
+
+    uint32_t idleMs() { return m_clock.tickCount() - m_desktop.lastInputTick(); }
+
+    bool moveThePointer(int to)
+    {
+        return m_session->run({"xdotool", "mousemove", QString::number(to), "10"}) == 0;
+    }
+
+    // Pixels of the screen that are not the desktop's colour.
+    int frostedPixels()
+    {
+        const QImage screen =
+            screenshot(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
+        int count = 0;
+        for (int y = 0; y < screen.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+            for (int x0 = 0; x0 < screen.width(); ++x0)
+                count += (line[x0] & 0xffffffu) != (kDesktopColour & 0xffffffu) ? 1 : 0;
+        }
+        return count;
+    }
+
+    XServerSession* m_session = nullptr;
+    FakeClock m_clock;
+    FakeScheduler m_scheduler{m_clock};
+    platform::X11Desktop m_desktop{m_clock};
+    platform::QtWindowSystem m_windows;
+};
+
+TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
+{
+    ForeignWindow desktop(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
+    XSetWindowBackground(x(), desktop.id(), kDesktopColour & 0xffffffu);
+    desktop.map();
+    XClearWindow(x(), desktop.id());
+    XSync(x(), False);
+    ASSERT_TRUE(waitUntil([&] { return frostedPixels() == 0; }));
+
+    ASSERT_TRUE(moveThePointer(10));
+    CDlgFrost frost;
+    frost.m_dwWaitTime = 60000;
+    ASSERT_TRUE(frost.Create());
+    m_scheduler.advance(10000);
+    EXPECT_FALSE(frost.m_bShown) << "frost after " << idleMs() << " ms without input";
+
+    // A short wait, so that the server's idle counter passes it in a moment.
+    frost.m_dwWaitTime = 300;
+    ASSERT_TRUE(waitUntil([&] { return idleMs() > 400; }));
+    m_scheduler.advance(10000);
+    EXPECT_TRUE(frost.m_bShown);
+    EXPECT_EQ(frost.m_nAlpha, 5);
+
+    // The screen saver starts: the frost goes, and stays away while it runs.
+    XForceScreenSaver(x(), ScreenSaverActive);
+    XSync(x(), False);
+    ASSERT_TRUE(waitUntil([&] { return m_desktop.screenSaverRunning(); }));
+    m_scheduler.advance(500);
+    EXPECT_FALSE(frost.m_bShown);
+    m_scheduler.advance(10000);
+    EXPECT_FALSE(frost.m_bShown);
+    XForceScreenSaver(x(), ScreenSaverReset);
+    XSync(x(), False);
+    ASSERT_TRUE(waitUntil([&] { return !m_desktop.screenSaverRunning(); }));
+
+    // Idle again: 52 steps of 5 make it opaque, and the screen shows it.
+    ASSERT_TRUE(waitUntil([&] { return idleMs() > 400; }));
+    m_scheduler.advance(520000);
+    EXPECT_EQ(frost.m_nAlpha, 255);
+    const int area = XServerSession::kWidth * XServerSession::kHeight;
+    EXPECT_TRUE(waitUntil([&] { return frostedPixels() > area / 10; }))
+        << frostedPixels() << " pixels frosted";
+
+    // The first input clears it within one check of half a second.
+    ASSERT_TRUE(moveThePointer(200));
+    ASSERT_TRUE(waitUntil([&] { return idleMs() < 300; }));
+    m_scheduler.advance(500);
+    EXPECT_FALSE(frost.m_bShown);
+    EXPECT_EQ(frost.m_nAlpha, 0);
+    EXPECT_TRUE(waitUntil([&] { return frostedPixels() == 0; }))
+        << frostedPixels() << " pixels still frosted";
+    frost.DestroyWindow();
+}
+
+} // namespace

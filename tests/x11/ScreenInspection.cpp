@@ -1,0 +1,211 @@
+#include "ScreenInspection.h"
+
+#include <algorithm>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+namespace screen_inspection {
+
+namespace {
+
+std::vector<unsigned long> property32(Display* dpy, Window window, const char* name)
+{
+    std::vector<unsigned long> values;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, name, False), 0, 1024, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+        data && format == 32) {
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        values.assign(longs, longs + count);
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
+std::vector<Window> childrenOf(Display* dpy, Window window)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::vector<Window> result;
+    if (XQueryTree(dpy, window, &root, &parent, &children, &count) && children)
+        result.assign(children, children + count);
+    if (children)
+        XFree(children);
+    return result;
+}
+
+bool viewable(Display* dpy, Window window)
+{
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(dpy, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+void collect(Display* dpy, Window window, pid_t pid, std::vector<unsigned long>& found)
+{
+    for (Window child : childrenOf(dpy, window)) {
+        const std::vector<unsigned long> owner = property32(dpy, child, "_NET_WM_PID");
+        if (!owner.empty() && owner.front() == static_cast<unsigned long>(pid)) {
+            if (viewable(dpy, child))
+                found.push_back(child);
+            continue; // a process's windows hold no other process's windows
+        }
+        collect(dpy, child, pid, found);
+    }
+}
+
+Window topLevelOf(Display* dpy, Window window)
+{
+    const Window root = DefaultRootWindow(dpy);
+    for (;;) {
+        Window rootReturn = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(dpy, window, &rootReturn, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        if (parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+QImage toImage(XImage* image)
+{
+    QImage result(image->width, image->height, QImage::Format_RGB32);
+    for (int y = 0; y < image->height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < image->width; ++x)
+            line[x] = 0xff000000u | static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffffu);
+    }
+    return result;
+}
+
+} // namespace
+
+std::vector<unsigned long> viewableWindowsOf(Display* dpy, pid_t pid)
+{
+    std::vector<unsigned long> found;
+    collect(dpy, DefaultRootWindow(dpy), pid, found);
+    return found;
+}
+
+std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
+{
+    std::vector<unsigned long> decorations;
+    for (unsigned long window : viewableWindowsOf(dpy, pid)) {
+        if (depthOf(dpy, window) == 32 && hasState(dpy, window, "_NET_WM_STATE_SKIP_TASKBAR"))
+            decorations.push_back(window);
+    }
+    return decorations;
+}
+
+QRect screenRect(Display* dpy, unsigned long window)
+{
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(dpy, window, &attributes))
+        return QRect();
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(dpy, window, DefaultRootWindow(dpy), 0, 0, &x, &y, &child))
+        return QRect();
+    return QRect(x, y, attributes.width, attributes.height);
+}
+
+int depthOf(Display* dpy, unsigned long window)
+{
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(dpy, window, &attributes) ? attributes.depth : 0;
+}
+
+bool hasState(Display* dpy, unsigned long window, const char* stateAtom)
+{
+    const std::vector<unsigned long> states = property32(dpy, window, "_NET_WM_STATE");
+    return std::find(states.begin(), states.end(), XInternAtom(dpy, stateAtom, False)) !=
+           states.end();
+}
+
+std::optional<bool> stackedAbove(Display* dpy, unsigned long upper, unsigned long lower)
+{
+    const Window upperTop = topLevelOf(dpy, upper);
+    const Window lowerTop = topLevelOf(dpy, lower);
+    const std::vector<Window> order = childrenOf(dpy, DefaultRootWindow(dpy)); // bottom to top
+    const auto upperAt = std::find(order.begin(), order.end(), upperTop);
+    const auto lowerAt = std::find(order.begin(), order.end(), lowerTop);
+    if (upperTop == 0 || lowerTop == 0 || upperAt == order.end() || lowerAt == order.end())
+        return std::nullopt;
+    return upperAt > lowerAt;
+}
+
+int inputRectanglesOfFrame(Display* dpy, unsigned long window)
+{
+    int count = -1;
+    int ordering = 0;
+    XRectangle* rectangles =
+        XShapeGetRectangles(dpy, topLevelOf(dpy, window), ShapeInput, &count, &ordering);
+    if (rectangles)
+        XFree(rectangles);
+    return count;
+}
+
+QRect workArea(Display* dpy)
+{
+    const std::vector<unsigned long> area =
+        property32(dpy, DefaultRootWindow(dpy), "_NET_WORKAREA");
+    if (area.size() < 4)
+        return QRect();
+    return QRect(static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+                 static_cast<int>(area[3]));
+}
+
+QImage screenshot(Display* dpy, const QRect& area)
+{
+    XImage* image = XGetImage(dpy, DefaultRootWindow(dpy), area.x(), area.y(),
+                              static_cast<unsigned>(area.width()),
+                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+    if (!image)
+        return QImage();
+    QImage result = toImage(image);
+    XDestroyImage(image);
+    return result;
+}
+
+QImage windowPixels(Display* dpy, unsigned long window)
+{
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(dpy, window, &attributes))
+        return QImage();
+    XImage* image = XGetImage(dpy, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return QImage();
+    QImage result = toImage(image);
+    XDestroyImage(image);
+    return result;
+}
+
+bool isWhitish(QRgb pixel)
+{
+    return qRed(pixel) >= 0xe0 && qGreen(pixel) >= 0xe0 && qBlue(pixel) >= 0xe0;
+}
+
+bool isBrightColour(QRgb pixel)
+{
+    const int high = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const int low = std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    return high >= 0xe0 && high - low >= 0x60;
+}
+
+} // namespace screen_inspection

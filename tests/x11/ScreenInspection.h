@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <optional>
+#include <vector>
+
+#include <sys/types.h>
+
+struct _XDisplay;
+
+// Looking at a real X desktop from outside, as the user sees it: which
+// windows a process shows, where they are, how they are stacked, and the
+// screen's pixels.
+namespace screen_inspection {
+
+// The mapped windows that process `pid` made (by _NET_WM_PID), wherever a
+// window manager or a tray host has put them.
+std::vector<unsigned long> viewableWindowsOf(_XDisplay* dpy, pid_t pid);
+// Of those, the decorations: 32-bit windows kept out of the taskbar.
+std::vector<unsigned long> decorationWindowsOf(_XDisplay* dpy, pid_t pid);
+
+// The window's rectangle on the screen.
+QRect screenRect(_XDisplay* dpy, unsigned long window);
+int depthOf(_XDisplay* dpy, unsigned long window);
+bool hasState(_XDisplay* dpy, unsigned long window, const char* stateAtom);
+// Whether `upper` is stacked above `lower` (their window manager frames
+// compared when they have them); nothing when either is gone.
+std::optional<bool> stackedAbove(_XDisplay* dpy, unsigned long upper, unsigned long lower);
+// How many rectangles take the pointer's input in the window's frame.
+int inputRectanglesOfFrame(_XDisplay* dpy, unsigned long window);
+// The window the root's _NET_WORKAREA gives for the first desktop.
+QRect workArea(_XDisplay* dpy);
+
+// The screen as the user sees it (RGB32).
+QImage screenshot(_XDisplay* dpy, const QRect& area);
+// The window's own pixels, whatever covers it (RGB32, alpha dropped).
+QImage windowPixels(_XDisplay* dpy, unsigned long window);
+
+// Near white, as a snow flake's body is.
+bool isWhitish(QRgb pixel);
+// A bright, strongly coloured pixel: the glow of a lit bulb.
+bool isBrightColour(QRgb pixel);
+
+} // namespace screen_inspection

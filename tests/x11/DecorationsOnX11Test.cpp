@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -377,6 +378,105 @@ TEST_F(DecorationsOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItClos
     XSync(x(), False);
     EXPECT_TRUE(m_program->waitForDecorations(4, 2500))
         << m_program->decorationWindows().size() << " decorations back";
+}
+
+// Screenshots of every garland, cursor effect, tree and snow kind for a
+// developer to look at, made only when YULAVIN_LOOK_DIR names a folder
+// (scripts/take-screenshots.sh); CI skips them.
+class DecorationsLook : public DecorationsOnX11Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = qEnvironmentVariable("YULAVIN_LOOK_DIR");
+        if (m_folder.isEmpty())
+            GTEST_SKIP() << "YULAVIN_LOOK_DIR is not set";
+        DecorationsOnX11Test::SetUp();
+    }
+
+    // Runs the program with one decoration, lets `act` play on it, and
+    // saves the screen as <name>.png.
+    void take(const QString& name, std::initializer_list<std::pair<const char*, QString>> settings,
+              int settleMs, const std::function<void()>& act = {})
+    {
+        m_program = std::make_unique<ProgramUnderTest>(*m_session);
+        m_program->writeSettings(ProgramUnderTest::settingsWith(settings));
+        ASSERT_TRUE(m_program->start()) << name.toStdString();
+        ASSERT_TRUE(m_program->waitForDecorations(1)) << name.toStdString();
+        if (act)
+            act();
+        // The scene plays for a while: this is a picture for the eye, not a check.
+        waitUntil([] { return false; }, settleMs);
+        EXPECT_TRUE(screenshot(x(), kScreen).save(m_folder + "/" + name + ".png"))
+            << name.toStdString();
+        EXPECT_TRUE(m_program->terminate());
+    }
+
+    QString m_folder;
+};
+
+TEST_F(DecorationsLook, Garlands)
+{
+    makeDesktop();
+    for (const char* garland :
+         {"multicolor", "blue", "white", "multicolor_strawberry", "blue_strawberry", "pine",
+          "christmas_pine", "icicle", "ball", "backlight", "snowflake"}) {
+        take(QStringLiteral("garland-%1").arg(garland),
+             {{"fGarland", "1"}, {"fGarlandTop", "1"}, {"strGarland", garland}, {"iFlash", "0"}},
+             500);
+    }
+    // The other flash modes, caught in the middle of their play.
+    for (int mode = 1; mode <= 4; ++mode) {
+        take(QStringLiteral("garland-multicolor-flash%1").arg(mode),
+             {{"fGarland", "1"}, {"fGarlandTop", "1"}, {"iFlash", QString::number(mode)}}, 1300);
+    }
+}
+
+TEST_F(DecorationsLook, CursorEffects)
+{
+    makeDesktop();
+    for (const char* effect : {"FAIRY_DUST", "SNOW", "STOCKING", "BALL", "BELLS", "BOW",
+                               "EUPHORBIA_PULCHERRIMA", "PRESENTS", "SPINNING_WREATH", "WREATH"}) {
+        take(QStringLiteral("cursor-%1").arg(QString::fromLatin1(effect).toLower()),
+             {{"fCursorEnable", "1"}, {"fCursorTop", "1"}, {"strCursorType", effect}}, 300, [&] {
+                 const bool presents = QByteArray(effect) == "PRESENTS";
+                 // A sweep across the screen, pressing now and then for presents.
+                 for (int step = 0; step <= 24; ++step) {
+                     const QPoint at(200 + step * 30, 150 + (step % 6) * 40);
+                     xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
+                     if (presents && step % 3 == 0) {
+                         // Held as long as a user's click: the effect looks at
+                         // the button once a frame.
+                         xdotool({"mousedown", "1"});
+                         waitUntil([] { return false; }, 80);
+                         xdotool({"mouseup", "1"});
+                     }
+                     waitUntil([] { return false; }, 40);
+                 }
+             });
+    }
+}
+
+TEST_F(DecorationsLook, Trees)
+{
+    makeDesktop();
+    for (int tree = 0; tree <= 4; ++tree) {
+        take(QStringLiteral("tree-%1").arg(tree),
+             {{"fTree", "1"}, {"fTreeTop", "1"}, {"iTree", QString::number(tree)}}, 1500);
+    }
+}
+
+TEST_F(DecorationsLook, SnowKinds)
+{
+    makeDesktop();
+    for (const char* kind : {"fluffy", "fine", "thick", "sparkling", "fantasy", "deep"}) {
+        take(QStringLiteral("snow-%1").arg(kind),
+             {{"fSnow", "1"},
+              {"fSnowTop", "1"},
+              {"strSnowType", kind},
+              {"uSnowSpeed", "9"},
+              {"fSnowAcumulate", "1"}},
+             4000);
+    }
 }
 
 } // namespace

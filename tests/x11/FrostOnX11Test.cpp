@@ -138,4 +138,29 @@ TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
     frost.DestroyWindow();
 }
 
+// The opaque frost on a screenshot, for a developer to look at; made only
+// when YULAVIN_LOOK_DIR names a folder (scripts/take-screenshots.sh).
+TEST_F(FrostOnX11Test, Look)
+{
+    const QString folder = qEnvironmentVariable("YULAVIN_LOOK_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "YULAVIN_LOOK_DIR is not set";
+    ForeignWindow desktop(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
+    XSetWindowBackground(x(), desktop.id(), kDesktopColour & 0xffffffu);
+    desktop.map();
+    XClearWindow(x(), desktop.id());
+    XSync(x(), False);
+    CDlgFrost frost;
+    frost.m_dwWaitTime = 0;
+    ASSERT_TRUE(frost.Create());
+    ASSERT_TRUE(waitUntil([&] { return idleMs() > 100; }));
+    for (int step = 1; step <= 51; ++step)
+        m_scheduler.advance(10000);
+    ASSERT_EQ(frost.m_nAlpha, 255);
+    ASSERT_TRUE(waitUntil([&] { return frostedPixels() > 0; }));
+    EXPECT_TRUE(screenshot(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight))
+                    .save(folder + "/frost.png"));
+    frost.DestroyWindow();
+}
+
 } // namespace

@@ -19,10 +19,6 @@ namespace {
 
 using namespace screen_inspection;
 
-#define REQUIRE_PROGRAM(name)                                                                      \
-    if (!XServerSession::programInstalled(QStringLiteral(name)))                                   \
-    GTEST_SKIP() << name " is not installed"
-
 const QRect kScreen(0, 0, XServerSession::kWidth, XServerSession::kHeight);
 
 // The real program's decorations on Xvfb with openbox, xcompmgr and a tray

@@ -1,4 +1,5 @@
 #include "ForeignWindow.h"
+#include "ScreenInspection.h"
 #include "WaitUntil.h"
 #include "XServerSession.h"
 
@@ -26,6 +27,8 @@
 #include <X11/extensions/shape.h>
 
 namespace {
+
+using namespace screen_inspection;
 
 // A small decoration made for these tests: it covers the rectangle it is
 // given, stacks itself as told and draws whatever the test asks for.
@@ -91,89 +94,6 @@ QImage filled(QSize size, QColor colour)
     return image;
 }
 
-std::vector<Atom> atomsOf(Display* dpy, Window window, const char* property)
-{
-    std::vector<Atom> atoms;
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, property, False), 0, 1024, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
-        data && format == 32) {
-        const auto* values = reinterpret_cast<const unsigned long*>(data);
-        atoms.assign(values, values + count);
-    }
-    if (data)
-        XFree(data);
-    return atoms;
-}
-
-bool hasAtom(Display* dpy, Window window, const char* property, const char* atom)
-{
-    const std::vector<Atom> atoms = atomsOf(dpy, window, property);
-    return std::find(atoms.begin(), atoms.end(), XInternAtom(dpy, atom, False)) != atoms.end();
-}
-
-// The top-level window (a direct child of the root) that holds `window`:
-// the window manager's frame, or the window itself without one.
-Window topLevelOf(Display* dpy, Window window)
-{
-    const Window root = DefaultRootWindow(dpy);
-    for (;;) {
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (!XQueryTree(dpy, window, &rootReturn, &parent, &children, &count))
-            return 0;
-        if (children)
-            XFree(children);
-        if (parent == root || parent == 0)
-            return window;
-        window = parent;
-    }
-}
-
-// How many rectangles take the pointer's input in the window.
-int inputRectangles(Display* dpy, Window window)
-{
-    int count = -1;
-    int ordering = 0;
-    XRectangle* rectangles = XShapeGetRectangles(dpy, window, ShapeInput, &count, &ordering);
-    if (rectangles)
-        XFree(rectangles);
-    return count;
-}
-
-// Whether `upper` is stacked above `lower` among the root's children.
-std::optional<bool> stackedAbove(Display* dpy, Window upper, Window lower)
-{
-    const Window upperTop = topLevelOf(dpy, upper);
-    const Window lowerTop = topLevelOf(dpy, lower);
-    Window rootReturn = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &rootReturn, &parent, &children, &count))
-        return std::nullopt;
-    std::optional<bool> result;
-    int upperIndex = -1;
-    int lowerIndex = -1;
-    for (unsigned i = 0; i < count; ++i) {
-        if (children[i] == upperTop)
-            upperIndex = static_cast<int>(i);
-        if (children[i] == lowerTop)
-            lowerIndex = static_cast<int>(i);
-    }
-    if (children)
-        XFree(children);
-    if (upperIndex >= 0 && lowerIndex >= 0)
-        result = upperIndex > lowerIndex; // the list runs bottom to top
-    return result;
-}
-
 // The screen's pixel as the user sees it (24-bit root, 0xRRGGBB).
 unsigned long screenPixel(Display* dpy, QPoint point)
 {
@@ -196,10 +116,6 @@ bool near(unsigned long pixel, unsigned long expected, int tolerance = 2)
     }
     return true;
 }
-
-#define REQUIRE_PROGRAM(name)                                                                      \
-    if (!XServerSession::programInstalled(QStringLiteral(name)))                                   \
-    GTEST_SKIP() << name " is not installed"
 
 // Real decoration windows on a fresh Xvfb 1280x720 (one per case when run
 // through CTest), with openbox and xcompmgr where a case starts them.
@@ -278,7 +194,8 @@ protected:
 
     Window activeWindow() const
     {
-        const std::vector<Atom> active = atomsOf(x(), DefaultRootWindow(x()), "_NET_ACTIVE_WINDOW");
+        const std::vector<Atom> active =
+            property32(x(), DefaultRootWindow(x()), "_NET_ACTIVE_WINDOW");
         return active.empty() ? 0 : active.front();
     }
 
@@ -315,9 +232,9 @@ TEST_F(OverlayWindowTest, StaysOutOfTaskbarAndPager)
             TestDecoration window(dialogTemplate, QRect(100, 100, 200, 150), true);
             ASSERT_TRUE(window.Create());
             ASSERT_TRUE(shown(window.xid()));
-            EXPECT_TRUE(hasAtom(x(), window.xid(), "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"))
+            EXPECT_TRUE(hasState(x(), window.xid(), "_NET_WM_STATE_SKIP_TASKBAR"))
                 << "window manager " << windowManager;
-            EXPECT_TRUE(hasAtom(x(), window.xid(), "_NET_WM_STATE", "_NET_WM_STATE_SKIP_PAGER"))
+            EXPECT_TRUE(hasState(x(), window.xid(), "_NET_WM_STATE_SKIP_PAGER"))
                 << "window manager " << windowManager;
         }
     }
@@ -341,8 +258,7 @@ TEST_F(OverlayWindowTest, ClicksGoThroughToTheWindowBelow)
         ASSERT_TRUE(shown(snow.xid()));
         ASSERT_TRUE(waitUntil([&] { return stackedAbove(x(), snow.xid(), below->id()) == true; }));
         // The window manager takes a moment to let clicks through its frame.
-        ASSERT_TRUE(
-            waitUntil([&] { return inputRectangles(x(), topLevelOf(x(), snow.xid())) == 0; }));
+        ASSERT_TRUE(waitUntil([&] { return inputRectanglesOfFrame(x(), snow.xid()) == 0; }));
         // Both where the overlay is transparent and where it is opaque.
         for (QPoint point : {QPoint(420, 320), QPoint(200, 150)}) {
             ASSERT_TRUE(clickAt(point));
@@ -382,7 +298,7 @@ TEST_F(OverlayWindowTest, ClickedTreeGetsTheFocusAndActivatesTheProgram)
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(shown(tree.xid()));
     ASSERT_TRUE(shown(snow.xid()));
-    ASSERT_TRUE(waitUntil([&] { return inputRectangles(x(), topLevelOf(x(), snow.xid())) == 0; }));
+    ASSERT_TRUE(waitUntil([&] { return inputRectanglesOfFrame(x(), snow.xid()) == 0; }));
     auto lastIs = [](const TestDecoration& window, bool active) {
         return !window.m_activations.empty() && window.m_activations.back() == active;
     };
@@ -422,8 +338,7 @@ TEST_F(OverlayWindowTest, OnTopOrOnDesktopHoldsWhileOtherWindowsAreActivated)
     };
 
     EXPECT_TRUE(holds(true));
-    EXPECT_TRUE(waitUntil(
-        [&] { return hasAtom(x(), snow.xid(), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"); }));
+    EXPECT_TRUE(waitUntil([&] { return hasState(x(), snow.xid(), "_NET_WM_STATE_ABOVE"); }));
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", normalId}));
     ASSERT_TRUE(xdotool({"windowraise", normalId}));
     XSync(x(), False);
@@ -434,9 +349,8 @@ TEST_F(OverlayWindowTest, OnTopOrOnDesktopHoldsWhileOtherWindowsAreActivated)
 
     snow.SetOnDesktop();
     EXPECT_TRUE(holds(false));
-    EXPECT_TRUE(waitUntil(
-        [&] { return hasAtom(x(), snow.xid(), "_NET_WM_STATE", "_NET_WM_STATE_BELOW"); }));
-    EXPECT_FALSE(hasAtom(x(), snow.xid(), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(waitUntil([&] { return hasState(x(), snow.xid(), "_NET_WM_STATE_BELOW"); }));
+    EXPECT_FALSE(hasState(x(), snow.xid(), "_NET_WM_STATE_ABOVE"));
     snow.Raise();
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", normalId}));
     XSync(x(), False);

@@ -9,9 +9,7 @@
 
 namespace screen_inspection {
 
-namespace {
-
-std::vector<unsigned long> property32(Display* dpy, Window window, const char* name)
+std::vector<unsigned long> property32(Display* dpy, unsigned long window, const char* name)
 {
     std::vector<unsigned long> values;
     Atom type = 0;
@@ -29,6 +27,26 @@ std::vector<unsigned long> property32(Display* dpy, Window window, const char* n
         XFree(data);
     return values;
 }
+
+unsigned long topLevelOf(Display* dpy, unsigned long window)
+{
+    const Window root = DefaultRootWindow(dpy);
+    for (;;) {
+        Window rootReturn = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(dpy, window, &rootReturn, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        if (parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+namespace {
 
 std::vector<Window> childrenOf(Display* dpy, Window window)
 {
@@ -60,24 +78,6 @@ void collect(Display* dpy, Window window, pid_t pid, std::vector<unsigned long>&
             continue; // a process's windows hold no other process's windows
         }
         collect(dpy, child, pid, found);
-    }
-}
-
-Window topLevelOf(Display* dpy, Window window)
-{
-    const Window root = DefaultRootWindow(dpy);
-    for (;;) {
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (!XQueryTree(dpy, window, &rootReturn, &parent, &children, &count))
-            return 0;
-        if (children)
-            XFree(children);
-        if (parent == root || parent == 0)
-            return window;
-        window = parent;
     }
 }
 

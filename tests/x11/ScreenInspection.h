@@ -21,6 +21,11 @@ std::vector<unsigned long> viewableWindowsOf(_XDisplay* dpy, pid_t pid);
 // Of those, the decorations: 32-bit windows kept out of the taskbar.
 std::vector<unsigned long> decorationWindowsOf(_XDisplay* dpy, pid_t pid);
 
+// A window property of 32-bit items (atoms, windows, cardinals); empty when unset.
+std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, const char* name);
+// The top-level window (a direct child of the root) that holds `window`: the
+// window manager's frame, or the window itself without one.
+unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);

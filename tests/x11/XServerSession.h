@@ -64,3 +64,8 @@ private:
     QString m_displayName;
     _XDisplay* m_display = nullptr;
 };
+
+// Skips the test when one of the desktop programs it needs is not installed.
+#define REQUIRE_PROGRAM(name)                                                                      \
+    if (!XServerSession::programInstalled(QStringLiteral(name)))                                   \
+    GTEST_SKIP() << name " is not installed"

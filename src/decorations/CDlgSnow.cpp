@@ -90,14 +90,19 @@ CDlgSnow::~CDlgSnow()
     CDlgSnow::DestroyWindow();
 }
 
-bool CDlgSnow::DestroyWindow()
+void CDlgSnow::FreeRecords()
 {
-    FreePictures();
     m_flakes.clear();
     m_flakes.shrink_to_fit();
     m_pile.clear();
     m_pile.shrink_to_fit();
     m_pPileBitmap.reset();
+}
+
+bool CDlgSnow::DestroyWindow()
+{
+    FreePictures();
+    FreeRecords();
     return DecorationWindow::DestroyWindow();
 }
 
@@ -199,11 +204,7 @@ void CDlgSnow::SetSnowType(const QString& strType)
         // The frame timer stops while the pictures change, so no frame sees half a kind.
         bTimerKilled = KillTimer(m_nTimer);
         FreePictures();
-        m_flakes.clear();
-        m_flakes.shrink_to_fit();
-        m_pile.clear();
-        m_pile.shrink_to_fit();
-        m_pPileBitmap.reset();
+        FreeRecords();
     }
 
     if (m_nType == Deep) {

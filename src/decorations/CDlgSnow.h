@@ -79,6 +79,8 @@ private:
     bool HasLanded(const FLAKE& flake, int height) const;
     bool HasPictures() const { return !m_images.empty() || !m_deepImages.isEmpty(); }
     void FreePictures();
+    // Empties the flakes and the pile, with their storage.
+    void FreeRecords();
 
     // The pile's landing lines for the frame being drawn.
     PileCatchLines m_pileCatch;

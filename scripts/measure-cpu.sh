@@ -5,20 +5,24 @@
 # server spends on its behalf, and the program's resident memory.
 #
 #   scripts/measure-cpu.sh [--size WxHxD] [--seconds N] [--warm-up N]
-#                          [--program PATH] [SETTINGS_FILE]
+#                          [--program PATH] [--move-pointer] [SETTINGS_FILE]
 #
 # --size     Xvfb screen, default 1920x1080x24
 # --seconds  length of the measurement, default 30
 # --warm-up  seconds after start that are not counted (loading pictures,
 #            first frames), default 3
 # --program  the program to run, default build/bin/yulavin
+# --move-pointer  moves the pointer round a smooth loop over the screen the
+#            whole time (50 steps a second, xdotool), so cursor effects work
 # SETTINGS_FILE is copied to where the program reads its settings, inside a
 # private configuration folder; without it the program starts with its
 # defaults (a first run).
 #
 # Nothing of the user's desktop or settings is touched. CPU shares are
 # utime + stime from /proc/PID/stat over the measured seconds; 100% is one
-# core.
+# core. Frames per second of each decoration window are printed too: the
+# program counts them when YULAVIN_FRAME_LOG names a file (see
+# DecorationWindow::RedrawWindow).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,19 +31,23 @@ seconds=30
 warmup=3
 program=build/bin/yulavin
 settings=""
+move_pointer=0
 while (($#)); do
   case "$1" in
     --size) size=$2; shift 2 ;;
     --seconds) seconds=$2; shift 2 ;;
     --warm-up) warmup=$2; shift 2 ;;
     --program) program=$2; shift 2 ;;
-    -h|--help) sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --move-pointer) move_pointer=1; shift ;;
+    -h|--help) sed -n '2,26p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) settings=$1; shift ;;
   esac
 done
 
-for tool in Xvfb openbox xcompmgr xprop; do
+tools=(Xvfb openbox xcompmgr xprop)
+((move_pointer)) && tools+=(xdotool)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 done
 [[ -x "$program" ]] || { echo "$program is not built (cmake --build build)" >&2; exit 1; }
@@ -88,9 +96,24 @@ mkdir -p "$work/config/Varnel/Yulavin" "$work/run"
 chmod 700 "$work/run"
 [[ -n "$settings" ]] && cp "$settings" "$work/config/Varnel/Yulavin/settings.xml"
 XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb \
-  "$program" >"$work/program.log" 2>&1 &
+  YULAVIN_FRAME_LOG="$work/frames.log" "$program" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
+
+if ((move_pointer)); then
+  # One xdotool run walks a whole loop (a Lissajous figure over most of the
+  # screen, 500 steps of 20 ms), so starting processes costs little.
+  read -r width height _ <<<"${size//x/ }"
+  awk -v w="$width" -v h="$height" 'BEGIN {
+    pi = atan2(0, -1)
+    for (i = 0; i < 500; i++) {
+      t = 2 * pi * i / 500
+      printf "mousemove %d %d\nsleep 0.02\n", w / 2 + 0.42 * w * sin(t), h / 2 + 0.42 * h * sin(2 * t)
+    }
+  }' >"$work/pointer-loop"
+  (while :; do xdotool "$work/pointer-loop" || exit; done) >/dev/null 2>&1 &
+  pids+=("$!")
+fi
 
 # utime + stime of a process, in clock ticks (the name field may hold spaces).
 cpu_ticks() {
@@ -121,6 +144,20 @@ rss=$(status_field "$app" VmRSS)
 hwm=$(status_field "$app" VmHWM)
 ticks=$(getconf CLK_TCK)
 
+frame_rates=$(awk -v t0="$time_start" -v t1="$time_end" '
+  $1 / 1000 >= t0 && $1 / 1000 <= t1 {
+    if (!($2 in first)) { first[$2] = $1; drawn0[$2] = $3; pushed0[$2] = $4 }
+    last[$2] = $1; drawn1[$2] = $3; pushed1[$2] = $4
+  }
+  END {
+    for (w in first) {
+      span = (last[w] - first[w]) / 1000
+      if (span > 0)
+        printf "frames/s      %-10s %5.1f drawn, %5.1f pushing pixels\n", w,
+          (drawn1[w] - drawn0[w]) / span, (pushed1[w] - pushed0[w]) / span
+    }
+  }' "$work/frames.log" 2>/dev/null | sort)
+
 awk -v a0="$app_start" -v a1="$app_end" -v s0="$server_start" -v s1="$server_end" \
     -v t0="$time_start" -v t1="$time_end" -v hz="$ticks" -v size="$size" \
     -v settings="${settings:-(defaults)}" -v rss="$rss" -v hwm="$hwm" -v program="$program" 'BEGIN {
@@ -133,3 +170,5 @@ awk -v a0="$app_start" -v a1="$app_end" -v s0="$server_start" -v s1="$server_end
   printf "VmRSS         %s\n", rss
   printf "VmHWM         %s\n", hwm
 }'
+[[ -n "$frame_rates" ]] && echo "$frame_rates"
+exit 0

@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <typeinfo>
+
 DecorationWindow::DecorationWindow(Template dialogTemplate) : m_template(dialogTemplate) {}
 
 DecorationWindow::~DecorationWindow()
@@ -112,6 +114,7 @@ void DecorationWindow::RedrawWindow()
     if (alpha != m_lastAlpha)
         changed = QRegion(QRect(QPoint(0, 0), m_rcWindow.size()));
     m_lastAlpha = alpha;
+    m_frameCount.count(typeid(*this).name(), !changed.isEmpty());
     m_surface->present(m_compositor.image(), changed, alpha);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decorations/FrameCompositor.h"
+#include "decorations/FrameCountLog.h"
 #include "decorations/FrameDrawing.h"
 #include "platform/Scheduler.h"
 #include "platform/WindowSystem.h"
@@ -91,4 +92,5 @@ private:
     FrameDrawing m_drawing;
     FrameCompositor m_compositor;
     uint8_t m_lastAlpha = 255;
+    FrameCountLog m_frameCount;
 };

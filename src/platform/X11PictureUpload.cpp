@@ -8,9 +8,11 @@
 #include <sys/shm.h>
 
 // Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <xcb/xcb.h>
 
 namespace platform {
 
@@ -129,6 +131,9 @@ void X11PictureUpload::release()
 {
     if (!m_display)
         return;
+    if (m_markerPending)
+        xcb_discard_reply(XGetXCBConnection(m_display), m_markerSequence);
+    m_markerPending = false;
     if (m_gc)
         XFreeGC(m_display, m_gc);
     m_gc = nullptr;
@@ -148,11 +153,23 @@ void X11PictureUpload::release()
 
 void X11PictureUpload::waitUntilSent()
 {
-    if (!m_sendsPending)
+    if (m_sendsPending) {
+        // A round trip: every earlier request, and its read of our memory, is done.
+        XSync(m_display, False);
+        m_sendsPending = false;
+        if (m_markerPending)
+            xcb_discard_reply(XGetXCBConnection(m_display), m_markerSequence);
+        m_markerPending = false;
         return;
-    // A round trip: every earlier request, and its read of our memory, is done.
-    XSync(m_display, False);
-    m_sendsPending = false;
+    }
+    if (!m_markerPending)
+        return;
+    // The server answers in order, so its answer to the marker means it has
+    // read every box sent before; a frame later it is usually waiting already,
+    // and neither this program nor the server is woken for a round trip.
+    xcb_get_input_focus_cookie_t marker{m_markerSequence};
+    std::free(xcb_get_input_focus_reply(XGetXCBConnection(m_display), marker, nullptr));
+    m_markerPending = false;
 }
 
 void X11PictureUpload::send(const QRect& box)
@@ -171,8 +188,20 @@ void X11PictureUpload::send(const QRect& box)
 
 void X11PictureUpload::flush()
 {
-    if (m_display)
-        XFlush(m_display);
+    if (!m_display)
+        return;
+    if (m_sendsPending) {
+        // Requests made through the XCB connection go out after everything
+        // Xlib has queued, so the marker follows the boxes; it also stands
+        // for any earlier marker.
+        xcb_connection_t* connection = XGetXCBConnection(m_display);
+        if (m_markerPending)
+            xcb_discard_reply(connection, m_markerSequence);
+        m_markerSequence = xcb_get_input_focus(connection).sequence;
+        m_markerPending = true;
+        m_sendsPending = false;
+    }
+    XFlush(m_display);
 }
 
 } // namespace platform

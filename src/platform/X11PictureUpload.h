@@ -31,11 +31,13 @@ public:
     // Premultiplied ARGB over the upload's own memory. Before writing to it
     // call waitUntilSent(): the server reads shared memory after the request.
     QImage& pixels() { return m_pixels; }
-    // Blocks until the server has read every box sent so far.
+    // Blocks until the server has read every box sent so far. After flush()
+    // that is normally long done by the next frame, and costs no round trip.
     void waitUntilSent();
     // Sends one box of pixels() to the same place in the window.
     void send(const QRect& box);
-    // Hands the queued requests to the server.
+    // Hands the queued requests to the server, with a request whose answer
+    // tells later that the server has read them.
     void flush();
 
 private:
@@ -51,6 +53,9 @@ private:
     struct SharedSegment;
     std::unique_ptr<SharedSegment> m_segment;
     bool m_sendsPending = false;
+    // The answer that marks every box sent before it as read.
+    bool m_markerPending = false;
+    unsigned int m_markerSequence = 0;
     QImage m_pixels;
 };
 

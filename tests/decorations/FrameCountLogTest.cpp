@@ -1,0 +1,40 @@
+#include "decorations/FrameCountLog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The log file is chosen once per process, so this program holds one case.
+TEST(FrameCountLogTest, NamedFileGetsTheWindowsFramesDrawnAndPushed)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("frames.log"));
+    ASSERT_EQ(setenv("YULAVIN_FRAME_LOG", path.toLocal8Bit().constData(), 1), 0);
+
+    FrameCountLog snow;
+    FrameCountLog cursor;
+    // The first frame of each window writes a line at once; later ones wait a second.
+    snow.count("8CDlgSnow", true);
+    cursor.count("10CDlgCursor", false);
+    snow.count("8CDlgSnow", true);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    const QList<QByteArray> first = lines[0].split(' ');
+    ASSERT_EQ(first.size(), 4);
+    EXPECT_GT(first[0].toLongLong(), 0);
+    EXPECT_EQ(first[1], "CDlgSnow");
+    EXPECT_EQ(first[2], "1");
+    EXPECT_EQ(first[3], "1");
+    EXPECT_EQ(lines[1].split(' ').mid(1), (QList<QByteArray>{"CDlgCursor", "1", "0"}));
+}
+
+} // namespace

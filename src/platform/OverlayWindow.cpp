@@ -1,6 +1,7 @@
 #include "platform/OverlayWindow.h"
 
 #include "platform/OverlayNativeWindow.h"
+#include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
 #include "platform/X11PictureUpload.h"
 
@@ -22,16 +23,6 @@ namespace platform {
 
 namespace {
 
-Display* qtDisplay()
-{
-#if QT_CONFIG(xcb)
-    if (auto* x11 =
-            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
-        return x11->display();
-#endif
-    return nullptr;
-}
-
 // c * alpha / 255, rounded, for each of the four premultiplied channels.
 inline uint32_t scaled(uint32_t pixel, uint32_t alpha)
 {
@@ -46,7 +37,7 @@ inline uint32_t scaled(uint32_t pixel, uint32_t alpha)
 } // namespace
 
 OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking)
-    : m_clickThrough(clickThrough), m_stacking(stacking), m_display(qtDisplay()),
+    : m_clickThrough(clickThrough), m_stacking(stacking), m_display(qtX11Display()),
       m_window(std::make_unique<OverlayNativeWindow>()), m_alive(std::make_shared<bool>(true))
 {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;

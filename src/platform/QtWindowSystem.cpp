@@ -1,6 +1,7 @@
 #include "platform/QtWindowSystem.h"
 
 #include "platform/OverlayWindow.h"
+#include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
 
 #include <QGuiApplication>
@@ -15,12 +16,10 @@ std::unique_ptr<OverlaySurface> QtWindowSystem::createOverlay(const OverlayOptio
 {
     if (!qGuiApp)
         return nullptr;
-#if QT_CONFIG(xcb)
     if (!m_stacking) {
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-            m_stacking = std::make_unique<StackingKeeper>(x11->display());
+        if (_XDisplay* display = qtX11Display())
+            m_stacking = std::make_unique<StackingKeeper>(display);
     }
-#endif
     return std::make_unique<OverlayWindow>(options.clickThrough, m_stacking.get());
 }
 

@@ -1,6 +1,7 @@
 #include "platform/X11Desktop.h"
 
 #include "platform/Clock.h"
+#include "platform/QtX11Display.h"
 #include "platform/SessionLockWatcher.h"
 
 #include <QCursor>
@@ -75,12 +76,7 @@ X11Desktop::~X11Desktop() = default;
 
 Display* X11Desktop::display()
 {
-#if QT_CONFIG(xcb)
-    if (auto* x11 =
-            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
-        return x11->display();
-#endif
-    return nullptr;
+    return qtX11Display();
 }
 
 QSize X11Desktop::primaryScreenSize()

@@ -3,6 +3,7 @@
 #include "core/CZelApp.h"
 #include "core/ProgramResources.h"
 #include "core/WindowsVersion.h"
+#include "decorations/DrawingOutline.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Platform.h"
@@ -38,6 +39,10 @@ constexpr std::array<unsigned, CDlgLights::kImageCount> kImageIds = {
     521, 522, 524, 525, 523};
 
 constexpr int kGarlandCount = 11;
+
+// The shown part of the window is made of squares this big: a few strips
+// along the edges rather than one box per bulb.
+constexpr int kOutlineCell = 32;
 
 // Slots the painters name directly.
 constexpr int kWhiteBulb = 20;
@@ -254,6 +259,11 @@ void CDlgLights::DrawFrame(FrameDrawing& graphics)
     default:
         break;
     }
+}
+
+std::optional<QRegion> CDlgLights::VisibleArea() const
+{
+    return DrawingOutline(lastDrawing(), m_rcWindow.size(), kOutlineCell);
 }
 
 void CDlgLights::FreeImages()

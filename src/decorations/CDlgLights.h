@@ -50,6 +50,9 @@ protected:
     void OnSetFocus() override;
     void OnActivateApp(bool bActive) override;
     void DrawFrame(FrameDrawing& graphics) override;
+    // Only the strips along the edges that the garland covers, so the desktop
+    // never blends the empty middle of the screen.
+    std::optional<QRegion> VisibleArea() const override;
 
 private:
     using Picker =

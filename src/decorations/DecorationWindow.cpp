@@ -27,6 +27,7 @@ bool DecorationWindow::Create()
     m_surface->onApplicationActivation = [this](bool active) { OnActivateApp(active); };
     m_surface->onLeftButtonDown = [this](QPoint point) { OnLButtonDown(point); };
     m_compositor.reset();
+    m_visibleArea.reset();
     OnInitDialog();
     if (m_surface)
         RedrawWindow();
@@ -42,6 +43,7 @@ bool DecorationWindow::DestroyWindow()
     m_surface.reset();
     m_drawing.clear();
     m_compositor.reset();
+    m_visibleArea.reset();
     return true;
 }
 
@@ -106,6 +108,10 @@ void DecorationWindow::RedrawWindow()
     // The class may have ended its window while drawing.
     if (!m_surface)
         return;
+    if (std::optional<QRegion> area = VisibleArea(); area && area != m_visibleArea) {
+        m_visibleArea = std::move(area);
+        m_surface->setVisibleArea(*m_visibleArea);
+    }
     // At full alpha the frame is painted straight into the memory the window
     // shows from; a faded frame is scaled on its way there instead.
     const uint8_t alpha = ConstantAlpha();

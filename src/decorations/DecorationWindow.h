@@ -8,9 +8,11 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // What the decoration windows share: the window itself, placed over the
 // desktop, kept on top of everything or at the bottom of the window order; its
@@ -72,6 +74,11 @@ protected:
     virtual void DrawFrame(FrameDrawing& graphics) = 0;
     // The alpha applied to the whole frame on top of each pixel's own.
     virtual uint8_t ConstantAlpha() const { return 255; }
+    // The part of the window the frame just drawn (lastDrawing()) can cover,
+    // when the class knows it is much less than the whole window; the rest is
+    // then left out of the window so the desktop need not blend it. Nothing
+    // (the default) shows the whole window.
+    virtual std::optional<QRegion> VisibleArea() const { return std::nullopt; }
 
     // Shared steps for OnInitDialog and the handlers.
     void MoveWindow(const QRect& rect);
@@ -92,5 +99,7 @@ private:
     FrameDrawing m_drawing;
     FrameCompositor m_compositor;
     uint8_t m_lastAlpha = 255;
+    // What the window was last told to show; set again only when it changes.
+    std::optional<QRegion> m_visibleArea;
     FrameCountLog m_frameCount;
 };

@@ -38,6 +38,11 @@ public:
         static_cast<void>(size);
         return nullptr;
     }
+    // Only this part of the window (window coordinates) is shown at all;
+    // the rest is left out of the window's shape, so the desktop's compositor
+    // never blends it over the screen. Until the first call the whole window
+    // is shown; an empty area shows nothing. Clicks are not affected.
+    virtual void setVisibleArea(const QRegion& area) { static_cast<void>(area); }
     // Above all normal windows, or below all of them; never moves, sizes or
     // activates the window.
     virtual void setZOrder(bool topmost) = 0;

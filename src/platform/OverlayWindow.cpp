@@ -18,6 +18,7 @@
 // Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 
 namespace platform {
 
@@ -322,6 +323,26 @@ void OverlayWindow::copyToUpload(const QImage& frame, const QRect& box, uint8_t 
         for (int x = 0; x < box.width(); ++x)
             target[x] = scaled(source[x], constantAlpha);
     }
+}
+
+void OverlayWindow::setVisibleArea(const QRegion& area)
+{
+    if (!m_display)
+        return;
+    if (!m_window->handle())
+        m_window->create();
+    // The bounding shape only: the input shape that lets clicks through is
+    // separate and stays as it is.
+    std::vector<XRectangle> rectangles;
+    rectangles.reserve(static_cast<size_t>(area.rectCount()));
+    for (const QRect& box : area) {
+        rectangles.push_back(XRectangle{static_cast<short>(box.x()), static_cast<short>(box.y()),
+                                        static_cast<unsigned short>(box.width()),
+                                        static_cast<unsigned short>(box.height())});
+    }
+    XShapeCombineRectangles(m_display, nativeWindowId(), ShapeBounding, 0, 0, rectangles.data(),
+                            static_cast<int>(rectangles.size()), ShapeSet, YXBanded);
+    XFlush(m_display);
 }
 
 void OverlayWindow::setZOrder(bool topmost)

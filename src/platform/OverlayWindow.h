@@ -37,6 +37,7 @@ public:
     QRect geometry() override;
     void present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha) override;
     QImage* frameBuffer(const QSize& size) override;
+    void setVisibleArea(const QRegion& area) override;
     void setZOrder(bool topmost) override;
     void raise() override;
     bool startSystemMove() override;

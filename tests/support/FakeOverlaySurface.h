@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRegion>
 
+#include <optional>
 #include <vector>
 
 // A decoration window that only records: where it is, where it is stacked and
@@ -25,6 +26,11 @@ public:
         m_alpha = constantAlpha;
         ++m_presentCount;
     }
+    void setVisibleArea(const QRegion& area) override
+    {
+        m_visibleArea = area;
+        ++m_visibleAreaCalls;
+    }
     void setZOrder(bool topmost) override
     {
         m_stacking = topmost ? Stacking::Top : Stacking::Bottom;
@@ -44,6 +50,9 @@ public:
     QRegion m_changed;
     uint8_t m_alpha = 0;
     int m_presentCount = 0;
+    // Nothing until the window names the part of it that is shown.
+    std::optional<QRegion> m_visibleArea;
+    int m_visibleAreaCalls = 0;
     Stacking m_stacking = Stacking::Unset;
     std::vector<Stacking> m_stackingCalls;
     int m_raiseCount = 0;

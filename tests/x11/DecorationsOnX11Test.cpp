@@ -273,6 +273,19 @@ TEST_P(GarlandOnX11Test, FramesTheScreenWithLitBulbsAndLetsClicksThrough)
     ASSERT_TRUE(waitUntil([&] { return inputRectanglesOfFrame(x(), garland) == 0; }));
     EXPECT_TRUE(clickReaches(QPoint(kScreen.width() / 2, 24), *m_desktop));
 
+    // Only the strips along the edges are shown; the compositor never blends
+    // the middle of the screen, and the normal window there shows unchanged.
+    const QRect middle(kNormalRect.adjusted(-100, -100, 100, 100));
+    QRegion shown;
+    EXPECT_TRUE(waitUntil([&] {
+        shown = boundingShapeOfFrame(x(), garland);
+        return !shown.isEmpty() && !shown.intersects(middle);
+    })) << "shown rectangles: "
+        << shown.rectCount();
+    EXPECT_TRUE(shown.contains(QRect(0, 0, kScreen.width(), 24)));
+    const QImage normal = screenshot(x(), screenRect(x(), m_normal->id()));
+    EXPECT_EQ(pixelsWith(normal, [](QRgb pixel) { return pixel != qRgb(0x10, 0x20, 0x10); }), 0);
+
     // Lit bulbs along each edge, spread over its length (corners left out):
     // an unlit bulb has a few bright pixels of its highlight, a lit one
     // hundreds.

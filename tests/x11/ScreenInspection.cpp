@@ -160,6 +160,20 @@ int inputRectanglesOfFrame(Display* dpy, unsigned long window)
     return count;
 }
 
+QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
+{
+    int count = 0;
+    int ordering = 0;
+    XRectangle* rectangles =
+        XShapeGetRectangles(dpy, topLevelOf(dpy, window), ShapeBounding, &count, &ordering);
+    QRegion shape;
+    for (int i = 0; i < count; ++i)
+        shape += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
+    if (rectangles)
+        XFree(rectangles);
+    return shape;
+}
+
 QRect workArea(Display* dpy)
 {
     const std::vector<unsigned long> area =

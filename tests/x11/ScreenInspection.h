@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 
 #include <optional>
 #include <vector>
@@ -35,6 +36,9 @@ bool hasState(_XDisplay* dpy, unsigned long window, const char* stateAtom);
 std::optional<bool> stackedAbove(_XDisplay* dpy, unsigned long upper, unsigned long lower);
 // How many rectangles take the pointer's input in the window's frame.
 int inputRectanglesOfFrame(_XDisplay* dpy, unsigned long window);
+// The part of the window's frame that is shown at all (its bounding shape),
+// in frame coordinates.
+QRegion boundingShapeOfFrame(_XDisplay* dpy, unsigned long window);
 // The window the root's _NET_WORKAREA gives for the first desktop.
 QRect workArea(_XDisplay* dpy);
 

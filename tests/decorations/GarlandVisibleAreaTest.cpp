@@ -1,0 +1,124 @@
+#include "GarlandHarness.h"
+
+#include "decorations/DrawingOutline.h"
+#include "support/FakeOverlaySurface.h"
+
+#include <QPainterPath>
+
+namespace {
+
+// ---- The outline of a drawing ----
+
+TEST(DrawingOutline, IsEmptyForAnEmptyDrawing)
+{
+    EXPECT_TRUE(DrawingOutline(FrameDrawing(), QSize(640, 480), 32).isEmpty());
+}
+
+TEST(DrawingOutline, RoundsEachPictureOutToWholeCellsInsideTheWindow)
+{
+    QImage picture(40, 20, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    FrameDrawing drawing;
+    drawing.drawImage(picture, 10, 40);   // cells (0,1) and (1,1)
+    drawing.drawImage(picture, 620, 470); // past the corner of a 640x480 window
+    EXPECT_EQ(DrawingOutline(drawing, QSize(640, 480), 32),
+              QRegion(0, 32, 64, 32) + QRegion(608, 448, 32, 32));
+}
+
+TEST(DrawingOutline, FollowsTransformsAndPaths)
+{
+    QImage picture(32, 32, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    FrameDrawing drawing;
+    drawing.setTransform(QTransform::fromTranslate(100, 0));
+    drawing.drawImage(picture, 0, 0);
+    drawing.resetTransform();
+    QPainterPath path;
+    path.addEllipse(QRectF(200, 200, 20, 20));
+    drawing.fillPath(path, Qt::white, true);
+    EXPECT_EQ(DrawingOutline(drawing, QSize(640, 480), 32),
+              QRegion(96, 0, 64, 32) + QRegion(192, 192, 32, 32));
+}
+
+TEST(DrawingOutline, JoinsNeighbouringPicturesIntoOneStrip)
+{
+    QImage picture(48, 48, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    FrameDrawing drawing;
+    for (int x = 0; x < 640; x += 48)
+        drawing.drawImage(picture, x, 0);
+    const QRegion outline = DrawingOutline(drawing, QSize(640, 480), 32);
+    EXPECT_EQ(outline, QRegion(0, 0, 640, 64));
+    EXPECT_EQ(outline.rectCount(), 1);
+}
+
+// ---- The garland window shows only its edges ----
+
+QRegion boxesOf(const FrameDrawing& drawing, const QRect& window)
+{
+    QRegion boxes;
+    for (const FrameDrawing::Item& item : drawing.items())
+        boxes += item.transform.mapRect(item.target).toAlignedRect() & window;
+    return boxes;
+}
+
+class GarlandVisibleArea : public GarlandTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(GarlandVisibleArea, CoversEveryPictureButNotTheMiddleOfTheScreen)
+{
+    useWindowSize(QSize(1920, 1040));
+    createGarland(QString::fromLatin1(GetParam()));
+    ASSERT_EQ(m_platform.windows.live().size(), 1u);
+    const FakeOverlaySurface* surface = m_platform.windows.live().front();
+    ASSERT_TRUE(surface->m_visibleArea.has_value());
+    const QRegion& area = *surface->m_visibleArea;
+    const QRect window(0, 0, 1920, 1040);
+    ASSERT_FALSE(m_lights.lastDrawing().isEmpty());
+    EXPECT_TRUE((boxesOf(m_lights.lastDrawing(), window) - area).isEmpty());
+    // Even the deepest garland (the icicles, 310 pixels) leaves the middle
+    // of the screen out, and a few strips make the whole outline.
+    EXPECT_FALSE(area.intersects(QRect(200, 320, 1520, 520)));
+    EXPECT_LE(area.rectCount(), 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Garlands, GarlandVisibleArea,
+                         ::testing::Values("multicolor", "blue", "white", "multicolor_strawberry",
+                                           "blue_strawberry", "pine", "christmas_pine", "icicle",
+                                           "ball", "backlight", "snowflake"),
+                         [](const ::testing::TestParamInfo<const char*>& testCase) {
+                             QString name = QString::fromLatin1(testCase.param);
+                             name.remove(QLatin1Char('_'));
+                             return name.toStdString();
+                         });
+
+TEST_F(GarlandVisibleArea, IsSetOnceWhileTheGarlandFlashesAndAgainForAnotherGarland)
+{
+    useWindowSize(QSize(1920, 1040));
+    createGarland(QStringLiteral("multicolor"), 4);
+    const FakeOverlaySurface* surface = m_platform.windows.live().front();
+    EXPECT_EQ(surface->m_visibleAreaCalls, 1);
+    for (int tick = 0; tick < 20; ++tick)
+        m_platform.scheduler.advance(300);
+    EXPECT_GT(surface->m_presentCount, 10);
+    EXPECT_EQ(surface->m_visibleAreaCalls, 1);
+
+    const QRegion bulbs = *surface->m_visibleArea;
+    m_lights.SetGarland(QStringLiteral("snowflake"));
+    m_lights.RedrawWindow();
+    EXPECT_EQ(surface->m_visibleAreaCalls, 2);
+    EXPECT_NE(*surface->m_visibleArea, bulbs);
+}
+
+TEST_F(GarlandVisibleArea, IsSetAgainForARecreatedWindow)
+{
+    useWindowSize(QSize(1920, 1040));
+    createGarland(QStringLiteral("multicolor"));
+    const QRegion first = *m_platform.windows.live().front()->m_visibleArea;
+    m_lights.DestroyWindow();
+    ASSERT_TRUE(m_lights.Create());
+    ASSERT_EQ(m_platform.windows.live().size(), 1u);
+    ASSERT_TRUE(m_platform.windows.live().front()->m_visibleArea.has_value());
+    EXPECT_EQ(*m_platform.windows.live().front()->m_visibleArea, first);
+}
+
+} // namespace

@@ -10,7 +10,7 @@
 // Qt this way) until the condition holds or the time is up; returns whether
 // it held. Desktop changes made by other X clients arrive asynchronously, so
 // tests look for the result instead of guessing a delay.
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 3000)
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000)
 {
     QElapsedTimer clock;
     clock.start();

@@ -144,17 +144,25 @@ rss=$(status_field "$app" VmRSS)
 hwm=$(status_field "$app" VmHWM)
 ticks=$(getconf CLK_TCK)
 
+# No decoration window, no frame log.
+touch "$work/frames.log"
 frame_rates=$(awk -v t0="$time_start" -v t1="$time_end" '
   $1 / 1000 >= t0 && $1 / 1000 <= t1 {
-    if (!($2 in first)) { first[$2] = $1; drawn0[$2] = $3; pushed0[$2] = $4 }
-    last[$2] = $1; drawn1[$2] = $3; pushed1[$2] = $4
+    if (!($2 in first)) { first[$2] = $1; drawn0[$2] = $3; pushed0[$2] = $4; px0[$2] = $5; rc0[$2] = $6 }
+    last[$2] = $1; drawn1[$2] = $3; pushed1[$2] = $4; px1[$2] = $5; rc1[$2] = $6
   }
   END {
     for (w in first) {
       span = (last[w] - first[w]) / 1000
+      pushes = pushed1[w] - pushed0[w]
       if (span > 0)
-        printf "frames/s      %-10s %5.1f drawn, %5.1f pushing pixels\n", w,
-          (drawn1[w] - drawn0[w]) / span, (pushed1[w] - pushed0[w]) / span
+        printf "frames/s      %-10s %5.1f drawn, %5.1f pushing pixels", w,
+          (drawn1[w] - drawn0[w]) / span, pushes / span
+      if (span > 0 && pushes > 0)
+        printf " (%.0f kpixels in %.1f rectangles a push)", (px1[w] - px0[w]) / pushes / 1000,
+          (rc1[w] - rc0[w]) / pushes
+      if (span > 0)
+        printf "\n"
     }
   }' "$work/frames.log" 2>/dev/null | sort)
 

@@ -120,7 +120,12 @@ void DecorationWindow::RedrawWindow()
     if (alpha != m_lastAlpha)
         changed = QRegion(QRect(QPoint(0, 0), m_rcWindow.size()));
     m_lastAlpha = alpha;
-    m_frameCount.count(typeid(*this).name(), !changed.isEmpty());
+    if (FrameCountLog::enabled()) {
+        int64_t pixels = 0;
+        for (const QRect& rect : changed)
+            pixels += int64_t(rect.width()) * rect.height();
+        m_frameCount.count(typeid(*this).name(), pixels, changed.rectCount());
+    }
     m_surface->present(m_compositor.image(), changed, alpha);
 }
 

@@ -18,13 +18,15 @@ class QPainter;
 //
 // Only what changed is repainted: items that appeared or vanished since the
 // previous frame and the areas the drawing names as changed. Those boxes are
-// snapped to bands of kBandHeight rows and merged within each band, because
-// the X server's cost of a push follows the number of rectangles far more than
-// their pixels: 270 moving flakes give a few hundred band pieces instead of
-// thousands of slivers.
+// snapped to bands of kBandHeight rows and merged within each band. The X
+// server, and the compositing manager after it, pay mostly per row of each
+// rectangle in each full-screen picture they touch, and a little per
+// rectangle: short bands keep the rows close to the flakes' own while 270
+// moving flakes still give a few hundred band pieces instead of thousands of
+// slivers (32-row bands cost the X server about a third more).
 class FrameCompositor final {
 public:
-    static constexpr int kBandHeight = 32;
+    static constexpr int kBandHeight = 8;
 
     // Brings the picture up to date; returns the changed area (window
     // coordinates). With a target (premultiplied ARGB of that size, kept

@@ -24,11 +24,13 @@ bool FrameCountLog::enabled()
     return logFile() != nullptr;
 }
 
-void FrameCountLog::note(const char* window, bool pushed)
+void FrameCountLog::note(const char* window, int64_t pixels, int64_t rectangles)
 {
     ++m_drawn;
-    if (pushed)
+    if (pixels > 0)
         ++m_pushed;
+    m_pixels += pixels;
+    m_rectangles += rectangles;
     const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
                             std::chrono::system_clock::now().time_since_epoch())
                             .count();
@@ -38,7 +40,7 @@ void FrameCountLog::note(const char* window, bool pushed)
     // A mangled class name starts with its length.
     while (std::isdigit(static_cast<unsigned char>(*window)))
         ++window;
-    std::fprintf(logFile(), "%" PRId64 " %s %" PRIu64 " %" PRIu64 "\n", now, window, m_drawn,
-                 m_pushed);
+    std::fprintf(logFile(), "%" PRId64 " %s %" PRIu64 " %" PRIu64 " %" PRId64 " %" PRId64 "\n", now,
+                 window, m_drawn, m_pushed, m_pixels, m_rectangles);
     std::fflush(logFile());
 }

@@ -7,20 +7,26 @@
 // prints the frame rate next to the CPU it cost. Silent unless the
 // environment variable YULAVIN_FRAME_LOG names a file; then about once a
 // second each window appends "<unix milliseconds> <window> <frames drawn>
-// <frames that pushed pixels>" to it. Off, it costs one test per frame.
+// <frames that pushed pixels> <pixels pushed> <rectangles pushed>" to it.
+// Off, it costs one test per frame.
 class FrameCountLog final {
 public:
-    void count(const char* window, bool pushed)
+    static bool enabled();
+
+    // pixels and rectangles: what the frame pushed to the window (0 and 0
+    // for a frame that changed nothing).
+    void count(const char* window, int64_t pixels, int64_t rectangles)
     {
         if (enabled())
-            note(window, pushed);
+            note(window, pixels, rectangles);
     }
 
 private:
-    static bool enabled();
-    void note(const char* window, bool pushed);
+    void note(const char* window, int64_t pixels, int64_t rectangles);
 
     uint64_t m_drawn = 0;
     uint64_t m_pushed = 0;
+    int64_t m_pixels = 0;
+    int64_t m_rectangles = 0;
     int64_t m_nextLineMs = 0;
 };

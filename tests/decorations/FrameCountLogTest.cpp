@@ -20,21 +20,23 @@ TEST(FrameCountLogTest, NamedFileGetsTheWindowsFramesDrawnAndPushed)
     FrameCountLog snow;
     FrameCountLog cursor;
     // The first frame of each window writes a line at once; later ones wait a second.
-    snow.count("8CDlgSnow", true);
-    cursor.count("10CDlgCursor", false);
-    snow.count("8CDlgSnow", true);
+    snow.count("8CDlgSnow", 1200, 3);
+    cursor.count("10CDlgCursor", 0, 0);
+    snow.count("8CDlgSnow", 900, 2);
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
     ASSERT_EQ(lines.size(), 2);
     const QList<QByteArray> first = lines[0].split(' ');
-    ASSERT_EQ(first.size(), 4);
+    ASSERT_EQ(first.size(), 6);
     EXPECT_GT(first[0].toLongLong(), 0);
     EXPECT_EQ(first[1], "CDlgSnow");
     EXPECT_EQ(first[2], "1");
     EXPECT_EQ(first[3], "1");
-    EXPECT_EQ(lines[1].split(' ').mid(1), (QList<QByteArray>{"CDlgCursor", "1", "0"}));
+    EXPECT_EQ(first[4], "1200");
+    EXPECT_EQ(first[5], "3");
+    EXPECT_EQ(lines[1].split(' ').mid(1), (QList<QByteArray>{"CDlgCursor", "1", "0", "0", "0"}));
 }
 
 } // namespace

@@ -328,40 +328,4 @@ TEST_F(TreeTest, DestroyFreesThePicturesAndCreateReloadsThem)
     EXPECT_EQ(shownPicture(), 317);
 }
 
-class TreeStackingTest : public TreeTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(TreeStackingTest, ReturnsToItsLayerOnFocusAndActivation)
-{
-    using Stacking = FakeOverlaySurface::Stacking;
-    const bool onTop = GetParam();
-    const Stacking layer = onTop ? Stacking::Top : Stacking::Bottom;
-    options().fTreeTop = onTop;
-    m_tree.Create();
-    ASSERT_EQ(surface()->m_stackingCalls, std::vector<Stacking>{layer});
-
-    // Focus: a tree on the desktop goes back to the bottom; one on top stays as it is.
-    surface()->onFocusIn();
-    std::vector<Stacking> expected{layer};
-    if (!onTop)
-        expected.push_back(Stacking::Bottom);
-    EXPECT_EQ(surface()->m_stackingCalls, expected);
-
-    // Activation puts it back in its layer either way; deactivation does nothing.
-    m_platform.windows.activateApplication(true);
-    expected.push_back(layer);
-    m_platform.windows.activateApplication(false);
-    EXPECT_EQ(surface()->m_stackingCalls, expected);
-
-    // The setting is read at the moment of the message.
-    options().fTreeTop = !onTop;
-    m_platform.windows.activateApplication(true);
-    expected.push_back(onTop ? Stacking::Bottom : Stacking::Top);
-    EXPECT_EQ(surface()->m_stackingCalls, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Layers, TreeStackingTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& testCase) {
-                             return testCase.param ? "OnTop" : "OnDesktop";
-                         });
-
 } // namespace

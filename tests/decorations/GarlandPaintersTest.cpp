@@ -212,18 +212,7 @@ const std::vector<PainterCase>& painterCases()
 
 const char* keyOf(int type)
 {
-    static const char* const keys[] = {"multicolor",
-                                       "blue",
-                                       "white",
-                                       "multicolor_strawberry",
-                                       "blue_strawberry",
-                                       "pine",
-                                       "christmas_pine",
-                                       "icicle",
-                                       "ball",
-                                       "backlight",
-                                       "snowflake"};
-    return keys[type];
+    return kGarlandKeys.at(static_cast<size_t>(type));
 }
 
 // The lit picture of each colour along the string, by kind of piece: bulb n

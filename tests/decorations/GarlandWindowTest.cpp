@@ -166,13 +166,9 @@ class GarlandKeys : public GarlandTest {};
 
 TEST_F(GarlandKeys, EachKeyChoosesItsGarland)
 {
-    const QStringList keys = QStringLiteral("multicolor blue white multicolor_strawberry "
-                                            "blue_strawberry pine christmas_pine icicle ball "
-                                            "backlight snowflake")
-                                 .split(QLatin1Char(' '));
-    for (int type = 0; type < keys.size(); ++type) {
-        m_lights.SetGarland(keys[type]);
-        EXPECT_EQ(m_lights.m_nType, type) << keys[type].toStdString();
+    for (size_t type = 0; type < kGarlandKeys.size(); ++type) {
+        m_lights.SetGarland(QString::fromLatin1(kGarlandKeys[type]));
+        EXPECT_EQ(m_lights.m_nType, static_cast<int>(type)) << kGarlandKeys[type];
     }
 }
 
@@ -329,15 +325,8 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
     EXPECT_TRUE(m_lights.lastDrawing().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Garlands, GarlandMissingPictures,
-                         ::testing::Values("multicolor", "blue", "white", "multicolor_strawberry",
-                                           "blue_strawberry", "pine", "christmas_pine", "icicle",
-                                           "ball", "backlight", "snowflake"),
-                         [](const ::testing::TestParamInfo<const char*>& testCase) {
-                             std::string name = testCase.param;
-                             name.erase(std::remove(name.begin(), name.end(), '_'), name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Garlands, GarlandMissingPictures, ::testing::ValuesIn(kGarlandKeys),
+                         garlandCaseName);
 
 TEST_F(GarlandMissingPictures, ATinyWindowDrawsWithoutEndlessRows)
 {

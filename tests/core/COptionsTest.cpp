@@ -12,49 +12,17 @@
 
 namespace {
 
-const QStringList kFileOrder = {"fAutoRun",
-                                "Language",
-                                "fDisableAtHighLoad",
-                                "fGarland",
-                                "fGarlandTop",
-                                "fGarlandRandom",
-                                "strGarland",
-                                "fFlashRandom",
-                                "iFlash",
-                                "iFlashSpeed",
-                                "fTop",
-                                "fSnow",
-                                "fSnowTypeRandom",
-                                "strSnowType",
-                                "fSnowDensityRandom",
-                                "uSnowDensity",
-                                "fSnowWindRandom",
-                                "uSnowWind",
-                                "uSnowSpeed",
-                                "fSnowTop",
-                                "fSnowAcumulate",
-                                "fCursorEnable",
-                                "fCursorTypeRandom",
-                                "strCursorType",
-                                "fCursorTop",
-                                "iSoundStartup",
-                                "iSoundStartupVolume",
-                                "iSoundEveryHour",
-                                "iSoundEveryHourVolume",
-                                "iSoundBackground",
-                                "iSoundBackgroundVolume",
-                                "fTree",
-                                "fTreeTop",
-                                "fTreeRandom",
-                                "iTree",
-                                "iTreeX",
-                                "iTreeY",
-                                "fTreeSpeedRandom",
-                                "iTreeSpeed",
-                                "fFrostEnable",
-                                "uFrostWaitTime",
-                                "fLogon",
-                                "LogonImage"};
+// Every setting, in the order the file lists them.
+const QStringList kFileOrder =
+    QStringLiteral("fAutoRun Language fDisableAtHighLoad fGarland fGarlandTop fGarlandRandom "
+                   "strGarland fFlashRandom iFlash iFlashSpeed fTop fSnow fSnowTypeRandom "
+                   "strSnowType fSnowDensityRandom uSnowDensity fSnowWindRandom uSnowWind "
+                   "uSnowSpeed fSnowTop fSnowAcumulate fCursorEnable fCursorTypeRandom "
+                   "strCursorType fCursorTop iSoundStartup iSoundStartupVolume iSoundEveryHour "
+                   "iSoundEveryHourVolume iSoundBackground iSoundBackgroundVolume fTree fTreeTop "
+                   "fTreeRandom iTree iTreeX iTreeY fTreeSpeedRandom iTreeSpeed fFrostEnable "
+                   "uFrostWaitTime fLogon LogonImage")
+        .split(QLatin1Char(' '));
 
 // The element names under Options, in document order.
 QStringList elementNames(const QByteArray& xml)

@@ -123,50 +123,6 @@ TEST_F(CursorTest, APanelOnTheLeftMovesTheWindowAndItsCoordinates)
     EXPECT_EQ(items()[0].target, QRectF(500 - 64 - 8, 300 + 11, 32, 27));
 }
 
-TEST_F(CursorTest, SetsNoWindowOrderOfItsOwn)
-{
-    m_app.m_options.fCursorTop = true;
-    create(QStringLiteral("FAIRY_DUST"));
-    EXPECT_EQ(surface()->m_stacking, FakeOverlaySurface::Stacking::Unset);
-}
-
-TEST_F(CursorTest, OnDesktopReturnsToTheBottomWhenFocused)
-{
-    m_app.m_options.fCursorTop = false;
-    create(QStringLiteral("FAIRY_DUST"));
-    m_platform.windows.activateApplication(true);
-    EXPECT_TRUE(surface()->m_stackingCalls.empty());
-    surface()->onFocusIn();
-    EXPECT_EQ(surface()->m_stackingCalls,
-              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Bottom});
-}
-
-TEST_F(CursorTest, OnTopReturnsToTheTopWhenTheProgramIsActivated)
-{
-    m_app.m_options.fCursorTop = true;
-    create(QStringLiteral("FAIRY_DUST"));
-    surface()->onFocusIn();
-    m_platform.windows.activateApplication(false);
-    EXPECT_TRUE(surface()->m_stackingCalls.empty());
-    m_platform.windows.activateApplication(true);
-    EXPECT_EQ(surface()->m_stackingCalls,
-              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Top});
-}
-
-TEST_F(CursorTest, TheRuleFollowsTheSettingAtOnce)
-{
-    m_app.m_options.fCursorTop = true;
-    create(QStringLiteral("FAIRY_DUST"));
-    m_app.m_options.fCursorTop = false;
-    m_platform.windows.activateApplication(true);
-    surface()->onFocusIn();
-    m_app.m_options.fCursorTop = true;
-    m_platform.windows.activateApplication(true);
-    EXPECT_EQ(surface()->m_stackingCalls,
-              (std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Bottom,
-                                                         FakeOverlaySurface::Stacking::Top}));
-}
-
 TEST_F(CursorTest, DestroyFreesPicturesAndRecordsThenCreateBringsBackTheSetting)
 {
     create(QStringLiteral("PRESENTS"));
@@ -239,15 +195,12 @@ protected:
     }
 };
 
-TEST_P(CursorEffectTest, KeyChoosesTheEffectAndLoadsOnlyItsPictures)
+TEST_P(CursorEffectTest, KeyOrSettingChoosesTheEffectAndLoadsOnlyItsPictures)
 {
     m_window.SetCursorType(QString::fromLatin1(GetParam().key));
     EXPECT_EQ(m_window.m_nType, GetParam().type);
     EXPECT_EQ(loadedPictures(), GetParam().pictures);
-}
-
-TEST_P(CursorEffectTest, SettingChoosesTheEffectWhenTheWindowIsMade)
-{
+    m_window.SetCursorType(QString::fromLatin1(GetParam().type == 0 ? "WREATH" : "FAIRY_DUST"));
     create(QString::fromLatin1(GetParam().key));
     EXPECT_EQ(m_window.m_nType, GetParam().type);
     EXPECT_EQ(loadedPictures(), GetParam().pictures);
@@ -455,20 +408,6 @@ TEST(FairyDustStar, LiesInsideItsEmBoxBelowAndRightOfTheLayoutCorner)
     EXPECT_EQ(&FairyDust::StarPath(12), &FairyDust::StarPath(12));
 }
 
-TEST(FairyDustRule, AStarStartsExactlyWhereAsked)
-{
-    crt::srand(kSeed);
-    const FairyDust::Particle star = FairyDust::MakeParticle(12.0f, 34.0f);
-    EXPECT_FLOAT_EQ(star.x, 12.0f);
-    EXPECT_FLOAT_EQ(star.y, 34.0f);
-    EXPECT_EQ(star.life, 120);
-    std::vector<FairyDust::Particle> stars{star};
-    FrameDrawing drawing;
-    FairyDust::MoveAndDraw(stars, drawing);
-    ASSERT_EQ(drawing.items().size(), 1u);
-    EXPECT_FLOAT_EQ(stars[0].y, 35.0f);
-}
-
 TEST_F(CursorTest, FairyDustStarsShowInTheirColours)
 {
     create(QStringLiteral("FAIRY_DUST"));
@@ -656,19 +595,14 @@ struct PendantCase {
 
 class CursorPendantTest : public CursorTest, public ::testing::WithParamInterface<PendantCase> {};
 
-TEST_P(CursorPendantTest, HangsBelowThePointer)
-{
-    pointTo(700, 400);
-    create(QString::fromLatin1(GetParam().key));
-    ASSERT_EQ(items().size(), 1u);
-    EXPECT_EQ(items()[0].target, QRectF(QPointF(700, 400) + GetParam().offset, GetParam().size));
-    EXPECT_TRUE(items()[0].transform.isIdentity());
-}
-
 TEST_P(CursorPendantTest, SwingsAfterAMoveAndComesToRestUpright)
 {
     pointTo(700, 400);
     create(QString::fromLatin1(GetParam().key));
+    // Hangs below the pointer, upright at first.
+    ASSERT_EQ(items().size(), 1u);
+    EXPECT_EQ(items()[0].target, QRectF(QPointF(700, 400) + GetParam().offset, GetParam().size));
+    EXPECT_TRUE(items()[0].transform.isIdentity());
     EXPECT_FLOAT_EQ(m_window.m_fSwingAmplitude, 10.0f);
     const QPointF pivot(708, 420);
     std::vector<qreal> turns;

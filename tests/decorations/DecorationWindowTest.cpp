@@ -10,6 +10,7 @@ class SquareWindow final : public DecorationWindow {
 public:
     SquareWindow() : DecorationWindow(Template::Overlay) {}
 
+    using DecorationWindow::SetTimer;
     int m_x = 0;
     UINT_PTR m_nTimer = 1;
 
@@ -64,17 +65,23 @@ TEST_F(DecorationWindowTest, TimerDrawsFramesUntilTheWindowGoes)
     EXPECT_EQ(window.m_x, 3);
     EXPECT_EQ(qAlpha(window.frameImage().pixel(2, 10)), 0);
     EXPECT_EQ(qAlpha(window.frameImage().pixel(3, 10)), 255);
+    // A page's new speed re-arms the same timer.
+    EXPECT_EQ(window.SetTimer(1, 30), 1u);
+    EXPECT_EQ(m_platform.scheduler.timerCount(), 1u);
+    m_platform.scheduler.advance(60);
+    EXPECT_EQ(window.m_x, 5);
+    EXPECT_EQ(m_platform.windows.live().front()->m_presentCount, 6);
 
     EXPECT_TRUE(window.DestroyWindow());
     EXPECT_FALSE(window.IsWindow());
     EXPECT_TRUE(m_platform.windows.live().empty());
     m_platform.scheduler.advance(100);
-    EXPECT_EQ(window.m_x, 3);
+    EXPECT_EQ(window.m_x, 5);
 
     // Made again, the object keeps its state and its timer runs again.
     window.Create();
     m_platform.scheduler.advance(20);
-    EXPECT_EQ(window.m_x, 4);
+    EXPECT_EQ(window.m_x, 6);
 }
 
 TEST_F(DecorationWindowTest, NoWindowSystemMeansNoWindowAndNoTimers)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 // The garland window with its frame drawing and its timer handler in reach.
@@ -29,6 +30,11 @@ enum class Group {
     SectionLights, // the lights of a decorated pine section
     Icicle,        // a hanging string of icicle lights
 };
+
+// The eleven garlands' keys; a garland's type is its place in the list.
+extern const std::vector<const char*> kGarlandKeys;
+// A test name for a case of one garland: its key without underscores.
+std::string garlandCaseName(const ::testing::TestParamInfo<const char*>& garland);
 
 Group groupOf(int slot);
 bool isBulb(int slot);

@@ -108,18 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
         return (speed < 0 ? "Minus" : "Speed") + std::to_string(std::abs(speed));
     });
 
-class GarlandFlashTimer : public GarlandTest {};
-
-TEST_F(GarlandFlashTimer, TheSpeedSliderReArmsTheSameTimer)
-{
-    createGarland(QStringLiteral("multicolor"), 1);
-    m_lights.m_nTimer = m_lights.SetTimer(m_lights.m_nTimer, (10 - 9) * 60);
-    EXPECT_EQ(m_platform.scheduler.timerCount(), 1u);
-    EXPECT_EQ(m_platform.scheduler.periodOf(&m_lights, m_lights.m_nTimer), 60u);
-    m_platform.scheduler.advance(60);
-    EXPECT_EQ(m_lights.m_nPhase, 1);
-}
-
 class GarlandFlashPhase : public GarlandTest {
 protected:
     // The phases after each of the next ticks.
@@ -145,60 +133,31 @@ TEST_F(GarlandFlashPhase, TheModeComesFromTheSettingsOnceAndThePhaseStartsAtZero
     EXPECT_EQ(lights.m_nFlash, 3);
 }
 
-TEST_F(GarlandFlashPhase, TogetherAndChasingAlternateZeroAndOne)
+TEST_F(GarlandFlashPhase, EachModeStepsThePhaseItsOwnWayFromWhereItIs)
 {
-    createGarland(QStringLiteral("multicolor"), 1);
-    EXPECT_EQ(ticks(4), (std::vector<int>{1, 0, 1, 0}));
-    m_lights.m_nFlash = 2;
-    EXPECT_EQ(ticks(4), (std::vector<int>{1, 0, 1, 0}));
-}
-
-TEST_F(GarlandFlashPhase, SectionsRunThroughFourPhases)
-{
-    createGarland(QStringLiteral("multicolor"), 3);
-    EXPECT_EQ(ticks(6), (std::vector<int>{1, 2, 3, 0, 1, 2}));
-}
-
-TEST_F(GarlandFlashPhase, SteadyAndRandomKeepThePhase)
-{
-    createGarland(QStringLiteral("multicolor"), 3);
-    ticks(2);
-    m_lights.m_nFlash = 0;
-    EXPECT_EQ(ticks(3), (std::vector<int>{2, 2, 2}));
-    m_lights.m_nFlash = 4;
-    EXPECT_EQ(ticks(3), (std::vector<int>{2, 2, 2}));
-}
-
-TEST_F(GarlandFlashPhase, ANewModeContinuesFromThePhase)
-{
-    createGarland(QStringLiteral("multicolor"), 3);
-    ticks(2); // phase 2
-    m_lights.m_nFlash = 1;
-    EXPECT_EQ(ticks(2), (std::vector<int>{0, 1}));
-
-    m_lights.m_nFlash = 3;
-    ticks(2); // phase 3
-    m_lights.m_nFlash = 2;
-    EXPECT_EQ(ticks(1), (std::vector<int>{0}));
-}
-
-TEST_F(GarlandFlashPhase, AnUnknownModeKeepsThePhaseAndShowsEveryBulbUnlit)
-{
-    createGarland(QStringLiteral("multicolor"), 3);
-    ticks(1);
-    m_lights.m_nFlash = 7;
-    EXPECT_EQ(ticks(2), (std::vector<int>{1, 1}));
+    // Together (1) and chasing (2) alternate 0 and 1, sections (3) run through
+    // four phases, steady (0), random (4) and unknown modes keep the phase; a
+    // new mode continues from the phase the old one left.
+    const struct {
+        int flash;
+        int ticksBefore; // in sections mode
+        int then;
+        std::vector<int> phases;
+    } cases[] = {{1, 0, 1, {1, 0, 1, 0}}, {1, 0, 2, {1, 0, 1, 0}}, {3, 0, 3, {1, 2, 3, 0, 1, 2}},
+                 {3, 2, 0, {2, 2, 2}},    {3, 2, 4, {2, 2, 2}},    {3, 2, 1, {0, 1}},
+                 {3, 3, 2, {0}},          {3, 1, 7, {1, 1}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.then << " after " << c.ticksBefore);
+        m_lights.DestroyWindow();
+        m_lights.m_nPhase = 0;
+        createGarland(QStringLiteral("multicolor"), c.flash);
+        ticks(c.ticksBefore);
+        m_lights.m_nFlash = c.then;
+        EXPECT_EQ(ticks(static_cast<int>(c.phases.size())), c.phases);
+    }
+    // An unknown mode shows every bulb unlit.
     for (const Drawn& bulb : bulbsOf(m_lights))
         EXPECT_FALSE(isLitPicture(bulb.slot));
-}
-
-TEST_F(GarlandFlashPhase, EveryTickDrawsAFrame)
-{
-    createGarland(QStringLiteral("multicolor"), 1);
-    FakeOverlaySurface* surface = m_platform.windows.live().front();
-    const int before = surface->m_presentCount;
-    ticks(3);
-    EXPECT_EQ(surface->m_presentCount, before + 3);
 }
 
 // ---- Choosing the garland ----
@@ -207,20 +166,9 @@ class GarlandKeys : public GarlandTest {};
 
 TEST_F(GarlandKeys, EachKeyChoosesItsGarland)
 {
-    const std::vector<const char*> keys = {"multicolor",
-                                           "blue",
-                                           "white",
-                                           "multicolor_strawberry",
-                                           "blue_strawberry",
-                                           "pine",
-                                           "christmas_pine",
-                                           "icicle",
-                                           "ball",
-                                           "backlight",
-                                           "snowflake"};
-    for (size_t type = 0; type < keys.size(); ++type) {
-        m_lights.SetGarland(QString::fromLatin1(keys[type]));
-        EXPECT_EQ(m_lights.m_nType, static_cast<int>(type)) << keys[type];
+    for (size_t type = 0; type < kGarlandKeys.size(); ++type) {
+        m_lights.SetGarland(QString::fromLatin1(kGarlandKeys[type]));
+        EXPECT_EQ(m_lights.m_nType, static_cast<int>(type)) << kGarlandKeys[type];
     }
 }
 
@@ -302,41 +250,6 @@ TEST_F(GarlandLife, RecreationKeepsTheFlashAndReloadsThePicturesAndTheGarland)
     EXPECT_EQ(m_lights.m_nPhase, 3);
 }
 
-TEST_F(GarlandLife, StacksAsTheSettingSaysWhenCreated)
-{
-    m_app->m_options.fGarlandTop = true;
-    createGarland(QStringLiteral("multicolor"));
-    EXPECT_EQ(m_platform.windows.live().front()->m_stacking, FakeOverlaySurface::Stacking::Top);
-    m_lights.DestroyWindow();
-    m_app->m_options.fGarlandTop = false;
-    m_lights.Create();
-    EXPECT_EQ(m_platform.windows.live().front()->m_stacking, FakeOverlaySurface::Stacking::Bottom);
-}
-
-TEST_F(GarlandLife, ReturnsToItsPlaceOnFocusAndActivation)
-{
-    createGarland(QStringLiteral("multicolor"));
-    FakeOverlaySurface* surface = m_platform.windows.live().front();
-    surface->m_stackingCalls.clear();
-
-    // On the desktop: back to the bottom on focus, nothing on activation.
-    m_platform.windows.activateApplication(true);
-    EXPECT_TRUE(surface->m_stackingCalls.empty());
-    surface->onFocusIn();
-    EXPECT_EQ(surface->m_stackingCalls,
-              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Bottom});
-
-    // On top, read at the moment of the message: back on top on activation only.
-    surface->m_stackingCalls.clear();
-    m_app->m_options.fGarlandTop = true;
-    surface->onFocusIn();
-    m_platform.windows.activateApplication(false);
-    EXPECT_TRUE(surface->m_stackingCalls.empty());
-    m_platform.windows.activateApplication(true);
-    EXPECT_EQ(surface->m_stackingCalls,
-              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Top});
-}
-
 // ---- Cost: a bulb that keeps its state is not drawn anew ----
 
 class GarlandRepaint : public GarlandTest {};
@@ -412,15 +325,8 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
     EXPECT_TRUE(m_lights.lastDrawing().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Garlands, GarlandMissingPictures,
-                         ::testing::Values("multicolor", "blue", "white", "multicolor_strawberry",
-                                           "blue_strawberry", "pine", "christmas_pine", "icicle",
-                                           "ball", "backlight", "snowflake"),
-                         [](const ::testing::TestParamInfo<const char*>& testCase) {
-                             std::string name = testCase.param;
-                             name.erase(std::remove(name.begin(), name.end(), '_'), name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Garlands, GarlandMissingPictures, ::testing::ValuesIn(kGarlandKeys),
+                         garlandCaseName);
 
 TEST_F(GarlandMissingPictures, ATinyWindowDrawsWithoutEndlessRows)
 {

@@ -60,49 +60,6 @@ TEST_F(SnowTest, CoversMonitorsLeftOfAndAboveThePrimaryOne)
     EXPECT_GT(overLeftMonitor, 20);
 }
 
-TEST_F(SnowTest, StacksOnDesktopOrOnTopAsTheSettingSays)
-{
-    CDlgSnow& snow = createSnow();
-    EXPECT_EQ(surface()->m_stacking, FakeOverlaySurface::Stacking::Bottom);
-    snow.DestroyWindow();
-
-    options().fSnowTop = true;
-    createSnow();
-    EXPECT_EQ(surface()->m_stacking, FakeOverlaySurface::Stacking::Top);
-}
-
-TEST_F(SnowTest, FocusSendsItBackToTheBottomOnlyWhenOnDesktop)
-{
-    createSnow();
-    FakeOverlaySurface* window = surface();
-    window->m_stackingCalls.clear();
-    window->onFocusIn();
-    EXPECT_EQ(window->m_stackingCalls,
-              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Bottom});
-    // The setting is read when the focus comes, so a change on the page counts at once.
-    options().fSnowTop = true;
-    window->m_stackingCalls.clear();
-    window->onFocusIn();
-    EXPECT_TRUE(window->m_stackingCalls.empty());
-}
-
-TEST_F(SnowTest, ActivationRaisesItOnlyWhenOnTop)
-{
-    options().fSnowTop = true;
-    createSnow();
-    FakeOverlaySurface* window = surface();
-    window->m_stackingCalls.clear();
-    m_platform.windows.activateApplication(false);
-    EXPECT_TRUE(window->m_stackingCalls.empty());
-    m_platform.windows.activateApplication(true);
-    EXPECT_EQ(window->m_stackingCalls,
-              std::vector<FakeOverlaySurface::Stacking>{FakeOverlaySurface::Stacking::Top});
-    options().fSnowTop = false;
-    window->m_stackingCalls.clear();
-    m_platform.windows.activateApplication(true);
-    EXPECT_TRUE(window->m_stackingCalls.empty());
-}
-
 // Speed 1..9: the frame period asked for, and what the scheduler serves (10 ms at least).
 struct SpeedCase {
     uint32_t speed;
@@ -132,22 +89,6 @@ INSTANTIATE_TEST_SUITE_P(Speeds, SnowSpeed,
                          [](const ::testing::TestParamInfo<SpeedCase>& testCase) {
                              return "Speed" + std::to_string(testCase.param.speed);
                          });
-
-TEST_F(SnowTest, TheFrameTimerDrawsAFrameEachTick)
-{
-    createSnow();
-    const int before = surface()->m_presentCount;
-    frames(10);
-    EXPECT_EQ(surface()->m_presentCount, before + 10);
-}
-
-TEST_F(SnowTest, TheSnowPageCanReArmTheFrameTimer)
-{
-    CDlgSnow& snow = createSnow();
-    snow.m_nTimer = snow.SetTimer(snow.m_nTimer, CDlgSnow::SpeedPeriod(4));
-    EXPECT_EQ(snow.m_nTimer, 1u);
-    EXPECT_EQ(m_platform.scheduler.periodOf(window(), 1), 96u);
-}
 
 struct KindCase {
     const char* key;
@@ -308,14 +249,6 @@ TEST_F(SnowTest, MadeAgainItReloadsItsPicturesAndKeepsItsState)
     const int presented = surface()->m_presentCount;
     frames(5);
     EXPECT_EQ(surface()->m_presentCount, presented + 5);
-}
-
-TEST_F(SnowTest, NoWindowSystemMeansNoWindowAndNoFrames)
-{
-    m_platform.windows.m_failCreation = true;
-    CDlgSnow& snow = createSnow();
-    EXPECT_FALSE(snow.IsWindow());
-    EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
 }
 
 // Settings outside 1..9 from a hand-edited file: the window takes the nearest

@@ -46,36 +46,37 @@ TEST_F(CDlgTabGeneralTest, ListsTheLanguagesByTheirOwnNamesAndSelectsTheCurrentO
     });
 }
 
-TEST_F(CDlgTabGeneralTest, AutostartEntryIsWrittenAtStartWhenTheSettingIsOn)
+TEST_F(CDlgTabGeneralTest, AutostartEntryAtStartFollowsTheSettingAndTheEntryFound)
 {
-    runWindow([&](CZelDlg& dlg) { EXPECT_TRUE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
-    EXPECT_EQ(runValue(), services.system.programPath());
-    const QByteArray entry = FakePlatform::readFile(services.autostartPath());
-    EXPECT_TRUE(entry.contains("Exec=\"" + services.system.programPath().toUtf8() + "\""));
-}
-
-TEST_F(CDlgTabGeneralTest, AutostartEntryOfAnotherPlaceIsReplacedWhenTheSettingIsOn)
-{
-    writeRunValue("/opt/old place/yulavin");
-    runWindow([&](CZelDlg& dlg) { EXPECT_TRUE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
-    EXPECT_EQ(runValue(), services.system.programPath());
-}
-
-TEST_F(CDlgTabGeneralTest, AutostartEntryOfAnotherPlaceStaysWhenTheSettingIsOff)
-{
-    writeRunValue("/opt/old place/yulavin");
-    app.m_options.fAutoRun = false;
-    runWindow([&](CZelDlg& dlg) { EXPECT_FALSE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
-    EXPECT_EQ(runValue(), "/opt/old place/yulavin");
-    EXPECT_FALSE(app.m_options.fAutoRun);
-}
-
-TEST_F(CDlgTabGeneralTest, AutostartEntryOfThisProgramChecksTheBoxWhateverTheSetting)
-{
-    writeRunValue(services.system.programPath());
-    app.m_options.fAutoRun = false;
-    runWindow([&](CZelDlg& dlg) { EXPECT_TRUE(dlg.m_pTabGeneral->m_chkAutoRun->isChecked()); });
-    EXPECT_FALSE(app.m_options.fAutoRun);
+    // With the setting on, the entry is this program's, wherever an older one
+    // pointed; with it off, another place's entry stays. The box shows whether
+    // the entry starts this program, and the setting is left as it was.
+    const QString here = services.system.programPath();
+    const QString elsewhere = QStringLiteral("/opt/old place/yulavin");
+    const struct {
+        QString found;
+        bool setting;
+        bool checked;
+        QString left;
+    } cases[] = {{QString(), true, true, here},
+                 {elsewhere, true, true, here},
+                 {elsewhere, false, false, elsewhere},
+                 {here, false, true, here}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.found.toStdString() << " setting " << c.setting);
+        if (!c.found.isEmpty())
+            writeRunValue(c.found);
+        app.m_options.fAutoRun = c.setting;
+        runWindow([&](CZelDlg& dlg) {
+            EXPECT_EQ(dlg.m_pTabGeneral->m_chkAutoRun->isChecked(), c.checked);
+        });
+        EXPECT_EQ(runValue(), c.left);
+        EXPECT_EQ(app.m_options.fAutoRun, c.setting);
+        if (c.found.isEmpty()) {
+            EXPECT_TRUE(FakePlatform::readFile(services.autostartPath())
+                            .contains("Exec=\"" + here.toUtf8() + "\""));
+        }
+    }
 }
 
 TEST_F(CDlgTabGeneralTest, ClickingTheBoxRemovesAndWritesTheEntry)

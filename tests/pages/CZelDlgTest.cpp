@@ -177,10 +177,6 @@ TEST_F(CZelDlgTest, LanguageSwitchChangesEveryTextAtOnce)
                   "Start at Windows startup (for current user)");
         EXPECT_EQ(dlg.m_tab->GetItemCount(), 10);
 
-        services.tray.rightClick();
-        EXPECT_EQ(services.tray.lastCaptionOf(ID_TRAY_SETTINGS), "Einstellungen");
-        EXPECT_EQ(services.tray.lastCaptionOf(ID_TRAY_EXIT), "Yulavin beenden");
-
         // Russian brings the site tab, which stays when the language changes again.
         pickLanguage(dlg, "Русский");
         EXPECT_EQ(dlg.m_tab->GetItemCount(), 11);
@@ -207,26 +203,19 @@ TEST_F(CZelDlgTest, TrayMenuFollowsTheLanguageAndKeepsItsSeparators)
         services.tray.rightClick();
     });
     ASSERT_EQ(services.tray.m_menus.size(), 2u);
-    const std::vector<std::pair<int, QString>> english = {
-        {ID_TRAY_SETTINGS, "Settings"}, {0, ""},
-        {ID_TRAY_HELP, "Help"},         {ID_TRAY_UPDATE, "Check for Update"},
-        {ID_TRAY_ABOUT, "About"},       {0, ""},
-        {ID_TRAY_EXIT, "Exit Yulavin"}};
-    const std::vector<std::pair<int, QString>> german = {{ID_TRAY_SETTINGS, "Einstellungen"},
-                                                         {0, ""},
-                                                         {ID_TRAY_HELP, "Hilfe"},
-                                                         {ID_TRAY_UPDATE, "Nach Updates suchen"},
-                                                         {ID_TRAY_ABOUT, "Über"},
-                                                         {0, ""},
-                                                         {ID_TRAY_EXIT, "Yulavin beenden"}};
+    const std::vector<int> ids = {ID_TRAY_SETTINGS, 0, ID_TRAY_HELP, ID_TRAY_UPDATE,
+                                  ID_TRAY_ABOUT,    0, ID_TRAY_EXIT};
+    const QStringList captions[] = {
+        {"Settings", "", "Help", "Check for Update", "About", "", "Exit Yulavin"},
+        {"Einstellungen", "", "Hilfe", "Nach Updates suchen", "Über", "", "Yulavin beenden"}};
     for (size_t menu = 0; menu < 2; ++menu) {
         const FakeTray::Menu& shown = services.tray.m_menus[menu];
-        const auto& expected = menu == 0 ? english : german;
         EXPECT_EQ(shown.defaultId, ID_TRAY_SETTINGS);
-        ASSERT_EQ(shown.items.size(), expected.size());
-        for (size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(shown.items[i].id, expected[i].first) << menu << "/" << i;
-            EXPECT_EQ(shown.items[i].text, expected[i].second) << menu << "/" << i;
+        ASSERT_EQ(shown.items.size(), ids.size());
+        for (size_t i = 0; i < ids.size(); ++i) {
+            EXPECT_EQ(shown.items[i].id, ids[i]) << menu << "/" << i;
+            EXPECT_EQ(shown.items[i].text, captions[menu][static_cast<qsizetype>(i)])
+                << menu << "/" << i;
         }
     }
 }

@@ -48,17 +48,6 @@ public:
         if (onContextMenu)
             onContextMenu();
     }
-    // The caption of the menu entry with that command, as shown last time.
-    QString lastCaptionOf(int id) const
-    {
-        if (m_menus.empty())
-            return {};
-        for (const MenuItem& item : m_menus.back().items) {
-            if (item.id == id)
-                return item.text;
-        }
-        return {};
-    }
 
     bool m_available = true;
     bool m_shown = false;

@@ -64,19 +64,8 @@ protected:
 
     Display* x() const { return m_session->display(); }
 
-    bool xdotool(const QStringList& arguments) const
-    {
-        return m_session->run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
-    }
-
-    bool shown(unsigned long window) const
-    {
-        return waitUntil([&] {
-            XWindowAttributes attributes{};
-            return XGetWindowAttributes(x(), window, &attributes) &&
-                   attributes.map_state == IsViewable;
-        });
-    }
+    bool xdotool(const QStringList& arguments) const { return m_session->xdotool(arguments); }
+    bool shown(unsigned long window) const { return screen_inspection::shown(x(), window); }
 
     // A window of another program in a solid colour that hears its clicks.
     ForeignWindow& foreignWindow(const QRect& rect, unsigned long colour,
@@ -85,11 +74,7 @@ protected:
         auto window = std::make_unique<ForeignWindow>(x(), rect);
         if (type)
             window->setType(type);
-        XSetWindowBackground(x(), window->id(), colour);
-        XSelectInput(x(), window->id(), ButtonPressMask);
-        window->map();
-        XClearWindow(x(), window->id());
-        XSync(x(), False);
+        window->showFilled(colour);
         m_windows.push_back(std::move(window));
         return *m_windows.back();
     }
@@ -109,13 +94,7 @@ protected:
         XEvent event;
         while (XCheckWindowEvent(x(), window.id(), ButtonPressMask, &event)) {
         }
-        if (!xdotool({"mousemove", QString::number(point.x()), QString::number(point.y()), "click",
-                      "1"}))
-            return false;
-        return waitUntil([&] {
-            return XCheckWindowEvent(x(), window.id(), ButtonPressMask, &event) &&
-                   event.type == ButtonPress;
-        });
+        return m_session->clickAt(point.x(), point.y()) && window.waitForPress();
     }
 
     // The one decoration window the program shows.

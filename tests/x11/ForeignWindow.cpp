@@ -1,5 +1,7 @@
 #include "ForeignWindow.h"
 
+#include "WaitUntil.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -107,4 +109,25 @@ void ForeignWindow::markActiveOnRoot()
                     XA_WINDOW, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(&active),
                     1);
     XSync(m_display, False);
+}
+
+void ForeignWindow::showFilled(unsigned long colour)
+{
+    XSetWindowBackground(m_display, m_window, colour);
+    XSelectInput(m_display, m_window, ButtonPressMask | ExposureMask);
+    map();
+    XClearWindow(m_display, m_window);
+    XSync(m_display, False);
+}
+
+bool ForeignWindow::waitForPress() const
+{
+    return waitUntil([&] {
+        XEvent event;
+        while (XCheckWindowEvent(m_display, m_window, ButtonPressMask, &event)) {
+            if (event.type == ButtonPress)
+                return true;
+        }
+        return false;
+    });
 }

@@ -27,6 +27,10 @@ public:
     void setBottomStrut(int height, int screenWidth);
 
     void map();
+    // Maps the window filled with a solid 0xRRGGBB colour, hearing its clicks.
+    void showFilled(unsigned long colour);
+    // Whether a press reached the window since the last call; waits for one.
+    bool waitForPress() const;
     void resize(const QRect& geometry);
     // Asks the window manager to switch full screen on or off.
     void requestFullScreen(bool on);

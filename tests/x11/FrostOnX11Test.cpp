@@ -25,6 +25,7 @@ using namespace screen_inspection;
 class FrostOnX11Test : public ::testing::Test {
 protected:
     static constexpr QRgb kDesktopColour = qRgb(0x20, 0x30, 0x40);
+    const QRect kScreen{0, 0, XServerSession::kWidth, XServerSession::kHeight};
 
     void SetUp() override
     {
@@ -60,14 +61,13 @@ protected:
 
     bool moveThePointer(int to)
     {
-        return m_session->run({"xdotool", "mousemove", QString::number(to), "10"}) == 0;
+        return m_session->xdotool({"mousemove", QString::number(to), "10"});
     }
 
     // Pixels of the screen that are not the desktop's colour.
     int frostedPixels()
     {
-        const QImage screen =
-            screenshot(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
+        const QImage screen = screenshot(x(), kScreen);
         int count = 0;
         for (int y = 0; y < screen.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
@@ -86,11 +86,8 @@ protected:
 
 TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
 {
-    ForeignWindow desktop(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
-    XSetWindowBackground(x(), desktop.id(), kDesktopColour & 0xffffffu);
-    desktop.map();
-    XClearWindow(x(), desktop.id());
-    XSync(x(), False);
+    ForeignWindow desktop(x(), kScreen);
+    desktop.showFilled(kDesktopColour & 0xffffffu);
     ASSERT_TRUE(waitUntil([&] { return frostedPixels() == 0; }));
 
     ASSERT_TRUE(moveThePointer(10));
@@ -145,11 +142,8 @@ TEST_F(FrostOnX11Test, Look)
     const QString folder = qEnvironmentVariable("YULAVIN_LOOK_DIR");
     if (folder.isEmpty())
         GTEST_SKIP() << "YULAVIN_LOOK_DIR is not set";
-    ForeignWindow desktop(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight));
-    XSetWindowBackground(x(), desktop.id(), kDesktopColour & 0xffffffu);
-    desktop.map();
-    XClearWindow(x(), desktop.id());
-    XSync(x(), False);
+    ForeignWindow desktop(x(), kScreen);
+    desktop.showFilled(kDesktopColour & 0xffffffu);
     CDlgFrost frost;
     frost.m_dwWaitTime = 0;
     ASSERT_TRUE(frost.Create());
@@ -158,8 +152,7 @@ TEST_F(FrostOnX11Test, Look)
         m_scheduler.advance(10000);
     ASSERT_EQ(frost.m_nAlpha, 255);
     ASSERT_TRUE(waitUntil([&] { return frostedPixels() > 0; }));
-    EXPECT_TRUE(screenshot(x(), QRect(0, 0, XServerSession::kWidth, XServerSession::kHeight))
-                    .save(folder + "/frost.png"));
+    EXPECT_TRUE(screenshot(x(), kScreen).save(folder + "/frost.png"));
     frost.DestroyWindow();
 }
 

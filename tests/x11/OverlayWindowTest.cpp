@@ -147,49 +147,16 @@ protected:
     Display* x() const { return m_session->display(); }
     QRect screen() { return m_desktop.virtualScreen(); }
 
-    bool xdotool(const QStringList& arguments) const
-    {
-        return m_session->run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
-    }
-    bool clickAt(QPoint point) const
-    {
-        return xdotool(
-            {"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
-    }
-
-    // Waits until the window is on screen (mapped and, with a window
-    // manager, framed).
-    bool shown(Window window)
-    {
-        return waitUntil([&] {
-            XWindowAttributes attributes{};
-            return XGetWindowAttributes(x(), window, &attributes) &&
-                   attributes.map_state == IsViewable;
-        });
-    }
+    bool xdotool(const QStringList& arguments) const { return m_session->xdotool(arguments); }
+    bool clickAt(QPoint point) const { return m_session->clickAt(point.x(), point.y()); }
+    bool shown(Window window) const { return screen_inspection::shown(x(), window); }
 
     // A normal window of another program, in a solid colour.
-    std::unique_ptr<ForeignWindow> foreignWindow(const QRect& rect, unsigned long colour)
+    std::unique_ptr<ForeignWindow> foreignWindow(const QRect& rect, unsigned long colour) const
     {
         auto window = std::make_unique<ForeignWindow>(x(), rect);
-        XSetWindowBackground(x(), window->id(), colour);
-        XSelectInput(x(), window->id(), ButtonPressMask | ExposureMask);
-        window->map();
-        XClearWindow(x(), window->id());
-        XSync(x(), False);
+        window->showFilled(colour);
         return window;
-    }
-
-    bool pressReached(const ForeignWindow& window)
-    {
-        return waitUntil([&] {
-            XEvent event;
-            while (XCheckWindowEvent(x(), window.id(), ButtonPressMask, &event)) {
-                if (event.type == ButtonPress)
-                    return true;
-            }
-            return false;
-        });
     }
 
     Window activeWindow() const
@@ -262,7 +229,7 @@ TEST_F(OverlayWindowTest, ClicksGoThroughToTheWindowBelow)
         // Both where the overlay is transparent and where it is opaque.
         for (QPoint point : {QPoint(420, 320), QPoint(200, 150)}) {
             ASSERT_TRUE(clickAt(point));
-            EXPECT_TRUE(pressReached(*below))
+            EXPECT_TRUE(below->waitForPress())
                 << "window manager " << windowManager << " at " << point.x() << "," << point.y();
         }
     }

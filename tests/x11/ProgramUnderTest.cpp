@@ -108,21 +108,18 @@ bool ProgramUnderTest::exitThroughTrayMenu()
     if (!waitUntil([&] { return (others = otherWindows()).size() == 1; }, 10000))
         return false;
     const QString icon = QString::number(others.front());
-    auto xdotool = [&](const QStringList& arguments) {
-        return m_session.run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
-    };
     // A click the icon missed while it was still settling in the tray is
     // made again, as a user would.
     const bool menuShown = waitUntil(
         [&] {
             if (otherWindows().size() >= 2)
                 return true;
-            xdotool({"mousemove", "--window", icon, "8", "8", "click", "3"});
+            m_session.xdotool({"mousemove", "--window", icon, "8", "8", "click", "3"});
             return waitUntil([&] { return otherWindows().size() >= 2; }, 1000);
         },
         10000);
     // Exit is the menu's last entry.
-    if (!menuShown || !xdotool({"key", "Up", "Return"}))
+    if (!menuShown || !m_session.xdotool({"key", "Up", "Return"}))
         return false;
     return m_process->waitForFinished(20000) && m_process->exitStatus() == QProcess::NormalExit &&
            m_process->exitCode() == 0;

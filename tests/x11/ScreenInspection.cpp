@@ -1,5 +1,7 @@
 #include "ScreenInspection.h"
 
+#include "WaitUntil.h"
+
 #include <algorithm>
 
 #include <X11/Xatom.h>
@@ -109,6 +111,14 @@ std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
             decorations.push_back(window);
     }
     return decorations;
+}
+
+bool shown(Display* dpy, unsigned long window)
+{
+    return waitUntil([&] {
+        XWindowAttributes attributes{};
+        return XGetWindowAttributes(dpy, window, &attributes) && attributes.map_state == IsViewable;
+    });
 }
 
 QRect screenRect(Display* dpy, unsigned long window)

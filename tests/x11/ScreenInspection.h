@@ -27,6 +27,9 @@ std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, cons
 // The top-level window (a direct child of the root) that holds `window`: the
 // window manager's frame, or the window itself without one.
 unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
+// Waits until the window is on screen: mapped and, with a window manager,
+// framed.
+bool shown(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);

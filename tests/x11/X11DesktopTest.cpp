@@ -1,5 +1,6 @@
 #include "FakeScreenLocker.h"
 #include "ForeignWindow.h"
+#include "ScreenInspection.h"
 #include "WaitUntil.h"
 #include "XServerSession.h"
 
@@ -23,20 +24,9 @@ namespace {
 
 unsigned long rootActiveWindow(Display* dpy)
 {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    unsigned long active = 0;
-    if (XGetWindowProperty(dpy, DefaultRootWindow(dpy),
-                           XInternAtom(dpy, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &after, &data) == Success &&
-        data && count == 1)
-        active = *reinterpret_cast<unsigned long*>(data);
-    if (data)
-        XFree(data);
-    return active;
+    const auto active =
+        screen_inspection::property32(dpy, DefaultRootWindow(dpy), "_NET_ACTIVE_WINDOW");
+    return active.empty() ? 0 : active.front();
 }
 
 void setRootActiveWindow(Display* dpy, unsigned long window)
@@ -74,10 +64,7 @@ protected:
 
     Display* x() const { return m_session->display(); }
 
-    bool xdotool(const QStringList& arguments) const
-    {
-        return m_session->run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
-    }
+    bool xdotool(const QStringList& arguments) const { return m_session->xdotool(arguments); }
 
     uint32_t idleMs() { return m_clock.tickCount() - m_desktop.lastInputTick(); }
 
@@ -85,10 +72,6 @@ protected:
     platform::SteadyClock m_clock;
     platform::X11Desktop m_desktop{m_clock};
 };
-
-#define REQUIRE_PROGRAM(name)                                                                      \
-    if (!XServerSession::programInstalled(QStringLiteral(name)))                                   \
-    GTEST_SKIP() << name " is not installed"
 
 TEST_F(X11DesktopTest, ScreensWithoutWindowManagerAreTheWholeServer)
 {

@@ -319,6 +319,16 @@ void XServerSession::stopTrayHost()
         std::this_thread::sleep_for(kPollStep);
 }
 
+bool XServerSession::xdotool(const QStringList& arguments) const
+{
+    return run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
+}
+
+bool XServerSession::clickAt(int x, int y) const
+{
+    return xdotool({"mousemove", QString::number(x), QString::number(y), "click", "1"});
+}
+
 int XServerSession::run(const QStringList& command) const
 {
     pid_t pid = spawn(command);

@@ -43,6 +43,10 @@ public:
     // Runs a command against this server and returns its exit status (-1
     // when it could not run).
     int run(const QStringList& command) const;
+    // Runs xdotool with the arguments; whether it succeeded.
+    bool xdotool(const QStringList& arguments) const;
+    // Moves the pointer there and clicks the left button.
+    bool clickAt(int x, int y) const;
 
     // The session the running test program uses; null when Xvfb is missing
     // and tests must skip.

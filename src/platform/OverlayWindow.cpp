@@ -4,6 +4,7 @@
 #include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
 #include "platform/X11PictureUpload.h"
+#include "platform/X11Properties.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -208,20 +209,7 @@ void OverlayWindow::addSkipTaskbarStates()
     // its own states to it when it maps the window.
     const ::Window window = nativeWindowId();
     const Atom state = XInternAtom(m_display, "_NET_WM_STATE", False);
-    std::vector<Atom> states;
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(m_display, window, state, 0, 1024, False, XA_ATOM, &type, &format,
-                           &count, &after, &data) == Success &&
-        data && type == XA_ATOM && format == 32) {
-        const auto* atoms = reinterpret_cast<const Atom*>(data);
-        states.assign(atoms, atoms + count);
-    }
-    if (data)
-        XFree(data);
+    std::vector<Atom> states = readProperty32(m_display, window, state, XA_ATOM);
     for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
         const Atom atom = XInternAtom(m_display, name, False);
         if (std::find(states.begin(), states.end(), atom) == states.end())

@@ -1,5 +1,7 @@
 #include "platform/StackingKeeper.h"
 
+#include "platform/X11Properties.h"
+
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -68,18 +70,8 @@ bool StackingKeeper::windowManagerRuns() const
     const Atom check = XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", True);
     if (check == 0)
         return false;
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    const bool found =
-        XGetWindowProperty(m_display, DefaultRootWindow(m_display), check, 0, 1, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
-        data && count == 1;
-    if (data)
-        XFree(data);
-    return found;
+    return readProperty32(m_display, DefaultRootWindow(m_display), check, AnyPropertyType).size() ==
+           1;
 }
 
 bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)

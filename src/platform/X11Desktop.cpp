@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/QtX11Display.h"
 #include "platform/SessionLockWatcher.h"
+#include "platform/X11Properties.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -39,28 +40,6 @@ QPoint toPhysical(const QPoint& logical, const QScreen* screen)
     const QPoint origin = screen->geometry().topLeft();
     const QPoint offset = logical - origin;
     return QPoint(origin.x() + qRound(offset.x() * dpr), origin.y() + qRound(offset.y() * dpr));
-}
-
-// A 32-bit-format property as the longs Xlib hands out; empty when missing,
-// of another type, or when the window has gone (Qt's X error handler
-// swallows the BadWindow).
-std::vector<unsigned long> readProperty32(Display* dpy, Window window, Atom property, Atom type)
-{
-    std::vector<unsigned long> values;
-    Atom actualType = 0;
-    int actualFormat = 0;
-    unsigned long count = 0;
-    unsigned long bytesAfter = 0;
-    unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(dpy, window, property, 0, 1024, False, type, &actualType,
-                                          &actualFormat, &count, &bytesAfter, &data);
-    if (status == Success && data && actualType == type && actualFormat == 32) {
-        const auto* longs = reinterpret_cast<const unsigned long*>(data);
-        values.assign(longs, longs + count);
-    }
-    if (data)
-        XFree(data);
-    return values;
 }
 
 bool contains(const std::vector<unsigned long>& values, Atom atom)

@@ -1,0 +1,28 @@
+#include "platform/X11Properties.h"
+
+#include <X11/Xlib.h>
+
+namespace platform {
+
+std::vector<unsigned long> readProperty32(Display* display, unsigned long window,
+                                          unsigned long property, unsigned long type)
+{
+    std::vector<unsigned long> values;
+    Atom actualType = 0;
+    int actualFormat = 0;
+    unsigned long count = 0;
+    unsigned long bytesAfter = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, window, property, 0, 1024, False, type,
+                                          &actualType, &actualFormat, &count, &bytesAfter, &data);
+    if (status == Success && data && (type == AnyPropertyType || actualType == type) &&
+        actualFormat == 32) {
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        values.assign(longs, longs + count);
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
+} // namespace platform

@@ -33,10 +33,7 @@ protected:
 
     void SetUp() override
     {
-        if (!XServerSession::current())
-            GTEST_SKIP() << "Xvfb is not installed";
-        m_session = XServerSession::current();
-        ASSERT_TRUE(m_session->available());
+        REQUIRE_X_SERVER(m_session);
         REQUIRE_PROGRAM("openbox");
         REQUIRE_PROGRAM("xcompmgr");
         REQUIRE_PROGRAM("trayer");

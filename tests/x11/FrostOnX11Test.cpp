@@ -29,13 +29,9 @@ protected:
 
     void SetUp() override
     {
-        if (!XServerSession::current())
-            GTEST_SKIP() << "Xvfb is not installed";
-        m_session = XServerSession::current();
-        ASSERT_TRUE(m_session->available());
-        if (!XServerSession::programInstalled("xcompmgr") ||
-            !XServerSession::programInstalled("xdotool"))
-            GTEST_SKIP() << "xcompmgr or xdotool is not installed";
+        REQUIRE_X_SERVER(m_session);
+        REQUIRE_PROGRAM("xcompmgr");
+        REQUIRE_PROGRAM("xdotool");
         ASSERT_TRUE(m_session->startCompositor());
         platform::Platform services;
         services.clock = &m_clock;

@@ -123,10 +123,7 @@ class OverlayWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!XServerSession::current())
-            GTEST_SKIP() << "Xvfb is not installed";
-        ASSERT_TRUE(XServerSession::current()->available()) << "Xvfb did not start";
-        m_session = XServerSession::current();
+        REQUIRE_X_SERVER(m_session);
         platform::Platform services;
         services.clock = &m_clock;
         services.scheduler = &m_scheduler;

@@ -17,13 +17,9 @@ class ProgramOnX11Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!XServerSession::current())
-            GTEST_SKIP() << "Xvfb is not installed";
-        m_session = XServerSession::current();
-        ASSERT_TRUE(m_session->available());
-        if (!XServerSession::programInstalled("openbox") ||
-            !XServerSession::programInstalled("xdotool"))
-            GTEST_SKIP() << "openbox or xdotool is not installed";
+        REQUIRE_X_SERVER(m_session);
+        REQUIRE_PROGRAM("openbox");
+        REQUIRE_PROGRAM("xdotool");
         ASSERT_TRUE(m_session->startWindowManager());
         QDir().mkpath(m_home.path() + "/config");
         QDir().mkpath(m_home.path() + "/run");

@@ -29,14 +29,10 @@ class SettingsWindowOnX11Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!XServerSession::current())
-            GTEST_SKIP() << "Xvfb is not installed";
-        m_session = XServerSession::current();
-        ASSERT_TRUE(m_session->available());
-        for (const char* program : {"openbox", "xdotool", "trayer"}) {
-            if (!XServerSession::programInstalled(program))
-                GTEST_SKIP() << program << " is not installed";
-        }
+        REQUIRE_X_SERVER(m_session);
+        REQUIRE_PROGRAM("openbox");
+        REQUIRE_PROGRAM("xdotool");
+        REQUIRE_PROGRAM("trayer");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startTrayHost());
         // A home of its own: other test programs run the program at the same

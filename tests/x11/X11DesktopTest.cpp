@@ -46,13 +46,7 @@ const QRect kFullScreen(0, 0, XServerSession::kWidth, XServerSession::kHeight);
 // window manager only where the case starts one.
 class X11DesktopTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (!XServerSession::current())
-            GTEST_SKIP() << "Xvfb is not installed";
-        ASSERT_TRUE(XServerSession::current()->available()) << "Xvfb did not start";
-        m_session = XServerSession::current();
-    }
+    void SetUp() override { REQUIRE_X_SERVER(m_session); }
 
     void TearDown() override
     {

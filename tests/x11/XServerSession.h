@@ -69,6 +69,14 @@ private:
     _XDisplay* m_display = nullptr;
 };
 
+// In a fixture's SetUp: skips the test without Xvfb, fails it when the
+// server did not start, else stores the session in `session`.
+#define REQUIRE_X_SERVER(session)                                                                  \
+    if (!XServerSession::current())                                                                \
+        GTEST_SKIP() << "Xvfb is not installed";                                                   \
+    (session) = XServerSession::current();                                                         \
+    ASSERT_TRUE((session)->available()) << "Xvfb did not start"
+
 // Skips the test when one of the desktop programs it needs is not installed.
 #define REQUIRE_PROGRAM(name)                                                                      \
     if (!XServerSession::programInstalled(QStringLiteral(name)))                                   \

@@ -1,4 +1,4 @@
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "decorations/CDlgSnow.h"
 #include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"

@@ -1,4 +1,4 @@
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "platform/LinuxPlatform.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     platform::LinuxPlatform services;
-    CZelApp app;
+    CZelApp app(services.services());
     app.InitInstance();
-    return 0;
+    return app.m_nExitCode;
 }

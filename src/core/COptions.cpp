@@ -147,26 +147,21 @@ QString write(const COptions& options, const Setting& setting)
         setting.member);
 }
 
-QString appData()
-{
-    platform::SystemInfo* system = platform::Platform::current().system;
-    return system ? system->expandEnvironment(QStringLiteral("%APPDATA%")) : QDir::homePath();
-}
-
 } // namespace
 
-COptions::COptions()
+COptions::COptions(const platform::Platform& services)
+    : m_strConfigFolder(services.system->expandEnvironment(QStringLiteral("%APPDATA%"))),
+      m_dialogs(*services.dialogs)
 {
-    if (platform::Clock* clock = platform::Platform::current().clock)
-        crt::srand(static_cast<uint32_t>(clock->unixTime()));
+    crt::srand(static_cast<uint32_t>(services.clock->unixTime()));
     m_strPath = SettingsFolder() + QStringLiteral("/settings.xml");
 }
 
 COptions::~COptions() = default;
 
-QString COptions::SettingsFolder()
+QString COptions::SettingsFolder() const
 {
-    return appData() + QStringLiteral("/Varnel/Yulavin");
+    return m_strConfigFolder + QStringLiteral("/Varnel/Yulavin");
 }
 
 void COptions::Load()
@@ -186,7 +181,7 @@ void COptions::Load()
                  xml.GetValue(QStringLiteral("Options/") + QLatin1String(setting.key)));
         }
     } catch (const wchar_t* text) {
-        AfxMessageBox(QString::fromWCharArray(text));
+        AfxMessageBox(m_dialogs, QString::fromWCharArray(text));
     }
 }
 
@@ -206,6 +201,6 @@ void COptions::Save()
         if (!xml.m_pDoc->save(path))
             throw L"Unable to save XML document.";
     } catch (const wchar_t* text) {
-        AfxMessageBox(QString::fromWCharArray(text));
+        AfxMessageBox(m_dialogs, QString::fromWCharArray(text));
     }
 }

@@ -4,14 +4,19 @@
 
 #include <cstdint>
 
+namespace platform {
+class Dialogs;
+struct Platform;
+}
+
 // The program's settings, with their defaults, and the settings file
 // "<config>/Varnel/Yulavin/settings.xml". Every part of the program reads and
 // writes the fields directly; they reach the file at the next Save().
 class COptions {
 public:
     // Seeds the random numbers (the random-at-start choices draw from them)
-    // and sets the defaults.
-    COptions();
+    // and sets the defaults; the file lives in the user's configuration folder.
+    explicit COptions(const platform::Platform& services);
     virtual ~COptions();
 
     // Reads the file once at start-up. A missing or unreadable file keeps the
@@ -69,5 +74,9 @@ public:
     bool m_bFileRead = true;
 
 private:
-    static QString SettingsFolder();
+    QString SettingsFolder() const;
+
+    QString m_strConfigFolder;
+    // Where the load and save failures are reported.
+    platform::Dialogs& m_dialogs;
 };

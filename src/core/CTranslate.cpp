@@ -2,7 +2,6 @@
 
 #include "core/ProgramResources.h"
 #include "platform/IniFile.h"
-#include "platform/Platform.h"
 #include "platform/SystemInfo.h"
 
 #include <QComboBox>
@@ -19,10 +18,9 @@ QString languageName(const platform::IniFile& file, const char* key)
 
 } // namespace
 
-CTranslate::CTranslate()
+CTranslate::CTranslate(platform::SystemInfo& system)
 {
-    platform::SystemInfo* system = platform::Platform::current().system;
-    const QString path = system ? system->programPath() : QString();
+    const QString path = system.programPath();
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0)
         m_strFolder = path.left(slash);

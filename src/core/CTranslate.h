@@ -7,12 +7,17 @@
 
 class QComboBox;
 
+namespace platform {
+class SystemInfo;
+}
+
 // Every text the program shows, in the user's language, indexed by text id.
 // English is built in; other languages come from "*.lng" files in the
 // program's folder.
 class CTranslate {
 public:
-    CTranslate();
+    // The language files are looked for beside the program.
+    explicit CTranslate(platform::SystemInfo& system);
     virtual ~CTranslate();
 
     // (Re)fills the table in the language whose file names it (lang_en); any

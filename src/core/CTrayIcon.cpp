@@ -1,19 +1,19 @@
 #include "core/CTrayIcon.h"
 
 #include "core/ProgramResources.h"
-#include "platform/Platform.h"
 #include "platform/Tray.h"
 
-CTrayIcon::CTrayIcon() : m_hIcon(LoadIconResource(128)), m_szTip(QStringLiteral("Yulavin")) {}
+CTrayIcon::CTrayIcon(platform::Tray& tray)
+    : m_hIcon(LoadIconResource(128)), m_szTip(QStringLiteral("Yulavin")), m_tray(tray)
+{
+}
 
 void CTrayIcon::Add()
 {
-    if (platform::Tray* tray = platform::Platform::current().tray)
-        tray->add(m_hIcon, m_szTip);
+    m_tray.add(m_hIcon, m_szTip);
 }
 
 void CTrayIcon::Remove()
 {
-    if (platform::Tray* tray = platform::Platform::current().tray)
-        tray->remove();
+    m_tray.remove();
 }

@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+namespace platform {
+class Tray;
+}
+
 // The commands of the icon's menu.
 enum : int {
     ID_TRAY_SETTINGS = 32773,
@@ -32,7 +36,7 @@ inline constexpr TRAY_MENU_TEXT TRAY_MENU_TEXTS[] = {
 // the product name in every language.
 class CTrayIcon final {
 public:
-    CTrayIcon();
+    explicit CTrayIcon(platform::Tray& tray);
 
     // Shows the icon; adding it again brings back an icon the panel lost and
     // changes nothing otherwise. Failures go unreported.
@@ -41,4 +45,7 @@ public:
 
     QIcon m_hIcon;
     QString m_szTip;
+
+private:
+    platform::Tray& m_tray;
 };

@@ -1,7 +1,5 @@
 #include "core/MakerSite.h"
 
-#include "core/CZelApp.h"
-#include "platform/Platform.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -21,15 +19,14 @@ QString MakerSiteAddress()
     return site;
 }
 
-QString MakerPageAddress(const QString& page)
+QString MakerPageAddress(const QString& page, const QString& language)
 {
-    const bool russian = theApp().m_options.Language == QLatin1String("Russian");
+    const bool russian = language == QLatin1String("Russian");
     return MakerSiteAddress() + (russian ? QStringLiteral("/?lng=ru&p=") : QStringLiteral("/?p=")) +
            page;
 }
 
-void OpenHelpPage()
+void OpenHelpPage(platform::Shell& shell, const QString& language)
 {
-    if (platform::Shell* shell = platform::Platform::current().shell)
-        shell->open(MakerPageAddress(QStringLiteral("yulavin_help")));
+    shell.open(MakerPageAddress(QStringLiteral("yulavin_help"), language));
 }

@@ -1,10 +1,9 @@
 #include "core/WindowsVersion.h"
 
-#include "platform/Platform.h"
 #include "platform/SystemInfo.h"
 
-bool IsWindowsVersionOrGreater(unsigned short major, unsigned short minor)
+bool IsWindowsVersionOrGreater(platform::SystemInfo& system, unsigned short major,
+                               unsigned short minor)
 {
-    platform::SystemInfo* system = platform::Platform::current().system;
-    return system && system->versionAtLeast(major, minor);
+    return system.versionAtLeast(major, minor);
 }

@@ -1,10 +1,9 @@
 #include "decorations/CDlgCursor.h"
 
-#include "core/CZelApp.h"
+#include "core/COptions.h"
 #include "core/ProgramResources.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
-#include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
 
 #include <QTransform>
@@ -90,10 +89,10 @@ void advanceTurn(float& angle)
 
 } // namespace
 
-CDlgCursor::CDlgCursor() : DecorationWindow(Template::Overlay)
+CDlgCursor::CDlgCursor(COptions& options, const platform::Platform& services)
+    : DecorationWindow(Template::Overlay, options, services, &COptions::fCursorTop)
 {
-    if (platform::Clock* clock = platform::Platform::current().clock)
-        crt::srand(static_cast<uint32_t>(clock->unixTime()));
+    crt::srand(static_cast<uint32_t>(services.clock->unixTime()));
 }
 
 CDlgCursor::~CDlgCursor()
@@ -213,37 +212,21 @@ void CDlgCursor::LoadEffect(int32_t nType)
 
 bool CDlgCursor::OnInitDialog()
 {
-    QRect workArea;
-    if (platform::Desktop* desktop = platform::Platform::current().desktop)
-        workArea = desktop->workArea();
+    const QRect workArea = m_services.desktop->workArea();
     // One pixel less high than the work area.
     MoveWindow(QRect(workArea.left(), workArea.top(), std::max(workArea.width(), 1),
                      std::max(workArea.height() - 1, 1)));
     m_rcWindow = GetWindowRect();
-    SetCursorType(theApp().m_options.strCursorType);
+    SetCursorType(m_options.strCursorType);
     m_nTimer = SetTimer(m_nTimer, kFramePeriodMs);
     // No window order here: start-up places the window, then focus and
     // activation keep it there.
     return true;
 }
 
-void CDlgCursor::OnSetFocus()
-{
-    if (!theApp().m_options.fCursorTop)
-        SetOnDesktop();
-}
-
-void CDlgCursor::OnActivateApp(bool bActive)
-{
-    if (bActive && theApp().m_options.fCursorTop)
-        SetOnTop();
-}
-
 void CDlgCursor::DrawFrame(FrameDrawing& graphics)
 {
-    QPoint pointer;
-    if (platform::Desktop* desktop = platform::Platform::current().desktop)
-        pointer = desktop->cursorPos() - GetWindowRect().topLeft();
+    const QPoint pointer = m_services.desktop->cursorPos() - GetWindowRect().topLeft();
     const int x = pointer.x();
     const int y = pointer.y();
 
@@ -332,9 +315,7 @@ void CDlgCursor::DrawSnow(FrameDrawing& graphics, int x, int y)
 
 void CDlgCursor::DrawPresents(FrameDrawing& graphics, int x, int y)
 {
-    bool buttonDown = false;
-    if (platform::Desktop* desktop = platform::Platform::current().desktop)
-        buttonDown = desktop->leftButtonDown();
+    const bool buttonDown = m_services.desktop->leftButtonDown();
     if (buttonDown && !m_bButtonLatch && m_presents.size() < kMostPresents &&
         !m_presentImages.empty()) {
         // One present per press, however long the button is held.

@@ -57,7 +57,7 @@ public:
     };
     static constexpr int kEffectCount = 10;
 
-    CDlgCursor();
+    CDlgCursor(COptions& options, const platform::Platform& services);
     ~CDlgCursor() override;
 
     // Frees the pictures and the snow and present records, then the window.
@@ -94,8 +94,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void OnSetFocus() override;
-    void OnActivateApp(bool bActive) override;
     void DrawFrame(FrameDrawing& graphics) override;
 
 private:

@@ -3,7 +3,6 @@
 #include "core/ProgramResources.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
-#include "platform/Platform.h"
 
 #include <algorithm>
 
@@ -19,7 +18,11 @@ constexpr unsigned kLargePicture = 555; // 1920x1080
 
 } // namespace
 
-CDlgFrost::CDlgFrost() : DecorationWindow(Template::Overlay) {}
+// Always on top: the frost has no "On Desktop".
+CDlgFrost::CDlgFrost(COptions& options, const platform::Platform& services)
+    : DecorationWindow(Template::Overlay, options, services, nullptr)
+{
+}
 
 CDlgFrost::~CDlgFrost()
 {
@@ -35,7 +38,7 @@ bool CDlgFrost::DestroyWindow()
 
 bool CDlgFrost::OnInitDialog()
 {
-    const QRect screen = platform::Platform::current().desktop->virtualScreen();
+    const QRect screen = m_services.desktop->virtualScreen();
     MoveWindow(QRect(screen.x(), screen.y(), screen.width(), screen.height() - 1));
     m_rcWindow = GetWindowRect();
     m_pImage = LoadPngResource(m_rcWindow.height() > kSmallPictureMaxHeight ? kLargePicture
@@ -48,12 +51,11 @@ bool CDlgFrost::OnInitDialog()
 
 void CDlgFrost::OnTimer(UINT_PTR nIDEvent)
 {
-    const platform::Platform& services = platform::Platform::current();
-    const uint32_t lastInput = services.desktop->lastInputTick();
-    const bool screenSaver = services.desktop->screenSaverRunning();
+    const uint32_t lastInput = m_services.desktop->lastInputTick();
+    const bool screenSaver = m_services.desktop->screenSaverRunning();
     // Unsigned 32-bit difference, so the idle time stays right when the tick
     // count wraps after 49.7 days.
-    const uint32_t idleMs = services.clock->tickCount() - lastInput;
+    const uint32_t idleMs = m_services.clock->tickCount() - lastInput;
     const bool idle = idleMs > m_dwWaitTime && !screenSaver;
 
     if (idle) {
@@ -67,12 +69,6 @@ void CDlgFrost::OnTimer(UINT_PTR nIDEvent)
         m_nAlpha = 0;
         RedrawWindow();
     }
-}
-
-void CDlgFrost::OnActivateApp(bool bActive)
-{
-    if (bActive)
-        SetOnTop();
 }
 
 void CDlgFrost::DrawFrame(FrameDrawing& graphics)

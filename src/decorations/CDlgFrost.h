@@ -13,7 +13,7 @@
 // input. Always on top, and every click goes through it.
 class CDlgFrost final : public DecorationWindow {
 public:
-    CDlgFrost();
+    CDlgFrost(COptions& options, const platform::Platform& services);
     ~CDlgFrost() override;
 
     bool DestroyWindow() override;
@@ -32,7 +32,6 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnTimer(UINT_PTR nIDEvent) override;
-    void OnActivateApp(bool bActive) override;
     void DrawFrame(FrameDrawing& graphics) override;
     uint8_t ConstantAlpha() const override { return m_nAlpha; }
 };

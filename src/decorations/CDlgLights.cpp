@@ -1,12 +1,10 @@
 #include "decorations/CDlgLights.h"
 
-#include "core/CZelApp.h"
+#include "core/COptions.h"
 #include "core/ProgramResources.h"
-#include "core/WindowsVersion.h"
 #include "decorations/DrawingOutline.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
-#include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
 
 #include <algorithm>
@@ -106,11 +104,11 @@ void Draw(FrameDrawing& graphics, const TurnablePicture* picture, int x, int y)
 
 } // namespace
 
-CDlgLights::CDlgLights() : DecorationWindow(Template::Overlay)
+CDlgLights::CDlgLights(COptions& options, const platform::Platform& services)
+    : DecorationWindow(Template::Overlay, options, services, &COptions::fGarlandTop)
 {
-    m_nFlash = theApp().m_options.iFlash;
-    if (platform::Clock* clock = platform::Platform::current().clock)
-        crt::srand(static_cast<uint32_t>(clock->unixTime()));
+    m_nFlash = options.iFlash;
+    crt::srand(static_cast<uint32_t>(services.clock->unixTime()));
 }
 
 CDlgLights::~CDlgLights()
@@ -147,21 +145,17 @@ void CDlgLights::SetGarland(const QString& key)
 
 bool CDlgLights::OnInitDialog()
 {
-    const COptions& options = theApp().m_options;
+    const COptions& options = m_options;
 
     // The garland runs round the whole virtual screen and stops above a
     // taskbar at the bottom of the primary screen; one on another edge, or one
     // that hides itself, leaves the full height.
-    QRect virtualScreen;
-    int nTaskbar = 0;
-    bool bAutoHide = false;
-    if (platform::Desktop* desktop = platform::Platform::current().desktop) {
-        virtualScreen = desktop->virtualScreen();
-        const QRect workArea = desktop->workArea();
-        nTaskbar = desktop->primaryScreenSize().height() - (workArea.y() + workArea.height());
-        nTaskbar = std::max(nTaskbar, 0);
-        bAutoHide = desktop->taskbarAutoHide();
-    }
+    platform::Desktop& desktop = *m_services.desktop;
+    const QRect virtualScreen = desktop.virtualScreen();
+    const QRect workArea = desktop.workArea();
+    const int nTaskbar =
+        std::max(desktop.primaryScreenSize().height() - (workArea.y() + workArea.height()), 0);
+    const bool bAutoHide = desktop.taskbarAutoHide();
     int nHeight = virtualScreen.height() - nTaskbar;
     if (bAutoHide)
         nHeight = virtualScreen.height() - 1;
@@ -206,18 +200,6 @@ void CDlgLights::OnTimer(UINT_PTR nIDEvent)
         break;
     }
     DecorationWindow::OnTimer(nIDEvent);
-}
-
-void CDlgLights::OnSetFocus()
-{
-    if (!theApp().m_options.fGarlandTop)
-        SetOnDesktop();
-}
-
-void CDlgLights::OnActivateApp(bool bActive)
-{
-    if (bActive && theApp().m_options.fGarlandTop)
-        SetOnTop();
 }
 
 void CDlgLights::DrawFrame(FrameDrawing& graphics)

@@ -19,7 +19,7 @@ public:
     static constexpr int kImageCount = 84;
 
     // Reads the flash mode from the settings and seeds the random numbers.
-    CDlgLights();
+    CDlgLights(COptions& options, const platform::Platform& services);
     ~CDlgLights() override;
 
     // Frees the pictures, then ends the window; the flash mode and phase stay.
@@ -47,8 +47,6 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnTimer(UINT_PTR nIDEvent) override;
-    void OnSetFocus() override;
-    void OnActivateApp(bool bActive) override;
     void DrawFrame(FrameDrawing& graphics) override;
     // Only the strips along the edges that the garland covers, so the desktop
     // never blends the empty middle of the screen.

@@ -1,11 +1,9 @@
 #include "decorations/CDlgSnow.h"
 
-#include "core/CZelApp.h"
+#include "core/COptions.h"
 #include "core/ProgramResources.h"
-#include "core/WindowsVersion.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
-#include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
 
 #include <QPainter>
@@ -63,10 +61,10 @@ int PictureWidth(const QImage* image)
 
 } // namespace
 
-CDlgSnow::CDlgSnow() : DecorationWindow(Template::Overlay)
+CDlgSnow::CDlgSnow(COptions& options, const platform::Platform& services)
+    : DecorationWindow(Template::Overlay, options, services, &COptions::fSnowTop)
 {
-    const platform::Platform& services = platform::Platform::current();
-    const QRect virtualScreen = services.desktop ? services.desktop->virtualScreen() : QRect();
+    const QRect virtualScreen = services.desktop->virtualScreen();
     const float cx = static_cast<float>(virtualScreen.width());
     const float cy = static_cast<float>(virtualScreen.height());
     // The pictures cover the whole virtual screen, centred, cut at two opposite edges.
@@ -81,8 +79,7 @@ CDlgSnow::CDlgSnow() : DecorationWindow(Template::Overlay)
         m_fDeepY = 0;
         m_fDeepX = -(m_fDeepWidth - cx) * 0.5f;
     }
-    if (services.clock)
-        crt::srand(static_cast<uint32_t>(services.clock->unixTime()));
+    crt::srand(static_cast<uint32_t>(services.clock->unixTime()));
 }
 
 CDlgSnow::~CDlgSnow()
@@ -135,12 +132,12 @@ int CDlgSnow::MaxFlakes(uint32_t nDensity, int nType)
 
 bool CDlgSnow::OnInitDialog()
 {
-    const COptions& options = theApp().m_options;
-    platform::Desktop* desktop = platform::Platform::current().desktop;
-    const QRect virtualScreen = desktop ? desktop->virtualScreen() : QRect();
-    const QRect workArea = desktop ? desktop->workArea() : QRect();
-    const int screenHeight = desktop ? desktop->primaryScreenSize().height() : 0;
-    const bool bAutoHide = desktop && desktop->taskbarAutoHide();
+    const COptions& options = m_options;
+    platform::Desktop& desktop = *m_services.desktop;
+    const QRect virtualScreen = desktop.virtualScreen();
+    const QRect workArea = desktop.workArea();
+    const int screenHeight = desktop.primaryScreenSize().height();
+    const bool bAutoHide = desktop.taskbarAutoHide();
 
     const int cy = virtualScreen.height();
     const int tb = std::max(screenHeight - (workArea.y() + workArea.height()), 0);
@@ -233,7 +230,7 @@ void CDlgSnow::SetSnowType(const QString& strType)
     }
 
     if (bTimerKilled)
-        m_nTimer = SetTimer(m_nTimer, SpeedPeriod(theApp().m_options.uSnowSpeed));
+        m_nTimer = SetTimer(m_nTimer, SpeedPeriod(m_options.uSnowSpeed));
 }
 
 void CDlgSnow::OnTimer(UINT_PTR nIDEvent)
@@ -263,18 +260,6 @@ void CDlgSnow::OnTimer(UINT_PTR nIDEvent)
         m_bGustRight = crt::rand() % 2 != 0;
     }
     m_nGustSeconds += 1;
-}
-
-void CDlgSnow::OnSetFocus()
-{
-    if (!theApp().m_options.fSnowTop)
-        SetOnDesktop();
-}
-
-void CDlgSnow::OnActivateApp(bool bActive)
-{
-    if (bActive && theApp().m_options.fSnowTop)
-        SetOnTop();
 }
 
 void CDlgSnow::DrawFrame(FrameDrawing& graphics)

@@ -21,7 +21,7 @@ public:
     // The kinds, as m_nType holds them.
     enum SnowType { Fluffy = 0, Fine = 1, Thick = 2, Sparkling = 3, Fantasy = 4, Deep = 5 };
 
-    CDlgSnow();
+    CDlgSnow(COptions& options, const platform::Platform& services);
     ~CDlgSnow() override;
 
     bool DestroyWindow() override;
@@ -65,8 +65,6 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnTimer(UINT_PTR nIDEvent) override;
-    void OnSetFocus() override;
-    void OnActivateApp(bool bActive) override;
     void DrawFrame(FrameDrawing& graphics) override;
 
 private:

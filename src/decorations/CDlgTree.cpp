@@ -1,9 +1,8 @@
 #include "decorations/CDlgTree.h"
 
-#include "core/CZelApp.h"
+#include "core/COptions.h"
 #include "core/ProgramResources.h"
 #include "platform/Desktop.h"
-#include "platform/Platform.h"
 
 #include <algorithm>
 #include <span>
@@ -39,23 +38,26 @@ constexpr int kFastestSpeed = 10;
 
 // A hand-edited settings file may hold any number: the window then shows the
 // nearest tree there is, and leaves the setting itself as it is.
-const TreeCycle& CurrentTree()
+const TreeCycle& CurrentTree(const COptions& options)
 {
-    const int iTree = theApp().m_options.iTree;
+    const int iTree = options.iTree;
     return kTrees[static_cast<size_t>(std::clamp<int>(iTree, 0, int(kTrees.size()) - 1))];
 }
 
 // 1000 ms at speed 1 down to 100 ms at speed 10; speeds outside that range
 // run at the nearest one.
-uint32_t FramePeriod()
+uint32_t FramePeriod(const COptions& options)
 {
-    const int speed = std::clamp(theApp().m_options.iTreeSpeed, kSlowestSpeed, kFastestSpeed);
+    const int speed = std::clamp(options.iTreeSpeed, kSlowestSpeed, kFastestSpeed);
     return static_cast<uint32_t>(11 - speed) * 100;
 }
 
 } // namespace
 
-CDlgTree::CDlgTree() : DecorationWindow(Template::Tree) {}
+CDlgTree::CDlgTree(COptions& options, const platform::Platform& services)
+    : DecorationWindow(Template::Tree, options, services, &COptions::fTreeTop)
+{
+}
 
 CDlgTree::~CDlgTree()
 {
@@ -75,17 +77,17 @@ bool CDlgTree::OnInitDialog()
     for (size_t i = 0; i < m_pFrames.size(); ++i)
         m_pFrames[i] = LoadPngResource(kFrameResources[i]);
 
-    const QImage* sizing = m_pFrames[static_cast<size_t>(CurrentTree().frames.front())].get();
+    const QImage* sizing = m_pFrames[static_cast<size_t>(CurrentTree(m_options).frames.front())].get();
     const int w = sizing && !sizing->isNull() ? sizing->width() : 1;
     const int h = sizing && !sizing->isNull() ? sizing->height() : 1;
 
-    COptions& options = theApp().m_options;
+    const COptions& options = m_options;
     int x = options.iTreeX;
     int y = options.iTreeY;
     if (options.iTreeX == -1 || options.iTreeY == -1) {
         // Centred on the primary monitor's work area. X11 may put the primary
         // monitor anywhere on the virtual screen, so its corner counts too.
-        const QRect workArea = platform::Platform::current().desktop->workArea();
+        const QRect workArea = m_services.desktop->workArea();
         x = workArea.left() + workArea.width() / 2 - w / 2;
         y = workArea.top() + workArea.height() / 2 - h / 2;
     }
@@ -94,21 +96,15 @@ bool CDlgTree::OnInitDialog()
         SetOnTop();
     else
         SetOnDesktop();
-    m_nTimer = SetTimer(m_nTimer, FramePeriod());
+    m_nTimer = SetTimer(m_nTimer, FramePeriod(m_options));
     return true;
-}
-
-void CDlgTree::OnSetFocus()
-{
-    if (!theApp().m_options.fTreeTop)
-        SetOnDesktop();
 }
 
 void CDlgTree::OnActivateApp(bool bActive)
 {
     if (!bActive)
         return;
-    if (theApp().m_options.fTreeTop)
+    if (IsOnTopSetting())
         SetOnTop();
     else
         SetOnDesktop();
@@ -126,13 +122,13 @@ void CDlgTree::DrawFrame(FrameDrawing& graphics)
     // The user may have dragged the tree since the last frame: its place is
     // remembered for the next start.
     m_rcWindow = GetWindowRect();
-    COptions& options = theApp().m_options;
+    COptions& options = m_options;
     if (m_rcWindow.left() != options.iTreeX || m_rcWindow.top() != options.iTreeY) {
         options.iTreeX = m_rcWindow.left();
         options.iTreeY = m_rcWindow.top();
     }
 
-    const std::span<const int> frames = CurrentTree().frames;
+    const std::span<const int> frames = CurrentTree(m_options).frames;
     int c = m_nFrame;
     if (c > int(frames.size()) || c < 1)
         c = 1;

@@ -16,7 +16,7 @@
 // is nothing a key press could close or confirm.
 class CDlgTree final : public DecorationWindow {
 public:
-    CDlgTree();
+    CDlgTree(COptions& options, const platform::Platform& services);
     ~CDlgTree() override;
 
     bool DestroyWindow() override;
@@ -35,7 +35,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void OnSetFocus() override;
+    // Unlike the others, the tree goes back to its layer at every activation.
     void OnActivateApp(bool bActive) override;
     void OnLButtonDown(QPoint point) override;
     void DrawFrame(FrameDrawing& graphics) override;

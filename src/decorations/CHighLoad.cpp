@@ -1,42 +1,69 @@
 #include "decorations/CHighLoad.h"
 
-#include "core/CZelApp.h"
-#include "decorations/CDlgCursor.h"
-#include "decorations/CDlgFrost.h"
-#include "decorations/CDlgLights.h"
-#include "decorations/CDlgSnow.h"
-#include "decorations/CDlgTree.h"
+#include "core/COptions.h"
+#include "decorations/DecorationWindow.h"
 #include "platform/Desktop.h"
-#include "platform/Platform.h"
 
-void HighLoadTimerProc(platform::Scheduler::TimerId)
+namespace {
+
+constexpr uint32_t kWatchPeriodMs = 1000;
+
+} // namespace
+
+CHighLoad::CHighLoad(const COptions& options, const platform::Platform& services)
+    : m_options(options), m_services(services)
 {
-    CHighLoad& highLoad = theApp().m_highLoad;
+}
+
+CHighLoad::~CHighLoad()
+{
+    if (m_nTimer != 0)
+        m_services.scheduler->killTimer(nullptr, m_nTimer);
+}
+
+void CHighLoad::StartWatcher()
+{
+    // Passing the running timer's id restarts that timer instead of adding one.
+    m_nTimer = m_services.scheduler->setTimer(
+        nullptr, m_nTimer, kWatchPeriodMs,
+        [this](platform::Scheduler::TimerId id) { HighLoadTimerProc(id); });
+    m_bEnabled = true;
+}
+
+void CHighLoad::StopWatcher()
+{
+    if (m_nTimer != 0) {
+        m_services.scheduler->killTimer(nullptr, m_nTimer);
+        m_nTimer = 0;
+    }
+    m_bEnabled = false;
+}
+
+void CHighLoad::HighLoadTimerProc(platform::Scheduler::TimerId)
+{
     bool busy = false;
     // A desktop that can't tell counts as not busy: the decorations stay.
-    if (platform::Desktop* desktop = platform::Platform::current().desktop) {
-        using Presence = platform::Desktop::Presence;
-        if (const std::optional<Presence> state = desktop->userNotificationState()) {
-            switch (*state) {
-            case Presence::NotPresent:
-                busy = true;
-                break;
-            case Presence::Busy:
-            case Presence::RunningD3DFullScreen:
-            case Presence::PresentationMode:
-                busy = highLoad.m_bEnabled;
-                break;
-            default:
-                break;
-            }
+    using Presence = platform::Desktop::Presence;
+    if (const std::optional<Presence> state = m_services.desktop->userNotificationState()) {
+        switch (*state) {
+        case Presence::NotPresent:
+            busy = true;
+            break;
+        case Presence::Busy:
+        case Presence::RunningD3DFullScreen:
+        case Presence::PresentationMode:
+            busy = m_bEnabled;
+            break;
+        default:
+            break;
         }
     }
-    if (busy && highLoad.m_bEffectsShown) {
-        highLoad.m_bEffectsShown = false;
-        highLoad.ShowEffects(false);
-    } else if (!busy && !highLoad.m_bEffectsShown) {
-        highLoad.m_bEffectsShown = true;
-        highLoad.ShowEffects(true);
+    if (busy && m_bEffectsShown) {
+        m_bEffectsShown = false;
+        ShowEffects(false);
+    } else if (!busy && !m_bEffectsShown) {
+        m_bEffectsShown = true;
+        ShowEffects(true);
     }
 }
 
@@ -44,19 +71,15 @@ void CHighLoad::ShowEffects(bool bShow)
 {
     if (!m_bEnabled)
         return;
-    CZelApp& app = theApp();
-    DecorationWindow* const windows[] = {app.m_pDlgCursor, app.m_pDlgTree, app.m_pDlgLights,
-                                         app.m_pDlgSnow, app.m_pDlgFrost};
     if (!bShow) {
-        for (DecorationWindow* window : windows)
+        for (DecorationWindow* window : m_decorations)
             if (window && window->IsWindow())
                 window->DestroyWindow();
         return;
     }
-    const COptions& options = app.m_options;
-    const bool enabled[] = {options.fCursorEnable, options.fTree, options.fGarland != 0,
-                            options.fSnow, options.fFrostEnable};
-    for (size_t i = 0; i < std::size(windows); ++i)
-        if (windows[i] && enabled[i] && !windows[i]->IsWindow())
-            windows[i]->Create();
+    const bool enabled[] = {m_options.fCursorEnable, m_options.fTree, m_options.fGarland != 0,
+                            m_options.fSnow, m_options.fFrostEnable};
+    for (size_t i = 0; i < m_decorations.size(); ++i)
+        if (m_decorations[i] && enabled[i] && !m_decorations[i]->IsWindow())
+            m_decorations[i]->Create();
 }

@@ -1,10 +1,17 @@
 #include "decorations/DecorationWindow.h"
 
-#include "platform/Platform.h"
+#include "core/COptions.h"
+#include "core/WindowsVersion.h"
 
 #include <typeinfo>
 
-DecorationWindow::DecorationWindow(Template dialogTemplate) : m_template(dialogTemplate) {}
+DecorationWindow::DecorationWindow(Template dialogTemplate, COptions& options,
+                                   const platform::Platform& services,
+                                   bool COptions::*onTopSetting)
+    : m_options(options), m_services(services), m_template(dialogTemplate),
+      m_onTopSetting(onTopSetting)
+{
+}
 
 DecorationWindow::~DecorationWindow()
 {
@@ -15,12 +22,9 @@ bool DecorationWindow::Create()
 {
     if (m_surface)
         return true;
-    platform::WindowSystem* windows = platform::Platform::current().windows;
-    if (!windows)
-        return false;
     platform::WindowSystem::OverlayOptions options;
     options.clickThrough = m_template == Template::Overlay;
-    m_surface = windows->createOverlay(options);
+    m_surface = m_services.windows->createOverlay(options);
     if (!m_surface)
         return false;
     m_surface->onFocusIn = [this] { OnSetFocus(); };
@@ -38,8 +42,7 @@ bool DecorationWindow::DestroyWindow()
 {
     if (!m_surface)
         return false;
-    if (platform::Scheduler* scheduler = platform::Platform::current().scheduler)
-        scheduler->killAllTimers(this);
+    m_services.scheduler->killAllTimers(this);
     m_surface.reset();
     m_drawing.clear();
     m_compositor.reset();
@@ -70,7 +73,27 @@ void DecorationWindow::OnTimer(UINT_PTR)
     RedrawWindow();
 }
 
-void DecorationWindow::OnActivateApp(bool) {}
+bool DecorationWindow::IsOnTopSetting() const
+{
+    return !m_onTopSetting || m_options.*m_onTopSetting;
+}
+
+bool DecorationWindow::IsWindowsVersionOrGreater(unsigned short major, unsigned short minor) const
+{
+    return ::IsWindowsVersionOrGreater(*m_services.system, major, minor);
+}
+
+void DecorationWindow::OnSetFocus()
+{
+    if (!IsOnTopSetting())
+        SetOnDesktop();
+}
+
+void DecorationWindow::OnActivateApp(bool bActive)
+{
+    if (bActive && IsOnTopSetting())
+        SetOnTop();
+}
 
 void DecorationWindow::OnLButtonDown(QPoint) {}
 
@@ -87,16 +110,15 @@ QRect DecorationWindow::GetWindowRect() const
 
 DecorationWindow::UINT_PTR DecorationWindow::SetTimer(UINT_PTR nIDEvent, uint32_t nElapse)
 {
-    platform::Scheduler* scheduler = platform::Platform::current().scheduler;
-    if (!m_surface || !scheduler)
+    if (!m_surface)
         return 0;
-    return scheduler->setTimer(this, nIDEvent, nElapse, [this](UINT_PTR id) { OnTimer(id); });
+    return m_services.scheduler->setTimer(this, nIDEvent, nElapse,
+                                          [this](UINT_PTR id) { OnTimer(id); });
 }
 
 bool DecorationWindow::KillTimer(UINT_PTR nIDEvent)
 {
-    platform::Scheduler* scheduler = platform::Platform::current().scheduler;
-    return m_surface && scheduler && scheduler->killTimer(this, nIDEvent);
+    return m_surface && m_services.scheduler->killTimer(this, nIDEvent);
 }
 
 void DecorationWindow::RedrawWindow()

@@ -3,6 +3,7 @@
 #include "decorations/FrameCompositor.h"
 #include "decorations/FrameCountLog.h"
 #include "decorations/FrameDrawing.h"
+#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/WindowSystem.h"
 
@@ -13,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+
+class COptions;
 
 // What the decoration windows share: the window itself, placed over the
 // desktop, kept on top of everything or at the bottom of the window order; its
@@ -30,7 +33,6 @@ public:
         Tree = 294,    // takes clicks, so the user can drag it
     };
 
-    explicit DecorationWindow(Template dialogTemplate);
     virtual ~DecorationWindow();
     DecorationWindow(const DecorationWindow&) = delete;
     DecorationWindow& operator=(const DecorationWindow&) = delete;
@@ -59,15 +61,26 @@ public:
     const QImage& frameImage() const { return m_compositor.image(); }
 
 protected:
+    // onTopSetting names the setting that keeps the window "On Top" rather than
+    // "On Desktop"; null for a window that is always on top.
+    DecorationWindow(Template dialogTemplate, COptions& options,
+                     const platform::Platform& services, bool COptions::*onTopSetting);
+
     // Loads, places and starts the window; every class has its own order of
     // steps around the shared ones below.
     virtual bool OnInitDialog() = 0;
     // A timer fired. The default draws a new frame.
     virtual void OnTimer(UINT_PTR nIDEvent);
-    // The window got the focus (z-order rules).
-    virtual void OnSetFocus() {}
-    // The program was activated or deactivated (z-order rules).
+    // The window got the focus: a window "On Desktop" goes back to the bottom
+    // of the window order, since taking the focus may have raised it.
+    virtual void OnSetFocus();
+    // The program was activated or deactivated: a window "On Top" goes back
+    // above the windows the user just brought up.
     virtual void OnActivateApp(bool bActive);
+    // Whether the window belongs "On Top" as its setting says now.
+    bool IsOnTopSetting() const;
+    // Whether the program behaves as that Windows version or a later one.
+    bool IsWindowsVersionOrGreater(unsigned short major, unsigned short minor) const;
     // The left button went down on the window (only the tree takes clicks).
     virtual void OnLButtonDown(QPoint point);
     // Draws the decoration on a fully transparent picture of m_rcWindow's size.
@@ -93,8 +106,12 @@ protected:
 
     platform::OverlaySurface* surface() const { return m_surface.get(); }
 
+    COptions& m_options;
+    const platform::Platform m_services;
+
 private:
     Template m_template;
+    bool COptions::*m_onTopSetting;
     std::unique_ptr<platform::OverlaySurface> m_surface;
     FrameDrawing m_drawing;
     FrameCompositor m_compositor;

@@ -1,3 +1,3 @@
 #include "pages/CDlgTabAbout.h"
 
-CDlgTabAbout::CDlgTabAbout() : SettingsPage(226, kWideTemplate) {}
+CDlgTabAbout::CDlgTabAbout(const PageContext& context) : SettingsPage(context, 226, kWideTemplate) {}

@@ -6,5 +6,5 @@
 class CDlgTabAbout final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabAbout();
+    explicit CDlgTabAbout(const PageContext& context);
 };

@@ -1,3 +1,3 @@
 #include "pages/CDlgTabCountdown.h"
 
-CDlgTabCountdown::CDlgTabCountdown() : SettingsPage(262, kWideTemplate) {}
+CDlgTabCountdown::CDlgTabCountdown(const PageContext& context) : SettingsPage(context, 262, kWideTemplate) {}

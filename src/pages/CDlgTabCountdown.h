@@ -7,5 +7,5 @@
 class CDlgTabCountdown final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabCountdown();
+    explicit CDlgTabCountdown(const PageContext& context);
 };

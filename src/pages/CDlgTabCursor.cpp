@@ -1,3 +1,6 @@
 #include "pages/CDlgTabCursor.h"
 
-CDlgTabCursor::CDlgTabCursor() : SettingsPage(372, kWideTemplate) {}
+CDlgTabCursor::CDlgTabCursor(const PageContext& context, CDlgCursor& decoration)
+    : SettingsPage(context, 372, kWideTemplate), m_decoration(decoration)
+{
+}

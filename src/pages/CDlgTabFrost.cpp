@@ -1,3 +1,6 @@
 #include "pages/CDlgTabFrost.h"
 
-CDlgTabFrost::CDlgTabFrost() : SettingsPage(371, kWideTemplate) {}
+CDlgTabFrost::CDlgTabFrost(const PageContext& context, CDlgFrost& decoration)
+    : SettingsPage(context, 371, kWideTemplate), m_decoration(decoration)
+{
+}

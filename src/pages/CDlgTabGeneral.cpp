@@ -1,14 +1,13 @@
 #include "pages/CDlgTabGeneral.h"
 
-#include "core/CZelApp.h"
-#include "core/CZelDlg.h"
+#include "core/COptions.h"
+#include "core/CTranslate.h"
 #include "core/CxSkinButton.h"
 #include "core/DialogItems.h"
 #include "core/ProgramResources.h"
 #include "core/WindowsVersion.h"
-#include "platform/Platform.h"
+#include "decorations/CHighLoad.h"
 #include "platform/Registry.h"
-#include "platform/Scheduler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,33 +41,6 @@ const DialogControl kControls[] = {
 
 const QString kRunValueName = QStringLiteral("Yulavin");
 
-// Writes this program's path as the value that starts it with the session.
-// False when the key could not be opened.
-bool WriteRunValue()
-{
-    platform::Registry* registry = platform::Platform::current().registry;
-    if (!registry)
-        return false;
-    return registry->set(platform::Registry::Root::CurrentUser,
-                         QLatin1String(platform::Registry::kRunKey), kRunValueName,
-                         theApp().m_strModulePath, false) != platform::Registry::Result::NotFound;
-}
-
-// Whether the value that starts a program with the session names this one.
-bool RunValueIsThisProgram()
-{
-    platform::Registry* registry = platform::Platform::current().registry;
-    if (!registry)
-        return false;
-    platform::Registry::Value value;
-    if (registry->get(platform::Registry::Root::CurrentUser,
-                      QLatin1String(platform::Registry::kRunKey), kRunValueName,
-                      value) != platform::Registry::Result::Ok)
-        return false;
-    const QString* path = std::get_if<QString>(&value);
-    return path && *path == theApp().m_strModulePath;
-}
-
 } // namespace
 
 const CONTROL_TEXT CDlgTabGeneral::GENERAL_TEXTS[4] = {
@@ -78,9 +50,33 @@ const CONTROL_TEXT CDlgTabGeneral::GENERAL_TEXTS[4] = {
     {IDC_STATIC_HIGHLOAD, 110},
 };
 
-CDlgTabGeneral::CDlgTabGeneral() : SettingsPage(137, kNarrowTemplate, kControls) {}
+CDlgTabGeneral::CDlgTabGeneral(const PageContext& context, CHighLoad& highLoad,
+                               QString programPath, std::function<void()> applyLanguage)
+    : SettingsPage(context, 137, kNarrowTemplate, kControls), m_highLoad(highLoad),
+      m_strModulePath(std::move(programPath)), m_applyLanguage(std::move(applyLanguage))
+{
+}
 
 CDlgTabGeneral::~CDlgTabGeneral() = default;
+
+bool CDlgTabGeneral::WriteRunValue()
+{
+    return m_context.services.registry->set(platform::Registry::Root::CurrentUser,
+                                            QLatin1String(platform::Registry::kRunKey),
+                                            kRunValueName, m_strModulePath,
+                                            false) != platform::Registry::Result::NotFound;
+}
+
+bool CDlgTabGeneral::RunValueIsThisProgram()
+{
+    platform::Registry::Value value;
+    if (m_context.services.registry->get(platform::Registry::Root::CurrentUser,
+                                         QLatin1String(platform::Registry::kRunKey),
+                                         kRunValueName, value) != platform::Registry::Result::Ok)
+        return false;
+    const QString* path = std::get_if<QString>(&value);
+    return path && *path == m_strModulePath;
+}
 
 void CDlgTabGeneral::DoDataExchange()
 {
@@ -105,8 +101,8 @@ bool CDlgTabGeneral::OnInitDialog()
     m_pImageTop = LoadPngResource(345);
     InitHelpButton(m_btnHelp);
 
-    COptions& options = theApp().m_options;
-    theApp().m_translate.FillLanguageList(m_comboLanguage, options.Language);
+    COptions& options = m_context.options;
+    m_context.translate.FillLanguageList(m_comboLanguage, options.Language);
 
     // The box shows what the session will do, not what the settings say: an
     // entry for this program checks it even with the setting off, and only
@@ -116,7 +112,7 @@ bool CDlgTabGeneral::OnInitDialog()
     else if (options.fAutoRun && WriteRunValue())
         m_chkAutoRun->setChecked(true);
 
-    if (!IsWindowsVersionOrGreater(6, 0)) {
+    if (!IsWindowsVersionOrGreater(*m_context.services.system, 6, 0)) {
         m_chkHighLoad->setEnabled(false);
         EnableDlgItem(this, IDC_STATIC_HIGHLOAD, false);
     } else if (options.fDisableAtHighLoad) {
@@ -127,20 +123,19 @@ bool CDlgTabGeneral::OnInitDialog()
 
 void CDlgTabGeneral::OnLanguageSelChange()
 {
-    CZelApp& app = theApp();
-    app.m_translate.GetSelectedLanguage(m_comboLanguage, app.m_options.Language);
-    app.m_translate.LoadLanguage(app.m_options.Language);
-    if (app.m_pMainDlg)
-        app.m_pMainDlg->ApplyLanguage();
+    m_context.translate.GetSelectedLanguage(m_comboLanguage, m_context.options.Language);
+    m_context.translate.LoadLanguage(m_context.options.Language);
+    if (m_applyLanguage)
+        m_applyLanguage();
 }
 
 void CDlgTabGeneral::OnAutoRunClicked()
 {
-    COptions& options = theApp().m_options;
+    COptions& options = m_context.options;
     if (!m_chkAutoRun->isChecked()) {
-        if (platform::Registry* registry = platform::Platform::current().registry)
-            registry->remove(platform::Registry::Root::CurrentUser,
-                             QLatin1String(platform::Registry::kRunKey), kRunValueName);
+        m_context.services.registry->remove(platform::Registry::Root::CurrentUser,
+                                            QLatin1String(platform::Registry::kRunKey),
+                                            kRunValueName);
         options.fAutoRun = false;
     } else {
         WriteRunValue();
@@ -150,23 +145,12 @@ void CDlgTabGeneral::OnAutoRunClicked()
 
 void CDlgTabGeneral::OnDisableAtHighLoadClicked()
 {
-    CZelApp& app = theApp();
-    CHighLoad& highLoad = app.m_highLoad;
-    platform::Scheduler* scheduler = platform::Platform::current().scheduler;
-    highLoad.m_bEnabled = m_chkHighLoad->isChecked();
     if (m_chkHighLoad->isChecked()) {
-        // Passing the running timer's id restarts that timer instead of adding one.
-        if (scheduler)
-            highLoad.m_nTimer =
-                scheduler->setTimer(nullptr, highLoad.m_nTimer, 1000, HighLoadTimerProc);
-        app.m_options.fDisableAtHighLoad = true;
+        m_highLoad.StartWatcher();
+        m_context.options.fDisableAtHighLoad = true;
     } else {
-        if (highLoad.m_nTimer != 0) {
-            if (scheduler)
-                scheduler->killTimer(nullptr, highLoad.m_nTimer);
-            highLoad.m_nTimer = 0;
-        }
-        app.m_options.fDisableAtHighLoad = false;
+        m_highLoad.StopWatcher();
+        m_context.options.fDisableAtHighLoad = false;
     }
 }
 

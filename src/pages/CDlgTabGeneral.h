@@ -4,8 +4,10 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
+class CHighLoad;
 class CxSkinButton;
 class QCheckBox;
 class QComboBox;
@@ -16,7 +18,10 @@ class QComboBox;
 class CDlgTabGeneral final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabGeneral();
+    // programPath is what the autostart entry starts; applyLanguage re-applies
+    // every text of the settings window after the user picks a language.
+    CDlgTabGeneral(const PageContext& context, CHighLoad& highLoad, QString programPath,
+                   std::function<void()> applyLanguage);
     ~CDlgTabGeneral() override;
 
     // The page's captions; the settings window sets them with the others.
@@ -37,4 +42,15 @@ protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Writes this program's path as the value that starts it with the
+    // session; false when the key could not be opened.
+    bool WriteRunValue();
+    // Whether the value that starts a program with the session names this one.
+    bool RunValueIsThisProgram();
+
+    CHighLoad& m_highLoad;
+    QString m_strModulePath;
+    std::function<void()> m_applyLanguage;
 };

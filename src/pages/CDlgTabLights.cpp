@@ -1,3 +1,6 @@
 #include "pages/CDlgTabLights.h"
 
-CDlgTabLights::CDlgTabLights() : SettingsPage(138, kNarrowTemplate) {}
+CDlgTabLights::CDlgTabLights(const PageContext& context, CDlgLights& decoration)
+    : SettingsPage(context, 138, kNarrowTemplate), m_decoration(decoration)
+{
+}

@@ -1,3 +1,3 @@
 #include "pages/CDlgTabLogon.h"
 
-CDlgTabLogon::CDlgTabLogon() : SettingsPage(308, kWideTemplate) {}
+CDlgTabLogon::CDlgTabLogon(const PageContext& context) : SettingsPage(context, 308, kWideTemplate) {}

@@ -7,5 +7,5 @@
 class CDlgTabLogon final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabLogon();
+    explicit CDlgTabLogon(const PageContext& context);
 };

@@ -1,3 +1,3 @@
 #include "pages/CDlgTabSite.h"
 
-CDlgTabSite::CDlgTabSite() : SettingsPage(284, kWideTemplate) {}
+CDlgTabSite::CDlgTabSite(const PageContext& context) : SettingsPage(context, 284, kWideTemplate) {}

@@ -6,5 +6,5 @@
 class CDlgTabSite final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabSite();
+    explicit CDlgTabSite(const PageContext& context);
 };

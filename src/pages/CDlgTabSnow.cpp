@@ -1,3 +1,6 @@
 #include "pages/CDlgTabSnow.h"
 
-CDlgTabSnow::CDlgTabSnow() : SettingsPage(190, kNarrowTemplate) {}
+CDlgTabSnow::CDlgTabSnow(const PageContext& context, CDlgSnow& decoration)
+    : SettingsPage(context, 190, kNarrowTemplate), m_decoration(decoration)
+{
+}

@@ -1,3 +1,3 @@
 #include "pages/CDlgTabSound.h"
 
-CDlgTabSound::CDlgTabSound() : SettingsPage(259, kNarrowTemplate) {}
+CDlgTabSound::CDlgTabSound(const PageContext& context) : SettingsPage(context, 259, kNarrowTemplate) {}

@@ -6,5 +6,5 @@
 class CDlgTabSound final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabSound();
+    explicit CDlgTabSound(const PageContext& context);
 };

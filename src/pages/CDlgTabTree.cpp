@@ -1,3 +1,6 @@
 #include "pages/CDlgTabTree.h"
 
-CDlgTabTree::CDlgTabTree() : SettingsPage(307, kWideTemplate) {}
+CDlgTabTree::CDlgTabTree(const PageContext& context, CDlgTree& decoration)
+    : SettingsPage(context, 307, kWideTemplate), m_decoration(decoration)
+{
+}

@@ -1,3 +1,3 @@
 #include "pages/CDlgTabWallpapers.h"
 
-CDlgTabWallpapers::CDlgTabWallpapers() : SettingsPage(233, kWideTemplate) {}
+CDlgTabWallpapers::CDlgTabWallpapers(const PageContext& context) : SettingsPage(context, 233, kWideTemplate) {}

@@ -6,5 +6,5 @@
 class CDlgTabWallpapers final : public SettingsPage {
     Q_OBJECT
 public:
-    CDlgTabWallpapers();
+    explicit CDlgTabWallpapers(const PageContext& context);
 };

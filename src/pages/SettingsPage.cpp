@@ -1,6 +1,7 @@
 #include "pages/SettingsPage.h"
 
-#include "core/CZelApp.h"
+#include "core/COptions.h"
+#include "core/CTranslate.h"
 #include "core/CxSkinButton.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
@@ -8,9 +9,9 @@
 
 #include <QKeyEvent>
 
-SettingsPage::SettingsPage(unsigned templateId, QSize sizeInDialogUnits,
-                           std::span<const DialogControl> controls)
-    : m_nTemplateId(templateId), m_sizeInDialogUnits(sizeInDialogUnits), m_controls(controls)
+SettingsPage::SettingsPage(const PageContext& context, unsigned templateId,
+                           QSize sizeInDialogUnits, std::span<const DialogControl> controls)
+    : m_context(context), m_nTemplateId(templateId), m_sizeInDialogUnits(sizeInDialogUnits), m_controls(controls)
 {
 }
 
@@ -58,12 +59,12 @@ void SettingsPage::RefreshHelpButton(CxSkinButton* button)
 
 void SettingsPage::OnHelpClicked()
 {
-    OpenHelpPage();
+    OpenHelpPage(*m_context.services.shell, m_context.options.Language);
 }
 
-const QString& SettingsPage::Text(unsigned id)
+const QString& SettingsPage::Text(unsigned id) const
 {
-    return theApp().m_translate.m_arrText.at(id);
+    return m_context.translate.m_arrText.at(id);
 }
 
 void SettingsPage::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DialogTemplate.h"
+#include "pages/PageContext.h"
 
 #include <QSize>
 #include <QWidget>
@@ -38,10 +39,10 @@ public:
     virtual void RefreshTexts() {}
     // A help button's tooltip in the current language; hiding and showing
     // the button again repaints it over the page's picture.
-    static void RefreshHelpButton(CxSkinButton* button);
+    void RefreshHelpButton(CxSkinButton* button);
 
 protected:
-    SettingsPage(unsigned templateId, QSize sizeInDialogUnits,
+    SettingsPage(const PageContext& context, unsigned templateId, QSize sizeInDialogUnits,
                  std::span<const DialogControl> controls = {});
 
     // Binds the page's members to its controls.
@@ -63,9 +64,11 @@ protected:
 
     // The text with that id in the current language; throws past the end of
     // the table, which the program's own ids never reach.
-    static const QString& Text(unsigned id);
+    const QString& Text(unsigned id) const;
 
     void keyPressEvent(QKeyEvent* event) override;
+
+    const PageContext m_context;
 
 private:
     unsigned m_nTemplateId;

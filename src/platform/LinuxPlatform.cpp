@@ -24,7 +24,7 @@ LinuxPlatform::LinuxPlatform()
     m_registry =
         std::make_unique<FileRegistry>(config + QStringLiteral("/Varnel/Yulavin/registry.ini"),
                                        config + QStringLiteral("/autostart"));
-    Platform services;
+    Platform& services = m_services;
     services.clock = m_clock.get();
     services.scheduler = m_scheduler.get();
     services.system = m_system.get();
@@ -35,12 +35,8 @@ LinuxPlatform::LinuxPlatform()
     services.http = m_http.get();
     services.tray = m_tray.get();
     services.windows = m_windows.get();
-    Platform::install(services);
 }
 
-LinuxPlatform::~LinuxPlatform()
-{
-    Platform::install({});
-}
+LinuxPlatform::~LinuxPlatform() = default;
 
 } // namespace platform

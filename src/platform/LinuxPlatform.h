@@ -17,13 +17,16 @@ class QtWindowSystem;
 class SteadyClock;
 class X11Desktop;
 
-// The real services of a Linux X11 desktop, installed for the program's run.
+// The real services of a Linux X11 desktop, for the program's run.
 class LinuxPlatform final {
 public:
     LinuxPlatform();
     ~LinuxPlatform();
     LinuxPlatform(const LinuxPlatform&) = delete;
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
+
+    // The bundle to hand to the program; valid while this object lives.
+    const Platform& services() const { return m_services; }
 
 private:
     std::unique_ptr<SteadyClock> m_clock;
@@ -36,6 +39,7 @@ private:
     std::unique_ptr<QtHttp> m_http;
     std::unique_ptr<QtTray> m_tray;
     std::unique_ptr<QtWindowSystem> m_windows;
+    Platform m_services;
 };
 
 } // namespace platform

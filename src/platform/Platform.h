@@ -2,7 +2,6 @@
 
 namespace platform {
 
-class Audio;
 class Clock;
 class Desktop;
 class Dialogs;
@@ -14,26 +13,25 @@ class SystemInfo;
 class Tray;
 class WindowSystem;
 
-// Every system service the program uses, set once at start-up: the real
-// Linux backends in the program, fakes in the tests. A service a test does
-// not need may stay null.
+// Every system service the program uses, handed to each part that needs it
+// at start-up: the real Linux backends in the program, fakes in the tests.
+// No service is ever null: a bundle starts with a do-nothing service in every
+// place (no timers fire, no window can be made, no tray host, no network, a
+// desktop of size zero that nobody uses), and the owner of the real or fake
+// services puts its own in. The owner keeps them alive while the bundle is in use.
 struct Platform {
-    Clock* clock = nullptr;
-    Scheduler* scheduler = nullptr;
-    Desktop* desktop = nullptr;
-    SystemInfo* system = nullptr;
-    Registry* registry = nullptr;
-    Dialogs* dialogs = nullptr;
-    Shell* shell = nullptr;
-    Http* http = nullptr;
-    Tray* tray = nullptr;
-    WindowSystem* windows = nullptr;
-    Audio* audio = nullptr;
+    Platform();
 
-    // The services in force. Installing replaces the previous set; the caller
-    // keeps them alive while installed.
-    static Platform& current();
-    static void install(const Platform& services);
+    Clock* clock;
+    Scheduler* scheduler;
+    Desktop* desktop;
+    SystemInfo* system;
+    Registry* registry;
+    Dialogs* dialogs;
+    Shell* shell;
+    Http* http;
+    Tray* tray;
+    WindowSystem* windows;
 };
 
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "decorations/CDlgFrost.h"
 #include "platform/SingleInstanceLock.h"
 #include "support/FakePlatform.h"

@@ -1,4 +1,4 @@
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "core/ProgramResources.h"
 #include "decorations/CDlgCursor.h"
 #include "decorations/FairyDust.h"

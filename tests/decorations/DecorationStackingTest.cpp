@@ -1,4 +1,4 @@
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "decorations/CDlgCursor.h"
 #include "decorations/CDlgLights.h"
 #include "decorations/CDlgSnow.h"

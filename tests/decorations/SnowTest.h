@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "decorations/CDlgSnow.h"
 #include "platform/RuntimeLibrary.h"
 #include "support/FakePlatform.h"

@@ -1,4 +1,4 @@
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "decorations/CDlgTree.h"
 #include "support/FakePlatform.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/CZelApp.h"
-#include "core/CZelDlg.h"
+#include "app/CZelApp.h"
+#include "app/CZelDlg.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>

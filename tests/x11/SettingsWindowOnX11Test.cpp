@@ -1,8 +1,8 @@
 #include "WaitUntil.h"
 #include "XServerSession.h"
 
-#include "core/CZelApp.h"
-#include "core/CZelDlg.h"
+#include "app/CZelApp.h"
+#include "app/CZelDlg.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/Platform.h"
 #include "platform/QtTray.h"

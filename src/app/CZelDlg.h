@@ -21,8 +21,10 @@ class CDlgTabSnow;
 class CDlgTabSound;
 class CDlgTabTree;
 class CDlgTabWallpapers;
+class CZelApp;
 class QEventLoop;
 class TabControl;
+struct PageContext;
 
 // The settings window. Its loop is the program's main loop: it runs hidden
 // until the user opens it from the icon in the notification area, hosts the
@@ -35,7 +37,9 @@ public:
     // What the icon in the notification area reports.
     enum class TrayMessage { DoubleClick, RightButtonUp };
 
-    CZelDlg();
+    // The pages get the settings, the texts, the services and the decorations
+    // of the application, which outlives the window.
+    explicit CZelDlg(CZelApp& app);
     ~CZelDlg() override;
 
     // Makes the window (OnInitDialog), runs its loop until EndDialog() and
@@ -49,11 +53,11 @@ public:
 
     // Whether the Logon tab belongs to the window: only where the emulated
     // Windows (7 or the XP family) lets the program change the logon picture.
-    static bool HasLogonTab();
+    bool HasLogonTab() const;
     // Whether the desktop has a notification area for the icon. Without one
     // hiding the window would leave the user no way back and no Exit, so the
     // window shows at every start and closing it ends the program.
-    static bool HasTray();
+    bool HasTray() const;
 
     void OnTrayNotify(TrayMessage message);
     // A command from the icon's menu.
@@ -116,7 +120,9 @@ private:
     // Every page that has a window, in tab order.
     std::vector<QWidget*> PageWindows() const;
     void DeletePages();
+    const QString& Text(unsigned id) const;
 
+    CZelApp& m_app;
     QEventLoop* m_pModalLoop = nullptr;
     int m_nModalResult = 0;
     bool m_bEnded = false;

@@ -1,6 +1,6 @@
-#include "core/CZelDlg.h"
+#include "app/CZelDlg.h"
 
-#include "core/CZelApp.h"
+#include "app/CZelApp.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/MakerSite.h"
@@ -19,10 +19,10 @@
 #include "pages/CDlgTabSound.h"
 #include "pages/CDlgTabTree.h"
 #include "pages/CDlgTabWallpapers.h"
-#include "platform/Platform.h"
 #include "platform/Scheduler.h"
 #include "platform/SessionEndWatcher.h"
 #include "platform/Shell.h"
+#include "platform/SystemInfo.h"
 #include "platform/Tray.h"
 
 #include <QCloseEvent>
@@ -70,16 +70,6 @@ constexpr unsigned kAboutTabText = 1;
 // The site tab's caption is the same in every language.
 const QString kSiteTabCaption = QStringLiteral("Новогодний сайт");
 
-const QString& Text(unsigned id)
-{
-    return theApp().m_translate.m_arrText.at(id);
-}
-
-platform::Scheduler* Scheduler()
-{
-    return platform::Platform::current().scheduler;
-}
-
 template <class Page> void DeletePage(Page*& page)
 {
     delete page;
@@ -94,42 +84,48 @@ void ShowPage(QWidget* page, bool show)
 
 } // namespace
 
-CZelDlg::CZelDlg()
+CZelDlg::CZelDlg(CZelApp& app) : m_trayIcon(*app.m_services.tray), m_app(app)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     m_hIcon = LoadIconResource(128);
-    m_pTabCursor = new CDlgTabCursor;
-    m_pTabFrost = new CDlgTabFrost;
-    m_pTabGeneral = new CDlgTabGeneral;
-    m_pTabLights = new CDlgTabLights;
-    m_pTabLogon = new CDlgTabLogon;
-    m_pTabSnow = new CDlgTabSnow;
-    m_pTabSound = new CDlgTabSound;
-    m_pTabWallpapers = new CDlgTabWallpapers;
-    m_pTabCountdown = new CDlgTabCountdown;
-    m_pTabAbout = new CDlgTabAbout;
-    m_pTabTree = new CDlgTabTree;
+    const PageContext context{app.m_options, app.m_translate, app.m_services};
+    m_pTabCursor = new CDlgTabCursor(context, *app.m_pDlgCursor);
+    m_pTabFrost = new CDlgTabFrost(context, *app.m_pDlgFrost);
+    m_pTabGeneral = new CDlgTabGeneral(context, app.m_highLoad, app.m_strModulePath,
+                                       [this] { ApplyLanguage(); });
+    m_pTabLights = new CDlgTabLights(context, *app.m_pDlgLights);
+    m_pTabLogon = new CDlgTabLogon(context);
+    m_pTabSnow = new CDlgTabSnow(context, *app.m_pDlgSnow);
+    m_pTabSound = new CDlgTabSound(context);
+    m_pTabWallpapers = new CDlgTabWallpapers(context);
+    m_pTabCountdown = new CDlgTabCountdown(context);
+    m_pTabAbout = new CDlgTabAbout(context);
+    m_pTabTree = new CDlgTabTree(context, *app.m_pDlgTree);
 }
 
 CZelDlg::~CZelDlg()
 {
     m_trayIcon.Remove();
-    if (platform::Scheduler* scheduler = Scheduler())
-        scheduler->killAllTimers(this);
+    m_app.m_services.scheduler->killAllTimers(this);
     DeletePages();
 }
 
-bool CZelDlg::HasLogonTab()
+const QString& CZelDlg::Text(unsigned id) const
 {
-    return (IsWindowsVersionOrGreater(6, 1) && !IsWindowsVersionOrGreater(6, 2)) ||
-           (IsWindowsVersionOrGreater(5, 1) && !IsWindowsVersionOrGreater(6, 0));
+    return m_app.m_translate.m_arrText.at(id);
 }
 
-bool CZelDlg::HasTray()
+bool CZelDlg::HasLogonTab() const
 {
-    platform::Tray* tray = platform::Platform::current().tray;
-    return tray && tray->isAvailable();
+    platform::SystemInfo& system = *m_app.m_services.system;
+    return (IsWindowsVersionOrGreater(system, 6, 1) && !IsWindowsVersionOrGreater(system, 6, 2)) ||
+           (IsWindowsVersionOrGreater(system, 5, 1) && !IsWindowsVersionOrGreater(system, 6, 0));
+}
+
+bool CZelDlg::HasTray() const
+{
+    return m_app.m_services.tray->isAvailable();
 }
 
 int CZelDlg::DoModal()
@@ -180,10 +176,9 @@ bool CZelDlg::OnInitDialog()
     setWindowIcon(m_hIcon);
     m_pBackground = LoadPngResource(252);
 
-    if (platform::Tray* tray = platform::Platform::current().tray) {
-        tray->onDoubleClick = [this] { OnTrayNotify(TrayMessage::DoubleClick); };
-        tray->onContextMenu = [this] { OnTrayNotify(TrayMessage::RightButtonUp); };
-    }
+    platform::Tray& tray = *m_app.m_services.tray;
+    tray.onDoubleClick = [this] { OnTrayNotify(TrayMessage::DoubleClick); };
+    tray.onContextMenu = [this] { OnTrayNotify(TrayMessage::RightButtonUp); };
     m_trayIcon.Add();
 
     m_imageList.clear();
@@ -242,10 +237,10 @@ void CZelDlg::ApplyLanguage()
     // The Russian site tab comes with the first switch to Russian and stays,
     // caption and all, whatever the language later.
     const int tabsWithoutSite = logon ? 11 : 10;
-    if (theApp().m_options.Language == QLatin1String("Russian") &&
+    if (m_app.m_options.Language == QLatin1String("Russian") &&
         m_tab->GetItemCount() == tabsWithoutSite) {
         m_tab->InsertItem(next, kSiteTabCaption, IMAGE_SITE);
-        m_pTabSite = new CDlgTabSite;
+        m_pTabSite = new CDlgTabSite({m_app.m_options, m_app.m_translate, m_app.m_services});
         m_tab->SetItemData(next, m_pTabSite);
         m_pTabSite->Create(m_tab);
         m_pTabSite->move(kPageOrigin);
@@ -266,7 +261,7 @@ void CZelDlg::ApplyLanguage()
     for (const CONTROL_TEXT& row : CDlgTabGeneral::GENERAL_TEXTS)
         SetDlgItemText(m_pTabGeneral, row.controlId, Text(row.textId));
     ShowDlgItem(m_pTabGeneral, 1066, false);
-    SettingsPage::RefreshHelpButton(m_pTabGeneral->m_btnHelp);
+    m_pTabGeneral->RefreshHelpButton(m_pTabGeneral->m_btnHelp);
     if (focus)
         focus->setFocus();
 
@@ -320,9 +315,6 @@ void CZelDlg::OnTrayNotify(TrayMessage message)
         // The menu is made afresh each time, so it always speaks the current
         // language. Qt's menus close on a click elsewhere by themselves; the
         // window need not come to the front first.
-        platform::Tray* tray = platform::Platform::current().tray;
-        if (!tray)
-            break;
         std::vector<platform::Tray::MenuItem> items;
         for (const TRAY_MENU_TEXT& row : TRAY_MENU_TEXTS) {
             if (row.textId == kSeparatorText)
@@ -330,7 +322,8 @@ void CZelDlg::OnTrayNotify(TrayMessage message)
             else
                 items.push_back({row.command, Text(row.textId)});
         }
-        const int chosen = tray->trackPopupMenu(items, ID_TRAY_SETTINGS, QCursor::pos());
+        const int chosen =
+            m_app.m_services.tray->trackPopupMenu(items, ID_TRAY_SETTINGS, QCursor::pos());
         if (chosen != 0)
             OnCommand(chosen);
         break;
@@ -393,13 +386,13 @@ void CZelDlg::OnTrayAbout()
 
 void CZelDlg::OnTrayHelp()
 {
-    OpenHelpPage();
+    OpenHelpPage(*m_app.m_services.shell, m_app.m_options.Language);
 }
 
 void CZelDlg::OnTrayUpdate()
 {
-    if (platform::Shell* shell = platform::Platform::current().shell)
-        shell->open(MakerPageAddress(QStringLiteral("yulavin")));
+    m_app.m_services.shell->open(
+        MakerPageAddress(QStringLiteral("yulavin"), m_app.m_options.Language));
 }
 
 void CZelDlg::OnTrayExit()
@@ -443,11 +436,11 @@ void CZelDlg::changeEvent(QEvent* event)
 
 void CZelDlg::OnSize(bool minimised)
 {
-    platform::Scheduler* scheduler = Scheduler();
-    if (!minimised || !HasTray() || !scheduler)
+    if (!minimised || !HasTray())
         return;
-    scheduler->setTimer(this, kHideTimer, kHideDelayMs, [this](platform::Scheduler::TimerId id) {
-        Scheduler()->killTimer(this, id);
+    platform::Scheduler& scheduler = *m_app.m_services.scheduler;
+    scheduler.setTimer(this, kHideTimer, kHideDelayMs, [this](platform::Scheduler::TimerId id) {
+        m_app.m_services.scheduler->killTimer(this, id);
         if (!isMinimized())
             return;
         hide();
@@ -477,7 +470,7 @@ void CZelDlg::OnActivateApp(bool)
 
 void CZelDlg::OnEndSession(bool processMustEnd)
 {
-    theApp().m_options.Save();
+    m_app.m_options.Save();
     if (processMustEnd)
         EndDialog(0);
 }
@@ -493,12 +486,10 @@ void CZelDlg::paintEvent(QPaintEvent*)
 void CZelDlg::DestroyWindow()
 {
     m_trayIcon.Remove();
-    if (platform::Tray* tray = platform::Platform::current().tray) {
-        tray->onDoubleClick = nullptr;
-        tray->onContextMenu = nullptr;
-    }
-    if (platform::Scheduler* scheduler = Scheduler())
-        scheduler->killAllTimers(this);
+    platform::Tray& tray = *m_app.m_services.tray;
+    tray.onDoubleClick = nullptr;
+    tray.onContextMenu = nullptr;
+    m_app.m_services.scheduler->killAllTimers(this);
     DeletePages();
     m_pBackground.reset();
     // The window's own control goes with it, and with it the tabs' hold on

@@ -7,7 +7,7 @@
 namespace platform {
 class Dialogs;
 struct Platform;
-}
+} // namespace platform
 
 // The program's settings, with their defaults, and the settings file
 // "<config>/Varnel/Yulavin/settings.xml". Every part of the program reads and

@@ -77,7 +77,8 @@ bool CDlgTree::OnInitDialog()
     for (size_t i = 0; i < m_pFrames.size(); ++i)
         m_pFrames[i] = LoadPngResource(kFrameResources[i]);
 
-    const QImage* sizing = m_pFrames[static_cast<size_t>(CurrentTree(m_options).frames.front())].get();
+    const QImage* sizing =
+        m_pFrames[static_cast<size_t>(CurrentTree(m_options).frames.front())].get();
     const int w = sizing && !sizing->isNull() ? sizing->width() : 1;
     const int h = sizing && !sizing->isNull() ? sizing->height() : 1;
 

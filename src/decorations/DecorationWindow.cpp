@@ -6,8 +6,7 @@
 #include <typeinfo>
 
 DecorationWindow::DecorationWindow(Template dialogTemplate, COptions& options,
-                                   const platform::Platform& services,
-                                   bool COptions::*onTopSetting)
+                                   const platform::Platform& services, bool COptions::*onTopSetting)
     : m_options(options), m_services(services), m_template(dialogTemplate),
       m_onTopSetting(onTopSetting)
 {

@@ -63,8 +63,8 @@ public:
 protected:
     // onTopSetting names the setting that keeps the window "On Top" rather than
     // "On Desktop"; null for a window that is always on top.
-    DecorationWindow(Template dialogTemplate, COptions& options,
-                     const platform::Platform& services, bool COptions::*onTopSetting);
+    DecorationWindow(Template dialogTemplate, COptions& options, const platform::Platform& services,
+                     bool COptions::*onTopSetting);
 
     // Loads, places and starts the window; every class has its own order of
     // steps around the shared ones below.

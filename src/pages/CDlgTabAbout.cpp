@@ -1,3 +1,5 @@
 #include "pages/CDlgTabAbout.h"
 
-CDlgTabAbout::CDlgTabAbout(const PageContext& context) : SettingsPage(context, 226, kWideTemplate) {}
+CDlgTabAbout::CDlgTabAbout(const PageContext& context) : SettingsPage(context, 226, kWideTemplate)
+{
+}

@@ -1,3 +1,6 @@
 #include "pages/CDlgTabCountdown.h"
 
-CDlgTabCountdown::CDlgTabCountdown(const PageContext& context) : SettingsPage(context, 262, kWideTemplate) {}
+CDlgTabCountdown::CDlgTabCountdown(const PageContext& context)
+    : SettingsPage(context, 262, kWideTemplate)
+{
+}

@@ -50,8 +50,8 @@ const CONTROL_TEXT CDlgTabGeneral::GENERAL_TEXTS[4] = {
     {IDC_STATIC_HIGHLOAD, 110},
 };
 
-CDlgTabGeneral::CDlgTabGeneral(const PageContext& context, CHighLoad& highLoad,
-                               QString programPath, std::function<void()> applyLanguage)
+CDlgTabGeneral::CDlgTabGeneral(const PageContext& context, CHighLoad& highLoad, QString programPath,
+                               std::function<void()> applyLanguage)
     : SettingsPage(context, 137, kNarrowTemplate, kControls), m_highLoad(highLoad),
       m_strModulePath(std::move(programPath)), m_applyLanguage(std::move(applyLanguage))
 {
@@ -61,18 +61,17 @@ CDlgTabGeneral::~CDlgTabGeneral() = default;
 
 bool CDlgTabGeneral::WriteRunValue()
 {
-    return m_context.services.registry->set(platform::Registry::Root::CurrentUser,
-                                            QLatin1String(platform::Registry::kRunKey),
-                                            kRunValueName, m_strModulePath,
-                                            false) != platform::Registry::Result::NotFound;
+    return m_context.services.registry->set(
+               platform::Registry::Root::CurrentUser, QLatin1String(platform::Registry::kRunKey),
+               kRunValueName, m_strModulePath, false) != platform::Registry::Result::NotFound;
 }
 
 bool CDlgTabGeneral::RunValueIsThisProgram()
 {
     platform::Registry::Value value;
     if (m_context.services.registry->get(platform::Registry::Root::CurrentUser,
-                                         QLatin1String(platform::Registry::kRunKey),
-                                         kRunValueName, value) != platform::Registry::Result::Ok)
+                                         QLatin1String(platform::Registry::kRunKey), kRunValueName,
+                                         value) != platform::Registry::Result::Ok)
         return false;
     const QString* path = std::get_if<QString>(&value);
     return path && *path == m_strModulePath;

@@ -1,3 +1,5 @@
 #include "pages/CDlgTabLogon.h"
 
-CDlgTabLogon::CDlgTabLogon(const PageContext& context) : SettingsPage(context, 308, kWideTemplate) {}
+CDlgTabLogon::CDlgTabLogon(const PageContext& context) : SettingsPage(context, 308, kWideTemplate)
+{
+}

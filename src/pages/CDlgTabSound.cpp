@@ -1,3 +1,5 @@
 #include "pages/CDlgTabSound.h"
 
-CDlgTabSound::CDlgTabSound(const PageContext& context) : SettingsPage(context, 259, kNarrowTemplate) {}
+CDlgTabSound::CDlgTabSound(const PageContext& context) : SettingsPage(context, 259, kNarrowTemplate)
+{
+}

@@ -1,3 +1,6 @@
 #include "pages/CDlgTabWallpapers.h"
 
-CDlgTabWallpapers::CDlgTabWallpapers(const PageContext& context) : SettingsPage(context, 233, kWideTemplate) {}
+CDlgTabWallpapers::CDlgTabWallpapers(const PageContext& context)
+    : SettingsPage(context, 233, kWideTemplate)
+{
+}

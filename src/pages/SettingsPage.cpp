@@ -9,9 +9,10 @@
 
 #include <QKeyEvent>
 
-SettingsPage::SettingsPage(const PageContext& context, unsigned templateId,
-                           QSize sizeInDialogUnits, std::span<const DialogControl> controls)
-    : m_context(context), m_nTemplateId(templateId), m_sizeInDialogUnits(sizeInDialogUnits), m_controls(controls)
+SettingsPage::SettingsPage(const PageContext& context, unsigned templateId, QSize sizeInDialogUnits,
+                           std::span<const DialogControl> controls)
+    : m_context(context), m_nTemplateId(templateId), m_sizeInDialogUnits(sizeInDialogUnits),
+      m_controls(controls)
 {
 }
 

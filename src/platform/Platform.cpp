@@ -75,10 +75,7 @@ public:
     {
         return Result::NotFound;
     }
-    Result remove(Root, const QString&, const QString&, View) override
-    {
-        return Result::NotFound;
-    }
+    Result remove(Root, const QString&, const QString&, View) override { return Result::NotFound; }
 };
 
 // Nobody to ask: the text goes to the log and the answer is the safe one.

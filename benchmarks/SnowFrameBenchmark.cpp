@@ -1,4 +1,4 @@
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgSnow.h"
 #include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
@@ -60,27 +60,19 @@ public:
     SnowBench()
     {
         m_desktop.m_workArea = QRect(0, 0, 1920, 1080);
-        platform::Platform services;
-        services.clock = &m_clock;
-        services.scheduler = &m_scheduler;
-        services.desktop = &m_desktop;
-        services.system = &m_system;
-        services.windows = &m_windows;
-        platform::Platform::install(services);
-        m_app = std::make_unique<CZelApp>();
-    }
-    ~SnowBench()
-    {
-        m_snow.reset();
-        m_app.reset();
-        platform::Platform::install({});
+        m_services.clock = &m_clock;
+        m_services.scheduler = &m_scheduler;
+        m_services.desktop = &m_desktop;
+        m_services.system = &m_system;
+        m_services.windows = &m_windows;
+        m_options = std::make_unique<COptions>(m_services);
     }
 
-    COptions& options() { return m_app->m_options; }
+    COptions& options() { return *m_options; }
 
     CDlgSnow& create()
     {
-        m_snow = std::make_unique<CDlgSnow>();
+        m_snow = std::make_unique<CDlgSnow>(*m_options, m_services);
         crt::srand(20241224);
         m_snow->Create();
         return *m_snow;
@@ -99,7 +91,8 @@ private:
     FakeDesktop m_desktop;
     FakeSystemInfo m_system;
     DiscardingWindowSystem m_windows;
-    std::unique_ptr<CZelApp> m_app;
+    platform::Platform m_services;
+    std::unique_ptr<COptions> m_options;
     std::unique_ptr<CDlgSnow> m_snow;
 };
 

@@ -1,7 +1,6 @@
 #include "support/FakePlatform.h"
 
 #include "platform/FileRegistry.h"
-#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +18,7 @@ FakePlatform::FakePlatform()
         configDir() + QStringLiteral("/Varnel/Yulavin/registry.ini"),
         configDir() + QStringLiteral("/autostart"));
 
-    platform::Platform services;
+    platform::Platform& services = m_services;
     services.clock = &clock;
     services.scheduler = &scheduler;
     services.system = &system;
@@ -29,13 +28,9 @@ FakePlatform::FakePlatform()
     services.tray = &tray;
     services.shell = &shell;
     services.registry = m_registry.get();
-    platform::Platform::install(services);
 }
 
-FakePlatform::~FakePlatform()
-{
-    platform::Platform::install({});
-}
+FakePlatform::~FakePlatform() = default;
 
 void FakePlatform::writeFile(const QString& path, const QByteArray& bytes)
 {

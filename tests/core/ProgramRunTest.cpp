@@ -54,10 +54,9 @@ TEST_P(ProgramRunTest, SessionEndSavesTheSettingsAndEndsCleanly)
     EXPECT_EQ(program.exitCode(), 0);
 
     QFile settings(home.path() + "/config/Varnel/Yulavin/settings.xml");
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    const QByteArray xml = settings.readAll();
-    EXPECT_TRUE(xml.contains("<Options><fAutoRun>1</fAutoRun>"));
-    EXPECT_TRUE(xml.contains("<LogonImage>blue</LogonImage></Options>"));
+    QFile firstRun(YULAVIN_SOURCE_DIR "/tests/core/first-run-settings.xml");
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly) && firstRun.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), firstRun.readAll());
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramRunTest, ::testing::Values(SIGTERM, SIGHUP));

@@ -7,7 +7,7 @@
 SettingsWindowFixture::SettingsWindowFixture()
 {
     app.m_strModulePath = services.system.programPath();
-    loadLanguage();
+    loadLanguage(app.m_options.Language);
 }
 
 SettingsWindowFixture::~SettingsWindowFixture() = default;
@@ -30,9 +30,10 @@ void SettingsWindowFixture::copyShippedLanguages() const
         QFile::copy(shipped.filePath(name), services.programDir() + QLatin1Char('/') + name);
 }
 
-void SettingsWindowFixture::loadLanguage()
+void SettingsWindowFixture::loadLanguage(const QString& language)
 {
-    app.m_translate.LoadLanguage(app.m_options.Language);
+    app.m_options.Language = language;
+    app.m_translate.LoadLanguage(language);
 }
 
 void SettingsWindowFixture::runWindow(const std::function<void(CZelDlg&)>& whileRunning,
@@ -47,4 +48,10 @@ void SettingsWindowFixture::runWindow(const std::function<void(CZelDlg&)>& while
     });
     dlg.DoModal();
     app.m_pMainDlg = nullptr;
+}
+
+bool SettingsWindowFixture::runProgram(const std::function<void(CZelDlg&)>& whileRunning)
+{
+    QTimer::singleShot(0, [&] { whileRunning(*app.m_pMainDlg); });
+    return app.InitInstance();
 }

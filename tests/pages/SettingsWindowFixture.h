@@ -8,9 +8,8 @@
 
 #include <functional>
 
-// The settings window as the program runs it, on the fake services: the
-// window's loop runs, `whileRunning` looks at the window from inside it, and
-// the loop then ends as Exit ends it.
+// The settings window as the program runs it, on the fake services. The one
+// place these tests make the program and its window.
 class SettingsWindowFixture : public ::testing::Test {
 protected:
     SettingsWindowFixture();
@@ -21,10 +20,16 @@ protected:
                        const std::vector<std::pair<int, QString>>& texts) const;
     // Copies the language files the build puts beside the program.
     void copyShippedLanguages() const;
-    // Loads the language named in the settings, as the start-up does.
-    void loadLanguage();
+    // Sets the language as the settings would and loads it, as the start-up does.
+    void loadLanguage(const QString& language);
 
+    // Runs the window's loop: `whileRunning` looks at the window from inside
+    // it, then the loop ends as Exit ends it.
     void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false);
+    // Runs the whole program: `whileRunning` sees its window from inside the
+    // main loop and ends the program itself, or leaves that to the test's clicks.
+    bool runProgram(const std::function<void(CZelDlg&)>& whileRunning);
+    void endProgram() { app.EndMainLoop(); }
 
     FakePlatform services;
     CZelApp app;

@@ -4,16 +4,14 @@
 #include "core/ProgramResources.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFocusEvent>
-#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <utility>
 
@@ -37,60 +35,22 @@ QImage Solid(QSize size, QRgb colour)
     return image;
 }
 
-// Rows of a mask as text: '#' button, '.' white, 'g' a grey that still counts.
-QImage MaskFromRows(const std::vector<std::string>& rows)
+TEST(RegionFromMask, EverythingButExactWhiteIsInside)
 {
-    QImage mask(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()),
-                QImage::Format_RGB32);
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x) {
+    // '#' black, 'g' a near-white that still counts, '.' white; runs reach both edges.
+    const std::vector<std::string> rows = {"..##..###", "#.......#", "........#", "###g#####"};
+    QImage mask(9, 4, QImage::Format_RGB32);
+    QRegion expected;
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 9; ++x) {
             const char c = rows[y][x];
             mask.setPixel(x, y, c == '#' ? 0xFF000000 : c == 'g' ? 0xFFFEFEFE : 0xFFFFFFFF);
+            if (c != '.')
+                expected += QRect(x, y, 1, 1);
         }
     }
-    return mask;
-}
-
-TEST(RegionFromMask, NoMaskGivesNoShapeAndAllWhiteAnEmptyOne)
-{
+    EXPECT_EQ(RegionFromMask(mask), expected);
     EXPECT_FALSE(RegionFromMask(QImage()).has_value());
-    const auto region = RegionFromMask(Solid(QSize(16, 16), kWhite));
-    ASSERT_TRUE(region.has_value());
-    EXPECT_TRUE(region->isEmpty());
-}
-
-TEST(RegionFromMask, OneRectanglePerRunAndRow)
-{
-    const QImage mask = MaskFromRows({
-        "..##..###",
-        "#.......#",
-        "........#",
-        "###g#####",
-    });
-    const auto region = RegionFromMask(mask);
-    ASSERT_TRUE(region.has_value());
-    QRegion expected;
-    expected += QRect(2, 0, 2, 1);
-    expected += QRect(6, 0, 3, 1);
-    expected += QRect(0, 1, 1, 1);
-    expected += QRect(8, 1, 1, 1);
-    expected += QRect(8, 2, 1, 1);
-    expected += QRect(0, 3, 9, 1);
-    EXPECT_EQ(*region, expected);
-}
-
-TEST(RegionFromMask, OnlyExactWhiteIsLeftOut)
-{
-    // Near-white still belongs to the button; alpha plays no part.
-    QImage mask(3, 1, QImage::Format_ARGB32);
-    mask.setPixel(0, 0, 0xFFFFFFFE);
-    mask.setPixel(1, 0, 0x00FFFFFF);
-    mask.setPixel(2, 0, 0x80000000);
-    const auto region = RegionFromMask(mask);
-    ASSERT_TRUE(region.has_value());
-    EXPECT_TRUE(region->contains(QPoint(0, 0)));
-    EXPECT_FALSE(region->contains(QPoint(1, 0)));
-    EXPECT_TRUE(region->contains(QPoint(2, 0)));
 }
 
 // A page of a known colour with skinned buttons on it.
@@ -113,6 +73,8 @@ protected:
         font.setPixelSize(11);
         font.setStyleStrategy(QFont::NoAntialias);
         page.setFont(font);
+        page.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
 
     CxSkinButton* AddButton(const QImage& normal, const QImage& down, const QImage& over,
@@ -122,6 +84,7 @@ protected:
         auto* button = new CxSkinButton(&page, style);
         button->SetBitmaps(normal, down, over, mask);
         button->move(at);
+        button->show();
         return button;
     }
 
@@ -149,12 +112,6 @@ protected:
                                          Solid(size, kOver), Solid(size, kBlack), style);
         button->setText(QStringLiteral("Go"));
         return button;
-    }
-
-    void ShowPage()
-    {
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
 
     QImage Shot(const QWidget* button) { return page.grab(button->geometry()).toImage(); }
@@ -193,7 +150,6 @@ protected:
 TEST_F(SkinButtonTest, TakesTheMaskSizeAndShape)
 {
     CxSkinButton* button = AddButton();
-    ShowPage();
     EXPECT_EQ(button->geometry(), QRect(10, 10, 20, 12));
     EXPECT_EQ(button->sizeHint(), QSize(20, 12));
     // The page shows where the mask is white, the picture everywhere else.
@@ -210,7 +166,6 @@ TEST_F(SkinButtonTest, AllWhiteMaskLeavesNothingToSeeOrClick)
     const QSize size(30, 20);
     CxSkinButton* button = AddButton(Solid(size, kNormal), Solid(size, kDown), Solid(size, kOver),
                                      Solid(size, kWhite));
-    ShowPage();
     EXPECT_EQ(button->size(), size);
     EXPECT_EQ(PixelsOf(Shot(button), kPage).size(), static_cast<size_t>(30 * 20));
     EXPECT_EQ(page.childAt(QPoint(25, 20)), nullptr);
@@ -222,7 +177,6 @@ TEST_F(SkinButtonTest, AllWhiteMaskLeavesNothingToSeeOrClick)
 TEST_F(SkinButtonTest, HoverShowsTheOverPictureUntilLeaveOrPress)
 {
     CxSkinButton* button = AddButton();
-    ShowPage();
     EXPECT_EQ(Shown(button), kNormal);
     Hover(button, QPoint(10, 6));
     EXPECT_EQ(Shown(button), kOver);
@@ -244,7 +198,6 @@ TEST_F(SkinButtonTest, MissingPicturesFallBack)
 {
     CxSkinButton* button =
         AddButton(Solid(QSize(20, 12), kNormal), QImage(), QImage(), NotchedMask());
-    ShowPage();
     // No hover picture: the normal one stays.
     Hover(button, QPoint(10, 6));
     EXPECT_EQ(Shown(button), kNormal);
@@ -261,7 +214,6 @@ TEST_F(SkinButtonTest, MissingPicturesFallBack)
 TEST_F(SkinButtonTest, ReleaseCountsOnlyOnTheShape)
 {
     CxSkinButton* box = AddButton(Style::AutoCheckBox);
-    ShowPage();
     QSignalSpy clicks(box, &QAbstractButton::clicked);
 
     // Pressed, dragged off and let go there: nothing happens.
@@ -288,7 +240,6 @@ TEST_F(SkinButtonTest, ReleaseCountsOnlyOnTheShape)
 TEST_F(SkinButtonTest, DoubleClickCountsAsSecondPress)
 {
     CxSkinButton* button = AddButton();
-    ShowPage();
     QSignalSpy clicks(button, &QAbstractButton::clicked);
     Click(button);
     QTest::mouseDClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 6));
@@ -300,7 +251,6 @@ TEST_F(SkinButtonTest, DoubleClickCountsAsSecondPress)
 TEST_F(SkinButtonTest, CheckBoxTogglesOnClickBeforeThePageHears)
 {
     CxSkinButton* box = AddButton(Style::AutoCheckBox);
-    ShowPage();
     std::vector<int> seen;
     QObject::connect(box, &QAbstractButton::clicked, [&] { seen.push_back(box->GetCheck()); });
     Click(box);
@@ -315,7 +265,6 @@ TEST_F(SkinButtonTest, SpaceTogglesACheckBoxAndNeverChecksAPushButton)
 {
     CxSkinButton* box = AddButton(Style::AutoCheckBox);
     CxSkinButton* button = AddButton(Style::PushButton, QPoint(40, 10));
-    ShowPage();
     QSignalSpy clicks(box, &QAbstractButton::clicked);
     QTest::keyPress(box, Qt::Key_Space);
     // The box changes as the key goes down; the click comes with the key up.
@@ -342,11 +291,11 @@ TEST_F(SkinButtonTest, RadioButtonUnchecksTheRestOfItsGroup)
     auto* plain = new QCheckBox(QStringLiteral("x"), &page);
     plain->move(55, 5);
     plain->setChecked(true);
+    plain->show();
     CxSkinButton* third = AddButton(Style::AutoRadioButton, QPoint(80, 5));
     // A second group on the same page is left alone.
     CxSkinButton* otherGroup = AddButton(Style::AutoRadioButton, QPoint(5, 40));
     DialogGroup::SetGroupStart(otherGroup);
-    ShowPage();
 
     first->SetCheck(1);
     otherGroup->SetCheck(1);
@@ -376,7 +325,6 @@ TEST_F(SkinButtonTest, RadioButtonUnchecksTheRestOfItsGroup)
 TEST_F(SkinButtonTest, DisabledLooksNormalWithAnEmbossedCaption)
 {
     CxSkinButton* button = AddCaptionedButton(Style::PushButton);
-    ShowPage();
     const auto captionPixels = PixelsOf(Shot(button), kCaption);
     ASSERT_FALSE(captionPixels.empty());
 
@@ -402,7 +350,6 @@ TEST_F(SkinButtonTest, DisabledLooksNormalWithAnEmbossedCaption)
 TEST_F(SkinButtonTest, PushedCaptionMovesOnePixelRightAndDown)
 {
     CxSkinButton* box = AddCaptionedButton(Style::AutoCheckBox);
-    ShowPage();
     std::set<std::pair<int, int>> expected;
     for (const auto& [x, y] : PixelsOf(Shot(box), kCaption))
         expected.insert({x + 1, y + 1});
@@ -419,7 +366,6 @@ TEST_F(SkinButtonTest, PushedCaptionMovesOnePixelRightAndDown)
 TEST_F(SkinButtonTest, LosingFocusWhilePressedCancelsTheClick)
 {
     CxSkinButton* button = AddButton();
-    ShowPage();
     QSignalSpy clicks(button, &QAbstractButton::clicked);
     QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 6));
     QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
@@ -429,40 +375,22 @@ TEST_F(SkinButtonTest, LosingFocusWhilePressedCancelsTheClick)
     EXPECT_EQ(clicks.count(), 0);
 }
 
-TEST_F(SkinButtonTest, TooltipShowsTheLastText)
-{
-    CxSkinButton* button = AddButton();
-    ShowPage();
-    button->SetTooltip(QStringLiteral("Help"));
-    button->SetTooltip(QStringLiteral("Hilfe"));
-    const QPoint at(10, 6);
-    QHelpEvent help(QEvent::ToolTip, at, button->mapToGlobal(at));
-    QCoreApplication::sendEvent(button, &help);
-    EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Hilfe"));
-    QToolTip::hideText();
-}
-
-// The program's own buttons over a page; with YULAVIN_SKIN_BUTTON_SHOTS set to
-// a folder, the picture is saved there for a person to look at.
-TEST_F(SkinButtonTest, ProgramButtonsOverAPage)
+TEST_F(SkinButtonTest, ProgramButtonsTakeTheirPicturesSizesAndShapes)
 {
     page.resize(480, 260);
-    auto* help = new CxSkinButton(&page);
-    help->SetBitmaps(257, 257, 257, 258);
-    help->move(450, 3);
-    auto* wallpapers = new CxSkinButton(&page);
-    wallpapers->SetBitmaps(246, 249, 248, 247);
-    wallpapers->move(10, 20);
-    auto* site = new CxSkinButton(&page);
-    site->SetBitmaps(291, 291, 293, 292);
-    site->move(250, 100);
+    const auto add = [&](std::array<unsigned, 4> ids, QPoint at) {
+        auto* button = new CxSkinButton(&page);
+        button->SetBitmaps(ids[0], ids[1], ids[2], ids[3]);
+        button->move(at);
+        button->show();
+        return button;
+    };
+    CxSkinButton* help = add({257, 257, 257, 258}, {450, 3});
+    CxSkinButton* wallpapers = add({246, 249, 248, 247}, {10, 20});
+    CxSkinButton* site = add({291, 291, 293, 292}, {250, 100});
     // New pictures (a language change) bring a new shape and size, in place.
-    auto* countdown = new CxSkinButton(&page);
-    countdown->SetBitmaps(257, 257, 257, 258);
-    countdown->move(250, 160);
+    CxSkinButton* countdown = add({257, 257, 257, 258}, {250, 160});
     countdown->SetBitmaps(277, 277, 277, 278);
-    ShowPage();
     Hover(site, QPoint(53, 20));
     EXPECT_EQ(help->size(), QSize(16, 16));
     EXPECT_EQ(wallpapers->size(), QSize(220, 220));
@@ -475,12 +403,6 @@ TEST_F(SkinButtonTest, ProgramButtonsOverAPage)
         EXPECT_EQ(shot.pixel(corner) & 0xFFFFFF, kPage) << corner.x() << "," << corner.y();
     EXPECT_EQ(shot.pixel(120, 130) & 0xFFFFFF, LoadBitmapResource(246)->pixel(110, 110) & 0xFFFFFF);
     EXPECT_EQ(shot.pixel(303, 120) & 0xFFFFFF, LoadBitmapResource(293)->pixel(53, 20) & 0xFFFFFF);
-
-    const QString folder = qEnvironmentVariable("YULAVIN_SKIN_BUTTON_SHOTS");
-    if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-        EXPECT_TRUE(shot.save(folder + QStringLiteral("/skin-buttons.png")));
-    }
 }
 
 } // namespace

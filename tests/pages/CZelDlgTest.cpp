@@ -302,7 +302,7 @@ TEST_P(CZelDlgClosingTest, WithoutANotificationAreaEscMinimisesAndCloseExits)
             EXPECT_TRUE(dlg.isMinimized());
             EXPECT_TRUE(dlg.isVisible());
             stillRunning = app.m_pMainDlg != nullptr;
-            endProgram();
+            app.EndMainLoop();
         }
     });
     EXPECT_EQ(stillRunning, escape());
@@ -346,7 +346,7 @@ TEST_F(CZelDlgTest, MenuAboutOpensTheLastPageAndSettingsTheFirst)
         EXPECT_EQ(shownTab(dlg), dlg.m_tab->GetItemCount() - 1);
         services.tray.rightClick();
         EXPECT_EQ(shownTab(dlg), 0);
-        endProgram();
+        app.EndMainLoop();
     });
 }
 

@@ -1,7 +1,6 @@
 #include "SettingsWindowFixture.h"
 
 #include "core/DialogItems.h"
-#include "core/DialogUnits.h"
 #include "core/TabControl.h"
 #include "pages/CDlgTabGeneral.h"
 
@@ -9,22 +8,12 @@
 
 namespace {
 
-TEST(DialogUnits, FourAcrossAreSixPixelsAndEightDownThirteenRoundedPerEdge)
-{
-    EXPECT_EQ(DialogUnits::ToPixels(QSize(4, 8)), QSize(6, 13));
-    EXPECT_EQ(DialogUnits::ToPixelsX(1), 2);
-    EXPECT_EQ(DialogUnits::ToPixelsY(1), 2);
-    EXPECT_EQ(DialogUnits::ToPixelsX(-1), -2);
-    // Left 10.5 -> 11, right 489; top 11.375 -> 11, bottom 313.625 -> 314.
-    EXPECT_EQ(DialogUnits::ToPixels(QRect(7, 7, 319, 186)), QRect(11, 11, 478, 303));
-    EXPECT_EQ(DialogUnits::ToPixels(QRect(52, 63, 10, 10)), QRect(78, 102, 15, 17));
-}
-
 class DialogLayoutTest : public SettingsWindowFixture {};
 
 TEST_F(DialogLayoutTest, WindowTabsAndGeneralPageSitWhereTheLayoutPutsThem)
 {
     runWindow([&](CZelDlg& dlg) {
+        // Dialog units: 4 across are 6 pixels, 8 down 13, each edge rounded on its own.
         EXPECT_EQ(dlg.size(), QSize(500, 325));
         EXPECT_EQ(GetDlgItem(&dlg, 1000)->geometry(), QRect(11, 11, 478, 303));
         const QWidget* page = dlg.m_pTabGeneral;

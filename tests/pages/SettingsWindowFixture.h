@@ -4,6 +4,10 @@
 #include "core/CZelDlg.h"
 #include "support/FakePlatform.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,24 +16,57 @@
 // place these tests make the program and its window.
 class SettingsWindowFixture : public ::testing::Test {
 protected:
-    SettingsWindowFixture();
-    ~SettingsWindowFixture() override;
+    SettingsWindowFixture()
+    {
+        app.m_strModulePath = services.system.programPath();
+        loadLanguage(app.m_options.Language);
+    }
 
     // A language file beside the program with the given texts (id, text).
     void writeLanguage(const QString& english, const QString& native,
-                       const std::vector<std::pair<int, QString>>& texts) const;
+                       const std::vector<std::pair<int, QString>>& texts) const
+    {
+        QString file =
+            QStringLiteral("[Language]\nlang_en=%1\nlang_native=%2\n[Text]\n").arg(english, native);
+        for (const auto& [id, text] : texts)
+            file += QStringLiteral("%1=%2\n").arg(id).arg(text);
+        FakePlatform::writeFile(services.programDir() + "/" + english + ".lng", file.toUtf8());
+    }
     // Copies the language files the build puts beside the program.
-    void copyShippedLanguages() const;
+    void copyShippedLanguages() const
+    {
+        const QDir shipped(QStringLiteral(YULAVIN_BIN_DIR));
+        for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
+            QFile::copy(shipped.filePath(name), services.programDir() + "/" + name);
+    }
     // Sets the language as the settings would and loads it, as the start-up does.
-    void loadLanguage(const QString& language);
+    void loadLanguage(const QString& language)
+    {
+        app.m_options.Language = language;
+        app.m_translate.LoadLanguage(language);
+    }
 
     // Runs the window's loop: `whileRunning` looks at the window from inside
     // it, then the loop ends as Exit ends it.
-    void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false);
+    void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false)
+    {
+        CZelDlg dlg;
+        dlg.m_bStartHidden = startHidden;
+        app.m_pMainDlg = &dlg;
+        QTimer::singleShot(0, &dlg, [&] {
+            whileRunning(dlg);
+            dlg.OnTrayExit();
+        });
+        dlg.DoModal();
+        app.m_pMainDlg = nullptr;
+    }
     // Runs the whole program: `whileRunning` sees its window from inside the
-    // main loop and ends the program itself, or leaves that to the test's clicks.
-    bool runProgram(const std::function<void(CZelDlg&)>& whileRunning);
-    void endProgram() { app.EndMainLoop(); }
+    // main loop and ends the program, itself or through what it clicks.
+    bool runProgram(const std::function<void(CZelDlg&)>& whileRunning)
+    {
+        QTimer::singleShot(0, [&] { whileRunning(*app.m_pMainDlg); });
+        return app.InitInstance();
+    }
 
     FakePlatform services;
     CZelApp app;

@@ -11,14 +11,12 @@
 
 namespace {
 
-// What a first run writes: every default, in file order, in the file's format.
-QByteArray firstRunFile()
+// Committed settings files: "first-run" holds what a first run writes, every
+// default in file order and format; "edited" one a user has edited by hand.
+QByteArray goldenFile(const char* name)
 {
-    return FakePlatform::readFile(YULAVIN_SOURCE_DIR "/tests/core/first-run-settings.xml");
-}
-QByteArray editedFile()
-{
-    return FakePlatform::readFile(YULAVIN_SOURCE_DIR "/tests/core/edited-settings.xml");
+    return FakePlatform::readFile(YULAVIN_SOURCE_DIR "/tests/core/" + QString::fromLatin1(name) +
+                                  "-settings.xml");
 }
 
 class COptionsTest : public ::testing::Test {
@@ -62,7 +60,7 @@ TEST_P(COptionsFirstRunTest, WritesTheDefaultsFileSilently)
     options.Load();
     EXPECT_FALSE(options.m_bFileRead);
     options.Save();
-    EXPECT_EQ(settingsFile(), firstRunFile().toStdString());
+    EXPECT_EQ(settingsFile(), goldenFile("first-run").toStdString());
     EXPECT_TRUE(services.dialogs.m_shown.empty());
 }
 
@@ -73,8 +71,8 @@ TEST_F(COptionsTest, EditedFileSurvivesByteForByte)
 {
     // Every setting that draws nothing at start away from its default, strange
     // texts, comments, spacing, an attribute and an unknown element.
-    writeSettings(editedFile());
-    EXPECT_EQ(loadAndSave(options), editedFile().toStdString());
+    writeSettings(goldenFile("edited"));
+    EXPECT_EQ(loadAndSave(options), goldenFile("edited").toStdString());
     EXPECT_TRUE(options.m_bFileRead);
 }
 
@@ -82,7 +80,7 @@ TEST_F(COptionsTest, MissingKeysKeepDefaultsAndAreAppendedOnSave)
 {
     writeSettings(
         "<?xml version='1.0'?><Options><uSnowDensity>7</uSnowDensity><fSnow>0</fSnow></Options>");
-    QByteArray expected = firstRunFile();
+    QByteArray expected = goldenFile("first-run");
     expected.replace("<fSnow>1</fSnow>", "").replace("<uSnowDensity>5</uSnowDensity>", "");
     // A missing language is no language, written as an empty element.
     expected.replace("<Language>English</Language>", "<Language/>");

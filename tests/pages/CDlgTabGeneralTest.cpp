@@ -102,20 +102,6 @@ TEST_F(CDlgTabGeneralTest, HighLoadBoxStartsAndStopsTheWatcher)
     });
 }
 
-TEST_F(CDlgTabGeneralTest, HighLoadBoxRestartsARunningWatcherInsteadOfAddingOne)
-{
-    app.m_highLoad.m_nTimer =
-        services.scheduler.setTimer(nullptr, 0, 1000, [](platform::Scheduler::TimerId) {});
-    app.m_highLoad.m_bEnabled = true;
-    runWindow([&](CZelDlg& dlg) {
-        QCheckBox* box = dlg.m_pTabGeneral->m_chkHighLoad;
-        EXPECT_TRUE(box->isChecked());
-        box->setChecked(false);
-        click(box);
-        EXPECT_EQ(services.scheduler.timerCount(), 1u);
-    });
-}
-
 struct HighLoadCase {
     int major, minor;
     bool setting;

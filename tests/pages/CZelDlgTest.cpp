@@ -143,13 +143,19 @@ TEST_F(CZelDlgTest, LanguageSwitchChangesEveryTextAtOnceAndKeepsThePageInView)
     });
 }
 
-TEST_F(CZelDlgTest, TrayMenuFollowsTheLanguageAndKeepsItsSeparators)
+TEST_F(CZelDlgTest, TrayMenuFollowsTheLanguageAndOpensTheLastOrFirstPage)
 {
-    runWindow([&](CZelDlg& dlg) {
-        services.tray.rightClick();
-        pickLanguage(dlg, "Deutsch");
-        services.tray.rightClick();
-    });
+    services.tray.m_choices = {ID_TRAY_ABOUT, ID_TRAY_SETTINGS};
+    runWindow(
+        [&](CZelDlg& dlg) {
+            services.tray.rightClick();
+            EXPECT_TRUE(dlg.isVisible());
+            EXPECT_EQ(shownTab(dlg), dlg.m_tab->GetItemCount() - 1);
+            pickLanguage(dlg, "Deutsch");
+            services.tray.rightClick();
+            EXPECT_EQ(shownTab(dlg), 0);
+        },
+        true);
     ASSERT_EQ(services.tray.m_menus.size(), 2u);
     const std::vector<int> ids = {ID_TRAY_SETTINGS, 0, ID_TRAY_HELP, ID_TRAY_UPDATE,
                                   ID_TRAY_ABOUT,    0, ID_TRAY_EXIT};
@@ -172,6 +178,7 @@ struct PageCase {
     int command;
     const char* language;
     const char* address;
+    const char* siteVariable = nullptr; // YULAVIN_SITE_URL, a mirror or a local server
 };
 
 class CZelDlgPageTest : public CZelDlgTest, public ::testing::WithParamInterface<PageCase> {};
@@ -179,8 +186,11 @@ class CZelDlgPageTest : public CZelDlgTest, public ::testing::WithParamInterface
 TEST_P(CZelDlgPageTest, MenuOpensTheMakersPage)
 {
     loadLanguage(GetParam().language);
+    if (GetParam().siteVariable)
+        qputenv("YULAVIN_SITE_URL", GetParam().siteVariable);
     services.tray.m_choices = {GetParam().command};
     runWindow([&](CZelDlg&) { services.tray.rightClick(); });
+    qunsetenv("YULAVIN_SITE_URL");
     EXPECT_EQ(services.shell.m_opened, QStringList{QString::fromLatin1(GetParam().address)});
 }
 
@@ -191,20 +201,13 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{ID_TRAY_HELP, "Russian", "https://varnel.example/?lng=ru&p=yulavin_help"},
         PageCase{ID_TRAY_HELP, "German", "https://varnel.example/?p=yulavin_help"},
         PageCase{ID_TRAY_UPDATE, "English", "https://varnel.example/?p=yulavin"},
-        PageCase{ID_TRAY_UPDATE, "Russian", "https://varnel.example/?lng=ru&p=yulavin"}),
+        PageCase{ID_TRAY_UPDATE, "Russian", "https://varnel.example/?lng=ru&p=yulavin"},
+        PageCase{ID_TRAY_HELP, "English", "http://127.0.0.1:8080/?p=yulavin_help",
+                 "http://127.0.0.1:8080/"}),
     [](const auto& testCase) {
         return std::string(testCase.param.command == ID_TRAY_HELP ? "Help" : "Update") +
-               testCase.param.language;
+               testCase.param.language + (testCase.param.siteVariable ? "Elsewhere" : "");
     });
-
-TEST_F(CZelDlgTest, SiteAddressComesFromTheEnvironmentWhenSet)
-{
-    qputenv("YULAVIN_SITE_URL", "http://127.0.0.1:8080/");
-    services.tray.m_choices = {ID_TRAY_HELP};
-    runWindow([&](CZelDlg&) { services.tray.rightClick(); });
-    qunsetenv("YULAVIN_SITE_URL");
-    EXPECT_EQ(services.shell.m_opened, QStringList{"http://127.0.0.1:8080/?p=yulavin_help"});
-}
 
 TEST_F(CZelDlgTest, IconShowsTheProductNameAndLeavesWithTheWindow)
 {
@@ -333,21 +336,6 @@ TEST_F(CZelDlgTest, ExitWithTheWindowHiddenEndsWithoutShowingIt)
     EXPECT_FALSE(services.tray.m_shown);
     EXPECT_TRUE(
         FakePlatform::readFile(services.settingsPath()).contains("<uSnowWind>3</uSnowWind>"));
-}
-
-TEST_F(CZelDlgTest, MenuAboutOpensTheLastPageAndSettingsTheFirst)
-{
-    FakePlatform::writeFile(services.settingsPath(), "<Options/>");
-    services.tray.m_choices = {ID_TRAY_ABOUT, ID_TRAY_SETTINGS};
-    runProgram([&](CZelDlg& dlg) {
-        EXPECT_FALSE(dlg.isVisible());
-        services.tray.rightClick();
-        EXPECT_TRUE(dlg.isVisible());
-        EXPECT_EQ(shownTab(dlg), dlg.m_tab->GetItemCount() - 1);
-        services.tray.rightClick();
-        EXPECT_EQ(shownTab(dlg), 0);
-        app.EndMainLoop();
-    });
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "core/COptions.h"
-#include "platform/XmlDocument.h"
 #include "support/FakePlatform.h"
 
 #include <QFile>
@@ -171,16 +170,6 @@ TEST_F(COptionsTest, FailedSavesKeepTheOldFileWholeAndAreReported)
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(settingsFile(), file);
     expectMessages({"Unable to save XML document.", "Unable to save XML document."});
-}
-
-TEST_F(COptionsTest, ParserThatCannotBeMadeIsReportedAndChangesNothing)
-{
-    platform::XmlDocument::setCreationFailsForTesting(true);
-    options.Load();
-    options.Save();
-    platform::XmlDocument::setCreationFailsForTesting(false);
-    EXPECT_FALSE(QFile::exists(services.settingsPath()));
-    expectMessages({"Unable to create XML parser object.", "Unable to create XML parser object."});
 }
 
 } // namespace

@@ -71,33 +71,6 @@ TEST_F(CZelAppTest, FirstRunSavesTheSettingsAtExitAndFreesTheLock)
     EXPECT_FALSE(next.alreadyExists());
 }
 
-struct WatcherCase {
-    int major, minor;
-    const char* setting;
-    uint32_t period;
-};
-
-class CZelAppWatcherTest : public CZelAppTest, public ::testing::WithParamInterface<WatcherCase> {};
-
-TEST_P(CZelAppWatcherTest, HighLoadWatcherTicksEverySecondOnVistaAndLaterWhenSwitchedOn)
-{
-    const WatcherCase& c = GetParam();
-    services.system.setVersion(c.major, c.minor);
-    writeSettings(QByteArray("<Options><fDisableAtHighLoad>") + c.setting +
-                  "</fDisableAtHighLoad></Options>");
-    uint32_t period = 0;
-    run([&] { period = services.scheduler.periodOf(nullptr, app.m_highLoad.m_nTimer); });
-    EXPECT_EQ(period, c.period);
-    EXPECT_EQ(services.scheduler.timerCount(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, CZelAppWatcherTest,
-                         ::testing::Values(WatcherCase{5, 1, "1", 0}, WatcherCase{6, 0, "1", 1000},
-                                           WatcherCase{10, 0, "0", 0}),
-                         [](const auto& testCase) {
-                             return "Case" + std::to_string(testCase.index);
-                         });
-
 TEST_F(CZelAppTest, DecorationsThatAreOnGetWindowsAndAllEndAtExit)
 {
     // Defaults: cursor, garland and snow on; tree and frost off.
@@ -105,6 +78,8 @@ TEST_F(CZelAppTest, DecorationsThatAreOnGetWindowsAndAllEndAtExit)
     run([&] { whileRunning = services.windows.log(); });
     EXPECT_EQ(whileRunning, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(services.windows.log(), (std::vector<int>{1, 2, 3, -1, -2, -3}));
+    // The high-load watcher, on by default, stops too.
+    EXPECT_EQ(services.scheduler.timerCount(), 0u);
 }
 
 TEST_F(CZelAppTest, CursorIsStackedAndFrostWaitsAsTheSettingsSay)

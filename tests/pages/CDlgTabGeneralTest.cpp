@@ -111,15 +111,22 @@ struct HighLoadCase {
 class CDlgTabGeneralHighLoadTest : public CDlgTabGeneralTest,
                                    public ::testing::WithParamInterface<HighLoadCase> {};
 
-TEST_P(CDlgTabGeneralHighLoadTest, BoxFollowsTheVersionAndTheSetting)
+// The program started with the setting on the emulated version: the watcher
+// runs, ticking every second, only where the box can be and is checked.
+TEST_P(CDlgTabGeneralHighLoadTest, WatcherAndBoxFollowTheVersionAndTheSetting)
 {
     const HighLoadCase& c = GetParam();
     services.system.setVersion(c.major, c.minor);
-    app.m_options.fDisableAtHighLoad = c.setting;
-    runWindow([&](CZelDlg& dlg) {
+    FakePlatform::writeFile(services.settingsPath(), QByteArray("<Options><fDisableAtHighLoad>") +
+                                                         (c.setting ? "1" : "0") +
+                                                         "</fDisableAtHighLoad></Options>");
+    runProgram([&](CZelDlg& dlg) {
         EXPECT_EQ(dlg.m_pTabGeneral->m_chkHighLoad->isEnabled(), c.enabled);
         EXPECT_EQ(GetDlgItem(dlg.m_pTabGeneral, 1069)->isEnabled(), c.enabled);
         EXPECT_EQ(dlg.m_pTabGeneral->m_chkHighLoad->isChecked(), c.checked);
+        EXPECT_EQ(services.scheduler.periodOf(nullptr, app.m_highLoad.m_nTimer),
+                  c.checked ? 1000u : 0u);
+        app.EndMainLoop();
     });
 }
 

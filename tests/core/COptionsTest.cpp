@@ -1,5 +1,5 @@
 #include "core/COptions.h"
-#include "support/FakePlatform.h"
+#include "SettingsFileFixture.h"
 
 #include <QFile>
 
@@ -10,25 +10,8 @@
 
 namespace {
 
-// Committed settings files: "first-run" holds what a first run writes, every
-// default in file order and format; "edited" one a user has edited by hand.
-QByteArray goldenFile(const char* name)
-{
-    return FakePlatform::readFile(YULAVIN_SOURCE_DIR "/tests/core/" + QString::fromLatin1(name) +
-                                  "-settings.xml");
-}
-
-class COptionsTest : public ::testing::Test {
+class COptionsTest : public SettingsFileFixture {
 protected:
-    void writeSettings(const QByteArray& xml)
-    {
-        FakePlatform::writeFile(services.settingsPath(), xml);
-    }
-    // The file's bytes as text, so that a failure shows them readably.
-    std::string settingsFile() const
-    {
-        return FakePlatform::readFile(services.settingsPath()).toStdString();
-    }
     // Loads, saves and gives the file as written.
     std::string loadAndSave(COptions& target)
     {
@@ -36,16 +19,7 @@ protected:
         target.Save();
         return settingsFile();
     }
-    void expectMessages(const QStringList& texts)
-    {
-        ASSERT_EQ(services.dialogs.m_shown.size(), static_cast<size_t>(texts.size()));
-        for (qsizetype i = 0; i < texts.size(); ++i) {
-            EXPECT_EQ(services.dialogs.m_shown[i].text, texts[i]);
-            EXPECT_EQ(services.dialogs.m_shown[i].caption, "Yulavin");
-        }
-    }
 
-    FakePlatform services;
     COptions options;
 };
 
@@ -169,7 +143,11 @@ TEST_F(COptionsTest, FailedSavesKeepTheOldFileWholeAndAreReported)
     options.Save();
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(settingsFile(), file);
-    expectMessages({"Unable to save XML document.", "Unable to save XML document."});
+    ASSERT_EQ(services.dialogs.m_shown.size(), 2u);
+    for (const auto& shown : services.dialogs.m_shown) {
+        EXPECT_EQ(shown.text, "Unable to save XML document.");
+        EXPECT_EQ(shown.caption, "Yulavin");
+    }
 }
 
 } // namespace

@@ -1,7 +1,8 @@
+#include "SettingsFileFixture.h"
+
 #include "core/CZelApp.h"
 #include "decorations/CDlgFrost.h"
 #include "platform/SingleInstanceLock.h"
-#include "support/FakePlatform.h"
 
 #include <QTimer>
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-class CZelAppTest : public ::testing::Test {
+class CZelAppTest : public SettingsFileFixture {
 protected:
     // Runs the program's life; `whileRunning` sees the running program, then ends it.
     bool run(const std::function<void()>& whileRunning)
@@ -22,16 +23,6 @@ protected:
         });
         return app.InitInstance();
     }
-    void writeSettings(const QByteArray& xml)
-    {
-        FakePlatform::writeFile(services.settingsPath(), xml);
-    }
-    std::string settingsFile() const
-    {
-        return FakePlatform::readFile(services.settingsPath()).toStdString();
-    }
-
-    FakePlatform services;
     CZelApp app;
 };
 
@@ -61,8 +52,7 @@ TEST_F(CZelAppTest, FirstRunSavesTheSettingsAtExitAndFreesTheLock)
         app.m_options.uSnowDensity = 8;
     }));
     EXPECT_TRUE(firstRunSeen);
-    QByteArray expected =
-        FakePlatform::readFile(YULAVIN_SOURCE_DIR "/tests/core/first-run-settings.xml");
+    QByteArray expected = goldenFile("first-run");
     expected.replace("<uSnowDensity>5<", "<uSnowDensity>8<");
     EXPECT_EQ(settingsFile(), expected.toStdString());
     EXPECT_TRUE(services.dialogs.m_shown.empty());

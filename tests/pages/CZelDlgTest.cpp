@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
                testCase.param.language + (testCase.param.siteVariable ? "Elsewhere" : "");
     });
 
-TEST_F(CZelDlgTest, WindowComesToTheFrontUnlessStartedHidden)
+TEST_F(CZelDlgTest, StartedHiddenTheWindowOpensOnlyByTheIconAndOnItsLastTab)
 {
     ShowCounter shows;
     runWindow(
@@ -213,24 +213,10 @@ TEST_F(CZelDlgTest, WindowComesToTheFrontUnlessStartedHidden)
             dlg.show();
             dlg.showNormal();
             EXPECT_FALSE(dlg.isVisible());
-        },
-        true);
-    EXPECT_EQ(shows.m_shows, 0);
-    runWindow([&](CZelDlg& dlg) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
-        EXPECT_FALSE(dlg.isMinimized());
-    });
-    EXPECT_EQ(shows.m_shows, 1);
-}
-
-TEST_F(CZelDlgTest, DoubleClickOnTheIconOpensTheWindowOnItsLastTab)
-{
-    runWindow(
-        [&](CZelDlg& dlg) {
-            clickTab(dlg, 2);
-            EXPECT_EQ(shownTab(dlg), 2);
+            EXPECT_EQ(shows.m_shows, 0);
             services.tray.doubleClick();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
+            clickTab(dlg, 2);
             EXPECT_EQ(shownTab(dlg), 2);
 
             // Minimised and hidden, then opened again: restored, same tab.

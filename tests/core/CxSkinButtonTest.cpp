@@ -144,7 +144,7 @@ protected:
     QWidget page;
 };
 
-TEST_F(SkinButtonTest, TakesTheMaskSizeAndShape)
+TEST_F(SkinButtonTest, ShowsItsPicturesInTheMasksSizeAndShape)
 {
     CxSkinButton* button = AddButton();
     EXPECT_EQ(button->geometry(), QRect(10, 10, 20, 12));
@@ -155,12 +155,8 @@ TEST_F(SkinButtonTest, TakesTheMaskSizeAndShape)
     EXPECT_EQ(Shown(button, QPoint(19, 11)), kNormal);
     // Off the shape is off the button, even inside its rectangle.
     EXPECT_EQ(page.childAt(QPoint(10, 15)), nullptr);
-}
 
-TEST_F(SkinButtonTest, HoverShowsTheOverPictureUntilLeaveOrPress)
-{
-    CxSkinButton* button = AddButton();
-    EXPECT_EQ(Shown(button), kNormal);
+    // Hover shows the over picture until the mouse leaves or presses.
     Hover(button, QPoint(10, 6));
     EXPECT_EQ(Shown(button), kOver);
     QEvent leave(QEvent::Leave);

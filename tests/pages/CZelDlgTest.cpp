@@ -195,8 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PageCase{ID_TRAY_HELP, "English", "https://varnel.example/?p=yulavin_help"},
         PageCase{ID_TRAY_HELP, "Russian", "https://varnel.example/?lng=ru&p=yulavin_help"},
-        PageCase{ID_TRAY_HELP, "German", "https://varnel.example/?p=yulavin_help"},
-        PageCase{ID_TRAY_UPDATE, "English", "https://varnel.example/?p=yulavin"},
+        PageCase{ID_TRAY_UPDATE, "German", "https://varnel.example/?p=yulavin"},
         PageCase{ID_TRAY_UPDATE, "Russian", "https://varnel.example/?lng=ru&p=yulavin"},
         PageCase{ID_TRAY_HELP, "English", "http://127.0.0.1:8080/?p=yulavin_help",
                  "http://127.0.0.1:8080/"}),

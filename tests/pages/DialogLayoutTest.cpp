@@ -4,6 +4,8 @@
 #include "core/TabControl.h"
 #include "pages/CDlgTabGeneral.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 
 namespace {
@@ -44,7 +46,10 @@ class DialogCaptionTest : public SettingsWindowFixture,
 
 TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
 {
-    copyShippedLanguages();
+    // The language files the build puts beside the program.
+    const QDir shipped(QStringLiteral(YULAVIN_BIN_DIR));
+    for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
+        QFile::copy(shipped.filePath(name), services.programDir() + "/" + name);
     loadLanguage(GetParam());
     runWindow([&](CZelDlg& dlg) {
         for (const QLabel* label : dlg.findChildren<QLabel*>()) {

@@ -4,8 +4,6 @@
 #include "core/CZelDlg.h"
 #include "support/FakePlatform.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -31,13 +29,6 @@ protected:
         for (const auto& [id, text] : texts)
             file += QStringLiteral("%1=%2\n").arg(id).arg(text);
         FakePlatform::writeFile(services.programDir() + "/" + english + ".lng", file.toUtf8());
-    }
-    // Copies the language files the build puts beside the program.
-    void copyShippedLanguages() const
-    {
-        const QDir shipped(QStringLiteral(YULAVIN_BIN_DIR));
-        for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
-            QFile::copy(shipped.filePath(name), services.programDir() + "/" + name);
     }
     // Sets the language as the settings would and loads it, as the start-up does.
     void loadLanguage(const QString& language)

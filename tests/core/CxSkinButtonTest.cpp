@@ -132,12 +132,10 @@ protected:
     static std::set<std::pair<int, int>> PixelsOf(const QImage& image, QRgb colour)
     {
         std::set<std::pair<int, int>> found;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
                 if ((image.pixel(x, y) & 0xFFFFFF) == colour)
                     found.insert({x, y});
-            }
-        }
         return found;
     }
 
@@ -248,7 +246,6 @@ TEST_F(SkinButtonTest, RadioButtonUnchecksTheRestOfItsGroup)
     plain->move(55, 5);
     plain->setChecked(true);
     plain->show();
-    CxSkinButton* third = AddButton(Style::AutoRadioButton, QPoint(80, 5));
     // A second group on the same page is left alone.
     CxSkinButton* otherGroup = AddButton(Style::AutoRadioButton, QPoint(5, 40));
     DialogGroup::SetGroupStart(otherGroup);
@@ -265,15 +262,14 @@ TEST_F(SkinButtonTest, RadioButtonUnchecksTheRestOfItsGroup)
     EXPECT_TRUE(plain->isChecked());
     EXPECT_EQ(otherGroup->GetCheck(), 1);
 
-    // Clicking a checked radio button keeps it checked; space checks too.
+    // Clicking a checked radio button keeps it checked; space checks another.
     Click(second);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(second->GetCheck(), 1);
-    QTest::keyClick(third, Qt::Key_Space);
+    QTest::keyClick(first, Qt::Key_Space);
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(third->GetCheck(), 1);
+    EXPECT_EQ(first->GetCheck(), 1);
     EXPECT_EQ(second->GetCheck(), 0);
-    EXPECT_EQ(otherGroup->GetCheck(), 1);
 }
 
 TEST_F(SkinButtonTest, DisabledLooksNormalWithAnEmbossedCaption)

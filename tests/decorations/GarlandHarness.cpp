@@ -59,21 +59,6 @@ bool isLitPicture(int slot)
     return slot % 2 == 1;
 }
 
-QSize storedSize(int slot)
-{
-    if (slot == 20 || slot == 21)
-        return {32, 32};
-    if (slot >= 45 && slot <= 47)
-        return {480, 96};
-    if (slot >= 48 && slot <= 57)
-        return {100, 310};
-    if (slot >= 58 && slot <= 78)
-        return {96, 96};
-    if (slot >= 79)
-        return {156, 156};
-    return {48, 48};
-}
-
 std::vector<Drawn> drawsOf(const CDlgLights& window)
 {
     std::map<qint64, std::pair<int, int>> pictures;

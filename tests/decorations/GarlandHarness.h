@@ -39,8 +39,6 @@ std::string garlandCaseName(const ::testing::TestParamInfo<const char*>& garland
 Group groupOf(int slot);
 bool isBulb(int slot);
 bool isLitPicture(int slot);
-// The size each picture is made at, in its stored orientation.
-QSize storedSize(int slot);
 
 // One picture of a frame: which slot, how far it was turned, where.
 struct Drawn {

@@ -1,56 +1,8 @@
 #include "GarlandHarness.h"
 
-#include "decorations/DrawingOutline.h"
 #include "support/FakeOverlaySurface.h"
 
-#include <QPainterPath>
-
 namespace {
-
-// ---- The outline of a drawing ----
-
-TEST(DrawingOutline, IsEmptyForAnEmptyDrawing)
-{
-    EXPECT_TRUE(DrawingOutline(FrameDrawing(), QSize(640, 480), 32).isEmpty());
-}
-
-TEST(DrawingOutline, RoundsEachPictureOutToWholeCellsInsideTheWindow)
-{
-    QImage picture(40, 20, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::white);
-    FrameDrawing drawing;
-    drawing.drawImage(picture, 10, 40);   // cells (0,1) and (1,1)
-    drawing.drawImage(picture, 620, 470); // past the corner of a 640x480 window
-    EXPECT_EQ(DrawingOutline(drawing, QSize(640, 480), 32),
-              QRegion(0, 32, 64, 32) + QRegion(608, 448, 32, 32));
-}
-
-TEST(DrawingOutline, FollowsTransformsAndPaths)
-{
-    QImage picture(32, 32, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::white);
-    FrameDrawing drawing;
-    drawing.setTransform(QTransform::fromTranslate(100, 0));
-    drawing.drawImage(picture, 0, 0);
-    drawing.resetTransform();
-    QPainterPath path;
-    path.addEllipse(QRectF(200, 200, 20, 20));
-    drawing.fillPath(path, Qt::white, true);
-    EXPECT_EQ(DrawingOutline(drawing, QSize(640, 480), 32),
-              QRegion(96, 0, 64, 32) + QRegion(192, 192, 32, 32));
-}
-
-TEST(DrawingOutline, JoinsNeighbouringPicturesIntoOneStrip)
-{
-    QImage picture(48, 48, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::white);
-    FrameDrawing drawing;
-    for (int x = 0; x < 640; x += 48)
-        drawing.drawImage(picture, x, 0);
-    const QRegion outline = DrawingOutline(drawing, QSize(640, 480), 32);
-    EXPECT_EQ(outline, QRegion(0, 0, 640, 64));
-    EXPECT_EQ(outline.rectCount(), 1);
-}
 
 // ---- The garland window shows only its edges ----
 

@@ -1,4 +1,5 @@
 #include "core/ProgramResources.h"
+#include "decorations/CaseName.h"
 #include "decorations/SnowTest.h"
 
 #include <string>
@@ -33,9 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeepCase{"Square", 1280, 1024, -270.66666f, 0, 1821.3334f, 1024},
                       DeepCase{"Wide", 2732, 768, 0, -384, 2732, 1536},
                       DeepCase{"NoScreen", 0, 0, 0, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<DeepCase>& testCase) {
-        return std::string(testCase.param.name);
-    });
+    CaseName());
 
 TEST_F(SnowTest, TheDeepRectangleIsMadeOnceWhenTheObjectIsBuilt)
 {
@@ -73,31 +72,9 @@ TEST_F(SnowDeep, PlaysThePicturesInOrderOnePerTickAndStartsAgain)
     // Create drew the first frame: picture 374, stretched over the screen.
     ASSERT_EQ(snow.lastDrawing().items().size(), 1u);
     EXPECT_EQ(snow.lastDrawing().items()[0].target, QRectF(0, 0, 683, 384));
-    EXPECT_EQ(shown(), *LoadPngResource(374));
-    EXPECT_EQ(snow.m_nDeepFrame, 1);
-    frames(1);
-    EXPECT_EQ(shown(), *LoadPngResource(375));
-    frames(117);
-    EXPECT_EQ(shown(), *LoadPngResource(492));
-    frames(1);
-    EXPECT_EQ(shown(), *LoadPngResource(493));
-    EXPECT_EQ(snow.m_nDeepFrame, 0);
-    frames(1);
-    EXPECT_EQ(shown(), *LoadPngResource(374));
-    EXPECT_EQ(snow.m_nDeepFrame, 1);
-}
-
-TEST_F(SnowDeep, EveryFrameIsADifferentPicture)
-{
-    createDeep();
-    QImage previous = shown();
-    for (int frame = 0; frame < 130; ++frame) {
+    for (int frame = 0; frame <= 120; ++frame) {
+        ASSERT_EQ(shown(), *LoadPngResource(374 + frame % 120)) << "frame " << frame;
         frames(1);
-        const QImage now = shown();
-        ASSERT_FALSE(now.isNull());
-        EXPECT_EQ(now.size(), QSize(1366, 768));
-        EXPECT_NE(now, previous) << "frame " << frame;
-        previous = now;
     }
 }
 

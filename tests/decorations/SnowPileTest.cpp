@@ -1,3 +1,4 @@
+#include "decorations/CaseName.h"
 #include "decorations/SnowTest.h"
 
 #include <string>
@@ -60,9 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Columns, SnowLanding,
                                            LandingCase{"TwoRight", 102, 78, false},
                                            LandingCase{"OnePixelHigh", 100, 77, false},
                                            LandingCase{"Lower", 100, 85, true}),
-                         [](const ::testing::TestParamInfo<LandingCase>& testCase) {
-                             return std::string(testCase.param.name);
-                         });
+                         CaseName());
 
 TEST_F(SnowPileTest, WhereNothingLiesFlakesLandWhenTheirMiddleReachesTheBottom)
 {
@@ -75,18 +74,6 @@ TEST_F(SnowPileTest, WhereNothingLiesFlakesLandWhenTheirMiddleReachesTheBottom)
     frames(1);
     ASSERT_EQ(snow.m_pile.size(), 1u);
     EXPECT_EQ(snow.m_pile[0].y, 93);
-}
-
-TEST_F(SnowPileTest, AFlakeHigherUpDoesNotLandOnTheLowPile)
-{
-    CDlgSnow& snow = pileUp();
-    snow.m_pile.assign(1, FLAKE{flakePicture(2), 100, 0, 1, 80, 3, 0, true});
-    // A new flake above the window, in the record's column.
-    snow.m_flakes.assign(1, FLAKE{flakePicture(2), 99, 0, 1, -40, 2, 0, false});
-    frames(1);
-    ASSERT_EQ(snow.m_flakes.size(), 1u);
-    EXPECT_EQ(snow.m_flakes[0].y, -38);
-    EXPECT_EQ(snow.m_pile.size(), 1u);
 }
 
 TEST_F(SnowPileTest, FlakesBeyondTheRightEdgeAreNotKeptThoseLeftOfTheWindowAre)

@@ -4,27 +4,60 @@
 #include "app/CZelDlg.h"
 #include "support/FakePlatform.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-// The settings window as the program runs it, on the fake services: the
-// window's loop runs, `whileRunning` looks at the window from inside it, and
-// the loop then ends as Exit ends it.
+// The settings window as the program runs it, on the fake services. The one
+// place these tests make the program and its window.
 class SettingsWindowFixture : public ::testing::Test {
 protected:
-    SettingsWindowFixture();
-    ~SettingsWindowFixture() override;
+    SettingsWindowFixture()
+    {
+        app.m_strModulePath = services.system.programPath();
+        loadLanguage(app.m_options.Language);
+    }
 
     // A language file beside the program with the given texts (id, text).
     void writeLanguage(const QString& english, const QString& native,
-                       const std::vector<std::pair<int, QString>>& texts) const;
-    // Copies the language files the build puts beside the program.
-    void copyShippedLanguages() const;
-    // Loads the language named in the settings, as the start-up does.
-    void loadLanguage();
+                       const std::vector<std::pair<int, QString>>& texts) const
+    {
+        QString file =
+            QStringLiteral("[Language]\nlang_en=%1\nlang_native=%2\n[Text]\n").arg(english, native);
+        for (const auto& [id, text] : texts)
+            file += QStringLiteral("%1=%2\n").arg(id).arg(text);
+        FakePlatform::writeFile(services.programDir() + "/" + english + ".lng", file.toUtf8());
+    }
+    // Sets the language as the settings would and loads it, as the start-up does.
+    void loadLanguage(const QString& language)
+    {
+        app.m_options.Language = language;
+        app.m_translate.LoadLanguage(language);
+    }
 
-    void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false);
+    // Runs the window's loop: `whileRunning` looks at the window from inside
+    // it, then the loop ends as Exit ends it.
+    void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false)
+    {
+        CZelDlg dlg;
+        dlg.m_bStartHidden = startHidden;
+        app.m_pMainDlg = &dlg;
+        QTimer::singleShot(0, &dlg, [&] {
+            whileRunning(dlg);
+            dlg.OnTrayExit();
+        });
+        dlg.DoModal();
+        app.m_pMainDlg = nullptr;
+    }
+    // Runs the whole program: `whileRunning` sees its window from inside the
+    // main loop and ends the program, itself or through what it clicks.
+    bool runProgram(const std::function<void(CZelDlg&)>& whileRunning)
+    {
+        QTimer::singleShot(0, [&] { whileRunning(*app.m_pMainDlg); });
+        return app.InitInstance();
+    }
 
     FakePlatform services;
     CZelApp app;

@@ -15,11 +15,6 @@ public:
         m_elapsedMs += ms;
     }
     void setTick(uint32_t tick) { m_tick = tick; }
-    void setUnixTime(int64_t seconds)
-    {
-        m_unixTime = seconds;
-        m_elapsedMs = 0;
-    }
 
 private:
     uint32_t m_tick = 1000;

@@ -20,7 +20,7 @@ protected:
         return settingsFile();
     }
 
-    COptions options;
+    COptions options{services.services()};
 };
 
 class COptionsFirstRunTest : public COptionsTest,
@@ -99,7 +99,7 @@ TEST_F(COptionsTest, HostileFilesAreKeptAsTheyAre)
     // Another root: defaults, and nothing is written into it.
     const std::string file = "<Settings><fSnow>0</fSnow></Settings>";
     writeSettings(QByteArray::fromStdString(file));
-    COptions other;
+    COptions other(services.services());
     EXPECT_EQ(loadAndSave(other), file);
     EXPECT_TRUE(other.m_bFileRead);
     EXPECT_TRUE(other.fSnow);

@@ -36,7 +36,7 @@ protected:
     }
 
     FakePlatform services;
-    CTranslate translate;
+    CTranslate translate{services.system};
 };
 
 struct TextCase {

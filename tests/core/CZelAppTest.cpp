@@ -9,21 +9,25 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
 class CZelAppTest : public SettingsFileFixture {
 protected:
-    // Runs the program's life; `whileRunning` sees the running program, then ends it.
+    // Runs the program's life; `whileRunning` sees the running program, then
+    // ends it, and the application object ends as main() ends it.
     bool run(const std::function<void()>& whileRunning)
     {
         QTimer::singleShot(0, [&] {
             whileRunning();
-            app.EndMainLoop();
+            app->EndMainLoop();
         });
-        return app.InitInstance();
+        const bool result = app->InitInstance();
+        app.reset();
+        return result;
     }
-    CZelApp app;
+    std::optional<CZelApp> app{std::in_place, services.services()};
 };
 
 TEST_F(CZelAppTest, SecondCopyRefusesInTheUsersLanguageAndTouchesNothing)
@@ -35,7 +39,8 @@ TEST_F(CZelAppTest, SecondCopyRefusesInTheUsersLanguageAndTouchesNothing)
     platform::SingleInstanceLock firstCopy(services.system.runtimeDir(), "VarnelYulavinMutex");
     ASSERT_FALSE(firstCopy.alreadyExists());
 
-    EXPECT_FALSE(app.InitInstance());
+    EXPECT_FALSE(app->InitInstance());
+    EXPECT_EQ(app->m_nExitCode, 1);
     ASSERT_EQ(services.dialogs.m_shown.size(), 1u);
     EXPECT_EQ(services.dialogs.m_shown[0].text, "Das Programm läuft bereits.");
     EXPECT_EQ(services.dialogs.m_shown[0].caption, "Yulavin");
@@ -48,8 +53,8 @@ TEST_F(CZelAppTest, FirstRunSavesTheSettingsAtExitAndFreesTheLock)
 {
     bool firstRunSeen = false;
     EXPECT_FALSE(run([&] {
-        firstRunSeen = !app.m_options.m_bFileRead;
-        app.m_options.uSnowDensity = 8;
+        firstRunSeen = !app->m_options.m_bFileRead;
+        app->m_options.uSnowDensity = 8;
     }));
     EXPECT_TRUE(firstRunSeen);
     QByteArray expected = goldenFile("first-run");
@@ -65,7 +70,12 @@ TEST_F(CZelAppTest, DecorationsThatAreOnGetWindowsAndAllEndAtExit)
 {
     // Defaults: cursor, garland and snow on; tree and frost off.
     std::vector<int> whileRunning;
-    run([&] { whileRunning = services.windows.log(); });
+    int exitCode = -1;
+    run([&] {
+        whileRunning = services.windows.log();
+        exitCode = app->m_nExitCode;
+    });
+    EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(whileRunning, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(services.windows.log(), (std::vector<int>{1, 2, 3, -1, -2, -3}));
     // The high-load watcher, on by default, stops too.
@@ -80,7 +90,7 @@ TEST_F(CZelAppTest, CursorIsStackedAndFrostWaitsAsTheSettingsSay)
     uint32_t frostWait = 0;
     run([&] {
         cursorStacking = services.windows.live().front()->m_stacking;
-        frostWait = app.m_pDlgFrost->m_dwWaitTime;
+        frostWait = app->m_pDlgFrost->m_dwWaitTime;
     });
     EXPECT_EQ(cursorStacking, FakeOverlaySurface::Stacking::Top);
     EXPECT_EQ(frostWait, 3u * 60000);

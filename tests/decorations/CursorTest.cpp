@@ -1,4 +1,4 @@
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "core/ProgramResources.h"
 #include "decorations/CDlgCursor.h"
 #include "decorations/FairyDust.h"
@@ -45,7 +45,7 @@ protected:
     // Makes the window with the effect the settings name.
     void create(const QString& key)
     {
-        m_app.m_options.strCursorType = key;
+        m_options.strCursorType = key;
         crt::srand(kSeed);
         m_window.Create();
     }
@@ -65,8 +65,8 @@ protected:
     }
 
     FakePlatform m_platform;
-    CZelApp m_app;
-    CDlgCursor m_window;
+    COptions m_options{m_platform.services()};
+    CDlgCursor m_window{m_options, m_platform.services()};
 };
 
 // The window -------------------------------------------------------------
@@ -106,7 +106,7 @@ TEST_F(CursorTest, DestroyFreesPicturesAndRecordsThenCreateBringsBackTheSetting)
     EXPECT_TRUE(m_window.m_presentImages.empty());
     EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
 
-    m_app.m_options.strCursorType = QStringLiteral("STOCKING");
+    m_options.strCursorType = QStringLiteral("STOCKING");
     EXPECT_TRUE(m_window.Create());
     EXPECT_EQ(m_window.m_nType, CDlgCursor::STOCKING);
     EXPECT_EQ(m_platform.scheduler.periodOf(&m_window, 1), 20u);

@@ -1,4 +1,4 @@
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgCursor.h"
 #include "decorations/CDlgLights.h"
 #include "decorations/CDlgSnow.h"
@@ -22,14 +22,15 @@ using Stacking = FakeOverlaySurface::Stacking;
 struct StackingCase {
     const char* name;
     bool COptions::*onTop;
-    std::function<std::unique_ptr<DecorationWindow>()> make;
+    std::function<std::unique_ptr<DecorationWindow>(COptions&, const platform::Platform&)> make;
     bool stacksWhenMade;         // the cursor leaves its first place to start-up
     bool activationRestoresBoth; // the tree goes back to the bottom on activation too
 };
 
-template <typename Window> std::unique_ptr<DecorationWindow> make()
+template <typename Window>
+std::unique_ptr<DecorationWindow> make(COptions& options, const platform::Platform& services)
 {
-    return std::make_unique<Window>();
+    return std::make_unique<Window>(options, services);
 }
 
 TEST(DecorationStacking, EveryDecorationReturnsToItsLayerOnFocusAndActivation)
@@ -44,10 +45,10 @@ TEST(DecorationStacking, EveryDecorationReturnsToItsLayerOnFocusAndActivation)
         for (bool onTop : {false, true}) {
             SCOPED_TRACE(testing::Message() << c.name << (onTop ? " on top" : " on desktop"));
             FakePlatform platform;
-            CZelApp app;
-            bool& setting = app.m_options.*c.onTop;
+            COptions options(platform.services());
+            bool& setting = options.*c.onTop;
             setting = onTop;
-            const std::unique_ptr<DecorationWindow> window = c.make();
+            const std::unique_ptr<DecorationWindow> window = c.make(options, platform.services());
             ASSERT_TRUE(window->Create());
             FakeOverlaySurface& surface = *platform.windows.live().front();
             const Stacking layer = onTop ? Stacking::Top : Stacking::Bottom;

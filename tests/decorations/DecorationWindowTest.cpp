@@ -1,4 +1,5 @@
 #include "decorations/DecorationWindow.h"
+#include "core/COptions.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,10 @@ namespace {
 // A decoration with one 4x4 red square that moves one pixel right per tick.
 class SquareWindow final : public DecorationWindow {
 public:
-    SquareWindow() : DecorationWindow(Template::Overlay) {}
+    SquareWindow(COptions& options, const platform::Platform& services)
+        : DecorationWindow(Template::Overlay, options, services, nullptr)
+    {
+    }
 
     using DecorationWindow::SetTimer;
     int m_x = 0;
@@ -39,11 +43,12 @@ protected:
 class DecorationWindowTest : public ::testing::Test {
 protected:
     FakePlatform m_platform;
+    COptions m_options{m_platform.services()};
 };
 
 TEST_F(DecorationWindowTest, CreatePlacesStacksAndShowsTheFirstFrame)
 {
-    SquareWindow window;
+    SquareWindow window(m_options, m_platform.services());
     ASSERT_TRUE(window.Create());
     ASSERT_EQ(m_platform.windows.live().size(), 1u);
     FakeOverlaySurface* surface = m_platform.windows.live().front();
@@ -58,7 +63,7 @@ TEST_F(DecorationWindowTest, CreatePlacesStacksAndShowsTheFirstFrame)
 
 TEST_F(DecorationWindowTest, TimerDrawsFramesUntilTheWindowGoes)
 {
-    SquareWindow window;
+    SquareWindow window(m_options, m_platform.services());
     window.Create();
     EXPECT_EQ(m_platform.scheduler.periodOf(&window, 1), 20u);
     m_platform.scheduler.advance(60);
@@ -87,7 +92,7 @@ TEST_F(DecorationWindowTest, TimerDrawsFramesUntilTheWindowGoes)
 TEST_F(DecorationWindowTest, NoWindowSystemMeansNoWindowAndNoTimers)
 {
     m_platform.windows.m_failCreation = true;
-    SquareWindow window;
+    SquareWindow window(m_options, m_platform.services());
     EXPECT_FALSE(window.Create());
     EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
     window.SetOnTop();

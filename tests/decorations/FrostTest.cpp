@@ -1,4 +1,4 @@
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgFrost.h"
 #include "support/FakePlatform.h"
 
@@ -31,8 +31,8 @@ protected:
     }
 
     FakePlatform m_platform;
-    CZelApp m_app;
-    CDlgFrost m_frost;
+    COptions m_options{m_platform.services()};
+    CDlgFrost m_frost{m_options, m_platform.services()};
 };
 
 TEST_F(FrostTest, CoversTheVirtualScreenOnTopAndLetsClicksThrough)

@@ -101,7 +101,7 @@ void GarlandTest::useWindowSize(QSize size)
 
 void GarlandTest::createGarland(const QString& key, int nFlash)
 {
-    m_app->m_options.strGarland = key;
+    m_options.strGarland = key;
     m_lights.m_nFlash = nFlash;
     ASSERT_TRUE(m_lights.Create());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgLights.h"
 #include "support/FakePlatform.h"
 
@@ -16,6 +16,7 @@
 // The garland window with its frame drawing and its timer handler in reach.
 class TestableLights final : public CDlgLights {
 public:
+    using CDlgLights::CDlgLights;
     using CDlgLights::OnTimer;
     using CDlgLights::RedrawWindow;
 };
@@ -66,6 +67,6 @@ protected:
     void drawAt(int nFlash, int nPhase, uint32_t seed = 1);
 
     FakePlatform m_platform;
-    std::unique_ptr<CZelApp> m_app = std::make_unique<CZelApp>();
-    TestableLights m_lights;
+    COptions m_options{m_platform.services()};
+    TestableLights m_lights{m_options, m_platform.services()};
 };

@@ -92,11 +92,11 @@ class GarlandFlashPeriod : public GarlandTest, public ::testing::WithParamInterf
 
 TEST_P(GarlandFlashPeriod, SixtyMillisecondsPerStepBelowTen)
 {
-    m_app->m_options.iFlashSpeed = GetParam().speed;
+    m_options.iFlashSpeed = GetParam().speed;
     createGarland(QStringLiteral("multicolor"));
     EXPECT_EQ(m_platform.scheduler.periodOf(&m_lights, m_lights.m_nTimer), GetParam().period);
     // A hand-edited speed is only read, never corrected in the settings.
-    EXPECT_EQ(m_app->m_options.iFlashSpeed, GetParam().speed);
+    EXPECT_EQ(m_options.iFlashSpeed, GetParam().speed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,11 +124,11 @@ protected:
 
 TEST_F(GarlandFlashPhase, TheModeComesFromTheSettingsOnceAndThePhaseStartsAtZero)
 {
-    m_app->m_options.iFlash = 3;
-    TestableLights lights;
+    m_options.iFlash = 3;
+    TestableLights lights(m_options, m_platform.services());
     EXPECT_EQ(lights.m_nFlash, 3);
     EXPECT_EQ(lights.m_nPhase, 0);
-    m_app->m_options.iFlash = 2;
+    m_options.iFlash = 2;
     lights.Create();
     EXPECT_EQ(lights.m_nFlash, 3);
 }
@@ -170,7 +170,7 @@ TEST_F(GarlandKeys, EachKeyChoosesItsGarlandExactlyFromTheNextFrame)
     createGarland(QStringLiteral("Icicle"));
     EXPECT_EQ(m_lights.m_nType, 0);
     EXPECT_EQ(bulbsOf(m_lights).size(), 118u);
-    EXPECT_EQ(m_app->m_options.strGarland, QStringLiteral("Icicle"));
+    EXPECT_EQ(m_options.strGarland, QStringLiteral("Icicle"));
     m_lights.SetGarland(QStringLiteral("icicle"));
     EXPECT_EQ(bulbsOf(m_lights).size(), 118u);
     m_platform.scheduler.advance(300);
@@ -198,7 +198,7 @@ TEST_F(GarlandTest, RecreationKeepsTheFlashAndReloadsThePicturesAndTheGarland)
     EXPECT_TRUE(m_lights.DestroyWindow());
     EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
 
-    m_app->m_options.strGarland = QStringLiteral("pine");
+    m_options.strGarland = QStringLiteral("pine");
     ASSERT_TRUE(m_lights.Create());
     EXPECT_EQ(m_lights.m_nFlash, 3);
     EXPECT_EQ(m_lights.m_nType, 5);
@@ -277,7 +277,7 @@ TEST_F(GarlandMissingPictures, ATinyWindowDrawsWithoutEndlessRows)
     useWindowSize({20, 10});
     for (const char* key : {"multicolor", "white", "pine", "christmas_pine", "icicle", "ball",
                             "backlight", "snowflake"}) {
-        m_app->m_options.strGarland = QString::fromLatin1(key);
+        m_options.strGarland = QString::fromLatin1(key);
         m_lights.DestroyWindow();
         ASSERT_TRUE(m_lights.Create());
         for (int mode = 0; mode <= 4; ++mode)

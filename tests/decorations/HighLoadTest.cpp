@@ -1,4 +1,4 @@
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgCursor.h"
 #include "decorations/CDlgFrost.h"
 #include "decorations/CDlgLights.h"
@@ -21,33 +21,20 @@ class HighLoadTest : public ::testing::Test {
 protected:
     HighLoadTest()
     {
-        COptions& options = m_app.m_options;
+        COptions& options = m_options;
         options.fCursorEnable = options.fTree = options.fSnow = options.fFrostEnable = true;
         options.fGarland = 1;
-        m_app.m_pDlgCursor = new CDlgCursor;
-        m_app.m_pDlgTree = new CDlgTree;
-        m_app.m_pDlgLights = new CDlgLights;
-        m_app.m_pDlgSnow = new CDlgSnow;
-        m_app.m_pDlgFrost = new CDlgFrost;
         for (DecorationWindow* window : windows())
             window->Create();
-        m_app.m_highLoad.m_bEnabled = true;
-    }
-    ~HighLoadTest() override
-    {
-        delete m_app.m_pDlgTree;
-        delete m_app.m_pDlgCursor;
-        delete m_app.m_pDlgLights;
-        delete m_app.m_pDlgSnow;
-        delete m_app.m_pDlgFrost;
+        m_highLoad.SetDecorations({&m_cursor, &m_tree, &m_lights, &m_snow, &m_frost});
+        m_highLoad.StartWatcher();
     }
 
-    std::vector<DecorationWindow*> windows() const
+    std::vector<DecorationWindow*> windows()
     {
-        return {m_app.m_pDlgCursor, m_app.m_pDlgTree, m_app.m_pDlgLights, m_app.m_pDlgSnow,
-                m_app.m_pDlgFrost};
+        return {&m_cursor, &m_tree, &m_lights, &m_snow, &m_frost};
     }
-    int liveWindows() const
+    int liveWindows()
     {
         int count = 0;
         for (DecorationWindow* window : windows())
@@ -63,22 +50,28 @@ protected:
     void tick(std::optional<Presence> state)
     {
         m_platform.desktop.m_presence = state;
-        HighLoadTimerProc(m_app.m_highLoad.m_nTimer);
+        m_highLoad.HighLoadTimerProc(m_highLoad.m_nTimer);
     }
 
     FakePlatform m_platform;
-    CZelApp m_app;
+    COptions m_options{m_platform.services()};
+    CDlgCursor m_cursor{m_options, m_platform.services()};
+    CDlgTree m_tree{m_options, m_platform.services()};
+    CDlgLights m_lights{m_options, m_platform.services()};
+    CDlgSnow m_snow{m_options, m_platform.services()};
+    CDlgFrost m_frost{m_options, m_platform.services()};
+    CHighLoad m_highLoad{m_options, m_platform.services()};
 };
 
 TEST_F(HighLoadTest, AwayHidesEverythingInOrderAndComingBackShowsItInOrder)
 {
     tick(Presence::NotPresent);
-    EXPECT_FALSE(m_app.m_highLoad.m_bEffectsShown);
+    EXPECT_FALSE(m_highLoad.m_bEffectsShown);
     EXPECT_EQ(liveWindows(), 0);
     EXPECT_EQ(logSinceStart(), (std::vector<int>{-1, -2, -3, -4, -5}));
 
     tick(Presence::AcceptsNotifications);
-    EXPECT_TRUE(m_app.m_highLoad.m_bEffectsShown);
+    EXPECT_TRUE(m_highLoad.m_bEffectsShown);
     EXPECT_EQ(liveWindows(), 5);
     // cursor, tree, garland, snow, frost: made again in the same order.
     EXPECT_EQ(logSinceStart(), (std::vector<int>{-1, -2, -3, -4, -5, 6, 7, 8, 9, 10}));
@@ -116,28 +109,28 @@ TEST_F(HighLoadTest, OnlyTheFourQuietStatesHide)
 TEST_F(HighLoadTest, ComingBackMakesOnlyTheDecorationsThatAreOnAndMissing)
 {
     tick(Presence::Busy);
-    m_app.m_options.fTree = false;
-    m_app.m_options.fGarland = 0;
+    m_options.fTree = false;
+    m_options.fGarland = 0;
     // The user switched the snow on again from its page while hidden.
-    m_app.m_pDlgSnow->Create();
+    m_snow.Create();
     tick(Presence::AcceptsNotifications);
-    EXPECT_TRUE(m_app.m_pDlgCursor->IsWindow());
-    EXPECT_FALSE(m_app.m_pDlgTree->IsWindow());
-    EXPECT_FALSE(m_app.m_pDlgLights->IsWindow());
-    EXPECT_TRUE(m_app.m_pDlgSnow->IsWindow());
-    EXPECT_TRUE(m_app.m_pDlgFrost->IsWindow());
+    EXPECT_TRUE(m_cursor.IsWindow());
+    EXPECT_FALSE(m_tree.IsWindow());
+    EXPECT_FALSE(m_lights.IsWindow());
+    EXPECT_TRUE(m_snow.IsWindow());
+    EXPECT_TRUE(m_frost.IsWindow());
     EXPECT_EQ(liveWindows(), 3);
 }
 
 TEST_F(HighLoadTest, StoppedWatcherLeavesTheWindowsAlone)
 {
-    m_app.m_highLoad.m_bEnabled = false;
-    m_app.m_highLoad.ShowEffects(false);
+    m_highLoad.m_bEnabled = false;
+    m_highLoad.ShowEffects(false);
     EXPECT_EQ(liveWindows(), 5);
     // A stopped watcher's tick sees busy only for an absent user, and then
     // still touches nothing.
     tick(Presence::NotPresent);
-    EXPECT_FALSE(m_app.m_highLoad.m_bEffectsShown);
+    EXPECT_FALSE(m_highLoad.m_bEffectsShown);
     EXPECT_EQ(liveWindows(), 5);
 }
 

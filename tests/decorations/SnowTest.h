@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgSnow.h"
 #include "platform/RuntimeLibrary.h"
 #include "support/FakePlatform.h"
@@ -18,7 +18,7 @@ protected:
 
     SnowTest() { useScreen(200, 100); }
 
-    COptions& options() { return m_app.m_options; }
+    COptions& options() { return m_options; }
 
     // One monitor of that size with no panel, so the window is the whole screen.
     void useScreen(int width, int height)
@@ -31,7 +31,7 @@ protected:
     // Builds the window object on the screens set so far and reseeds the random numbers.
     CDlgSnow& makeSnow()
     {
-        m_snow = std::make_unique<CDlgSnow>();
+        m_snow = std::make_unique<CDlgSnow>(m_options, m_platform.services());
         crt::srand(kSeed);
         return *m_snow;
     }
@@ -59,6 +59,6 @@ protected:
     }
 
     FakePlatform m_platform;
-    CZelApp m_app;
+    COptions m_options{m_platform.services()};
     std::unique_ptr<CDlgSnow> m_snow;
 };

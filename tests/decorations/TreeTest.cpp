@@ -1,4 +1,4 @@
-#include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "decorations/CDlgTree.h"
 #include "decorations/CaseName.h"
 #include "support/FakePlatform.h"
@@ -21,7 +21,7 @@ protected:
     {
         return m_platform.windows.live().empty() ? nullptr : m_platform.windows.live().front();
     }
-    COptions& options() { return m_app.m_options; }
+    COptions& options() { return m_options; }
     // The resource of the picture in the last frame; 0 for none.
     int shownPicture() const
     {
@@ -48,8 +48,8 @@ protected:
     }
 
     FakePlatform m_platform;
-    CZelApp m_app;
-    CDlgTree m_tree;
+    COptions m_options{m_platform.services()};
+    CDlgTree m_tree{m_options, m_platform.services()};
 };
 
 // Where Joy (400x443) stands: a stored place as it is, even off the screen;

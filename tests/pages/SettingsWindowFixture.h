@@ -2,6 +2,11 @@
 
 #include "app/CZelApp.h"
 #include "app/CZelDlg.h"
+#include "decorations/CDlgCursor.h"
+#include "decorations/CDlgFrost.h"
+#include "decorations/CDlgLights.h"
+#include "decorations/CDlgSnow.h"
+#include "decorations/CDlgTree.h"
 #include "support/FakePlatform.h"
 
 #include <QTimer>
@@ -39,17 +44,23 @@ protected:
 
     // Runs the window's loop: `whileRunning` looks at the window from inside
     // it, then the loop ends as Exit ends it.
+    // The decoration objects exist, without windows, as the pages expect.
     void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false)
     {
-        CZelDlg dlg;
+        app.m_pDlgCursor = std::make_unique<CDlgCursor>(app.m_options, app.m_services);
+        app.m_pDlgTree = std::make_unique<CDlgTree>(app.m_options, app.m_services);
+        app.m_pDlgLights = std::make_unique<CDlgLights>(app.m_options, app.m_services);
+        app.m_pDlgSnow = std::make_unique<CDlgSnow>(app.m_options, app.m_services);
+        app.m_pDlgFrost = std::make_unique<CDlgFrost>(app.m_options, app.m_services);
+        app.m_pMainDlg = std::make_unique<CZelDlg>(app);
+        CZelDlg& dlg = *app.m_pMainDlg;
         dlg.m_bStartHidden = startHidden;
-        app.m_pMainDlg = &dlg;
         QTimer::singleShot(0, &dlg, [&] {
             whileRunning(dlg);
             dlg.OnTrayExit();
         });
         dlg.DoModal();
-        app.m_pMainDlg = nullptr;
+        app.m_pMainDlg.reset();
     }
     // Runs the whole program: `whileRunning` sees its window from inside the
     // main loop and ends the program, itself or through what it clicks.
@@ -60,5 +71,5 @@ protected:
     }
 
     FakePlatform services;
-    CZelApp app;
+    CZelApp app{services.services()};
 };

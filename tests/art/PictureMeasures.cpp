@@ -1,9 +1,12 @@
 #include "PictureMeasures.h"
 
+#include "core/ProgramResources.h"
+
 #include <QTransform>
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace PictureMeasures {
 
@@ -15,7 +18,45 @@ int channelDifference(QRgb a, QRgb b)
                      std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
+// Sum of f over every pair of pixels at one place in a and b.
+double sumOverPixels(const QImage& a, const QImage& b, const std::function<double(QRgb, QRgb)>& f)
+{
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* l = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            total += f(l[x], r[x]);
+    }
+    return total;
+}
+
+// Weight of a pixel in light: its colour scaled by its coverage.
+double lightOf(QRgb p)
+{
+    return qAlpha(p) / 255.0 * (qRed(p) + qGreen(p) + qBlue(p));
+}
+
+QPointF centroid(const QImage& image, const std::function<double(QRgb)>& weight)
+{
+    double sx = 0, sy = 0, total = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const double w = weight(image.pixel(x, y));
+            sx += (x + 0.5) * w;
+            sy += (y + 0.5) * w;
+            total += w;
+        }
+    return total > 0 ? QPointF(sx / total, sy / total) : QPointF(-1, -1);
+}
+
 } // namespace
+
+QImage packedPicture(unsigned id)
+{
+    const auto picture = LoadPngResource(id);
+    return picture ? *picture : QImage();
+}
 
 std::vector<int> alphaColumn(const QImage& image, int x)
 {
@@ -33,12 +74,26 @@ std::vector<int> alphaRow(const QImage& image, int y)
     return profile;
 }
 
+int alphaSum(const std::vector<int>& profile)
+{
+    int total = 0;
+    for (int alpha : profile)
+        total += alpha;
+    return total;
+}
+
+double alphaCentre(const std::vector<int>& profile)
+{
+    double weighted = 0;
+    for (size_t i = 0; i < profile.size(); ++i)
+        weighted += double(i) * profile[i];
+    const int total = alphaSum(profile);
+    return total > 0 ? weighted / total : -1.0;
+}
+
 int largestColumnDifference(const QImage& a, int ax, const QImage& b, int bx)
 {
-    int largest = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-        largest = std::max(largest, channelDifference(a.pixel(ax, y), b.pixel(bx, y)));
-    return largest;
+    return largestRowDifference(turned(a, 1), ax, turned(b, 1), bx);
 }
 
 int largestRowDifference(const QImage& a, int ay, const QImage& b, int by)
@@ -49,24 +104,6 @@ int largestRowDifference(const QImage& a, int ay, const QImage& b, int by)
     return largest;
 }
 
-double alphaCentre(const std::vector<int>& profile)
-{
-    double weighted = 0, total = 0;
-    for (size_t i = 0; i < profile.size(); ++i) {
-        weighted += double(i) * profile[i];
-        total += profile[i];
-    }
-    return total > 0 ? weighted / total : -1.0;
-}
-
-int alphaSum(const std::vector<int>& profile)
-{
-    int total = 0;
-    for (int alpha : profile)
-        total += alpha;
-    return total;
-}
-
 QImage turned(const QImage& image, int quarterTurns)
 {
     return image.transformed(QTransform().rotate(90.0 * quarterTurns));
@@ -74,54 +111,47 @@ QImage turned(const QImage& image, int quarterTurns)
 
 double meanDifference(const QImage& a, const QImage& b)
 {
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    double total = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
-        for (int x = 0; x < left.width(); ++x)
-            total += std::abs(qAlpha(l[x]) - qAlpha(r[x])) + std::abs(qRed(l[x]) - qRed(r[x])) +
-                     std::abs(qGreen(l[x]) - qGreen(r[x])) + std::abs(qBlue(l[x]) - qBlue(r[x]));
-    }
-    return total / (4.0 * left.width() * left.height());
+    const double total = sumOverPixels(a, b, [](QRgb l, QRgb r) {
+        return std::abs(qAlpha(l) - qAlpha(r)) + std::abs(qRed(l) - qRed(r)) +
+               std::abs(qGreen(l) - qGreen(r)) + std::abs(qBlue(l) - qBlue(r));
+    });
+    return total / (4.0 * a.width() * a.height());
 }
 
 double changedShare(const QImage& a, const QImage& b, int threshold)
 {
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    long changed = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
-        for (int x = 0; x < left.width(); ++x)
-            if (channelDifference(l[x], r[x]) > threshold)
-                ++changed;
-    }
-    return double(changed) / (double(left.width()) * left.height());
+    const double changed = sumOverPixels(
+        a, b, [threshold](QRgb l, QRgb r) { return channelDifference(l, r) > threshold; });
+    return changed / (double(a.width()) * a.height());
+}
+
+double coveredShare(const QImage& image)
+{
+    QImage clear(image.size(), image.format());
+    clear.fill(Qt::transparent);
+    return changedShare(image, clear, 63);
 }
 
 double meanAlpha(const QImage& image, const QRect& area)
 {
-    double total = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            total += qAlpha(image.pixel(x, y));
-    return total / (double(area.width()) * area.height());
+    const QImage part = image.copy(area);
+    return sumOverPixels(part, part, [](QRgb p, QRgb) { return qAlpha(p); }) /
+           (double(area.width()) * area.height());
 }
 
 QPointF alphaCentroid(const QImage& image)
 {
-    double sx = 0, sy = 0, total = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int alpha = qAlpha(image.pixel(x, y));
-            sx += (x + 0.5) * alpha;
-            sy += (y + 0.5) * alpha;
-            total += alpha;
-        }
-    return total > 0 ? QPointF(sx / total, sy / total) : QPointF(-1, -1);
+    return centroid(image, [](QRgb p) { return qAlpha(p); });
+}
+
+QPointF lightCentroid(const QImage& image)
+{
+    return centroid(image, lightOf);
+}
+
+double light(const QImage& image)
+{
+    return sumOverPixels(image, image, [](QRgb p, QRgb) { return lightOf(p); });
 }
 
 } // namespace PictureMeasures

@@ -31,8 +31,8 @@ TEST_P(CursorPendants, HangsFromTheSwingPivot)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (qAlpha(image.pixel(x, y)) >= 128)
-                nearest = std::min(nearest, std::hypot(x - GetParam().hook.x(),
-                                                       y - GetParam().hook.y()));
+                nearest =
+                    std::min(nearest, std::hypot(x - GetParam().hook.x(), y - GetParam().hook.y()));
     EXPECT_LE(nearest, 3.0);
     // It hangs down from there: most of its weight lies below the pivot.
     EXPECT_GT(alphaCentroid(image).y(), GetParam().hook.y());

@@ -23,7 +23,7 @@ std::string errorOf(const char* text, double beatsPerBar)
 TEST(NoteText, NamesGiveEqualTemperedPitchesFromA440)
 {
     const std::pair<const char*, int> names[] = {
-        {"A4", 69}, {"A2", 45},  {"C4", 60},  {"F#5", 78}, {"Bb3", 58}, {"E2", 40},
+        {"A4", 69},  {"A2", 45},  {"C4", 60},  {"F#5", 78}, {"Bb3", 58}, {"E2", 40},
         {"C8", 108}, {"C#4", 61}, {"Db4", 61}, {"B#3", 60}, {"Cb4", 59}, {"Ebb4", 62}};
     for (const auto& [name, midi] : names) {
         const auto notes = parseNotes(name, 0);
@@ -71,9 +71,9 @@ TEST(NoteText, ChordSymbolsGiveRootAndTones)
     double end = 0;
     const auto chords = parseChords("F:4 | C7:2 Gm:2 | Bb:1 Ddim:1 Cb:1 r:1 |", 4, 0, &end);
     ASSERT_EQ(chords.size(), 6u);
-    const std::pair<int, std::vector<int>> expected[] = {{5, {0, 4, 7}},    {0, {0, 4, 7, 10}},
-                                                         {7, {0, 3, 7}},    {10, {0, 4, 7}},
-                                                         {2, {0, 3, 6}},    {11, {0, 4, 7}}};
+    const std::pair<int, std::vector<int>> expected[] = {{5, {0, 4, 7}}, {0, {0, 4, 7, 10}},
+                                                         {7, {0, 3, 7}}, {10, {0, 4, 7}},
+                                                         {2, {0, 3, 6}}, {11, {0, 4, 7}}};
     for (std::size_t i = 0; i < chords.size(); ++i) {
         EXPECT_EQ(chords[i].root, expected[i].first) << "chord " << i;
         EXPECT_EQ(chords[i].intervals, expected[i].second) << "chord " << i;

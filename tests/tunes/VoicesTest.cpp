@@ -1,6 +1,6 @@
+#include "Voices.h"
 #include "NoiseSource.h"
 #include "StereoBuffer.h"
-#include "Voices.h"
 
 #include <gtest/gtest.h>
 

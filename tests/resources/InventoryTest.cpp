@@ -20,30 +20,6 @@ namespace {
 
 const QString kBin = QStringLiteral(YULAVIN_BIN_DIR);
 
-struct Tune {
-    const char* name;
-    bool loops;
-};
-
-const Tune kTunes[] = {{"angels_we_have_heard_on_high", false},
-                       {"away_in_a_manger", false},
-                       {"deck_the_halls_alternate", false},
-                       {"jingle_bells", false},
-                       {"joy_to_the_world", false},
-                       {"musical-snow-globe-we-wish-you-a-merry-christmas", false},
-                       {"music-box-joy-to-the-world", false},
-                       {"music-box-symphonion-o-christmas-tree", false},
-                       {"music-box-wish-you-a-merry-christmas", false},
-                       {"dance_of_the_sugar_plum_fairy", false},
-                       {"santa-ho-ho-ho", false},
-                       {"fireplace", true},
-                       {"snowstorm", true}};
-
-void PrintTo(const Tune& tune, std::ostream* out)
-{
-    *out << tune.name;
-}
-
 // The largest distance from silence among these samples.
 float loudest(std::vector<float>::const_iterator from, std::vector<float>::const_iterator to)
 {
@@ -53,7 +29,7 @@ float loudest(std::vector<float>::const_iterator from, std::vector<float>::const
     return peak;
 }
 
-enum class Kind { Png, Bitmap, Mask, Icon, NoIcon, Picture, Page, Language, Tune };
+enum class Kind { Png, Bitmap, Mask, Icon, NoIcon, Picture, Page, Language, Tune, Loop };
 
 struct Stock {
     const char* name;
@@ -91,14 +67,6 @@ QStringList logon(const char* suffix)
          {"blue", "blue_tree", "bokeh", "decoration", "green_tree", "hot_chocolate", "in_the_snow",
           "ornament", "picture", "santa_skating", "snow", "snowfall", "snowman", "tree"})
         files << QStringLiteral("logon/%1%2.jpg").arg(QLatin1String(name), QLatin1String(suffix));
-    return files;
-}
-
-QStringList tuneFiles()
-{
-    QStringList files;
-    for (const Tune& tune : kTunes)
-        files << QStringLiteral("%1.mp3").arg(QLatin1String(tune.name));
     return files;
 }
 
@@ -171,7 +139,15 @@ const Stock kStock[] = {
      Kind::Language,
      {"English.lng", "Russian.lng", "German.lng", "Polish.lng", "French.lng"},
      {}},
-    {"Tunes", Kind::Tune, tuneFiles(), {}},
+    {"Tunes",
+     Kind::Tune,
+     {"angels_we_have_heard_on_high.mp3", "away_in_a_manger.mp3", "deck_the_halls_alternate.mp3",
+      "jingle_bells.mp3", "joy_to_the_world.mp3",
+      "musical-snow-globe-we-wish-you-a-merry-christmas.mp3", "music-box-joy-to-the-world.mp3",
+      "music-box-symphonion-o-christmas-tree.mp3", "music-box-wish-you-a-merry-christmas.mp3",
+      "dance_of_the_sugar_plum_fairy.mp3", "santa-ho-ho-ho.mp3"},
+     {}},
+    {"BackgroundSounds", Kind::Loop, {"fireplace.mp3", "snowstorm.mp3"}, {}},
 };
 
 // Frames of each tune as rendered, from the list the tune generator writes beside them.
@@ -184,6 +160,43 @@ std::map<QString, long> renderedFrames()
         if (const QList<QByteArray> fields = line.split(' '); fields.size() == 3)
             frames[QString::fromUtf8(fields[0])] = fields[1].toLong();
     return frames;
+}
+
+// Decoded as the player decodes it, gaplessly, a tune is exactly as rendered
+// (no encoder delay or padding to click at a loop's seam), plays at an even
+// level and ends quietly or flows from its end into its start.
+void expectWholeTune(const QString& file, bool loops)
+{
+    const DecodedMp3 decoded = decodeMp3(kBin + QLatin1Char('/') + file);
+    const std::size_t frames = decoded.left.size();
+    EXPECT_EQ(decoded.rate, 44100);
+    EXPECT_EQ(long(frames), renderedFrames()[file]);
+    EXPECT_EQ(decoded.announcedFrames, off_t(frames));
+    EXPECT_GE(frames, 20u * 44100);
+    EXPECT_LE(frames, 90u * 44100);
+    double energy = 0;
+    for (const auto* channel : {&decoded.left, &decoded.right}) {
+        const std::vector<float>& samples = *channel;
+        for (float s : samples)
+            energy += double(s) * s;
+        // Nothing clips.
+        EXPECT_LT(loudest(samples.begin(), samples.end()), 0.9f);
+        if (!loops) {
+            EXPECT_LT(loudest(samples.end() - 4410, samples.end()), 0.05f) << "cut off";
+            continue;
+        }
+        // No step at the seam larger than the sound's ordinary steps.
+        std::vector<float> steps;
+        for (std::size_t i = 1; i < frames; ++i)
+            steps.push_back(std::abs(samples[i] - samples[i - 1]));
+        const auto ordinary = steps.begin() + std::ptrdiff_t(steps.size() * 99 / 100);
+        std::nth_element(steps.begin(), ordinary, steps.end());
+        EXPECT_LE(std::abs(samples.front() - samples.back()), *ordinary);
+    }
+    // Every tune about as loud as the others.
+    const double rmsDb = 10 * std::log10(energy / (2.0 * double(frames)));
+    EXPECT_GT(rmsDb, -26.0);
+    EXPECT_LT(rmsDb, -16.0);
 }
 
 void expectInStock(Kind kind, const QString& item, QSize size)
@@ -236,15 +249,10 @@ void expectInStock(Kind kind, const QString& item, QSize size)
         EXPECT_EQ(platform::IniFile(path).value("Language", "lang_en", "?"),
                   QFileInfo(path).baseName());
         return;
-    case Kind::Tune: {
-        // Decoded as the player decodes it, gaplessly, it is exactly the
-        // rendered tune: no encoder delay or padding to click at a loop's seam.
-        const DecodedMp3 decoded = decodeMp3(path);
-        EXPECT_EQ(decoded.rate, 44100);
-        EXPECT_EQ(long(decoded.left.size()), renderedFrames()[item]);
-        EXPECT_EQ(decoded.announcedFrames, off_t(decoded.left.size()));
+    case Kind::Tune:
+    case Kind::Loop:
+        expectWholeTune(item, kind == Kind::Loop);
         return;
-    }
     }
 }
 
@@ -285,51 +293,5 @@ TEST(PackedPictures, NothingBeyondTheListedOnesAndThickFlakesGrow)
         previousArea = flake->width() * flake->height();
     }
 }
-
-class TuneFile : public ::testing::TestWithParam<Tune> {};
-
-TEST_P(TuneFile, PlaysAtAnEvenLevelAndEndsOrLoopsCleanly)
-{
-    const DecodedMp3 decoded =
-        decodeMp3(kBin + QStringLiteral("/%1.mp3").arg(QLatin1String(GetParam().name)));
-    const std::size_t frames = decoded.left.size();
-    const double seconds = double(frames) / 44100.0;
-    EXPECT_GE(seconds, 20.0);
-    EXPECT_LE(seconds, 90.0);
-    double energy = 0;
-    for (const auto* channel : {&decoded.left, &decoded.right})
-        for (float s : *channel)
-            energy += double(s) * s;
-    // Nothing clips, and every tune is about as loud as the others.
-    EXPECT_LT(std::max(loudest(decoded.left.begin(), decoded.left.end()),
-                       loudest(decoded.right.begin(), decoded.right.end())),
-              0.9f);
-    const double rmsDb = 10 * std::log10(energy / (2.0 * double(frames)));
-    EXPECT_GT(rmsDb, -26.0);
-    EXPECT_LT(rmsDb, -16.0);
-    for (const auto* channel : {&decoded.left, &decoded.right}) {
-        const std::vector<float>& samples = *channel;
-        if (GetParam().loops) {
-            // The last sample flows into the first: no step at the seam larger
-            // than the sound's ordinary steps.
-            std::vector<float> steps;
-            for (std::size_t i = 1; i < frames; ++i)
-                steps.push_back(std::abs(samples[i] - samples[i - 1]));
-            const auto ordinary = steps.begin() + std::ptrdiff_t(steps.size() * 99 / 100);
-            std::nth_element(steps.begin(), ordinary, steps.end());
-            EXPECT_LE(std::abs(samples.front() - samples.back()), *ordinary);
-        } else {
-            // A tune ends quietly instead of being cut off.
-            EXPECT_LT(loudest(samples.end() - 4410, samples.end()), 0.05f);
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Tunes, TuneFile, ::testing::ValuesIn(kTunes),
-                         [](const ::testing::TestParamInfo<Tune>& tune) {
-                             return QString::fromLatin1(tune.param.name)
-                                 .replace(QLatin1Char('-'), QLatin1Char('_'))
-                                 .toStdString();
-                         });
 
 } // namespace

@@ -296,18 +296,18 @@ QFontMetricsF DialogFont(const char* family = "Liberation Sans")
 TEST_P(LanguageFile, CaptionsFitTheirControls)
 {
     const QFontMetricsF metrics = DialogFont();
-    // Width and lines of a caption in a room of that width.
+    // Lines and width of a caption in a room of that width.
     const auto measure = [&](const QString& caption, double room, int lines) {
         if (lines == 1)
-            return std::pair{metrics.horizontalAdvance(caption), 1};
+            return std::pair{1, metrics.horizontalAdvance(caption)};
         const QRectF wrapped =
             metrics.boundingRect(QRectF(0, 0, room, 1e6), Qt::TextWordWrap, caption);
-        return std::pair{wrapped.width(), qRound(wrapped.height() / metrics.lineSpacing())};
+        return std::pair{qRound(wrapped.height() / metrics.lineSpacing()), wrapped.width()};
     };
     for (const Place& place : kPlaces) {
         const double room = place.dluWidth * 6.0 / 4.0 - place.inset;
-        const auto fits = [&](std::pair<double, int> extent) {
-            return extent.first <= room + 0.01 && extent.second <= place.lines;
+        const auto fits = [&](std::pair<int, double> extent) {
+            return extent.first <= place.lines && extent.second <= room + 0.01;
         };
         for (unsigned id : place.ids) {
             const auto translated = measure(Shown(place.inset, text(id)), room, place.lines);
@@ -316,7 +316,7 @@ TEST_P(LanguageFile, CaptionsFitTheirControls)
             // may take as much room as the English one, not more.
             EXPECT_TRUE(fits(translated) || (!fits(original) && translated <= original))
                 << place.where << ", text " << id << " \"" << text(id).toStdString()
-                << "\": " << translated.first << " px in " << translated.second << " line(s), room "
+                << "\": " << translated.second << " px in " << translated.first << " line(s), room "
                 << room << " px in " << place.lines;
         }
     }

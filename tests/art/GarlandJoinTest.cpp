@@ -31,30 +31,17 @@ const std::vector<WiredPiece> kWiredPieces = {
     {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}, {544, 497},
     {545, 499}, {504, 502}, {505, 503}, {508, 506}, {509, 507}, {512, 510}, {513, 511}};
 
-// Where a piece meets its neighbours, for the light that must fade before it.
-enum class Sides { None, Corner, Straight };
-
-struct LitTwin {
-    int unlit;
-    int lit;
-    Sides sides;
-};
-
-// Unlit and lit twins of every garland picture that lights up.
-const std::vector<LitTwin> kLitTwins = {
-    {141, 142, Sides::Straight}, {143, 144, Sides::Straight}, {145, 146, Sides::Straight},
-    {147, 148, Sides::Straight}, {157, 158, Sides::Straight}, {159, 160, Sides::Straight},
-    {162, 163, Sides::Straight}, {173, 172, Sides::Straight}, {171, 170, Sides::Straight},
-    {169, 168, Sides::Straight}, {167, 166, Sides::Straight}, {544, 545, Sides::Straight},
-    {504, 505, Sides::Straight}, {508, 509, Sides::Straight}, {512, 513, Sides::Straight},
-    {139, 140, Sides::Corner},   {149, 150, Sides::Corner},   {151, 152, Sides::Corner},
-    {153, 154, Sides::Corner},   {155, 156, Sides::Corner},   {164, 165, Sides::Corner},
-    {180, 179, Sides::Corner},   {178, 177, Sides::Corner},   {176, 161, Sides::Corner},
-    {175, 174, Sides::Corner},   {497, 499, Sides::Corner},   {502, 503, Sides::Corner},
-    {506, 507, Sides::Corner},   {510, 511, Sides::Corner},   {183, 184, Sides::None},
-    {185, 186, Sides::None},     {234, 235, Sides::None},     {236, 237, Sides::None},
-    {238, 239, Sides::None},     {240, 241, Sides::None},     {242, 243, Sides::None},
-    {519, 515, Sides::None},     {523, 521, Sides::None}};
+// Unlit and lit twins of every garland picture that lights up: straight
+// pieces, corners, and pictures that meet no neighbour.
+using Twins = std::vector<std::pair<int, int>>;
+const Twins kStraightTwins = {{141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158},
+                              {159, 160}, {162, 163}, {173, 172}, {171, 170}, {169, 168},
+                              {167, 166}, {544, 545}, {504, 505}, {508, 509}, {512, 513}};
+const Twins kCornerTwins = {{139, 140}, {149, 150}, {151, 152}, {153, 154}, {155, 156},
+                            {164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174},
+                            {497, 499}, {502, 503}, {506, 507}, {510, 511}};
+const Twins kSingleTwins = {{183, 184}, {185, 186}, {234, 235}, {236, 237}, {238, 239},
+                            {240, 241}, {242, 243}, {519, 515}, {523, 521}};
 
 QImage picture(int id)
 {
@@ -91,10 +78,8 @@ QImage laidInARun(const QImage& piece, QPoint step, int count)
 
 TEST(GarlandPieces, StraightPiecesJoinEdgeToEdge)
 {
-    for (const LitTwin& twin : kLitTwins) {
-        if (twin.sides != Sides::Straight)
-            continue;
-        for (int id : {twin.unlit, twin.lit}) {
+    for (const auto& [unlit, lit] : kStraightTwins) {
+        for (int id : {unlit, lit}) {
             SCOPED_TRACE(::testing::Message() << "straight piece " << id);
             const QImage image = picture(id);
             const auto left = alphaColumn(image, 0);
@@ -124,7 +109,7 @@ TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
         expectSameCrossing(alphaColumn(topLeft, last), alphaColumn(topEdge, 0));
         expectSameCrossing(alphaRow(topLeft, last), alphaRow(leftEdge, 0));
         // Stored as the bottom-left corner: the light points there.
-        const QPointF light = lightCentroid(corner);
+        const QPointF light = alphaCentroid(corner);
         EXPECT_LT(light.x(), corner.width() / 2.0);
         EXPECT_GT(light.y(), corner.height() / 2.0);
     }
@@ -132,27 +117,29 @@ TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
 
 TEST(GarlandPieces, LitTwinsOutshineTheUnlitAndFadeBeforeTheSides)
 {
-    for (const LitTwin& twin : kLitTwins) {
-        SCOPED_TRACE(::testing::Message() << "unlit " << twin.unlit << ", lit " << twin.lit);
-        const QImage unlit = picture(twin.unlit);
-        const QImage lit = picture(twin.lit);
-        ASSERT_EQ(unlit.size(), lit.size());
-        EXPECT_GT(light(lit), light(unlit) * 1.1);
-        if (twin.sides == Sides::None)
-            continue;
-        // A straight piece has neighbours left and right and the desktop above;
-        // a corner has its neighbours above and to the right.
-        const int last = lit.width() - 1;
-        std::vector<std::pair<std::vector<int>, std::vector<int>>> sides = {
-            {alphaRow(unlit, 0), alphaRow(lit, 0)},
-            {alphaColumn(unlit, last), alphaColumn(lit, last)}};
-        if (twin.sides == Sides::Straight)
-            sides.push_back({alphaColumn(unlit, 0), alphaColumn(lit, 0)});
-        for (const auto& [off, on] : sides) {
-            int largest = 0;
-            for (size_t i = 0; i < off.size(); ++i)
-                largest = std::max(largest, on[i] - off[i]);
-            EXPECT_LE(largest, 3) << "the light is cut off at a side";
+    for (const Twins* twins : {&kStraightTwins, &kCornerTwins, &kSingleTwins}) {
+        for (const auto& [unlitId, litId] : *twins) {
+            SCOPED_TRACE(::testing::Message() << "unlit " << unlitId << ", lit " << litId);
+            const QImage unlit = picture(unlitId);
+            const QImage lit = picture(litId);
+            ASSERT_EQ(unlit.size(), lit.size());
+            EXPECT_GT(light(lit), light(unlit) * 1.1);
+            if (twins == &kSingleTwins)
+                continue;
+            // A straight piece has neighbours left and right and the desktop above;
+            // a corner has its neighbours above and to the right.
+            const int last = lit.width() - 1;
+            std::vector<std::pair<std::vector<int>, std::vector<int>>> sides = {
+                {alphaRow(unlit, 0), alphaRow(lit, 0)},
+                {alphaColumn(unlit, last), alphaColumn(lit, last)}};
+            if (twins == &kStraightTwins)
+                sides.push_back({alphaColumn(unlit, 0), alphaColumn(lit, 0)});
+            for (const auto& [off, on] : sides) {
+                int largest = 0;
+                for (size_t i = 0; i < off.size(); ++i)
+                    largest = std::max(largest, on[i] - off[i]);
+                EXPECT_LE(largest, 3) << "the light is cut off at a side";
+            }
         }
     }
     // The unlit glow is there to show nothing.
@@ -212,7 +199,7 @@ TEST(GarlandPieces, IcicleStringsFollowEachOtherEveryEightyPixels)
     for (int left = 234; left <= 243; ++left) {
         const QImage string = picture(left);
         // They hang from the top.
-        EXPECT_LT(lightCentroid(string).y(), string.height() / 2.0) << "string " << left;
+        EXPECT_LT(alphaCentroid(string).y(), string.height() / 2.0) << "string " << left;
         for (int right = 234; right <= 243; ++right) {
             SCOPED_TRACE(::testing::Message() << "string " << left << " then " << right);
             expectSameCrossing(wireAt(string, 79), wireAt(picture(right), 0));

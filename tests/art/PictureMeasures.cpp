@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 
 namespace PictureMeasures {
 
@@ -18,8 +17,9 @@ int channelDifference(QRgb a, QRgb b)
                      std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
-// Sum of f over every pair of pixels at one place in a and b.
-double sumOverPixels(const QImage& a, const QImage& b, const std::function<double(QRgb, QRgb)>& f)
+// Sum of f over every pair of pixels at one place in a and b, as stored
+// (premultiplied where the picture has alpha).
+template <typename F> double sumOverPixels(const QImage& a, const QImage& b, F f)
 {
     double total = 0;
     for (int y = 0; y < a.height(); ++y) {
@@ -29,25 +29,6 @@ double sumOverPixels(const QImage& a, const QImage& b, const std::function<doubl
             total += f(l[x], r[x]);
     }
     return total;
-}
-
-// Weight of a pixel in light: its colour scaled by its coverage.
-double lightOf(QRgb p)
-{
-    return qAlpha(p) / 255.0 * (qRed(p) + qGreen(p) + qBlue(p));
-}
-
-QPointF centroid(const QImage& image, const std::function<double(QRgb)>& weight)
-{
-    double sx = 0, sy = 0, total = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const double w = weight(image.pixel(x, y));
-            sx += (x + 0.5) * w;
-            sy += (y + 0.5) * w;
-            total += w;
-        }
-    return total > 0 ? QPointF(sx / total, sy / total) : QPointF(-1, -1);
 }
 
 } // namespace
@@ -87,13 +68,7 @@ double alphaCentre(const std::vector<int>& profile)
     double weighted = 0;
     for (size_t i = 0; i < profile.size(); ++i)
         weighted += double(i) * profile[i];
-    const int total = alphaSum(profile);
-    return total > 0 ? weighted / total : -1.0;
-}
-
-int largestColumnDifference(const QImage& a, int ax, const QImage& b, int bx)
-{
-    return largestRowDifference(turned(a, 1), ax, turned(b, 1), bx);
+    return alphaSum(profile) > 0 ? weighted / alphaSum(profile) : -1.0;
 }
 
 int largestRowDifference(const QImage& a, int ay, const QImage& b, int by)
@@ -104,6 +79,11 @@ int largestRowDifference(const QImage& a, int ay, const QImage& b, int by)
     return largest;
 }
 
+int largestColumnDifference(const QImage& a, int ax, const QImage& b, int bx)
+{
+    return largestRowDifference(turned(a, 1), ax, turned(b, 1), bx);
+}
+
 QImage turned(const QImage& image, int quarterTurns)
 {
     return image.transformed(QTransform().rotate(90.0 * quarterTurns));
@@ -111,25 +91,25 @@ QImage turned(const QImage& image, int quarterTurns)
 
 double meanDifference(const QImage& a, const QImage& b)
 {
-    const double total = sumOverPixels(a, b, [](QRgb l, QRgb r) {
-        return std::abs(qAlpha(l) - qAlpha(r)) + std::abs(qRed(l) - qRed(r)) +
-               std::abs(qGreen(l) - qGreen(r)) + std::abs(qBlue(l) - qBlue(r));
-    });
-    return total / (4.0 * a.width() * a.height());
+    return sumOverPixels(a, b,
+                         [](QRgb l, QRgb r) {
+                             return std::abs(qAlpha(l) - qAlpha(r)) + std::abs(qRed(l) - qRed(r)) +
+                                    std::abs(qGreen(l) - qGreen(r)) + std::abs(qBlue(l) - qBlue(r));
+                         }) /
+           (4.0 * a.width() * a.height());
 }
 
 double changedShare(const QImage& a, const QImage& b, int threshold)
 {
-    const double changed = sumOverPixels(
-        a, b, [threshold](QRgb l, QRgb r) { return channelDifference(l, r) > threshold; });
-    return changed / (double(a.width()) * a.height());
+    return sumOverPixels(a, b,
+                         [=](QRgb l, QRgb r) { return channelDifference(l, r) > threshold; }) /
+           (double(a.width()) * a.height());
 }
 
 double coveredShare(const QImage& image)
 {
-    QImage clear(image.size(), image.format());
-    clear.fill(Qt::transparent);
-    return changedShare(image, clear, 63);
+    return sumOverPixels(image, image, [](QRgb p, QRgb) { return qAlpha(p) > 63; }) /
+           (double(image.width()) * image.height());
 }
 
 double meanAlpha(const QImage& image, const QRect& area)
@@ -141,17 +121,20 @@ double meanAlpha(const QImage& image, const QRect& area)
 
 QPointF alphaCentroid(const QImage& image)
 {
-    return centroid(image, [](QRgb p) { return qAlpha(p); });
-}
-
-QPointF lightCentroid(const QImage& image)
-{
-    return centroid(image, lightOf);
+    const double total = sumOverPixels(image, image, [](QRgb p, QRgb) { return qAlpha(p); });
+    QPointF sum;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += QPointF(x + 0.5, y + 0.5) * qAlpha(image.pixel(x, y));
+    return total > 0 ? sum / total : QPointF(-1, -1);
 }
 
 double light(const QImage& image)
 {
-    return sumOverPixels(image, image, [](QRgb p, QRgb) { return lightOf(p); });
+    return sumOverPixels(image, image, [](QRgb stored, QRgb) {
+        const QRgb p = qUnpremultiply(stored);
+        return qAlpha(p) / 255.0 * (qRed(p) + qGreen(p) + qBlue(p));
+    });
 }
 
 } // namespace PictureMeasures

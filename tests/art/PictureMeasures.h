@@ -37,10 +37,10 @@ double coveredShare(const QImage& image);
 // Mean alpha (0..255) over a rectangle of the picture.
 double meanAlpha(const QImage& image, const QRect& area);
 
-// Middle of the picture weighted by alpha, or by the light it adds to the
-// screen (colour times coverage).
+// Alpha-weighted middle of the whole picture.
 QPointF alphaCentroid(const QImage& image);
-QPointF lightCentroid(const QImage& image);
+
+// Light the picture adds to the screen: colour weighted by coverage.
 double light(const QImage& image);
 
 } // namespace PictureMeasures

@@ -89,6 +89,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TreeCycle{"Joy", {313, 314, 315, 316, 317, 318}},
                       TreeCycle{"Silver", {295, 296, 297, 298, 299, 300, 301, 302, 303, 304}},
                       TreeCycle{"Snowy", {319, 320}}),
-    [](const ::testing::TestParamInfo<TreeCycle>& tree) { return std::string(tree.param.name); });
+    ::testing::PrintToStringParamName());
 
 } // namespace

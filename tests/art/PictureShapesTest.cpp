@@ -43,9 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Pendants, CursorPendants,
                                            Pendant{"Ball", 576, {20, 2}},
                                            Pendant{"Bells", 577, {17, 14}},
                                            Pendant{"Wreath", 578, {16, 4}}),
-                         [](const ::testing::TestParamInfo<Pendant>& pendant) {
-                             return std::string(pendant.param.name);
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST(SpinningWreath, TurnsAboutItsMiddle)
 {

@@ -267,9 +267,7 @@ TEST_P(Inventory, EveryItemIsThereWithItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, Inventory, ::testing::ValuesIn(kStock),
-                         [](const ::testing::TestParamInfo<Stock>& stock) {
-                             return std::string(stock.param.name);
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST(PackedPictures, NothingBeyondTheListedOnesAndThickFlakesGrow)
 {

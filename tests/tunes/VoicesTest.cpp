@@ -119,6 +119,6 @@ INSTANTIATE_TEST_SUITE_P(
                       VoiceCase{Voice::Pizzicato, "Pizzicato", 98.0, 440.0, 3.0},
                       VoiceCase{Voice::Bass, "Bass", 41.2, 110.0, 3.0},
                       VoiceCase{Voice::Reed, "Reed", 293.66, 587.33, 3.0}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+    ::testing::PrintToStringParamName());
 
 } // namespace

@@ -34,8 +34,8 @@ enum class Kind { Png, Bitmap, Mask, Icon, NoIcon, Picture, Page, Language, Tune
 struct Stock {
     const char* name;
     Kind kind;
-    QStringList items; // resource ids, or file names in the program's folder
     QSize size;        // of every item; empty where the design leaves it to us
+    QStringList items; // resource ids, or file names in the program's folder
 };
 
 void PrintTo(const Stock& stock, std::ostream* out)
@@ -43,20 +43,15 @@ void PrintTo(const Stock& stock, std::ostream* out)
     *out << stock.name;
 }
 
-QStringList ids(std::initializer_list<unsigned> list)
+// Resource ids written as "139-158 183 184".
+QStringList ids(const char* list)
 {
     QStringList items;
-    for (unsigned id : list)
-        items << QString::number(id);
-    return items;
-}
-
-QStringList range(unsigned first, unsigned last, std::set<unsigned> except = {})
-{
-    QStringList items;
-    for (unsigned id = first; id <= last; ++id)
-        if (!except.count(id))
+    for (const QString& part : QString::fromLatin1(list).split(QLatin1Char(' '))) {
+        const QStringList ends = part.split(QLatin1Char('-'));
+        for (unsigned id = ends.first().toUInt(); id <= ends.last().toUInt(); ++id)
             items << QString::number(id);
+    }
     return items;
 }
 
@@ -71,83 +66,74 @@ QStringList logon(const char* suffix)
 }
 
 const Stock kStock[] = {
-    {"GarlandPieces", Kind::Png, range(139, 181, {159, 160}) + ids({183, 184}), {48, 48}},
-    {"WhiteBulbs", Kind::Png, ids({159, 160}), {32, 32}},
-    {"PineSections", Kind::Png, ids({182, 185, 186}), {480, 96}},
-    {"IcicleStrings", Kind::Png, range(234, 243), {100, 310}},
-    {"BallsAndStrawberries",
-     Kind::Png,
-     ids({497, 499, 502, 503, 504, 505, 506, 507, 508, 509, 510, 511, 512, 513, 544, 545}),
-     {96, 96}},
-    {"Glows", Kind::Png, range(515, 519), {96, 96}},
-    {"Snowflakes", Kind::Png, range(521, 525), {156, 156}},
-    {"FineSnow", Kind::Png, ids({193, 210}), {1, 1}},
-    {"FineSnowMiddle", Kind::Png, ids({211}), {2, 2}},
-    {"FineSnowLarge", Kind::Png, ids({194, 212}), {3, 3}},
-    {"FluffySnow", Kind::Png, range(195, 204, {201}), {16, 16}},
-    {"ThinnestThickFlake", Kind::Png, ids({213}), {4, 7}},
-    {"ThickFlakes", Kind::Png, range(214, 221), {}},
-    {"ThickestThickFlake", Kind::Png, ids({222}), {47, 54}},
-    {"SparklingSnow", Kind::Png, ids({348, 349}), {10, 10}},
-    {"FantasySnow", Kind::Png, ids({353, 354, 356, 357, 364, 365, 366, 368, 370}), {32, 32}},
-    {"DeepSnow", Kind::Png, range(374, 493), {1366, 768}},
-    {"FrostSmall", Kind::Png, ids({554}), {1366, 768}},
-    {"FrostLarge", Kind::Png, ids({555}), {1920, 1080}},
-    {"SilverTree", Kind::Png, range(295, 304), {300, 355}},
-    {"BowTree", Kind::Png, ids({311, 312}), {300, 500}},
-    {"JoyTree", Kind::Png, range(313, 318), {400, 443}},
-    {"SnowyTree", Kind::Png, ids({319, 320}), {300, 392}},
-    {"HoarfrostTree", Kind::Png, range(321, 325), {300, 431}},
-    {"Stocking", Kind::Png, ids({551}), {32, 58}},
-    {"Ball", Kind::Png, ids({576}), {42, 48}},
-    {"Bells", Kind::Png, ids({577}), {32, 32}},
-    {"Wreaths", Kind::Png, ids({578, 580}), {32, 31}},
-    {"Present", Kind::Png, ids({579}), {32, 27}},
-    {"SpinningWreath", Kind::Png, ids({581}), {64, 64}},
-    {"CursorLarge", Kind::Png, ids({583}), {124, 128}},
-    {"CursorSquare", Kind::Png, range(584, 587), {128, 128}},
-    {"Emblem", Kind::Png, ids({231}), {128, 128}},
-    {"Banner", Kind::Png, ids({232}), {256, 64}},
-    {"PageBackdrops", Kind::Png, ids({252, 344}), {}},
-    {"GeneralPicture", Kind::Png, ids({251}), {500, 360}},
-    {"LightsPicture", Kind::Png, ids({256}), {480, 290}},
-    {"PagePictures", Kind::Png, ids({265, 276, 290, 310, 345, 561, 570, 571, 575}), {470, 273}},
-    {"PagePictureWide", Kind::Png, ids({285}), {471, 273}},
-    {"PagePictureWidest", Kind::Png, ids({562}), {472, 273}},
-    {"HelpButton", Kind::Bitmap, ids({257}), {16, 16}},
-    {"HelpButtonMask", Kind::Mask, ids({258}), {16, 16}},
-    {"RoundButton", Kind::Bitmap, ids({246, 248, 249}), {220, 220}},
-    {"RoundButtonMask", Kind::Mask, ids({247}), {220, 220}},
-    {"SmallButtons", Kind::Bitmap, ids({291, 293}), {106, 40}},
-    {"SmallButtonMask", Kind::Mask, ids({292}), {106, 40}},
-    {"PageButtons",
-     Kind::Bitmap,
-     ids({277, 279, 280, 281, 282, 283, 564, 565, 566, 567, 568, 569, 572, 573, 574}),
-     {106, 40}},
-    {"PageButtonMask", Kind::Mask, ids({278}), {106, 40}},
-    {"AppIconSmall", Kind::Icon, ids({128}), {16, 16}},
-    {"AppIconLarge", Kind::Icon, ids({128}), {256, 256}},
-    {"TabIcons",
-     Kind::Icon,
-     ids({330, 331, 334, 338, 335, 339, 558, 337, 332, 333, 559, 329}),
-     {16, 16}},
-    {"UnnamedIcon", Kind::NoIcon, ids({336}), {}},
-    {"LogonPictures", Kind::Picture, logon(""), {1920, 1080}},
-    {"LogonPreviews", Kind::Picture, logon("_preview"), {240, 135}},
-    {"CreditsPages", Kind::Page, {"credits_en.html", "credits_ru.html"}, {}},
+    {"GarlandPieces", Kind::Png, {48, 48}, ids("139-158 161-181 183 184")},
+    {"WhiteBulbs", Kind::Png, {32, 32}, ids("159 160")},
+    {"PineSections", Kind::Png, {480, 96}, ids("182 185 186")},
+    {"IcicleStrings", Kind::Png, {100, 310}, ids("234-243")},
+    {"BallsAndStrawberries", Kind::Png, {96, 96}, ids("497 499 502-513 544 545")},
+    {"Glows", Kind::Png, {96, 96}, ids("515-519")},
+    {"Snowflakes", Kind::Png, {156, 156}, ids("521-525")},
+    {"FineSnow", Kind::Png, {1, 1}, ids("193 210")},
+    {"FineSnowMiddle", Kind::Png, {2, 2}, ids("211")},
+    {"FineSnowLarge", Kind::Png, {3, 3}, ids("194 212")},
+    {"FluffySnow", Kind::Png, {16, 16}, ids("195-200 202-204")},
+    {"ThinnestThickFlake", Kind::Png, {4, 7}, ids("213")},
+    {"ThickFlakes", Kind::Png, {}, ids("214-221")},
+    {"ThickestThickFlake", Kind::Png, {47, 54}, ids("222")},
+    {"SparklingSnow", Kind::Png, {10, 10}, ids("348 349")},
+    {"FantasySnow", Kind::Png, {32, 32}, ids("353 354 356 357 364-366 368 370")},
+    {"DeepSnow", Kind::Png, {1366, 768}, ids("374-493")},
+    {"FrostSmall", Kind::Png, {1366, 768}, ids("554")},
+    {"FrostLarge", Kind::Png, {1920, 1080}, ids("555")},
+    {"SilverTree", Kind::Png, {300, 355}, ids("295-304")},
+    {"BowTree", Kind::Png, {300, 500}, ids("311 312")},
+    {"JoyTree", Kind::Png, {400, 443}, ids("313-318")},
+    {"SnowyTree", Kind::Png, {300, 392}, ids("319 320")},
+    {"HoarfrostTree", Kind::Png, {300, 431}, ids("321-325")},
+    {"Stocking", Kind::Png, {32, 58}, ids("551")},
+    {"Ball", Kind::Png, {42, 48}, ids("576")},
+    {"Bells", Kind::Png, {32, 32}, ids("577")},
+    {"Wreaths", Kind::Png, {32, 31}, ids("578 580")},
+    {"Present", Kind::Png, {32, 27}, ids("579")},
+    {"SpinningWreath", Kind::Png, {64, 64}, ids("581")},
+    {"CursorLarge", Kind::Png, {124, 128}, ids("583")},
+    {"CursorSquare", Kind::Png, {128, 128}, ids("584-587")},
+    {"Emblem", Kind::Png, {128, 128}, ids("231")},
+    {"Banner", Kind::Png, {256, 64}, ids("232")},
+    {"PageBackdrops", Kind::Png, {}, ids("252 344")},
+    {"GeneralPicture", Kind::Png, {500, 360}, ids("251")},
+    {"LightsPicture", Kind::Png, {480, 290}, ids("256")},
+    {"PagePictures", Kind::Png, {470, 273}, ids("265 276 290 310 345 561 570 571 575")},
+    {"PagePictureWide", Kind::Png, {471, 273}, ids("285")},
+    {"PagePictureWidest", Kind::Png, {472, 273}, ids("562")},
+    {"HelpButton", Kind::Bitmap, {16, 16}, ids("257")},
+    {"HelpButtonMask", Kind::Mask, {16, 16}, ids("258")},
+    {"RoundButton", Kind::Bitmap, {220, 220}, ids("246 248 249")},
+    {"RoundButtonMask", Kind::Mask, {220, 220}, ids("247")},
+    {"SmallButtons", Kind::Bitmap, {106, 40}, ids("291 293")},
+    {"SmallButtonMask", Kind::Mask, {106, 40}, ids("292")},
+    {"PageButtons", Kind::Bitmap, {106, 40}, ids("277 279-283 564-569 572-574")},
+    {"PageButtonMask", Kind::Mask, {106, 40}, ids("278")},
+    {"AppIconSmall", Kind::Icon, {16, 16}, ids("128")},
+    {"AppIconLarge", Kind::Icon, {256, 256}, ids("128")},
+    {"TabIcons", Kind::Icon, {16, 16}, ids("330 331 334 338 335 339 558 337 332 333 559 329")},
+    {"UnnamedIcon", Kind::NoIcon, {}, ids("336")},
+    {"LogonPictures", Kind::Picture, {1920, 1080}, logon("")},
+    {"LogonPreviews", Kind::Picture, {240, 135}, logon("_preview")},
+    {"CreditsPages", Kind::Page, {}, {"credits_en.html", "credits_ru.html"}},
     {"LanguageFiles",
      Kind::Language,
-     {"English.lng", "Russian.lng", "German.lng", "Polish.lng", "French.lng"},
-     {}},
+     {},
+     {"English.lng", "Russian.lng", "German.lng", "Polish.lng", "French.lng"}},
     {"Tunes",
      Kind::Tune,
+     {},
      {"angels_we_have_heard_on_high.mp3", "away_in_a_manger.mp3", "deck_the_halls_alternate.mp3",
       "jingle_bells.mp3", "joy_to_the_world.mp3",
       "musical-snow-globe-we-wish-you-a-merry-christmas.mp3", "music-box-joy-to-the-world.mp3",
       "music-box-symphonion-o-christmas-tree.mp3", "music-box-wish-you-a-merry-christmas.mp3",
-      "dance_of_the_sugar_plum_fairy.mp3", "santa-ho-ho-ho.mp3"},
-     {}},
-    {"BackgroundSounds", Kind::Loop, {"fireplace.mp3", "snowstorm.mp3"}, {}},
+      "dance_of_the_sugar_plum_fairy.mp3", "santa-ho-ho-ho.mp3"}},
+    {"BackgroundSounds", Kind::Loop, {}, {"fireplace.mp3", "snowstorm.mp3"}},
 };
 
 // Frames of each tune as rendered, from the list the tune generator writes beside them.

@@ -21,9 +21,8 @@ TEST(TuneRendering, RendersTheSameSamplesBesideAnotherTune)
     // The tunes are rendered anew on every build, several at once on threads;
     // a tune that came out differently would change the program with no code change.
     const RenderedTune alone = render("snowstorm");
-    RenderedTune together;
     std::thread neighbour([] { render("fireplace"); });
-    together = render("snowstorm");
+    const RenderedTune together = render("snowstorm");
     neighbour.join();
     ASSERT_GT(alone.audio.frames(), 0u);
     ASSERT_EQ(together.audio.frames(), alone.audio.frames());

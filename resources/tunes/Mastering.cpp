@@ -28,7 +28,10 @@ void fadeOutAndTrim(StereoBuffer& tune, double lengthSeconds, double fadeSeconds
     }
 }
 
+namespace {
+// Holds every peak below `ceilingDb` with a smooth look-ahead limiter.
 void limitPeaks(StereoBuffer& tune, double ceilingDb);
+} // namespace
 
 void normaliseLoudness(StereoBuffer& tune, double rmsDb, double ceilingDb)
 {
@@ -41,6 +44,8 @@ void normaliseLoudness(StereoBuffer& tune, double rmsDb, double ceilingDb)
         limitPeaks(tune, ceilingDb);
     }
 }
+
+namespace {
 
 void limitPeaks(StereoBuffer& tune, double ceilingDb)
 {
@@ -87,6 +92,8 @@ void limitPeaks(StereoBuffer& tune, double ceilingDb)
         tune.right()[i] *= float(held);
     }
 }
+
+} // namespace
 
 void closeLoop(StereoBuffer& tune, std::size_t loopFrames)
 {

@@ -11,9 +11,6 @@ void fadeOutAndTrim(StereoBuffer& tune, double lengthSeconds, double fadeSeconds
 // Brings the tune's RMS to `rmsDb` (dBFS) with every peak below `ceilingDb`.
 void normaliseLoudness(StereoBuffer& tune, double rmsDb, double ceilingDb);
 
-// Holds every peak below `ceilingDb` with a smooth look-ahead limiter.
-void limitPeaks(StereoBuffer& tune, double ceilingDb);
-
 // Makes a loop of `loopFrames` from a rendering that runs `loopFrames` plus a
 // crossfade longer: the extra tail is faded into the head, so the last sample
 // flows straight on into the first when the player jumps back.

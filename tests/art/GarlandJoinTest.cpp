@@ -1,5 +1,4 @@
 #include "GarlandOverlap.h"
-#include "PaintedPictures.h"
 #include "PictureMeasures.h"
 
 #include <QPainter>
@@ -26,34 +25,29 @@ struct WiredPiece {
 
 // Straight piece and corner piece of one colour and state, as a string pairs
 // them: bulbs, strawberries and balls in every colour, unlit then lit.
-const std::vector<WiredPiece>& wiredPieces()
-{
-    static const std::vector<WiredPiece> pieces = {
-        {141, 139}, {142, 140}, {143, 149}, {144, 150}, {145, 151}, {146, 152}, {147, 153},
-        {148, 154}, {157, 155}, {158, 156}, {162, 164}, {163, 165}, {173, 180}, {172, 179},
-        {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}, {544, 497},
-        {545, 499}, {504, 502}, {505, 503}, {508, 506}, {509, 507}, {512, 510}, {513, 511}};
-    return pieces;
-}
+const std::vector<WiredPiece> kWiredPieces = {
+    {141, 139}, {142, 140}, {143, 149}, {144, 150}, {145, 151}, {146, 152}, {147, 153},
+    {148, 154}, {157, 155}, {158, 156}, {162, 164}, {163, 165}, {173, 180}, {172, 179},
+    {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}, {544, 497},
+    {545, 499}, {504, 502}, {505, 503}, {508, 506}, {509, 507}, {512, 510}, {513, 511}};
 
-// Unlit and lit twins of every wired piece, the white string included.
-const std::vector<std::pair<int, int>>& litTwins()
-{
-    static const std::vector<std::pair<int, int>> twins = {
-        {141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158}, {139, 140},
-        {149, 150}, {151, 152}, {153, 154}, {155, 156}, {162, 163}, {173, 172},
-        {171, 170}, {169, 168}, {167, 166}, {164, 165}, {180, 179}, {178, 177},
-        {176, 161}, {175, 174}, {159, 160}, {544, 545}, {504, 505}, {508, 509},
-        {512, 513}, {497, 499}, {502, 503}, {506, 507}, {510, 511}};
-    return twins;
-}
+// Unlit and lit twins of every garland picture that lights up: straight
+// pieces, corners, and pictures that meet no neighbour.
+using Twins = std::vector<std::pair<int, int>>;
+const Twins kStraightTwins = {{141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158},
+                              {159, 160}, {162, 163}, {173, 172}, {171, 170}, {169, 168},
+                              {167, 166}, {544, 545}, {504, 505}, {508, 509}, {512, 513}};
+const Twins kCornerTwins = {{139, 140}, {149, 150}, {151, 152}, {153, 154}, {155, 156},
+                            {164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174},
+                            {497, 499}, {502, 503}, {506, 507}, {510, 511}};
+const Twins kSingleTwins = {{183, 184}, {185, 186}, {234, 235}, {236, 237}, {238, 239},
+                            {240, 241}, {242, 243}, {519, 515}, {523, 521}};
 
-bool isCorner(int id)
+QImage picture(int id)
 {
-    for (const WiredPiece& piece : wiredPieces())
-        if (piece.corner == id)
-            return true;
-    return false;
+    const QImage image = packedPicture(unsigned(id));
+    EXPECT_FALSE(image.isNull()) << "picture " << id;
+    return image;
 }
 
 // A wire crossing a side: both sides' alpha profiles agree pixel for pixel
@@ -73,9 +67,8 @@ void expectSameCrossing(const std::vector<int>& a, const std::vector<int>& b)
 // window draws a run of them.
 QImage laidInARun(const QImage& piece, QPoint step, int count)
 {
-    const QSize size(piece.width() + step.x() * (count - 1),
-                     piece.height() + step.y() * (count - 1));
-    QImage run(size, QImage::Format_ARGB32_Premultiplied);
+    QImage run(piece.size() + QSize(step.x(), step.y()) * (count - 1),
+               QImage::Format_ARGB32_Premultiplied);
     run.fill(Qt::transparent);
     QPainter p(&run);
     for (int i = 0; i < count; ++i)
@@ -83,49 +76,23 @@ QImage laidInARun(const QImage& piece, QPoint step, int count)
     return run;
 }
 
-class GarlandPieces : public ::testing::Test {
-protected:
-    static QImage picture(int id)
-    {
-        const QImage image = paintedPicture("garland", id);
-        EXPECT_FALSE(image.isNull()) << "picture " << id;
-        return image;
-    }
-
-    // Where two pieces overlap the run must look like one piece there: the
-    // same needles or wire, not a denser band where two layers of soft
-    // edges add up.
-    static void expectOverlapLooksSingle(const QImage& piece, QPoint step, int overlap)
-    {
-        const QImage run = laidInARun(piece, step, 3);
-        const int along = step.x() + step.y();
-        int largest = 0;
-        for (int i = 0; i < overlap; ++i)
-            largest =
-                std::max(largest, step.y() ? largestRowDifference(piece, i, run, along + i)
-                                           : largestColumnDifference(piece, i, run, along + i));
-        EXPECT_LE(largest, 12) << "where two pieces overlap they differ from one by this much";
-    }
-};
-
-TEST_F(GarlandPieces, StraightPiecesJoinEdgeToEdge)
+TEST(GarlandPieces, StraightPiecesJoinEdgeToEdge)
 {
-    std::vector<int> straight = {159, 160};
-    for (const WiredPiece& piece : wiredPieces())
-        straight.push_back(piece.straight);
-    for (int id : straight) {
-        SCOPED_TRACE(::testing::Message() << "straight piece " << id);
-        const QImage image = picture(id);
-        const auto left = alphaColumn(image, 0);
-        expectSameCrossing(left, alphaColumn(image, image.width() - 1));
-        // The wire runs along the inner side, the bulb hangs towards the screen edge.
-        EXPECT_LT(alphaCentre(left), image.height() / 3.0);
+    for (const auto& [unlit, lit] : kStraightTwins) {
+        for (int id : {unlit, lit}) {
+            SCOPED_TRACE(::testing::Message() << "straight piece " << id);
+            const QImage image = picture(id);
+            const auto left = alphaColumn(image, 0);
+            expectSameCrossing(left, alphaColumn(image, image.width() - 1));
+            // The wire runs along the inner side, the bulb hangs towards the screen edge.
+            EXPECT_LT(alphaCentre(left), image.height() / 3.0);
+        }
     }
 }
 
-TEST_F(GarlandPieces, CornersMeetTheTurnedStraightPieces)
+TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
 {
-    for (const WiredPiece& piece : wiredPieces()) {
+    for (const WiredPiece& piece : kWiredPieces) {
         SCOPED_TRACE(::testing::Message()
                      << "corner " << piece.corner << ", straight " << piece.straight);
         const QImage corner = picture(piece.corner);
@@ -141,50 +108,58 @@ TEST_F(GarlandPieces, CornersMeetTheTurnedStraightPieces)
         const QImage topEdge = turned(bottomEdge, 2);
         expectSameCrossing(alphaColumn(topLeft, last), alphaColumn(topEdge, 0));
         expectSameCrossing(alphaRow(topLeft, last), alphaRow(leftEdge, 0));
+        // Stored as the bottom-left corner: the light points there.
+        const QPointF light = alphaCentroid(corner);
+        EXPECT_LT(light.x(), corner.width() / 2.0);
+        EXPECT_GT(light.y(), corner.height() / 2.0);
     }
 }
 
-TEST_F(GarlandPieces, LitHalosFadeBeforeTheSidesNeighboursTouch)
+TEST(GarlandPieces, LitTwinsOutshineTheUnlitAndFadeBeforeTheSides)
 {
-    for (const auto& [unlitId, litId] : litTwins()) {
-        SCOPED_TRACE(::testing::Message() << "unlit " << unlitId << ", lit " << litId);
-        const QImage unlit = picture(unlitId);
-        const QImage lit = picture(litId);
-        const int last = lit.width() - 1;
-        std::vector<std::pair<std::vector<int>, std::vector<int>>> sides;
-        // A straight piece has neighbours left and right and the desktop above;
-        // a corner has its neighbours above and to the right.
-        sides.push_back({alphaRow(unlit, 0), alphaRow(lit, 0)});
-        sides.push_back({alphaColumn(unlit, last), alphaColumn(lit, last)});
-        if (!isCorner(unlitId))
-            sides.push_back({alphaColumn(unlit, 0), alphaColumn(lit, 0)});
-        for (const auto& [off, on] : sides) {
-            int largest = 0;
-            for (size_t i = 0; i < off.size(); ++i)
-                largest = std::max(largest, on[i] - off[i]);
-            EXPECT_LE(largest, 3) << "the light is cut off at a side";
+    for (const Twins* twins : {&kStraightTwins, &kCornerTwins, &kSingleTwins}) {
+        for (const auto& [unlitId, litId] : *twins) {
+            SCOPED_TRACE(::testing::Message() << "unlit " << unlitId << ", lit " << litId);
+            const QImage unlit = picture(unlitId);
+            const QImage lit = picture(litId);
+            ASSERT_EQ(unlit.size(), lit.size());
+            EXPECT_GT(light(lit), light(unlit) * 1.1);
+            if (twins == &kSingleTwins)
+                continue;
+            // A straight piece has neighbours left and right and the desktop above;
+            // a corner has its neighbours above and to the right.
+            const int last = lit.width() - 1;
+            std::vector<std::pair<std::vector<int>, std::vector<int>>> sides = {
+                {alphaRow(unlit, 0), alphaRow(lit, 0)},
+                {alphaColumn(unlit, last), alphaColumn(lit, last)}};
+            if (twins == &kStraightTwins)
+                sides.push_back({alphaColumn(unlit, 0), alphaColumn(lit, 0)});
+            for (const auto& [off, on] : sides) {
+                int largest = 0;
+                for (size_t i = 0; i < off.size(); ++i)
+                    largest = std::max(largest, on[i] - off[i]);
+                EXPECT_LE(largest, 3) << "the light is cut off at a side";
+            }
         }
     }
+    // The unlit glow is there to show nothing.
+    const QImage glow = picture(519);
+    EXPECT_EQ(meanAlpha(glow, glow.rect()), 0.0);
 }
 
-TEST_F(GarlandPieces, PineBranchTilesRepeatEveryThirtySixPixels)
+TEST(GarlandPieces, PineRepeatsAlongTheScreenEdge)
 {
     const QImage branch = picture(181);
     // Stored as a left-edge piece: tiles run down the screen 36 pixels apart.
     for (int row = 0; row < 12; ++row)
-        EXPECT_EQ(largestRowDifference(branch, row, branch, 36 + row), 0)
-            << "row " << row << " is not the same needles as row " << 36 + row;
+        EXPECT_EQ(largestRowDifference(branch, row, branch, 36 + row), 0) << "row " << row;
     // The rope runs down the middle so that it lies on the screen edge's line
     // 12 pixels in, whichever way the tile is turned.
     EXPECT_NEAR(alphaCentroid(branch).x(), 24.0, 3.0);
-}
-
-TEST_F(GarlandPieces, PineSectionsRepeatEvery444Pixels)
-{
     const QImage section = picture(182);
     for (int column = 0; column < 36; ++column)
         EXPECT_LE(largestColumnDifference(section, column, section, 444 + column), 12)
-            << "column " << column << " differs from column " << 444 + column;
+            << "column " << column;
     for (int id : {185, 186}) {
         // The lights lie on the section's middle part only, so overlays never
         // meet and a light never ends in a straight cut.
@@ -194,30 +169,7 @@ TEST_F(GarlandPieces, PineSectionsRepeatEvery444Pixels)
     }
 }
 
-TEST_F(GarlandPieces, IcicleWiresLineUpEveryEightyPixels)
-{
-    const int wireBand = 14;
-    auto wireAt = [&](const QImage& string, int x) {
-        std::vector<int> profile;
-        for (int y = 0; y < wireBand; ++y)
-            profile.push_back(qAlpha(string.pixel(x, y)));
-        return profile;
-    };
-    // Strings of any variant, lit or not, follow each other 80 pixels apart:
-    // the wire of one goes on at the same height in the next.
-    for (int left = 234; left <= 243; ++left) {
-        for (int right = 234; right <= 243; ++right) {
-            SCOPED_TRACE(::testing::Message() << "string " << left << " then " << right);
-            expectSameCrossing(wireAt(picture(left), 79), wireAt(picture(right), 0));
-        }
-    }
-    for (int id = 234; id <= 243; ++id) {
-        SCOPED_TRACE(::testing::Message() << "string " << id);
-        expectOverlapLooksSingle(picture(id), QPoint(80, 0), 20);
-    }
-}
-
-TEST_F(GarlandPieces, OverlappingEndsAddUpToOneLayer)
+TEST(GarlandPieces, OverlappingEndsAddUpToOneLayer)
 {
     // A soft stripe across a 48-pixel tile: every alpha from clear to opaque.
     QImage painted(48, 48, QImage::Format_ARGB32_Premultiplied);
@@ -228,13 +180,38 @@ TEST_F(GarlandPieces, OverlappingEndsAddUpToOneLayer)
         }
     QImage tile = painted;
     shareGarlandOverlap(tile, Qt::Vertical, 12);
-    // The ends alone are thinner than painted...
+    // Laid over each other, as a run lays them, the thinned ends give the painted rope.
     EXPECT_LT(qAlpha(tile.pixel(24, 0)), qAlpha(painted.pixel(24, 0)));
-    EXPECT_EQ(tile.pixel(24, 20), painted.pixel(24, 20));
-    // ...and laid over each other, as a run lays them, give the painted rope.
     const QImage run = laidInARun(tile, QPoint(0, 36), 2);
     for (int row = 0; row < 12; ++row)
         EXPECT_LE(largestRowDifference(run, 36 + row, painted, row), 2) << "row " << row;
+}
+
+TEST(GarlandPieces, IcicleStringsFollowEachOtherEveryEightyPixels)
+{
+    // Strings of any variant, lit or not, follow each other 80 pixels apart:
+    // the wire of one goes on at the same height in the next.
+    const auto wireAt = [](const QImage& string, int x) {
+        std::vector<int> profile = alphaColumn(string, x);
+        profile.resize(14);
+        return profile;
+    };
+    for (int left = 234; left <= 243; ++left) {
+        const QImage string = picture(left);
+        // They hang from the top.
+        EXPECT_LT(alphaCentroid(string).y(), string.height() / 2.0) << "string " << left;
+        for (int right = 234; right <= 243; ++right) {
+            SCOPED_TRACE(::testing::Message() << "string " << left << " then " << right);
+            expectSameCrossing(wireAt(string, 79), wireAt(picture(right), 0));
+        }
+        // Where two strings overlap the run looks like one string there, not a
+        // denser band where two layers of soft edges add up.
+        const QImage run = laidInARun(string, QPoint(80, 0), 3);
+        int largest = 0;
+        for (int i = 0; i < 20; ++i)
+            largest = std::max(largest, largestColumnDifference(string, i, run, 80 + i));
+        EXPECT_LE(largest, 12) << "string " << left;
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "PictureMeasures.h"
 
+#include "core/ProgramResources.h"
+
 #include <QTransform>
 
 #include <algorithm>
@@ -15,7 +17,27 @@ int channelDifference(QRgb a, QRgb b)
                      std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
+// Sum of f over every pair of pixels at one place in a and b, as stored
+// (premultiplied where the picture has alpha).
+template <typename F> double sumOverPixels(const QImage& a, const QImage& b, F f)
+{
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* l = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            total += f(l[x], r[x]);
+    }
+    return total;
+}
+
 } // namespace
+
+QImage packedPicture(unsigned id)
+{
+    const auto picture = LoadPngResource(id);
+    return picture ? *picture : QImage();
+}
 
 std::vector<int> alphaColumn(const QImage& image, int x)
 {
@@ -33,12 +55,20 @@ std::vector<int> alphaRow(const QImage& image, int y)
     return profile;
 }
 
-int largestColumnDifference(const QImage& a, int ax, const QImage& b, int bx)
+int alphaSum(const std::vector<int>& profile)
 {
-    int largest = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-        largest = std::max(largest, channelDifference(a.pixel(ax, y), b.pixel(bx, y)));
-    return largest;
+    int total = 0;
+    for (int alpha : profile)
+        total += alpha;
+    return total;
+}
+
+double alphaCentre(const std::vector<int>& profile)
+{
+    double weighted = 0;
+    for (size_t i = 0; i < profile.size(); ++i)
+        weighted += double(i) * profile[i];
+    return alphaSum(profile) > 0 ? weighted / alphaSum(profile) : -1.0;
 }
 
 int largestRowDifference(const QImage& a, int ay, const QImage& b, int by)
@@ -49,22 +79,9 @@ int largestRowDifference(const QImage& a, int ay, const QImage& b, int by)
     return largest;
 }
 
-double alphaCentre(const std::vector<int>& profile)
+int largestColumnDifference(const QImage& a, int ax, const QImage& b, int bx)
 {
-    double weighted = 0, total = 0;
-    for (size_t i = 0; i < profile.size(); ++i) {
-        weighted += double(i) * profile[i];
-        total += profile[i];
-    }
-    return total > 0 ? weighted / total : -1.0;
-}
-
-int alphaSum(const std::vector<int>& profile)
-{
-    int total = 0;
-    for (int alpha : profile)
-        total += alpha;
-    return total;
+    return largestRowDifference(turned(a, 1), ax, turned(b, 1), bx);
 }
 
 QImage turned(const QImage& image, int quarterTurns)
@@ -74,54 +91,50 @@ QImage turned(const QImage& image, int quarterTurns)
 
 double meanDifference(const QImage& a, const QImage& b)
 {
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    double total = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
-        for (int x = 0; x < left.width(); ++x)
-            total += std::abs(qAlpha(l[x]) - qAlpha(r[x])) + std::abs(qRed(l[x]) - qRed(r[x])) +
-                     std::abs(qGreen(l[x]) - qGreen(r[x])) + std::abs(qBlue(l[x]) - qBlue(r[x]));
-    }
-    return total / (4.0 * left.width() * left.height());
+    return sumOverPixels(a, b,
+                         [](QRgb l, QRgb r) {
+                             return std::abs(qAlpha(l) - qAlpha(r)) + std::abs(qRed(l) - qRed(r)) +
+                                    std::abs(qGreen(l) - qGreen(r)) + std::abs(qBlue(l) - qBlue(r));
+                         }) /
+           (4.0 * a.width() * a.height());
 }
 
 double changedShare(const QImage& a, const QImage& b, int threshold)
 {
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    long changed = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
-        for (int x = 0; x < left.width(); ++x)
-            if (channelDifference(l[x], r[x]) > threshold)
-                ++changed;
-    }
-    return double(changed) / (double(left.width()) * left.height());
+    return sumOverPixels(a, b,
+                         [=](QRgb l, QRgb r) { return channelDifference(l, r) > threshold; }) /
+           (double(a.width()) * a.height());
+}
+
+double coveredShare(const QImage& image)
+{
+    return sumOverPixels(image, image, [](QRgb p, QRgb) { return qAlpha(p) > 63; }) /
+           (double(image.width()) * image.height());
 }
 
 double meanAlpha(const QImage& image, const QRect& area)
 {
-    double total = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            total += qAlpha(image.pixel(x, y));
-    return total / (double(area.width()) * area.height());
+    const QImage part = image.copy(area);
+    return sumOverPixels(part, part, [](QRgb p, QRgb) { return qAlpha(p); }) /
+           (double(area.width()) * area.height());
 }
 
 QPointF alphaCentroid(const QImage& image)
 {
-    double sx = 0, sy = 0, total = 0;
+    const double total = sumOverPixels(image, image, [](QRgb p, QRgb) { return qAlpha(p); });
+    QPointF sum;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int alpha = qAlpha(image.pixel(x, y));
-            sx += (x + 0.5) * alpha;
-            sy += (y + 0.5) * alpha;
-            total += alpha;
-        }
-    return total > 0 ? QPointF(sx / total, sy / total) : QPointF(-1, -1);
+        for (int x = 0; x < image.width(); ++x)
+            sum += QPointF(x + 0.5, y + 0.5) * qAlpha(image.pixel(x, y));
+    return total > 0 ? sum / total : QPointF(-1, -1);
+}
+
+double light(const QImage& image)
+{
+    return sumOverPixels(image, image, [](QRgb stored, QRgb) {
+        const QRgb p = qUnpremultiply(stored);
+        return qAlpha(p) / 255.0 * (qRed(p) + qGreen(p) + qBlue(p));
+    });
 }
 
 } // namespace PictureMeasures

@@ -324,9 +324,10 @@ bool XServerSession::xdotool(const QStringList& arguments) const
     return run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
 }
 
-bool XServerSession::clickAt(int x, int y) const
+bool XServerSession::clickAt(QPoint at, int button, int times) const
 {
-    return xdotool({"mousemove", QString::number(x), QString::number(y), "click", "1"});
+    return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                    "--repeat", QString::number(times), "--delay", "120", QString::number(button)});
 }
 
 int XServerSession::run(const QStringList& command) const

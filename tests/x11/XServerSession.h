@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -45,8 +46,9 @@ public:
     int run(const QStringList& command) const;
     // Runs xdotool with the arguments; whether it succeeded.
     bool xdotool(const QStringList& arguments) const;
-    // Moves the pointer there and clicks the left button.
-    bool clickAt(int x, int y) const;
+    // Moves the pointer there and clicks the button (1 left, 3 right) once or
+    // more, a user's double-click apart.
+    bool clickAt(QPoint at, int button = 1, int times = 1) const;
 
     // The session the running test program uses; null when Xvfb is missing
     // and tests must skip.

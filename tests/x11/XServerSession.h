@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <sys/types.h>
 
 struct _XDisplay;
@@ -58,10 +60,11 @@ public:
 private:
     pid_t spawn(const QStringList& command) const;
     static void stop(pid_t& pid);
-    bool waitFor(pid_t pid, bool (XServerSession::*ready)() const) const;
+    bool waitFor(pid_t pid, const std::function<bool()>& ready) const;
     bool windowManagerReady(pid_t pid) const;
-    bool compositorReady() const;
-    bool trayHostReady() const;
+    bool ownsSelection(const char* selection) const;
+    // Starts a helper that announces itself by owning the selection.
+    bool startSelectionOwner(pid_t& pid, const QStringList& command, const char* selection);
 
     pid_t m_serverPid = -1;
     pid_t m_windowManagerPid = -1;

@@ -14,8 +14,6 @@ public:
     virtual uint32_t tickCount() = 0;
     // Seconds since 1970-01-01 UTC.
     virtual int64_t unixTime() = 0;
-    // The local hour of the day, 0..23.
-    virtual int localHour() = 0;
 };
 
 } // namespace platform

@@ -32,11 +32,6 @@ bool LinuxSystemInfo::versionAtLeast(int major, int minor)
     return m_version >= std::pair{major, minor};
 }
 
-std::optional<std::pair<uint32_t, uint32_t>> LinuxSystemInfo::fileVersion()
-{
-    return std::pair<uint32_t, uint32_t>{(3u << 16) | 5u, 0u};
-}
-
 QString LinuxSystemInfo::programPath()
 {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
@@ -70,16 +65,6 @@ QString LinuxSystemInfo::expandEnvironment(const QString& text)
 QString LinuxSystemInfo::runtimeDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-}
-
-bool LinuxSystemInfo::isAdministrator()
-{
-    return geteuid() == 0;
-}
-
-void LinuxSystemInfo::exitNow(int code)
-{
-    _exit(code);
 }
 
 } // namespace platform

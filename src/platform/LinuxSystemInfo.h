@@ -12,12 +12,9 @@ public:
     LinuxSystemInfo();
 
     bool versionAtLeast(int major, int minor) override;
-    std::optional<std::pair<uint32_t, uint32_t>> fileVersion() override;
     QString programPath() override;
     QString expandEnvironment(const QString& text) override;
     QString runtimeDir() override;
-    bool isAdministrator() override;
-    [[noreturn]] void exitNow(int code) override;
 
     // Parses "major.minor"; falls back to 10.0 for anything else.
     static std::pair<int, int> parseVersion(const QString& text);

@@ -2,8 +2,6 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 
 namespace platform {
 
@@ -30,30 +28,6 @@ bool QtShell::open(const QString& urlOrPath)
     // The browser decides its own window size; a maximised start cannot be
     // asked for.
     return QDesktopServices::openUrl(url);
-}
-
-bool QtShell::runElevated(const QString& program)
-{
-    if (program.isEmpty())
-        return false;
-    const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
-    if (pkexec.isEmpty())
-        return false;
-    // WORKAROUND: pkexec clears the environment, so a program started through
-    // it could not reach the user's display; hand the display on explicitly.
-    QStringList arguments;
-    const QByteArray display = qgetenv("DISPLAY");
-    if (!display.isEmpty()) {
-        arguments << QStringLiteral("/usr/bin/env")
-                  << QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(display);
-        const QByteArray xauthority = qgetenv("XAUTHORITY");
-        if (!xauthority.isEmpty())
-            arguments << QStringLiteral("XAUTHORITY=") + QString::fromLocal8Bit(xauthority);
-    }
-    arguments << program;
-    // Detached: the caller exits right after, and polkit's password prompt
-    // must outlive it.
-    return QProcess::startDetached(pkexec, arguments);
 }
 
 } // namespace platform

@@ -7,11 +7,10 @@
 namespace platform {
 
 // Hands pages and files to the desktop's default programs (xdg-open behind
-// QDesktopServices) and asks polkit's pkexec for administrator rights.
+// QDesktopServices).
 class QtShell final : public Shell {
 public:
     bool open(const QString& urlOrPath) override;
-    bool runElevated(const QString& program) override;
 
     // What open() hands on: http, https and file addresses as written (a
     // query with spaces or Cyrillic words is encoded, not rejected), anything

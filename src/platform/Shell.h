@@ -12,8 +12,6 @@ public:
     // A URL or a local file path; false when nothing could be opened (an empty
     // target opens nothing).
     virtual bool open(const QString& urlOrPath) = 0;
-    // Starts the program again with administrator rights; false when refused.
-    virtual bool runElevated(const QString& program) = 0;
 };
 
 } // namespace platform

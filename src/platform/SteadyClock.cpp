@@ -17,12 +17,4 @@ int64_t SteadyClock::unixTime()
     return static_cast<int64_t>(std::time(nullptr));
 }
 
-int SteadyClock::localHour()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_hour;
-}
-
 } // namespace platform

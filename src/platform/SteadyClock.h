@@ -9,7 +9,6 @@ class SteadyClock final : public Clock {
 public:
     uint32_t tickCount() override;
     int64_t unixTime() override;
-    int localHour() override;
 };
 
 } // namespace platform

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 #include <utility>
 
 namespace platform {
@@ -17,9 +16,6 @@ public:
     // Whether the emulated Windows version is major.minor or later (10.0 unless
     // overridden), compared major first, then minor.
     virtual bool versionAtLeast(int major, int minor) = 0;
-    // The program's file version as two 32-bit words (major<<16|minor,
-    // build<<16|revision); nullopt when it cannot be read.
-    virtual std::optional<std::pair<uint32_t, uint32_t>> fileVersion() = 0;
     // Full path of the running program.
     virtual QString programPath() = 0;
     // Expands %APPDATA% (the user's configuration folder) and %windir% (the
@@ -28,10 +24,6 @@ public:
     virtual QString expandEnvironment(const QString& text) = 0;
     // Per-user folder for run-time locks.
     virtual QString runtimeDir() = 0;
-    // Whether the program runs with administrator rights.
-    virtual bool isAdministrator() = 0;
-    // Ends the process at once with the exit code, skipping all clean-up.
-    [[noreturn]] virtual void exitNow(int code) = 0;
 };
 
 } // namespace platform

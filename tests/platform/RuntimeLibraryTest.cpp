@@ -14,18 +14,4 @@ TEST(RuntimeRand, SeedOneGivesTheClassicSequence)
     EXPECT_EQ(crt::rand(), 19169);
 }
 
-TEST(RuntimeRand, StaysWithinItsRangeAndReplaysASeed)
-{
-    crt::srand(123456789);
-    int first[100];
-    for (int& value : first) {
-        value = crt::rand();
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, crt::kRandMax);
-    }
-    crt::srand(123456789);
-    for (int value : first)
-        EXPECT_EQ(crt::rand(), value);
-}
-
 } // namespace

@@ -9,22 +9,6 @@
 
 namespace {
 
-TEST(SingleInstanceLock, SecondHolderSeesTheFirstUntilItLetsGo)
-{
-    QTemporaryDir dir;
-    auto first = std::make_unique<platform::SingleInstanceLock>(dir.path(), "Lock");
-    EXPECT_FALSE(first->alreadyExists());
-    {
-        platform::SingleInstanceLock second(dir.path(), "Lock");
-        EXPECT_TRUE(second.alreadyExists());
-    }
-    platform::SingleInstanceLock other(dir.path(), "OtherLock");
-    EXPECT_FALSE(other.alreadyExists());
-    first->release();
-    platform::SingleInstanceLock third(dir.path(), "Lock");
-    EXPECT_FALSE(third.alreadyExists());
-}
-
 TEST(SingleInstanceLock, AnotherProcessSeesItAndADeadHolderLeavesNothingBehind)
 {
     QTemporaryDir dir;

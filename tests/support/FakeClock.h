@@ -7,7 +7,6 @@ class FakeClock final : public platform::Clock {
 public:
     uint32_t tickCount() override { return m_tick; }
     int64_t unixTime() override { return m_unixTime + m_elapsedMs / 1000; }
-    int localHour() override { return static_cast<int>((unixTime() / 3600) % 24); }
 
     void advance(uint32_t ms)
     {

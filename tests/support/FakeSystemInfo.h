@@ -2,22 +2,16 @@
 
 #include "platform/SystemInfo.h"
 
-#include <stdexcept>
+#include <utility>
 
 // A system whose folders live in a test's temporary folder and whose Windows
 // version a test chooses.
 class FakeSystemInfo final : public platform::SystemInfo {
 public:
-    struct ExitCalled : std::runtime_error {
-        explicit ExitCalled(int exitCode) : std::runtime_error("exitNow"), code(exitCode) {}
-        int code;
-    };
-
     bool versionAtLeast(int major, int minor) override
     {
         return std::pair{m_major, m_minor} >= std::pair{major, minor};
     }
-    std::optional<std::pair<uint32_t, uint32_t>> fileVersion() override { return m_fileVersion; }
     QString programPath() override { return m_programPath; }
     QString expandEnvironment(const QString& text) override
     {
@@ -27,8 +21,6 @@ public:
         return result;
     }
     QString runtimeDir() override { return m_runtimeDir; }
-    bool isAdministrator() override { return m_administrator; }
-    [[noreturn]] void exitNow(int code) override { throw ExitCalled(code); }
 
     void setVersion(int major, int minor)
     {
@@ -40,9 +32,6 @@ public:
     QString m_appData;
     QString m_windowsDir;
     QString m_runtimeDir;
-    bool m_administrator = false;
-    std::optional<std::pair<uint32_t, uint32_t>> m_fileVersion =
-        std::pair<uint32_t, uint32_t>{(3u << 16) | 5u, 0u};
 
 private:
     int m_major = 10;

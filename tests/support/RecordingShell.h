@@ -12,13 +12,6 @@ public:
         m_opened << urlOrPath;
         return !urlOrPath.isEmpty();
     }
-    bool runElevated(const QString& program) override
-    {
-        m_elevated << program;
-        return m_elevationGranted;
-    }
 
     QStringList m_opened;
-    QStringList m_elevated;
-    bool m_elevationGranted = false;
 };

@@ -78,14 +78,6 @@ void ForeignWindow::map()
     XSync(m_display, False);
 }
 
-void ForeignWindow::resize(const QRect& geometry)
-{
-    XMoveResizeWindow(m_display, m_window, geometry.x(), geometry.y(),
-                      static_cast<unsigned>(geometry.width()),
-                      static_cast<unsigned>(geometry.height()));
-    XSync(m_display, False);
-}
-
 void ForeignWindow::requestFullScreen(bool on)
 {
     XEvent event{};

@@ -69,19 +69,24 @@ QString ProgramUnderTest::setting(const char* key) const
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
-bool ProgramUnderTest::start()
+std::unique_ptr<QProcess> ProgramUnderTest::launch() const
 {
-    m_process = std::make_unique<QProcess>();
+    auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", m_session.displayName());
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("QT_SCALE_FACTOR");
     env.insert("XDG_CONFIG_HOME", m_home.path() + "/config");
     env.insert("XDG_RUNTIME_DIR", m_home.path() + "/run");
-    m_process->setProcessEnvironment(env);
-    m_process->setProgram(QStringLiteral(YULAVIN_BIN_DIR "/yulavin"));
-    m_process->setReadChannel(QProcess::StandardError);
-    m_process->start();
+    process->setProcessEnvironment(env);
+    process->setReadChannel(QProcess::StandardError);
+    process->start(QStringLiteral(YULAVIN_BIN_DIR "/yulavin"));
+    return process;
+}
+
+bool ProgramUnderTest::start()
+{
+    m_process = launch();
     QByteArray said;
     return waitUntil(
         [&] {

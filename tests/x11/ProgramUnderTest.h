@@ -33,6 +33,8 @@ public:
 
     // Starts the program and waits until its start-up is done.
     bool start();
+    // Starts another copy in the same home, without waiting.
+    std::unique_ptr<QProcess> launch() const;
     // Right click on the tray icon, Exit in its menu; waits for the end.
     bool exitThroughTrayMenu();
     // Ends it as the session's end does.

@@ -64,12 +64,6 @@ std::vector<Window> childrenOf(Display* dpy, Window window)
     return result;
 }
 
-bool viewable(Display* dpy, Window window)
-{
-    XWindowAttributes attributes{};
-    return XGetWindowAttributes(dpy, window, &attributes) && attributes.map_state == IsViewable;
-}
-
 void collect(Display* dpy, Window window, pid_t pid, std::vector<unsigned long>& found)
 {
     for (Window child : childrenOf(dpy, window)) {
@@ -96,6 +90,12 @@ QImage toImage(XImage* image)
 
 } // namespace
 
+bool viewable(Display* dpy, Window window)
+{
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(dpy, window, &attributes) && attributes.map_state == IsViewable;
+}
+
 std::vector<unsigned long> viewableWindowsOf(Display* dpy, pid_t pid)
 {
     std::vector<unsigned long> found;
@@ -107,7 +107,8 @@ std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
 {
     std::vector<unsigned long> decorations;
     for (unsigned long window : viewableWindowsOf(dpy, pid)) {
-        if (depthOf(dpy, window) == 32 && hasState(dpy, window, "_NET_WM_STATE_SKIP_TASKBAR"))
+        if (depthOf(dpy, window) == 32 && hasState(dpy, window, "_NET_WM_STATE_SKIP_TASKBAR") &&
+            hasState(dpy, window, "_NET_WM_STATE_SKIP_PAGER"))
             decorations.push_back(window);
     }
     return decorations;
@@ -115,10 +116,7 @@ std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
 
 bool shown(Display* dpy, unsigned long window)
 {
-    return waitUntil([&] {
-        XWindowAttributes attributes{};
-        return XGetWindowAttributes(dpy, window, &attributes) && attributes.map_state == IsViewable;
-    });
+    return waitUntil([&] { return viewable(dpy, window); });
 }
 
 QRect screenRect(Display* dpy, unsigned long window)
@@ -218,6 +216,16 @@ QImage windowPixels(Display* dpy, unsigned long window)
     QImage result = toImage(image);
     XDestroyImage(image);
     return result;
+}
+
+int countPixels(const QImage& picture, const std::function<bool(QRgb)>& wanted)
+{
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        count += static_cast<int>(std::count_if(line, line + picture.width(), wanted));
+    }
+    return count;
 }
 
 bool isWhitish(QRgb pixel)

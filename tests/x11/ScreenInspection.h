@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRegion>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,7 +20,7 @@ namespace screen_inspection {
 // The mapped windows that process `pid` made (by _NET_WM_PID), wherever a
 // window manager or a tray host has put them.
 std::vector<unsigned long> viewableWindowsOf(_XDisplay* dpy, pid_t pid);
-// Of those, the decorations: 32-bit windows kept out of the taskbar.
+// Of those, the decorations: 32-bit windows kept out of the taskbar and pager.
 std::vector<unsigned long> decorationWindowsOf(_XDisplay* dpy, pid_t pid);
 
 // A window property of 32-bit items (atoms, windows, cardinals); empty when unset.
@@ -27,6 +28,8 @@ std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, cons
 // The top-level window (a direct child of the root) that holds `window`: the
 // window manager's frame, or the window itself without one.
 unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
+// Whether the window and all its ancestors are mapped.
+bool viewable(_XDisplay* dpy, unsigned long window);
 // Waits until the window is on screen: mapped and, with a window manager,
 // framed.
 bool shown(_XDisplay* dpy, unsigned long window);
@@ -50,6 +53,8 @@ QImage screenshot(_XDisplay* dpy, const QRect& area);
 // The window's own pixels, whatever covers it (RGB32, alpha dropped).
 QImage windowPixels(_XDisplay* dpy, unsigned long window);
 
+// How many of the picture's pixels are as wanted.
+int countPixels(const QImage& picture, const std::function<bool(QRgb)>& wanted);
 // Near white, as a snow flake's body is.
 bool isWhitish(QRgb pixel);
 // A bright, strongly coloured pixel: the glow of a lit bulb.

@@ -1,3 +1,4 @@
+#include "ScreenInspection.h"
 #include "WaitUntil.h"
 #include "XServerSession.h"
 
@@ -22,6 +23,8 @@
 #include <X11/Xlib.h>
 
 namespace {
+
+using namespace screen_inspection;
 
 // The program's own window and icon against a real X server with a window
 // manager and a notification area, driven with the mouse as a user would.
@@ -66,42 +69,19 @@ protected:
     // and only the X server knows where that window ends up.
     QRect embeddedIcon() const
     {
-        Display* dpy = m_session->display();
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() != QLatin1String("QSystemTrayIconSys"))
-                continue;
             const Window window = widget->winId();
-            Window root = 0;
-            Window parent = 0;
-            Window* children = nullptr;
-            unsigned int count = 0;
-            if (!XQueryTree(dpy, window, &root, &parent, &children, &count))
-                return {};
-            if (children)
-                XFree(children);
-            XWindowAttributes attributes{};
-            int x = 0;
-            int y = 0;
-            Window child = 0;
-            if (parent == root || !XGetWindowAttributes(dpy, window, &attributes) ||
-                attributes.map_state != IsViewable ||
-                !XTranslateCoordinates(dpy, window, root, 0, 0, &x, &y, &child))
-                return {};
-            return QRect(x, y, attributes.width, attributes.height);
+            if (widget->objectName() == QLatin1String("QSystemTrayIconSys") &&
+                topLevelOf(m_session->display(), window) != window &&
+                viewable(m_session->display(), window))
+                return screenRect(m_session->display(), window);
         }
         return {};
     }
 
-    bool click(QPoint logical, const char* button, int times = 1) const
+    bool clickAt(QPoint at, int button, int times = 1) const
     {
-        return clickAt(physical(logical), button, times);
-    }
-
-    bool clickAt(QPoint at, const char* button, int times = 1) const
-    {
-        return m_session->run({"xdotool", "mousemove", QString::number(at.x()),
-                               QString::number(at.y()), "click", "--repeat", QString::number(times),
-                               "--delay", "120", button}) == 0;
+        return m_session->clickAt(at, button, times);
     }
 
     QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
@@ -164,13 +144,13 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
                 return;
             hiddenAtStart = !app.m_pMainDlg->isVisible();
             step = Step::Window;
-            clickAt(icon.center(), "1", 2);
+            clickAt(icon.center(), 1, 2);
             sinceAction.start();
             return;
         case Step::Window:
             if (!app.m_pMainDlg->isVisible() || !app.m_pMainDlg->isActiveWindow()) {
                 if (sinceAction.elapsed() > 1000) {
-                    clickAt(icon.center(), "1", 2);
+                    clickAt(icon.center(), 1, 2);
                     sinceAction.start();
                 }
                 return;
@@ -186,27 +166,27 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
             if (app.m_pMainDlg->isVisible())
                 return;
             step = Step::Reopened;
-            clickAt(icon.center(), "1", 2);
+            clickAt(icon.center(), 1, 2);
             sinceAction.start();
             return;
         case Step::Reopened:
             if (!app.m_pMainDlg->isVisible() || app.m_pMainDlg->isMinimized() ||
                 !app.m_pMainDlg->isActiveWindow()) {
                 if (sinceAction.elapsed() > 1000) {
-                    clickAt(icon.center(), "1", 2);
+                    clickAt(icon.center(), 1, 2);
                     sinceAction.start();
                 }
                 return;
             }
             step = Step::Menu;
-            clickAt(icon.center(), "3");
+            clickAt(icon.center(), 3);
             sinceAction.start();
             return;
         case Step::Menu: {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu || !menu->isVisible()) {
                 if (sinceAction.elapsed() > 1000) {
-                    clickAt(icon.center(), "3");
+                    clickAt(icon.center(), 3);
                     sinceAction.start();
                 }
                 return;
@@ -224,7 +204,7 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
                 defaultCaption = menu->defaultAction()->text();
             step = Step::End;
             if (exit)
-                click(menu->mapToGlobal(menu->actionGeometry(exit).center()), "1");
+                clickAt(physical(menu->mapToGlobal(menu->actionGeometry(exit).center())), 1);
             return;
         }
         case Step::End:

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -187,11 +188,11 @@ void XServerSession::stop(pid_t& pid)
     pid = -1;
 }
 
-bool XServerSession::waitFor(pid_t pid, bool (XServerSession::*ready)() const) const
+bool XServerSession::waitFor(pid_t pid, const std::function<bool()>& ready) const
 {
     const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
     while (std::chrono::steady_clock::now() < deadline) {
-        if ((this->*ready)())
+        if (ready())
             return true;
         if (waitpid(pid, nullptr, WNOHANG) != 0)
             return false; // it gave up
@@ -238,10 +239,22 @@ bool XServerSession::windowManagerReady(pid_t pid) const
     return framed;
 }
 
-bool XServerSession::compositorReady() const
+bool XServerSession::ownsSelection(const char* selection) const
 {
-    const Atom selection = XInternAtom(m_display, "_NET_WM_CM_S0", False);
-    return XGetSelectionOwner(m_display, selection) != 0;
+    return XGetSelectionOwner(m_display, XInternAtom(m_display, selection, False)) != 0;
+}
+
+bool XServerSession::startSelectionOwner(pid_t& pid, const QStringList& command,
+                                         const char* selection)
+{
+    if (!m_display || pid > 0)
+        return pid > 0;
+    pid = spawn(command);
+    if (pid <= 0 || !waitFor(pid, [&] { return ownsSelection(selection); })) {
+        stop(pid);
+        return false;
+    }
+    return true;
 }
 
 bool XServerSession::startWindowManager()
@@ -271,14 +284,7 @@ void XServerSession::stopWindowManager()
 
 bool XServerSession::startCompositor()
 {
-    if (!m_display || m_compositorPid > 0)
-        return m_compositorPid > 0;
-    m_compositorPid = spawn({QStringLiteral("xcompmgr")});
-    if (m_compositorPid <= 0 || !waitFor(m_compositorPid, &XServerSession::compositorReady)) {
-        stopCompositor();
-        return false;
-    }
-    return true;
+    return startSelectionOwner(m_compositorPid, {QStringLiteral("xcompmgr")}, "_NET_WM_CM_S0");
 }
 
 void XServerSession::stopCompositor()
@@ -286,26 +292,15 @@ void XServerSession::stopCompositor()
     stop(m_compositorPid);
 }
 
-bool XServerSession::trayHostReady() const
-{
-    const Atom selection = XInternAtom(m_display, "_NET_SYSTEM_TRAY_S0", False);
-    return XGetSelectionOwner(m_display, selection) != 0;
-}
-
 bool XServerSession::startTrayHost()
 {
-    if (!m_display || m_trayHostPid > 0)
-        return m_trayHostPid > 0;
-    m_trayHostPid =
-        spawn({QStringLiteral("trayer"), QStringLiteral("--edge"), QStringLiteral("bottom"),
-               QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
-               QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("32"),
-               QStringLiteral("--transparent"), QStringLiteral("false")});
-    if (m_trayHostPid <= 0 || !waitFor(m_trayHostPid, &XServerSession::trayHostReady)) {
-        stopTrayHost();
-        return false;
-    }
-    return true;
+    return startSelectionOwner(
+        m_trayHostPid,
+        {QStringLiteral("trayer"), QStringLiteral("--edge"), QStringLiteral("bottom"),
+         QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
+         QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("32"),
+         QStringLiteral("--transparent"), QStringLiteral("false")},
+        "_NET_SYSTEM_TRAY_S0");
 }
 
 void XServerSession::stopTrayHost()
@@ -315,7 +310,7 @@ void XServerSession::stopTrayHost()
     stop(m_trayHostPid);
     // The selection goes with its owner; wait so the next test starts without a tray.
     const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (trayHostReady() && std::chrono::steady_clock::now() < deadline)
+    while (ownsSelection("_NET_SYSTEM_TRAY_S0") && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(kPollStep);
 }
 
@@ -324,9 +319,10 @@ bool XServerSession::xdotool(const QStringList& arguments) const
     return run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
 }
 
-bool XServerSession::clickAt(int x, int y) const
+bool XServerSession::clickAt(QPoint at, int button, int times) const
 {
-    return xdotool({"mousemove", QString::number(x), QString::number(y), "click", "1"});
+    return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                    "--repeat", QString::number(times), "--delay", "120", QString::number(button)});
 }
 
 int XServerSession::run(const QStringList& command) const

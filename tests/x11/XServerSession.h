@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 #include <sys/types.h>
 
@@ -45,8 +48,9 @@ public:
     int run(const QStringList& command) const;
     // Runs xdotool with the arguments; whether it succeeded.
     bool xdotool(const QStringList& arguments) const;
-    // Moves the pointer there and clicks the left button.
-    bool clickAt(int x, int y) const;
+    // Moves the pointer there and clicks the button (1 left, 3 right) once or
+    // more, a user's double-click apart.
+    bool clickAt(QPoint at, int button = 1, int times = 1) const;
 
     // The session the running test program uses; null when Xvfb is missing
     // and tests must skip.
@@ -56,10 +60,11 @@ public:
 private:
     pid_t spawn(const QStringList& command) const;
     static void stop(pid_t& pid);
-    bool waitFor(pid_t pid, bool (XServerSession::*ready)() const) const;
+    bool waitFor(pid_t pid, const std::function<bool()>& ready) const;
     bool windowManagerReady(pid_t pid) const;
-    bool compositorReady() const;
-    bool trayHostReady() const;
+    bool ownsSelection(const char* selection) const;
+    // Starts a helper that announces itself by owning the selection.
+    bool startSelectionOwner(pid_t& pid, const QStringList& command, const char* selection);
 
     pid_t m_serverPid = -1;
     pid_t m_windowManagerPid = -1;

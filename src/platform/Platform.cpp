@@ -13,8 +13,6 @@
 
 #include <QDebug>
 
-#include <cstdlib>
-
 namespace platform {
 
 namespace {
@@ -26,7 +24,6 @@ class NoClock final : public Clock {
 public:
     uint32_t tickCount() override { return 0; }
     int64_t unixTime() override { return 0; }
-    int localHour() override { return 0; }
 };
 
 class NoScheduler final : public Scheduler {
@@ -60,12 +57,9 @@ public:
     {
         return major < 10 || (major == 10 && minor <= 0);
     }
-    std::optional<std::pair<uint32_t, uint32_t>> fileVersion() override { return std::nullopt; }
     QString programPath() override { return {}; }
     QString expandEnvironment(const QString& text) override { return text; }
     QString runtimeDir() override { return {}; }
-    bool isAdministrator() override { return false; }
-    [[noreturn]] void exitNow(int code) override { std::_Exit(code); }
 };
 
 class NoRegistry final : public Registry {
@@ -96,7 +90,6 @@ public:
 class NoShell final : public Shell {
 public:
     bool open(const QString&) override { return false; }
-    bool runElevated(const QString&) override { return false; }
 };
 
 class NoHttp final : public Http {

@@ -45,9 +45,9 @@ const Language kLanguages[] = {
 };
 
 // Every text of one language as the program holds it after choosing that language.
-std::vector<QString> LoadTexts(const QString& language)
+std::vector<QString> LoadTexts(FakePlatform& services, const QString& language)
 {
-    CTranslate translate;
+    CTranslate translate(services.system);
     translate.LoadLanguage(language);
     return translate.m_arrText;
 }
@@ -65,8 +65,8 @@ protected:
     void SetUp() override
     {
         CopyLanguageFiles(services);
-        english = LoadTexts(QStringLiteral("English"));
-        texts = LoadTexts(QLatin1String(GetParam().english));
+        english = LoadTexts(services, QStringLiteral("English"));
+        texts = LoadTexts(services, QLatin1String(GetParam().english));
         ASSERT_EQ(english.size(), kTextCount);
         ASSERT_EQ(texts.size(), kTextCount);
         // The English file the build writes holds the program's own texts.
@@ -87,7 +87,7 @@ TEST_P(LanguageFile, IsListedUnderItsOwnNameAndChosenUnderItsEnglishOne)
     const QString englishName = QString::fromUtf8(GetParam().english);
     const QString nativeName = QString::fromUtf8(GetParam().native);
     // The list shows lang_native of the file whose lang_en is the setting.
-    CTranslate translate;
+    CTranslate translate(services.system);
     QComboBox list;
     translate.FillLanguageList(&list, englishName);
     EXPECT_EQ(list.currentText(), nativeName);

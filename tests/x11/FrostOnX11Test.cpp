@@ -3,6 +3,7 @@
 #include "WaitUntil.h"
 #include "XServerSession.h"
 
+#include "core/COptions.h"
 #include "decorations/CDlgFrost.h"
 #include "platform/Platform.h"
 #include "platform/QtWindowSystem.h"
@@ -33,17 +34,10 @@ protected:
         REQUIRE_PROGRAM("xcompmgr");
         REQUIRE_PROGRAM("xdotool");
         ASSERT_TRUE(m_session->startCompositor());
-        platform::Platform services;
-        services.clock = &m_clock;
-        services.scheduler = &m_scheduler;
-        services.desktop = &m_desktop;
-        services.windows = &m_windows;
-        platform::Platform::install(services);
     }
 
     void TearDown() override
     {
-        platform::Platform::install({});
         if (m_session) {
             XForceScreenSaver(x(), ScreenSaverReset);
             XSync(x(), False);
@@ -73,6 +67,15 @@ protected:
     FakeScheduler m_scheduler{m_clock};
     platform::X11Desktop m_desktop{m_clock};
     platform::QtWindowSystem m_windows;
+    platform::Platform m_services = [this] {
+        platform::Platform services;
+        services.clock = &m_clock;
+        services.scheduler = &m_scheduler;
+        services.desktop = &m_desktop;
+        services.windows = &m_windows;
+        return services;
+    }();
+    COptions m_options{m_services};
 };
 
 TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
@@ -82,7 +85,7 @@ TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
     ASSERT_TRUE(waitUntil([&] { return frostedPixels() == 0; }));
 
     ASSERT_TRUE(moveThePointer(10));
-    CDlgFrost frost;
+    CDlgFrost frost(m_options, m_services);
     frost.m_dwWaitTime = 60000;
     ASSERT_TRUE(frost.Create());
     m_scheduler.advance(10000);

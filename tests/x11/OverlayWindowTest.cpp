@@ -3,6 +3,7 @@
 #include "WaitUntil.h"
 #include "XServerSession.h"
 
+#include "core/COptions.h"
 #include "decorations/DecorationWindow.h"
 #include "platform/OverlayWindow.h"
 #include "platform/Platform.h"
@@ -34,8 +35,9 @@ using namespace screen_inspection;
 // given, stacks itself as told and draws whatever the test asks for.
 class TestDecoration final : public DecorationWindow {
 public:
-    TestDecoration(Template dialogTemplate, QRect rect, bool onTop)
-        : DecorationWindow(dialogTemplate), m_rect(rect), m_onTop(onTop)
+    TestDecoration(COptions& options, const platform::Platform& services, Template dialogTemplate,
+                   QRect rect, bool onTop)
+        : DecorationWindow(dialogTemplate, options, services, nullptr), m_rect(rect), m_onTop(onTop)
     {
     }
 
@@ -118,17 +120,14 @@ protected:
     void SetUp() override
     {
         REQUIRE_X_SERVER(m_session);
-        platform::Platform services;
-        services.clock = &m_clock;
-        services.scheduler = &m_scheduler;
-        services.desktop = &m_desktop;
-        services.windows = &m_windows;
-        platform::Platform::install(services);
+        m_services.clock = &m_clock;
+        m_services.scheduler = &m_scheduler;
+        m_services.desktop = &m_desktop;
+        m_services.windows = &m_windows;
     }
 
     void TearDown() override
     {
-        platform::Platform::install({});
         if (m_session) {
             m_session->stopCompositor();
             m_session->stopWindowManager();
@@ -162,6 +161,8 @@ protected:
     platform::QtScheduler m_scheduler;
     platform::X11Desktop m_desktop{m_clock};
     platform::QtWindowSystem m_windows;
+    platform::Platform m_services;
+    COptions m_options{m_services};
 };
 
 TEST_F(OverlayWindowTest, ClicksGoThroughToTheWindowBelowWithoutWindowManager)
@@ -169,7 +170,7 @@ TEST_F(OverlayWindowTest, ClicksGoThroughToTheWindowBelowWithoutWindowManager)
     REQUIRE_PROGRAM("xdotool");
     auto below = foreignWindow(QRect(50, 50, 400, 300), 0x00ff00);
     ASSERT_TRUE(shown(below->id()));
-    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     snow.m_draw = [](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(300, 200), Qt::white), 60, 60);
     };
@@ -191,8 +192,8 @@ TEST_F(OverlayWindowTest, ClickedTreeGetsTheFocusAndActivatesTheProgram)
     ASSERT_TRUE(m_session->startWindowManager());
     auto normal = foreignWindow(QRect(400, 100, 300, 200), 0x0000ff);
     ASSERT_TRUE(shown(normal->id()));
-    TestDecoration tree(DecorationWindow::Template::Tree, QRect(100, 80, 120, 90), true);
-    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree, QRect(100, 80, 120, 90), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     ASSERT_TRUE(tree.Create());
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(shown(tree.xid()));
@@ -234,7 +235,7 @@ TEST_P(OverlayStackingTest, OnTopOrOnDesktopHoldsWhileOtherWindowsRise)
     }
     auto normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
     ASSERT_TRUE(shown(normal->id()));
-    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(shown(snow.xid()));
     auto holds = [&](const ForeignWindow& other, bool above) {
@@ -299,8 +300,8 @@ TEST_F(OverlayWindowTest, NeverTakesTheFocus)
     ASSERT_TRUE(shown(normal->id()));
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(normal->id())}));
 
-    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
-    TestDecoration tree(DecorationWindow::Template::Tree, QRect(600, 300, 100, 100), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
+    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree, QRect(600, 300, 100, 100), true);
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(tree.Create());
     // Once the window manager has framed them it has decided about focus;
@@ -332,7 +333,7 @@ TEST_F(OverlayWindowTest, ScreenShowsThePictureBlendedOverTheDesktop)
     auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x00ff00);
     ASSERT_TRUE(shown(desktop->id()));
 
-    TestDecoration snow(DecorationWindow::Template::Overlay, screen(), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     int left = 100;
     snow.m_draw = [&](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(20, 20), Qt::white), left, 100);
@@ -374,7 +375,7 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
     if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
         EXPECT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
     }
-    TestDecoration whole(DecorationWindow::Template::Overlay, screen(), false);
+    TestDecoration whole(m_options, m_services, DecorationWindow::Template::Overlay, screen(), false);
     ASSERT_TRUE(whole.Create());
     ASSERT_TRUE(shown(whole.xid()));
     EXPECT_EQ(depthOf(x(), whole.xid()), 32);
@@ -385,7 +386,7 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
 
     auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x000000);
     ASSERT_TRUE(shown(desktop->id()));
-    TestDecoration snow(DecorationWindow::Template::Overlay, QRect(11, 7, 301, 203), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, QRect(11, 7, 301, 203), true);
     snow.m_draw = [](FrameDrawing& graphics) {
         // A one-pixel checkerboard: any scaling would smear it.
         QImage board(8, 8, QImage::Format_ARGB32_Premultiplied);
@@ -411,7 +412,7 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
 
 TEST_F(OverlayWindowTest, UncoveredWindowShowsItsPictureWithoutANewFrame)
 {
-    TestDecoration snow(DecorationWindow::Template::Overlay, QRect(0, 0, 400, 300), false);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, QRect(0, 0, 400, 300), false);
     snow.m_draw = [](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(50, 50), Qt::white), 100, 100);
     };
@@ -434,7 +435,7 @@ TEST_F(OverlayWindowTest, TreeTakesThePressAndIsDraggedWithoutWindowManager)
 {
     REQUIRE_PROGRAM("xdotool");
     auto below = foreignWindow(QRect(50, 50, 400, 300), 0x00ff00);
-    TestDecoration tree(DecorationWindow::Template::Tree, QRect(100, 100, 120, 90), true);
+    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree, QRect(100, 100, 120, 90), true);
     tree.m_dragOnPress = true;
     tree.m_draw = [](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(120, 90), Qt::darkGreen), 0, 0);

@@ -104,10 +104,10 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
     file.close();
 
     platform::LinuxPlatform services;
-    auto* tray = dynamic_cast<platform::QtTray*>(platform::Platform::current().tray);
+    auto* tray = dynamic_cast<platform::QtTray*>(services.services().tray);
     ASSERT_NE(tray, nullptr);
     ASSERT_TRUE(tray->isAvailable());
-    CZelApp app;
+    CZelApp app(services.services());
 
     enum class Step { Icon, Window, Hidden, Reopened, Menu, End } step = Step::Icon;
     QString failure;

@@ -192,7 +192,8 @@ TEST_F(OverlayWindowTest, ClickedTreeGetsTheFocusAndActivatesTheProgram)
     ASSERT_TRUE(m_session->startWindowManager());
     auto normal = foreignWindow(QRect(400, 100, 300, 200), 0x0000ff);
     ASSERT_TRUE(shown(normal->id()));
-    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree, QRect(100, 80, 120, 90), true);
+    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree,
+                        QRect(100, 80, 120, 90), true);
     TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     ASSERT_TRUE(tree.Create());
     ASSERT_TRUE(snow.Create());
@@ -301,7 +302,8 @@ TEST_F(OverlayWindowTest, NeverTakesTheFocus)
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(normal->id())}));
 
     TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
-    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree, QRect(600, 300, 100, 100), true);
+    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree,
+                        QRect(600, 300, 100, 100), true);
     ASSERT_TRUE(snow.Create());
     ASSERT_TRUE(tree.Create());
     // Once the window manager has framed them it has decided about focus;
@@ -375,7 +377,8 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
     if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
         EXPECT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
     }
-    TestDecoration whole(m_options, m_services, DecorationWindow::Template::Overlay, screen(), false);
+    TestDecoration whole(m_options, m_services, DecorationWindow::Template::Overlay, screen(),
+                         false);
     ASSERT_TRUE(whole.Create());
     ASSERT_TRUE(shown(whole.xid()));
     EXPECT_EQ(depthOf(x(), whole.xid()), 32);
@@ -386,7 +389,8 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
 
     auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x000000);
     ASSERT_TRUE(shown(desktop->id()));
-    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, QRect(11, 7, 301, 203), true);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay,
+                        QRect(11, 7, 301, 203), true);
     snow.m_draw = [](FrameDrawing& graphics) {
         // A one-pixel checkerboard: any scaling would smear it.
         QImage board(8, 8, QImage::Format_ARGB32_Premultiplied);
@@ -412,7 +416,8 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
 
 TEST_F(OverlayWindowTest, UncoveredWindowShowsItsPictureWithoutANewFrame)
 {
-    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, QRect(0, 0, 400, 300), false);
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay,
+                        QRect(0, 0, 400, 300), false);
     snow.m_draw = [](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(50, 50), Qt::white), 100, 100);
     };
@@ -435,7 +440,8 @@ TEST_F(OverlayWindowTest, TreeTakesThePressAndIsDraggedWithoutWindowManager)
 {
     REQUIRE_PROGRAM("xdotool");
     auto below = foreignWindow(QRect(50, 50, 400, 300), 0x00ff00);
-    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree, QRect(100, 100, 120, 90), true);
+    TestDecoration tree(m_options, m_services, DecorationWindow::Template::Tree,
+                        QRect(100, 100, 120, 90), true);
     tree.m_dragOnPress = true;
     tree.m_draw = [](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(120, 90), Qt::darkGreen), 0, 0);

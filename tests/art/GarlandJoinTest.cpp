@@ -1,4 +1,3 @@
-#include "GarlandOverlap.h"
 #include "PictureMeasures.h"
 
 #include <QPainter>
@@ -167,24 +166,6 @@ TEST(GarlandPieces, PineRepeatsAlongTheScreenEdge)
         EXPECT_EQ(alphaSum(alphaColumn(lights, 0)), 0) << "overlay " << id;
         EXPECT_EQ(alphaSum(alphaColumn(lights, lights.width() - 1)), 0) << "overlay " << id;
     }
-}
-
-TEST(GarlandPieces, OverlappingEndsAddUpToOneLayer)
-{
-    // A soft stripe across a 48-pixel tile: every alpha from clear to opaque.
-    QImage painted(48, 48, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48; ++x) {
-            const int alpha = (x * 255) / 47;
-            painted.setPixel(x, y, qRgba(alpha / 3, alpha / 2, alpha / 5, alpha));
-        }
-    QImage tile = painted;
-    shareGarlandOverlap(tile, Qt::Vertical, 12);
-    // Laid over each other, as a run lays them, the thinned ends give the painted rope.
-    EXPECT_LT(qAlpha(tile.pixel(24, 0)), qAlpha(painted.pixel(24, 0)));
-    const QImage run = laidInARun(tile, QPoint(0, 36), 2);
-    for (int row = 0; row < 12; ++row)
-        EXPECT_LE(largestRowDifference(run, 36 + row, painted, row), 2) << "row " << row;
 }
 
 TEST(GarlandPieces, IcicleStringsFollowEachOtherEveryEightyPixels)

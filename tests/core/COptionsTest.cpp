@@ -91,11 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(COptionsTest, HostileFilesAreKeptAsTheyAre)
 {
-    // Only the first of two elements is read and written.
-    writeSettings("<Options><iFlash>3</iFlash><iFlash>4</iFlash></Options>");
-    EXPECT_THAT(loadAndSave(options),
-                ::testing::StartsWith("<Options><iFlash>3</iFlash><iFlash>4</iFlash>"));
-
     // Another root: defaults, and nothing is written into it.
     const std::string file = "<Settings><fSnow>0</fSnow></Settings>";
     writeSettings(QByteArray::fromStdString(file));

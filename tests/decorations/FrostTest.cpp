@@ -12,10 +12,7 @@ constexpr uint32_t kTenMinutes = 10 * 60000;
 
 class FrostTest : public ::testing::Test {
 protected:
-    FakeOverlaySurface* surface() const
-    {
-        return m_platform.windows.live().empty() ? nullptr : m_platform.windows.live().front();
-    }
+    FakeOverlaySurface* surface() const { return m_platform.windows.first(); }
     // The user touches the mouse now.
     void input() { m_platform.desktop.m_lastInput = m_platform.clock.tickCount(); }
     // Moves time on in half-second steps (every timer of the window falls on

@@ -161,27 +161,6 @@ TEST_F(SnowPileTest, ThePileRemembersAtMostOneRecordPerPixelOfWidth)
     EXPECT_EQ(snow.m_pile.back().y, newest.y);
 }
 
-TEST_F(SnowPileTest, TurningAccumulationOffAndOnStartsAnEmptyPile)
-{
-    options().fSnowAcumulate = true;
-    CDlgSnow& snow = createSnow();
-    frames(300);
-    ASSERT_FALSE(snow.m_pile.empty());
-    // What the Snow page does when accumulation is turned off.
-    snow.m_bAccumulate = false;
-    snow.m_pile.clear();
-    snow.m_pile.shrink_to_fit();
-    snow.m_pPileBitmap.reset();
-    frames(1);
-    EXPECT_EQ(snow.lastDrawing().items().size(), snow.m_flakes.size());
-    snow.m_bAccumulate = true;
-    frames(1);
-    ASSERT_NE(snow.m_pPileBitmap, nullptr);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 200; ++x)
-            ASSERT_EQ(snow.m_pPileBitmap->pixel(x, y), 0u);
-}
-
 TEST_F(SnowPileTest, WithoutAccumulationCreatingTheWindowDropsAnOldPile)
 {
     options().fSnowAcumulate = true;

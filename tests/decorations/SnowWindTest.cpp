@@ -88,16 +88,4 @@ TEST_F(SnowTest, WindNineBlowsOneWayAllTheTime)
     EXPECT_LT(toTheRight, 8);
 }
 
-TEST_F(SnowTest, TheWindClockStartsAgainWhenTheWindowIsMadeAgain)
-{
-    options().uSnowWind = 8;
-    options().uSnowSpeed = 1;
-    CDlgSnow& snow = createSnow();
-    m_platform.scheduler.advance(20'000);
-    EXPECT_EQ(snow.m_nGustSeconds, 20u);
-    snow.DestroyWindow();
-    snow.Create();
-    EXPECT_EQ(snow.m_nGustSeconds, 0u);
-}
-
 } // namespace

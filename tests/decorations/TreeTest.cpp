@@ -17,10 +17,7 @@ const std::vector<int> kSlotResources = {295, 296, 297, 298, 299, 300, 301, 302,
 
 class TreeTest : public ::testing::Test {
 protected:
-    FakeOverlaySurface* surface() const
-    {
-        return m_platform.windows.live().empty() ? nullptr : m_platform.windows.live().front();
-    }
+    FakeOverlaySurface* surface() const { return m_platform.windows.first(); }
     COptions& options() { return m_options; }
     // The resource of the picture in the last frame; 0 for none.
     int shownPicture() const

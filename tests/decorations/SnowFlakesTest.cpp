@@ -148,8 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Moves, SnowFlakeMove,
                                            MoveCase{"GustLeft", "fluffy", 1, 10, 2, -1, 41, 12},
                                            MoveCase{"Thick", "thick", 1, -90, 3, 0, 51, -60},
                                            MoveCase{"StillInside", "fluffy", 1, 96, 4, 0, 51, 100},
-                                           MoveCase{"PastTheBottom", "fluffy", -1, 97, 4, 0, 49,
-                                                    0}),
+                                           MoveCase{"PastTheBottom", "fluffy", -1, 97, 4, 0, 1, 0}),
                          CaseName());
 
 TEST_F(SnowTest, SparklingFlakesShowEitherPictureAndHideAboutOneFrameInThree)

@@ -63,30 +63,22 @@ INSTANTIATE_TEST_SUITE_P(Columns, SnowLanding,
                                            LandingCase{"Lower", 100, 85, true}),
                          CaseName());
 
-TEST_F(SnowPileTest, WhereNothingLiesFlakesLandWhenTheirMiddleReachesTheBottom)
+TEST_F(SnowPileTest, WhereNothingLiesFlakesLandAtTheBottomButNotRightOfTheWindow)
 {
     CDlgSnow& snow = pileUp();
     // 16x16 flakes in a 100-pixel window: the middle reaches 100 at y 92.
-    snow.m_flakes.assign(1, FLAKE{flakePicture(2), 50, 0, 1, 89, 2, 0, false});
-    frames(1);
-    EXPECT_EQ(snow.m_flakes.size(), 1u);
-    EXPECT_TRUE(snow.m_pile.empty());
-    frames(1);
-    ASSERT_EQ(snow.m_pile.size(), 1u);
-    EXPECT_EQ(snow.m_pile[0].y, 93);
-}
-
-TEST_F(SnowPileTest, FlakesBeyondTheRightEdgeAreNotKeptThoseLeftOfTheWindowAre)
-{
-    CDlgSnow& snow = pileUp();
-    snow.m_flakes = {FLAKE{flakePicture(2), 200, 0, 1, 95, 2, 0, false},
+    snow.m_flakes = {FLAKE{flakePicture(2), 50, 0, 1, 89, 2, 0, false},
+                     FLAKE{flakePicture(2), 200, 0, 1, 95, 2, 0, false},
                      FLAKE{flakePicture(2), 199, 0, 1, 95, 2, 0, false},
                      FLAKE{flakePicture(2), -50, 0, 1, 95, 2, 0, false}};
     frames(1);
-    EXPECT_TRUE(snow.m_flakes.empty());
     ASSERT_EQ(snow.m_pile.size(), 2u);
     EXPECT_EQ(snow.m_pile[0].x, 200);
     EXPECT_EQ(snow.m_pile[1].x, -49);
+    ASSERT_EQ(snow.m_flakes.size(), 1u);
+    frames(1);
+    ASSERT_EQ(snow.m_pile.size(), 3u);
+    EXPECT_EQ(snow.m_pile[2].y, 93);
 }
 
 TEST_F(SnowPileTest, ThePileShowsFromTheSecondFrameAndKeepsLandedFlakes)

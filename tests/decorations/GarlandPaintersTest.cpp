@@ -238,19 +238,6 @@ TEST_P(GarlandPainter, RandomModeLightsAMixThatChangesFromFrameToFrame)
     EXPECT_NE(first, second);
 }
 
-TEST_P(GarlandPainter, LeavesEveryPictureAsStored)
-{
-    for (int mode = 0; mode <= 4; ++mode) {
-        drawAt(mode, 1);
-        for (int slot = 0; slot < CDlgLights::kImageCount; ++slot) {
-            const TurnablePicture& picture = *m_lights.m_images[slot];
-            EXPECT_EQ(picture.turns(), 0) << "slot " << slot;
-            EXPECT_EQ(picture.image().cacheKey(), picture.orientation(0).cacheKey())
-                << "slot " << slot;
-        }
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandPainter, ::testing::ValuesIn(painterCases()), CaseName());
 
 // ---- Any other size: what holds for every layout ----

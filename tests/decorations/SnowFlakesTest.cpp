@@ -18,9 +18,6 @@ class SnowFlakeCount : public SnowTest, public ::testing::WithParamInterface<Cou
 
 TEST_P(SnowFlakeCount, FollowsTheDensityAndDoublesForFineSnow)
 {
-    EXPECT_EQ(CDlgSnow::MaxFlakes(GetParam().density, CDlgSnow::Fluffy), GetParam().flakes);
-    EXPECT_EQ(CDlgSnow::MaxFlakes(GetParam().density, CDlgSnow::Fine), GetParam().fineFlakes);
-
     options().uSnowDensity = GetParam().density;
     CDlgSnow& snow = createSnow();
     EXPECT_EQ(snow.m_nMaxFlakes, GetParam().flakes);
@@ -118,47 +115,41 @@ INSTANTIATE_TEST_SUITE_P(Gusts, SnowNewFlakes,
                                            GustCase{"GustToTheLeft", true, false, 0, 2}),
                          CaseName());
 
-TEST_F(SnowTest, AGustBlowsEveryFlakeTenPixelsPerFrame)
+// One flake at x 50 on the 200x100 window, one frame on: its drift, its
+// speed (ten times for thick snow) and a gust of ten pixels move it; past the
+// bottom it starts again at the top, drifting right (movedX is then its drift).
+struct MoveCase {
+    const char* name;
+    const char* kind;
+    int dx, y, speed, gust; // gust: 1 to the right, -1 to the left
+    int movedX, movedY;
+};
+
+class SnowFlakeMove : public SnowTest, public ::testing::WithParamInterface<MoveCase> {};
+
+TEST_P(SnowFlakeMove, ByDriftSpeedAndGust)
 {
+    const MoveCase& c = GetParam();
+    options().strSnowType = c.kind;
     CDlgSnow& snow = createSnow();
-    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, 1, 10, 2, 0, false});
+    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, c.dx, c.y, c.speed, 0, false});
     snow.m_nMaxFlakes = 1;
-    snow.m_bGust = true;
-    snow.m_bGustRight = true;
+    snow.m_bGust = c.gust != 0;
+    snow.m_bGustRight = c.gust > 0;
     frames(1);
-    EXPECT_EQ(snow.m_flakes[0].x, 50 + 1 + 10);
-    snow.m_bGustRight = false;
-    frames(1);
-    EXPECT_EQ(snow.m_flakes[0].x, 61 + 1 - 10);
+    ASSERT_EQ(snow.m_flakes.size(), 1u);
+    EXPECT_EQ(snow.m_flakes[0].y, c.movedY);
+    EXPECT_EQ(c.movedY == 0 ? snow.m_flakes[0].dx : snow.m_flakes[0].x, c.movedX);
 }
 
-TEST_F(SnowTest, AFlakeThatFallsOutOfTheWindowStartsAgainAtTheTop)
-{
-    CDlgSnow& snow = createSnow();
-    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, -1, 97, 4, 0, false});
-    snow.m_nMaxFlakes = 1;
-    frames(1);
-    // 101 is below the 100-pixel window: back at the top edge, drift reset.
-    EXPECT_EQ(snow.m_flakes[0].y, 0);
-    EXPECT_EQ(snow.m_flakes[0].dx, 1);
-    EXPECT_EQ(snow.m_flakes[0].tick, 0);
-    EXPECT_GE(snow.m_flakes[0].speed, 2);
-    EXPECT_LE(snow.m_flakes[0].speed, 6);
-    // Still inside at 100: it falls on.
-    snow.m_flakes.assign(1, FLAKE{snow.m_images[2].get(), 50, 0, 1, 96, 4, 0, false});
-    frames(1);
-    EXPECT_EQ(snow.m_flakes[0].y, 100);
-}
-
-TEST_F(SnowTest, ThickSnowFallsTenTimesItsSpeed)
-{
-    options().strSnowType = "thick";
-    CDlgSnow& snow = createSnow();
-    snow.m_flakes.assign(1, FLAKE{snow.m_images[0].get(), 50, 0, 1, -90, 3, 0, false});
-    snow.m_nMaxFlakes = 1;
-    frames(1);
-    EXPECT_EQ(snow.m_flakes[0].y, -60);
-}
+INSTANTIATE_TEST_SUITE_P(Moves, SnowFlakeMove,
+                         ::testing::Values(MoveCase{"Calm", "fluffy", 1, 10, 2, 0, 51, 12},
+                                           MoveCase{"GustRight", "fluffy", 1, 10, 2, 1, 61, 12},
+                                           MoveCase{"GustLeft", "fluffy", 1, 10, 2, -1, 41, 12},
+                                           MoveCase{"Thick", "thick", 1, -90, 3, 0, 51, -60},
+                                           MoveCase{"StillInside", "fluffy", 1, 96, 4, 0, 51, 100},
+                                           MoveCase{"PastTheBottom", "fluffy", -1, 97, 4, 0, 1, 0}),
+                         CaseName());
 
 TEST_F(SnowTest, SparklingFlakesShowEitherPictureAndHideAboutOneFrameInThree)
 {

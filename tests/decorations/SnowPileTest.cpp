@@ -63,30 +63,22 @@ INSTANTIATE_TEST_SUITE_P(Columns, SnowLanding,
                                            LandingCase{"Lower", 100, 85, true}),
                          CaseName());
 
-TEST_F(SnowPileTest, WhereNothingLiesFlakesLandWhenTheirMiddleReachesTheBottom)
+TEST_F(SnowPileTest, WhereNothingLiesFlakesLandAtTheBottomButNotRightOfTheWindow)
 {
     CDlgSnow& snow = pileUp();
     // 16x16 flakes in a 100-pixel window: the middle reaches 100 at y 92.
-    snow.m_flakes.assign(1, FLAKE{flakePicture(2), 50, 0, 1, 89, 2, 0, false});
-    frames(1);
-    EXPECT_EQ(snow.m_flakes.size(), 1u);
-    EXPECT_TRUE(snow.m_pile.empty());
-    frames(1);
-    ASSERT_EQ(snow.m_pile.size(), 1u);
-    EXPECT_EQ(snow.m_pile[0].y, 93);
-}
-
-TEST_F(SnowPileTest, FlakesBeyondTheRightEdgeAreNotKeptThoseLeftOfTheWindowAre)
-{
-    CDlgSnow& snow = pileUp();
-    snow.m_flakes = {FLAKE{flakePicture(2), 200, 0, 1, 95, 2, 0, false},
+    snow.m_flakes = {FLAKE{flakePicture(2), 50, 0, 1, 89, 2, 0, false},
+                     FLAKE{flakePicture(2), 200, 0, 1, 95, 2, 0, false},
                      FLAKE{flakePicture(2), 199, 0, 1, 95, 2, 0, false},
                      FLAKE{flakePicture(2), -50, 0, 1, 95, 2, 0, false}};
     frames(1);
-    EXPECT_TRUE(snow.m_flakes.empty());
     ASSERT_EQ(snow.m_pile.size(), 2u);
     EXPECT_EQ(snow.m_pile[0].x, 200);
     EXPECT_EQ(snow.m_pile[1].x, -49);
+    ASSERT_EQ(snow.m_flakes.size(), 1u);
+    frames(1);
+    ASSERT_EQ(snow.m_pile.size(), 3u);
+    EXPECT_EQ(snow.m_pile[2].y, 93);
 }
 
 TEST_F(SnowPileTest, ThePileShowsFromTheSecondFrameAndKeepsLandedFlakes)
@@ -159,27 +151,6 @@ TEST_F(SnowPileTest, ThePileRemembersAtMostOneRecordPerPixelOfWidth)
     EXPECT_EQ(snow.m_pile.capacity(), 60u);
     EXPECT_EQ(snow.m_pile.back().x, newest.x);
     EXPECT_EQ(snow.m_pile.back().y, newest.y);
-}
-
-TEST_F(SnowPileTest, TurningAccumulationOffAndOnStartsAnEmptyPile)
-{
-    options().fSnowAcumulate = true;
-    CDlgSnow& snow = createSnow();
-    frames(300);
-    ASSERT_FALSE(snow.m_pile.empty());
-    // What the Snow page does when accumulation is turned off.
-    snow.m_bAccumulate = false;
-    snow.m_pile.clear();
-    snow.m_pile.shrink_to_fit();
-    snow.m_pPileBitmap.reset();
-    frames(1);
-    EXPECT_EQ(snow.lastDrawing().items().size(), snow.m_flakes.size());
-    snow.m_bAccumulate = true;
-    frames(1);
-    ASSERT_NE(snow.m_pPileBitmap, nullptr);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 200; ++x)
-            ASSERT_EQ(snow.m_pPileBitmap->pixel(x, y), 0u);
 }
 
 TEST_F(SnowPileTest, WithoutAccumulationCreatingTheWindowDropsAnOldPile)

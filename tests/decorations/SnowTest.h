@@ -53,10 +53,7 @@ protected:
     }
 
     const void* window() const { return static_cast<const DecorationWindow*>(m_snow.get()); }
-    FakeOverlaySurface* surface() const
-    {
-        return m_platform.windows.live().empty() ? nullptr : m_platform.windows.live().front();
-    }
+    FakeOverlaySurface* surface() const { return m_platform.windows.first(); }
 
     FakePlatform m_platform;
     COptions m_options{m_platform.services()};

@@ -30,6 +30,8 @@ public:
     }
 
     const std::vector<FakeOverlaySurface*>& live() const { return m_live; }
+    // The oldest live window, or none.
+    FakeOverlaySurface* first() const { return m_live.empty() ? nullptr : m_live.front(); }
     // Every window made and ended, in order: its serial (1, 2, ...) when made,
     // minus its serial when ended.
     const std::vector<int>& log() const { return m_log; }

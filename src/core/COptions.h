@@ -1,5 +1,9 @@
 #pragma once
 
+#include "vocabulary/CursorEffects.h"
+#include "vocabulary/GarlandKeys.h"
+#include "vocabulary/SnowKinds.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -25,7 +29,7 @@ public:
     QString Language = QStringLiteral("English");
     bool fDisableAtHighLoad = true;
     int fGarland = 1;
-    QString strGarland = QStringLiteral("multicolor");
+    QString strGarland = QString::fromLatin1(kGarlandMulticolor);
     bool fGarlandTop = false;
     bool fGarlandRandom = false;
     bool fFlashRandom = false;
@@ -33,7 +37,7 @@ public:
     int32_t iFlashSpeed = 5;
     bool fTop = false;
     bool fSnow = true;
-    QString strSnowType = QStringLiteral("fluffy");
+    QString strSnowType = QString::fromLatin1(kSnowFluffy);
     bool fSnowTypeRandom = false;
     bool fSnowDensityRandom = false;
     uint32_t uSnowDensity = 5;
@@ -43,7 +47,7 @@ public:
     bool fSnowTop = false;
     bool fSnowAcumulate = false;
     bool fCursorEnable = true;
-    QString strCursorType = QStringLiteral("FAIRY_DUST");
+    QString strCursorType = QString::fromLatin1(kCursorFairyDust);
     bool fCursorTypeRandom = false;
     bool fCursorTop = false;
     int32_t iSoundStartup = 10;

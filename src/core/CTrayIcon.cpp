@@ -3,8 +3,11 @@
 #include "core/ProgramResources.h"
 #include "platform/Platform.h"
 #include "platform/Tray.h"
+#include "vocabulary/PictureIds.h"
 
-CTrayIcon::CTrayIcon() : m_hIcon(LoadIconResource(128)), m_szTip(QStringLiteral("Yulavin")) {}
+CTrayIcon::CTrayIcon() : m_hIcon(LoadIconResource(kProgramIcon)), m_szTip(QStringLiteral("Yulavin"))
+{
+}
 
 void CTrayIcon::Add()
 {

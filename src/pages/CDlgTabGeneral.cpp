@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/Registry.h"
 #include "platform/Scheduler.h"
+#include "vocabulary/PictureIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,8 +102,8 @@ void CDlgTabGeneral::DoDataExchange()
 bool CDlgTabGeneral::OnInitDialog()
 {
     SettingsPage::OnInitDialog();
-    m_pImageBack = LoadPngResource(256);
-    m_pImageTop = LoadPngResource(345);
+    m_pImageBack = LoadPngResource(kPageBackgroundPicture);
+    m_pImageTop = LoadPngResource(kGeneralTopPicture);
     InitHelpButton(m_btnHelp);
 
     COptions& options = theApp().m_options;

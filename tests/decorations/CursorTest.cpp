@@ -4,6 +4,7 @@
 #include "decorations/FairyDust.h"
 #include "platform/RuntimeLibrary.h"
 #include "support/FakePlatform.h"
+#include "vocabulary/CursorEffects.h"
 
 #include <QLineF>
 #include <QResource>
@@ -176,10 +177,11 @@ std::string effectCaseName(const ::testing::TestParamInfo<EffectCase>& testCase)
 }
 
 const auto kAllEffects = ::testing::Values(
-    EffectCase{"FAIRY_DUST", 0, 0}, EffectCase{"SNOW", 1, 9}, EffectCase{"STOCKING", 2, 1},
-    EffectCase{"BALL", 3, 1}, EffectCase{"BELLS", 4, 1}, EffectCase{"BOW", 5, 1},
-    EffectCase{"EUPHORBIA_PULCHERRIMA", 6, 1}, EffectCase{"PRESENTS", 7, 5},
-    EffectCase{"SPINNING_WREATH", 8, 1}, EffectCase{"WREATH", 9, 1});
+    EffectCase{kCursorFairyDust, 0, 0}, EffectCase{kCursorSnow, 1, 9},
+    EffectCase{kCursorStocking, 2, 1}, EffectCase{kCursorBall, 3, 1},
+    EffectCase{kCursorBells, 4, 1}, EffectCase{kCursorBow, 5, 1},
+    EffectCase{kCursorEuphorbiaPulcherrima, 6, 1}, EffectCase{kCursorPresents, 7, 5},
+    EffectCase{kCursorSpinningWreath, 8, 1}, EffectCase{kCursorWreath, 9, 1});
 
 class CursorEffectTest : public CursorTest, public ::testing::WithParamInterface<EffectCase> {
 protected:

@@ -91,15 +91,17 @@ TEST_P(GarlandFrames, LightsEveryEdgeOfTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(
     Garlands, GarlandFrames,
-    ::testing::Values(FramesCase{"Multicolor", "multicolor", true},
-                      FramesCase{"Blue", "blue", true}, FramesCase{"White", "white", true},
-                      FramesCase{"MulticolorStrawberry", "multicolor_strawberry", true},
-                      FramesCase{"BlueStrawberry", "blue_strawberry", true},
-                      FramesCase{"Pine", "pine", true},
-                      FramesCase{"ChristmasPine", "christmas_pine", true},
-                      FramesCase{"Icicle", "icicle", false}, FramesCase{"Ball", "ball", true},
-                      FramesCase{"Backlight", "backlight", true},
-                      FramesCase{"Snowflake", "snowflake", true}),
+    ::testing::Values(FramesCase{"Multicolor", kGarlandMulticolor, true},
+                      FramesCase{"Blue", kGarlandBlue, true},
+                      FramesCase{"White", kGarlandWhite, true},
+                      FramesCase{"MulticolorStrawberry", kGarlandMulticolorStrawberry, true},
+                      FramesCase{"BlueStrawberry", kGarlandBlueStrawberry, true},
+                      FramesCase{"Pine", kGarlandPine, true},
+                      FramesCase{"ChristmasPine", kGarlandChristmasPine, true},
+                      FramesCase{"Icicle", kGarlandIcicle, false},
+                      FramesCase{"Ball", kGarlandBall, true},
+                      FramesCase{"Backlight", kGarlandBacklight, true},
+                      FramesCase{"Snowflake", kGarlandSnowflake, true}),
     [](const ::testing::TestParamInfo<FramesCase>& testCase) {
         return std::string(testCase.param.name);
     });

@@ -1,4 +1,5 @@
 #include "decorations/SnowTest.h"
+#include "vocabulary/SnowKinds.h"
 
 #include <string>
 
@@ -112,9 +113,11 @@ TEST_P(SnowKind, LoadsItsPicturesByKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SnowKind,
-                         ::testing::Values(KindCase{"fluffy", 0, 11}, KindCase{"fine", 1, 5},
-                                           KindCase{"thick", 2, 10}, KindCase{"sparkling", 3, 2},
-                                           KindCase{"fantasy", 4, 9}, KindCase{"deep", 5, 120}),
+                         ::testing::Values(KindCase{kSnowFluffy, 0, 11}, KindCase{kSnowFine, 1, 5},
+                                           KindCase{kSnowThick, 2, 10},
+                                           KindCase{kSnowSparkling, 3, 2},
+                                           KindCase{kSnowFantasy, 4, 9},
+                                           KindCase{kSnowDeep, 5, 120}),
                          [](const ::testing::TestParamInfo<KindCase>& testCase) {
                              return std::string(testCase.param.key);
                          });

@@ -4,6 +4,7 @@
 #include "core/CTranslate.h"
 #include "platform/IniFile.h"
 #include "support/FakePlatform.h"
+#include "vocabulary/TextIds.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,7 +26,6 @@
 namespace {
 
 const QString kBin = QStringLiteral(YULAVIN_BIN_DIR);
-constexpr unsigned kTextCount = 129;
 const QString kProductName = QStringLiteral("Yulavin");
 
 struct Language {
@@ -211,15 +211,20 @@ const TextIds kTrees = {71, 74, 72, 70, 73};
 const TextIds kTunes = {54, 24, 56, 59, 60, 61, 62, 63, 64};
 const TextIds kBackgroundSounds = {54, 65, 66};
 const TextIds kLogonPictures = {79, 80, 81, 94, 82, 97, 83, 98, 84, 85, 99, 86, 87, 90};
-// The tabs of a Windows 10 desktop; older ones add the Logon tab, text 77.
-const TextIds kTabs = {11, 12, 33, 42, 50, 68, 112, 69, 103, 1};
-const TextIds kTrayMenu = {41, 43, 44, 1, 45};
+// The tabs of a Windows 10 desktop; older ones add the Logon tab.
+const TextIds kTabs = [] {
+    TextIds tabs(std::begin(kFirstTabTexts), std::end(kFirstTabTexts));
+    tabs.insert(tabs.end(), {kFrostTabText, kAboutTabText});
+    return tabs;
+}();
+const TextIds kTrayMenu = {kTraySettingsText, kTrayHelpText, kTrayUpdateText, kTrayAboutText,
+                           kTrayExitText};
 
 // The entries of one list must be told apart.
 TEST_P(LanguageFile, ListEntriesDiffer)
 {
     TextIds tabs = kTabs;
-    tabs.push_back(77);
+    tabs.push_back(kLogonTabText);
     for (const TextIds& list : {kGarlands, kFlashModes, kSnowTypes, kCursorEffects, kTrees, kTunes,
                                 kBackgroundSounds, kLogonPictures, tabs, kTrayMenu}) {
         QSet<QString> captions;

@@ -1,4 +1,5 @@
 #include "core/ProgramResources.h"
+#include "vocabulary/PictureIds.h"
 
 #include <QDirIterator>
 
@@ -279,7 +280,7 @@ TEST(PictureInventory, IconsForTheWindowTheTrayAndEveryTab)
     ASSERT_FALSE(app.isNull());
     EXPECT_TRUE(app.availableSizes().contains(QSize(16, 16)));
     EXPECT_TRUE(app.availableSizes().contains(QSize(256, 256)));
-    for (unsigned id : {330u, 331u, 334u, 338u, 335u, 339u, 558u, 337u, 332u, 333u, 559u, 329u}) {
+    for (unsigned id : kTabIcons) {
         const QIcon tab = LoadIconResource(id);
         ASSERT_FALSE(tab.isNull()) << "icon " << id;
         EXPECT_EQ(tab.pixmap(16, 16).size(), QSize(16, 16)) << "icon " << id;

@@ -3,6 +3,9 @@
 #include "ScreenInspection.h"
 #include "WaitUntil.h"
 #include "XServerSession.h"
+#include "vocabulary/CursorEffects.h"
+#include "vocabulary/GarlandKeys.h"
+#include "vocabulary/SnowKinds.h"
 
 #include <QElapsedTimer>
 
@@ -402,9 +405,7 @@ protected:
 TEST_F(DecorationsLook, Garlands)
 {
     makeDesktop();
-    for (const char* garland :
-         {"multicolor", "blue", "white", "multicolor_strawberry", "blue_strawberry", "pine",
-          "christmas_pine", "icicle", "ball", "backlight", "snowflake"}) {
+    for (const char* garland : kGarlandKeys) {
         take(QStringLiteral("garland-%1").arg(garland),
              {{"fGarland", "1"}, {"fGarlandTop", "1"}, {"strGarland", garland}, {"iFlash", "0"}},
              500);
@@ -419,8 +420,7 @@ TEST_F(DecorationsLook, Garlands)
 TEST_F(DecorationsLook, CursorEffects)
 {
     makeDesktop();
-    for (const char* effect : {"FAIRY_DUST", "SNOW", "STOCKING", "BALL", "BELLS", "BOW",
-                               "EUPHORBIA_PULCHERRIMA", "PRESENTS", "SPINNING_WREATH", "WREATH"}) {
+    for (const char* effect : kCursorEffectKeys) {
         take(QStringLiteral("cursor-%1").arg(QString::fromLatin1(effect).toLower()),
              {{"fCursorEnable", "1"}, {"fCursorTop", "1"}, {"strCursorType", effect}}, 300, [&] {
                  const bool presents = QByteArray(effect) == "PRESENTS";
@@ -453,7 +453,7 @@ TEST_F(DecorationsLook, Trees)
 TEST_F(DecorationsLook, SnowKinds)
 {
     makeDesktop();
-    for (const char* kind : {"fluffy", "fine", "thick", "sparkling", "fantasy", "deep"}) {
+    for (const char* kind : kSnowKindKeys) {
         take(QStringLiteral("snow-%1").arg(kind),
              {{"fSnow", "1"},
               {"fSnowTop", "1"},

@@ -6,6 +6,9 @@
 #include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
 #include "platform/SystemInfo.h"
+#include "vocabulary/CursorEffects.h"
+#include "vocabulary/GarlandKeys.h"
+#include "vocabulary/SnowKinds.h"
 
 #include <QDir>
 

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "vocabulary/CursorEffects.h"
-#include "vocabulary/GarlandKeys.h"
-#include "vocabulary/SnowKinds.h"
-
 #include <QString>
 
 #include <cstdint>
@@ -29,7 +25,7 @@ public:
     QString Language = QStringLiteral("English");
     bool fDisableAtHighLoad = true;
     int fGarland = 1;
-    QString strGarland = QString::fromLatin1(kGarlandMulticolor);
+    QString strGarland = QStringLiteral("multicolor");
     bool fGarlandTop = false;
     bool fGarlandRandom = false;
     bool fFlashRandom = false;
@@ -37,7 +33,7 @@ public:
     int32_t iFlashSpeed = 5;
     bool fTop = false;
     bool fSnow = true;
-    QString strSnowType = QString::fromLatin1(kSnowFluffy);
+    QString strSnowType = QStringLiteral("fluffy");
     bool fSnowTypeRandom = false;
     bool fSnowDensityRandom = false;
     uint32_t uSnowDensity = 5;
@@ -47,7 +43,7 @@ public:
     bool fSnowTop = false;
     bool fSnowAcumulate = false;
     bool fCursorEnable = true;
-    QString strCursorType = QString::fromLatin1(kCursorFairyDust);
+    QString strCursorType = QStringLiteral("FAIRY_DUST");
     bool fCursorTypeRandom = false;
     bool fCursorTop = false;
     int32_t iSoundStartup = 10;

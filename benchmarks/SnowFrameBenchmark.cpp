@@ -6,6 +6,7 @@
 #include "support/FakeDesktop.h"
 #include "support/FakeScheduler.h"
 #include "support/FakeSystemInfo.h"
+#include "vocabulary/SnowKinds.h"
 
 #include <QFile>
 
@@ -115,23 +116,23 @@ void snowFrame(benchmark::State& state, const char* kind, uint32_t density, bool
 
 void fluffyDefault(benchmark::State& state)
 {
-    snowFrame(state, "fluffy", 5, false);
+    snowFrame(state, kSnowFluffy, 5, false);
 }
 void fluffyDense(benchmark::State& state)
 {
-    snowFrame(state, "fluffy", 9, false);
+    snowFrame(state, kSnowFluffy, 9, false);
 }
 void fluffyDenseAccumulating(benchmark::State& state)
 {
-    snowFrame(state, "fluffy", 9, true);
+    snowFrame(state, kSnowFluffy, 9, true);
 }
 void fantasyDense(benchmark::State& state)
 {
-    snowFrame(state, "fantasy", 9, false);
+    snowFrame(state, kSnowFantasy, 9, false);
 }
 void deep(benchmark::State& state)
 {
-    snowFrame(state, "deep", 5, false);
+    snowFrame(state, kSnowDeep, 5, false);
 }
 
 BENCHMARK(fluffyDefault)->Name("Snow/fluffy50At1920x1080")->Unit(benchmark::kMicrosecond);

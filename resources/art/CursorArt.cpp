@@ -4,6 +4,8 @@
 #include "CursorOrnaments.h"
 #include "CursorPresents.h"
 
+#include "vocabulary/PictureIds.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,15 +16,18 @@ namespace {
 
 void paintCursor(ArtSink& sink)
 {
-    sink.add(QStringLiteral("png/551.png"), CursorOrnaments::stocking());
-    sink.add(QStringLiteral("png/576.png"), CursorOrnaments::ball());
-    sink.add(QStringLiteral("png/577.png"), CursorOrnaments::bells());
-    sink.add(QStringLiteral("png/578.png"), CursorOrnaments::wreath());
-    sink.add(QStringLiteral("png/579.png"), CursorOrnaments::bow());
-    sink.add(QStringLiteral("png/580.png"), CursorOrnaments::poinsettia());
-    sink.add(QStringLiteral("png/581.png"), CursorOrnaments::spinningWreath());
+    sink.add(QStringLiteral("png/%1.png").arg(kStockingPicture), CursorOrnaments::stocking());
+    sink.add(QStringLiteral("png/%1.png").arg(kBallPicture), CursorOrnaments::ball());
+    sink.add(QStringLiteral("png/%1.png").arg(kBellsPicture), CursorOrnaments::bells());
+    sink.add(QStringLiteral("png/%1.png").arg(kWreathPicture), CursorOrnaments::wreath());
+    sink.add(QStringLiteral("png/%1.png").arg(kBowPicture), CursorOrnaments::bow());
+    sink.add(QStringLiteral("png/%1.png").arg(kEuphorbiaPicture), CursorOrnaments::poinsettia());
+    sink.add(QStringLiteral("png/%1.png").arg(kSpinningWreathPicture),
+             CursorOrnaments::spinningWreath());
+    static_assert(static_cast<int>(kPresentPictures.size()) == CursorPresents::kCount);
     for (int i = 0; i < CursorPresents::kCount; ++i)
-        sink.add(QStringLiteral("png/%1.png").arg(583 + i), CursorPresents::present(i));
+        sink.add(QStringLiteral("png/%1.png").arg(kPresentPictures[static_cast<size_t>(i)]),
+                 CursorPresents::present(i));
 }
 
 // Where each picture sits relative to the pointer's hot spot, and the point a

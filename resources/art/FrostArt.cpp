@@ -3,6 +3,8 @@
 #include "ArtRegistry.h"
 #include "FrostPainter.h"
 
+#include "vocabulary/PictureIds.h"
+
 #include <QPainter>
 
 #include <thread>
@@ -14,9 +16,10 @@ void paintFrost(ArtSink& sink)
     // The two sizes share nothing, so the larger one gets a thread of its own.
     QImage large;
     std::thread largeThread([&large] { large = FrostPainter(QSize(1920, 1080)).paint(); });
-    sink.add(QStringLiteral("png/554.png"), FrostPainter(QSize(1366, 768)).paint());
+    sink.add(QStringLiteral("png/%1.png").arg(kSmallFrostPicture),
+             FrostPainter(QSize(1366, 768)).paint());
     largeThread.join();
-    sink.add(QStringLiteral("png/555.png"), large);
+    sink.add(QStringLiteral("png/%1.png").arg(kLargeFrostPicture), large);
 }
 
 // A grey desktop with a few windows, to judge how much stays readable under

@@ -1,5 +1,7 @@
 #include "GarlandPreview.h"
 
+#include "vocabulary/GarlandKeys.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTransform>
@@ -290,17 +292,6 @@ QImage screen(const std::map<QString, QImage>& pictures, int type, bool lit)
 
 QImage previewGarland(const std::map<QString, QImage>& pictures)
 {
-    const char* names[] = {"multicolor",
-                           "blue",
-                           "white",
-                           "multicolor_strawberry",
-                           "blue_strawberry",
-                           "pine",
-                           "christmas_pine",
-                           "icicle",
-                           "ball",
-                           "backlight",
-                           "snowflake"};
     // Per garland: both screens at half size, then the dark top-left corner
     // and the light bottom-right corner at 1:1, lit beside unlit.
     const int half = 640, halfH = 360, crop = 340, gap = 8, label = 18;
@@ -321,7 +312,7 @@ QImage previewGarland(const std::map<QString, QImage>& pictures)
         p.drawText(gap, top + 13,
                    QStringLiteral("%1 \u2014 lit | unlit | top-left 1:1 lit, unlit | "
                                   "bottom-right 1:1 lit, unlit")
-                       .arg(QString::fromLatin1(names[type])));
+                       .arg(QString::fromLatin1(kGarlandKeys[static_cast<size_t>(type)])));
         const int y = top + label;
         int x = gap;
         p.drawImage(QRect(x, y, half, halfH), on);

@@ -416,10 +416,10 @@ namespace {
 
 void paintIcons(ArtSink& sink)
 {
-    for (int id : tabIconIds)
+    for (int id : kTabIcons)
         sink.add(QStringLiteral("ico/%1.png").arg(id), tabIcon(id));
     for (int size : programIconSizes)
-        sink.add(QStringLiteral("ico/128-%1.png").arg(size), programIcon(size));
+        sink.add(QStringLiteral("ico/%1-%2.png").arg(kProgramIcon).arg(size), programIcon(size));
 }
 
 const ArtGroupRegistration registration("icons", &paintIcons);

@@ -4,13 +4,17 @@
 #include "PagePreview.h"
 #include "PageShowcase.h"
 
+#include "vocabulary/PictureIds.h"
+
 namespace {
 
 void paintPages(ArtSink& sink)
 {
-    sink.add(QStringLiteral("png/252.png"), PageBackdrops::windowBackground());
-    sink.add(QStringLiteral("png/256.png"), PageBackdrops::pageBackground());
-    sink.add(QStringLiteral("png/345.png"), PageBackdrops::generalTop());
+    sink.add(QStringLiteral("png/%1.png").arg(kWindowBackgroundPicture),
+             PageBackdrops::windowBackground());
+    sink.add(QStringLiteral("png/%1.png").arg(kPageBackgroundPicture),
+             PageBackdrops::pageBackground());
+    sink.add(QStringLiteral("png/%1.png").arg(kGeneralTopPicture), PageBackdrops::generalTop());
     sink.add(QStringLiteral("png/561.png"), PageBackdrops::cursorTop());
     sink.add(QStringLiteral("png/562.png"), PageBackdrops::frostPage());
     sink.add(QStringLiteral("png/310.png"), PageBackdrops::treePage());

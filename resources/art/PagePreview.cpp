@@ -389,7 +389,7 @@ void drawTabs(QPainter& p, const std::map<QString, QImage>& pics, const QRectF& 
         p.setPen(QColor(0x8d, 0xa3, 0xc0));
         p.setBrush(g);
         p.drawRect(tab.adjusted(0.5, 0.5, -0.5, on ? 0.5 : -0.5));
-        const int id = IconPictures::tabIconIds[i];
+        const int id = kTabIcons[i];
         const auto icon = pics.find(QStringLiteral("ico/%1.png").arg(id));
         if (icon != pics.end())
             p.drawImage(QPointF(tab.left() + 6, tab.top() + 3), icon->second);
@@ -530,7 +530,7 @@ QImage iconSheet(const std::map<QString, QImage>& pics)
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.fillRect(QRectF(0, 0, 780, 140), QColor(0xf0, 0xf3, 0xf7));
     int i = 0;
-    for (int id : IconPictures::tabIconIds) {
+    for (int id : kTabIcons) {
         const auto icon = pics.find(QStringLiteral("ico/%1.png").arg(id));
         if (icon == pics.end())
             continue;
@@ -545,7 +545,7 @@ QImage iconSheet(const std::map<QString, QImage>& pics)
     // The same icons on a dark strip.
     p.fillRect(QRectF(0, 140, 780, 30), QColor(0x22, 0x2a, 0x38));
     i = 0;
-    for (int id : IconPictures::tabIconIds) {
+    for (int id : kTabIcons) {
         const auto icon = pics.find(QStringLiteral("ico/%1.png").arg(id));
         if (icon != pics.end())
             p.drawImage(QPointF(10 + i * 64, 147), icon->second);

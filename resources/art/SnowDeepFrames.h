@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vocabulary/PictureIds.h"
+
 #include <QImage>
 #include <QList>
 
@@ -10,10 +12,10 @@
 // function of the loop's phase, so the last frame flows into the first.
 class SnowDeepFrames final {
 public:
-    static constexpr int frameCount = 120;
+    static constexpr int frameCount = kDeepPictureCount;
     static constexpr int width = 1366;
     static constexpr int height = 768;
-    static constexpr int firstId = 374;
+    static constexpr int firstId = kFirstDeepPicture;
 
     SnowDeepFrames();
 

@@ -1,5 +1,7 @@
 #include "StringTable.h"
 
+#include "vocabulary/TextIds.h"
+
 #include <iterator>
 
 namespace {
@@ -140,6 +142,7 @@ const char* const kTexts[] = {
     /* 127 */ "Bell",
     /* 128 */ "Santa Hat",
 };
+static_assert(std::size(kTexts) == kTextCount);
 
 } // namespace
 

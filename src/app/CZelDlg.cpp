@@ -24,6 +24,8 @@
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 #include "platform/Tray.h"
+#include "vocabulary/PictureIds.h"
+#include "vocabulary/TextIds.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -44,8 +46,7 @@ constexpr QPoint kPageOrigin(1, TabControl::kTabRowHeight);
 constexpr uint32_t kHideDelayMs = 500;
 constexpr platform::Scheduler::TimerId kHideTimer = 1;
 
-// The pictures of the tabs, in the order the tabs name them.
-constexpr unsigned kTabIcons[] = {330, 331, 334, 338, 335, 339, 558, 337, 332, 333, 559, 329};
+// Places in kTabIcons, in the order the tabs name them.
 enum : int {
     IMAGE_GENERAL,
     IMAGE_LIGHTS,
@@ -60,12 +61,6 @@ enum : int {
     IMAGE_FROST,
     IMAGE_ABOUT,
 };
-
-// Captions of the first eight tabs, left to right.
-constexpr unsigned kFirstTabTexts[] = {11, 12, 33, 42, 50, 68, 112, 69};
-constexpr unsigned kLogonTabText = 77;
-constexpr unsigned kFrostTabText = 103;
-constexpr unsigned kAboutTabText = 1;
 
 // The site tab's caption is the same in every language.
 const QString kSiteTabCaption = QStringLiteral("Новогодний сайт");
@@ -88,7 +83,7 @@ CZelDlg::CZelDlg(CZelApp& app) : m_trayIcon(*app.m_services.tray), m_app(app)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    m_hIcon = LoadIconResource(128);
+    m_hIcon = LoadIconResource(kProgramIcon);
     const PageContext context{app.m_options, app.m_translate, app.m_services};
     m_pTabCursor = new CDlgTabCursor(context, *app.m_pDlgCursor);
     m_pTabFrost = new CDlgTabFrost(context, *app.m_pDlgFrost);
@@ -174,7 +169,7 @@ bool CZelDlg::OnInitDialog()
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
 
     setWindowIcon(m_hIcon);
-    m_pBackground = LoadPngResource(252);
+    m_pBackground = LoadPngResource(kWindowBackgroundPicture);
 
     platform::Tray& tray = *m_app.m_services.tray;
     tray.onDoubleClick = [this] { OnTrayNotify(TrayMessage::DoubleClick); };

@@ -6,6 +6,9 @@
 #include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
 #include "platform/SystemInfo.h"
+#include "vocabulary/CursorEffects.h"
+#include "vocabulary/GarlandKeys.h"
+#include "vocabulary/SnowKinds.h"
 
 #include <QDir>
 
@@ -40,20 +43,11 @@ template <size_t N> QString pick(const std::array<const char*, N>& keys)
     return QString::fromLatin1(keys[static_cast<size_t>(crt::rand()) % N]);
 }
 
-constexpr std::array<const char*, 11> kGarlands = {"multicolor",
-                                                   "blue",
-                                                   "white",
-                                                   "multicolor_strawberry",
-                                                   "blue_strawberry",
-                                                   "pine",
-                                                   "christmas_pine",
-                                                   "icicle",
-                                                   "ball",
-                                                   "backlight",
-                                                   "snowflake"};
-constexpr std::array<const char*, 6> kSnowTypes = {"deep",   "fantasy",   "fine",
-                                                   "fluffy", "sparkling", "thick"};
-constexpr std::array<const char*, 3> kRandomCursors = {"FAIRY_DUST", "SNOW", "STOCKING"};
+// A random snow kind is drawn from the keys in alphabetical order.
+constexpr std::array<const char*, 6> kSnowTypes = {kSnowDeep,   kSnowFantasy,   kSnowFine,
+                                                   kSnowFluffy, kSnowSparkling, kSnowThick};
+constexpr std::array<const char*, 3> kRandomCursors = {kCursorFairyDust, kCursorSnow,
+                                                       kCursorStocking};
 
 // The settings in file order: the order of reading, of writing and of the
 // random draws.
@@ -65,7 +59,7 @@ const Setting kSettings[] = {
     {"fGarlandTop", Kind::Flag, &COptions::fGarlandTop},
     {"fGarlandRandom", Kind::Flag, &COptions::fGarlandRandom},
     {"strGarland", Kind::Text, &COptions::strGarland, &COptions::fGarlandRandom,
-     [](COptions& o) { o.strGarland = pick(kGarlands); }},
+     [](COptions& o) { o.strGarland = pick(kGarlandKeys); }},
     {"fFlashRandom", Kind::Flag, &COptions::fFlashRandom},
     {"iFlash", Kind::Number, &COptions::iFlash, &COptions::fFlashRandom,
      [](COptions& o) { o.iFlash = crt::rand() % 5; }},

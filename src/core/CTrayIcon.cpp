@@ -2,9 +2,10 @@
 
 #include "core/ProgramResources.h"
 #include "platform/Tray.h"
+#include "vocabulary/PictureIds.h"
 
 CTrayIcon::CTrayIcon(platform::Tray& tray)
-    : m_hIcon(LoadIconResource(128)), m_szTip(QStringLiteral("Yulavin")), m_tray(tray)
+    : m_hIcon(LoadIconResource(kProgramIcon)), m_szTip(QStringLiteral("Yulavin")), m_tray(tray)
 {
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vocabulary/TextIds.h"
+
 #include <QIcon>
 #include <QString>
 
@@ -28,8 +30,10 @@ constexpr uint16_t kSeparatorText = 0x7FFF;
 
 // The menu from top to bottom.
 inline constexpr TRAY_MENU_TEXT TRAY_MENU_TEXTS[] = {
-    {ID_TRAY_SETTINGS, 41}, {0, kSeparatorText}, {ID_TRAY_HELP, 43}, {ID_TRAY_UPDATE, 44},
-    {ID_TRAY_ABOUT, 1},     {0, kSeparatorText}, {ID_TRAY_EXIT, 45},
+    {ID_TRAY_SETTINGS, kTraySettingsText}, {0, kSeparatorText},
+    {ID_TRAY_HELP, kTrayHelpText},         {ID_TRAY_UPDATE, kTrayUpdateText},
+    {ID_TRAY_ABOUT, kTrayAboutText},       {0, kSeparatorText},
+    {ID_TRAY_EXIT, kTrayExitText},
 };
 
 // The program's icon in the notification area: its picture and its tooltip,

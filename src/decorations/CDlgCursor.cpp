@@ -5,6 +5,8 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/RuntimeLibrary.h"
+#include "vocabulary/CursorEffects.h"
+#include "vocabulary/PictureIds.h"
 
 #include <QTransform>
 
@@ -14,31 +16,10 @@
 
 namespace {
 
-// The key of each effect, as the setting and the Cursor page name it.
-constexpr std::array<const char16_t*, CDlgCursor::kEffectCount> kEffectNames = {
-    u"FAIRY_DUST",
-    u"SNOW",
-    u"STOCKING",
-    u"BALL",
-    u"BELLS",
-    u"BOW",
-    u"EUPHORBIA_PULCHERRIMA",
-    u"PRESENTS",
-    u"SPINNING_WREATH",
-    u"WREATH",
-};
+static_assert(kCursorEffectKeys.size() == CDlgCursor::kEffectCount);
 
 // The snowflakes the cursor snow shares with the fluffy snow (there is no 201).
 constexpr std::array<unsigned, 9> kSnowPictures = {195, 196, 197, 198, 199, 200, 202, 203, 204};
-constexpr std::array<unsigned, 5> kPresentPictures = {583, 584, 585, 586, 587};
-
-constexpr unsigned kStockingPicture = 551;
-constexpr unsigned kBallPicture = 576;
-constexpr unsigned kBellsPicture = 577;
-constexpr unsigned kWreathPicture = 578;
-constexpr unsigned kBowPicture = 579;
-constexpr unsigned kEuphorbiaPicture = 580;
-constexpr unsigned kSpinningWreathPicture = 581;
 
 constexpr uint32_t kFramePeriodMs = 20;
 constexpr size_t kMostPresents = 20;
@@ -125,7 +106,7 @@ void CDlgCursor::SetCursorType(const QString& name)
 {
     ReleaseEffect(m_nType);
     for (int32_t nType = 0; nType < kEffectCount; ++nType) {
-        if (name == QStringView(kEffectNames[static_cast<size_t>(nType)])) {
+        if (name == QLatin1String(kCursorEffectKeys[static_cast<size_t>(nType)])) {
             m_nType = nType;
             break;
         }

@@ -3,6 +3,7 @@
 #include "core/ProgramResources.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "vocabulary/PictureIds.h"
 
 #include <algorithm>
 
@@ -13,8 +14,6 @@ constexpr uint32_t kInputPeriodMs = 500;
 constexpr int kAlphaStep = 5;
 // The 1920x1080 picture is used on screens taller than this.
 constexpr int kSmallPictureMaxHeight = 768;
-constexpr unsigned kSmallPicture = 554; // 1366x768
-constexpr unsigned kLargePicture = 555; // 1920x1080
 
 } // namespace
 
@@ -41,8 +40,8 @@ bool CDlgFrost::OnInitDialog()
     const QRect screen = m_services.desktop->virtualScreen();
     MoveWindow(QRect(screen.x(), screen.y(), screen.width(), screen.height() - 1));
     m_rcWindow = GetWindowRect();
-    m_pImage = LoadPngResource(m_rcWindow.height() > kSmallPictureMaxHeight ? kLargePicture
-                                                                            : kSmallPicture);
+    m_pImage = LoadPngResource(m_rcWindow.height() > kSmallPictureMaxHeight ? kLargeFrostPicture
+                                                                            : kSmallFrostPicture);
     SetOnTop();
     m_nFadeTimer = SetTimer(m_nFadeTimer, kFadePeriodMs);
     m_nInputTimer = SetTimer(m_nInputTimer, kInputPeriodMs);

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/RuntimeLibrary.h"
+#include "vocabulary/GarlandKeys.h"
 
 #include <algorithm>
 
@@ -124,19 +125,9 @@ bool CDlgLights::DestroyWindow()
 
 void CDlgLights::SetGarland(const QString& key)
 {
-    static const std::array<const char16_t*, kGarlandCount> keys = {u"multicolor",
-                                                                    u"blue",
-                                                                    u"white",
-                                                                    u"multicolor_strawberry",
-                                                                    u"blue_strawberry",
-                                                                    u"pine",
-                                                                    u"christmas_pine",
-                                                                    u"icicle",
-                                                                    u"ball",
-                                                                    u"backlight",
-                                                                    u"snowflake"};
+    static_assert(kGarlandKeys.size() == kGarlandCount);
     for (int type = kGarlandCount - 1; type >= 0; --type) {
-        if (key == QStringView(keys[type])) {
+        if (key == QLatin1String(kGarlandKeys[type])) {
             m_nType = type;
             return;
         }

@@ -5,6 +5,8 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/RuntimeLibrary.h"
+#include "vocabulary/PictureIds.h"
+#include "vocabulary/SnowKinds.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -24,8 +26,6 @@ const std::initializer_list<unsigned> kThickPictures = {213, 214, 215, 216, 217,
 const std::initializer_list<unsigned> kSparklingPictures = {348, 349};
 const std::initializer_list<unsigned> kFantasyPictures = {353, 354, 370, 356, 357,
                                                           364, 365, 366, 368};
-constexpr unsigned kFirstDeepPicture = 374;
-constexpr unsigned kDeepPictureCount = 120;
 
 // Deep snow's pictures are 1366x768; they are stretched to cover the screen.
 constexpr float kDeepWidth = 1366.0f;
@@ -183,17 +183,17 @@ bool CDlgSnow::OnInitDialog()
 
 void CDlgSnow::SetSnowType(const QString& strType)
 {
-    if (strType == QLatin1String("deep"))
+    if (strType == QLatin1String(kSnowDeep))
         m_nType = Deep;
-    else if (strType == QLatin1String("fantasy"))
+    else if (strType == QLatin1String(kSnowFantasy))
         m_nType = Fantasy;
-    else if (strType == QLatin1String("sparkling"))
+    else if (strType == QLatin1String(kSnowSparkling))
         m_nType = Sparkling;
-    else if (strType == QLatin1String("thick"))
+    else if (strType == QLatin1String(kSnowThick))
         m_nType = Thick;
-    else if (strType == QLatin1String("fine"))
+    else if (strType == QLatin1String(kSnowFine))
         m_nType = Fine;
-    else if (strType == QLatin1String("fluffy"))
+    else if (strType == QLatin1String(kSnowFluffy))
         m_nType = Fluffy;
 
     bool bTimerKilled = false;

@@ -26,8 +26,7 @@ public:
 
     bool DestroyWindow() override;
 
-    // Sets the kind by its settings key ("fluffy", "fine", "thick",
-    // "sparkling", "fantasy", "deep") and loads its pictures; an unknown key
+    // Sets the kind by its settings key (kSnowKindKeys) and loads its pictures; an unknown key
     // keeps the current kind. Works with or without a window.
     void SetSnowType(const QString& strType);
 

@@ -8,6 +8,7 @@
 #include "core/WindowsVersion.h"
 #include "decorations/CHighLoad.h"
 #include "platform/Registry.h"
+#include "vocabulary/PictureIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,8 +97,8 @@ void CDlgTabGeneral::DoDataExchange()
 bool CDlgTabGeneral::OnInitDialog()
 {
     SettingsPage::OnInitDialog();
-    m_pImageBack = LoadPngResource(256);
-    m_pImageTop = LoadPngResource(345);
+    m_pImageBack = LoadPngResource(kPageBackgroundPicture);
+    m_pImageTop = LoadPngResource(kGeneralTopPicture);
     InitHelpButton(m_btnHelp);
 
     COptions& options = m_context.options;

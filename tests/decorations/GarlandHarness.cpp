@@ -5,18 +5,6 @@
 #include <algorithm>
 #include <map>
 
-const std::vector<const char*> kGarlandKeys = {"multicolor",
-                                               "blue",
-                                               "white",
-                                               "multicolor_strawberry",
-                                               "blue_strawberry",
-                                               "pine",
-                                               "christmas_pine",
-                                               "icicle",
-                                               "ball",
-                                               "backlight",
-                                               "snowflake"};
-
 std::string garlandCaseName(const ::testing::TestParamInfo<const char*>& garland)
 {
     std::string name = garland.param;

@@ -3,6 +3,7 @@
 #include "core/COptions.h"
 #include "decorations/CDlgLights.h"
 #include "support/FakePlatform.h"
+#include "vocabulary/GarlandKeys.h"
 
 #include <QPoint>
 #include <QSize>
@@ -32,8 +33,6 @@ enum class Group {
     Icicle,        // a hanging string of icicle lights
 };
 
-// The eleven garlands' keys; a garland's type is its place in the list.
-extern const std::vector<const char*> kGarlandKeys;
 // A test name for a case of one garland: its key without underscores.
 std::string garlandCaseName(const ::testing::TestParamInfo<const char*>& garland);
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+// Resource ids of the pictures that both the program loads and the art
+// generator draws; a picture keeps its id for good, since a loader and a
+// painter that disagree leave a window without its picture.
+
+// The program's icon, in every size the desktop may ask for.
+inline constexpr unsigned kProgramIcon = 128;
+
+// The settings window's tab icons, in the order it appends its tabs.
+inline constexpr unsigned kTabIcons[] = {330, 331, 334, 338, 335, 339,
+                                         558, 337, 332, 333, 559, 329};
+
+// The settings window's backdrop, the pages' backdrop and the General page's top.
+inline constexpr unsigned kWindowBackgroundPicture = 252;
+inline constexpr unsigned kPageBackgroundPicture = 256;
+inline constexpr unsigned kGeneralTopPicture = 345;
+
+// The cursor effects' pictures.
+inline constexpr unsigned kStockingPicture = 551;
+inline constexpr unsigned kBallPicture = 576;
+inline constexpr unsigned kBellsPicture = 577;
+inline constexpr unsigned kWreathPicture = 578;
+inline constexpr unsigned kBowPicture = 579;
+inline constexpr unsigned kEuphorbiaPicture = 580;
+inline constexpr unsigned kSpinningWreathPicture = 581;
+inline constexpr std::array<unsigned, 5> kPresentPictures = {583, 584, 585, 586, 587};
+
+// Frost for screens up to 768 pixels high (1366x768) and for taller ones (1920x1080).
+inline constexpr unsigned kSmallFrostPicture = 554;
+inline constexpr unsigned kLargeFrostPicture = 555;
+
+// Deep snow's frames follow one another from the first id.
+inline constexpr unsigned kFirstDeepPicture = 374;
+inline constexpr unsigned kDeepPictureCount = 120;

@@ -39,7 +39,6 @@ public:
 
     std::function<void(FrameDrawing&)> m_draw;
     uint8_t m_alpha = 255;
-    int m_frames = 0;
 
     void redraw() { RedrawWindow(); }
     platform::OverlayWindow* window() const
@@ -62,7 +61,6 @@ protected:
     }
     void DrawFrame(FrameDrawing& graphics) override
     {
-        ++m_frames;
         if (m_draw)
             m_draw(graphics);
     }
@@ -305,27 +303,6 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
             EXPECT_EQ(board.pixel(x0, y) & 0xffffffu, (x0 + y) % 2 ? 0xffffffu : 0x0000ffu)
                 << x0 << "," << y;
     EXPECT_EQ(screenPixel(x(), QPoint(311, 209)), 0xff0000u);
-}
-
-TEST_F(OverlayWindowTest, UncoveredWindowShowsItsPictureWithoutANewFrame)
-{
-    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay,
-                        QRect(0, 0, 400, 300), false);
-    snow.m_draw = [](FrameDrawing& graphics) {
-        graphics.drawImage(filled(QSize(50, 50), Qt::white), 100, 100);
-    };
-    ASSERT_TRUE(snow.Create());
-    ASSERT_TRUE(shown(snow.xid()));
-    ASSERT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(120, 120)) == 0xffffff; }));
-    const int frames = snow.m_frames;
-    // Without a compositor the server forgets what a covering window hid.
-    auto cover = foreignWindow(QRect(50, 50, 300, 200), 0x0000ff);
-    ASSERT_TRUE(shown(cover->id()));
-    ASSERT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(120, 120)) == 0x0000ff; }));
-    cover.reset();
-    EXPECT_TRUE(waitUntil([&] { return screenPixel(x(), QPoint(120, 120)) == 0xffffff; }))
-        << std::hex << screenPixel(x(), QPoint(120, 120));
-    EXPECT_EQ(snow.m_frames, frames);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "platform/FileRegistry.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -9,6 +8,8 @@
 namespace {
 
 using platform::Registry;
+using Result = Registry::Result;
+constexpr auto kUser = Registry::Root::CurrentUser;
 
 class FileRegistryTest : public ::testing::Test {
 protected:
@@ -16,14 +17,14 @@ protected:
     platform::FileRegistry files{dir.filePath("Varnel/Yulavin/registry.ini"),
                                  dir.filePath("autostart")};
     Registry& registry = files;
-    const QString run = QString::fromLatin1(Registry::kRunKey);
+    Registry::Value value;
 };
 
 TEST_F(FileRegistryTest, RunValueIsAnAutostartEntryThatRoundTripsTheExactPath)
 {
+    const QString run = QString::fromLatin1(Registry::kRunKey);
     const QString program = "/home/ann/My Apps/50% \"off\"/$HOME\\yulavin";
-    ASSERT_EQ(registry.set(Registry::Root::CurrentUser, run, "Yulavin", program, false),
-              Registry::Result::Ok);
+    ASSERT_EQ(registry.set(kUser, run, "Yulavin", program, false), Result::Ok);
     QFile entry(dir.filePath("autostart/Yulavin.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QByteArray text = entry.readAll();
@@ -31,49 +32,30 @@ TEST_F(FileRegistryTest, RunValueIsAnAutostartEntryThatRoundTripsTheExactPath)
     EXPECT_TRUE(
         text.contains("Exec=\"/home/ann/My Apps/50%% \\\\\"off\\\\\"/\\\\$HOME\\\\\\\\yulavin\"\n"))
         << text.constData();
-
-    Registry::Value value;
-    ASSERT_EQ(registry.get(Registry::Root::CurrentUser, run, "Yulavin", value),
-              Registry::Result::Ok);
+    ASSERT_EQ(registry.get(kUser, run, "Yulavin", value), Result::Ok);
     EXPECT_EQ(std::get<QString>(value), program);
 
-    EXPECT_EQ(registry.remove(Registry::Root::CurrentUser, run, "Yulavin"), Registry::Result::Ok);
+    EXPECT_EQ(registry.remove(kUser, run, "Yulavin"), Result::Ok);
     EXPECT_FALSE(entry.exists());
-    EXPECT_EQ(registry.get(Registry::Root::CurrentUser, run, "Yulavin", value),
-              Registry::Result::NotFound);
-    EXPECT_EQ(registry.remove(Registry::Root::CurrentUser, run, "Yulavin"),
-              Registry::Result::NotFound);
+    EXPECT_EQ(registry.remove(kUser, run, "Yulavin"), Result::NotFound);
 }
 
+// Names match without case, each root is apart, and a key must exist to open.
 TEST_F(FileRegistryTest, OtherValuesKeepTheirTypeAndKeysMustExistToOpen)
 {
     const QString key = "Software\\Varnel\\Yulavin";
-    Registry::Value value;
-    EXPECT_EQ(registry.get(Registry::Root::CurrentUser, key, "LastUpdateCheck", value),
-              Registry::Result::NotFound);
-    EXPECT_EQ(registry.set(Registry::Root::CurrentUser, key, "LastUpdateCheck",
-                           QString("1796000000"), false),
-              Registry::Result::NotFound);
-    ASSERT_EQ(registry.set(Registry::Root::CurrentUser, key, "LastUpdateCheck",
-                           QString("1796000000"), true),
-              Registry::Result::Ok);
-    ASSERT_EQ(registry.set(Registry::Root::LocalMachine, key, "OEMBackground", uint32_t(1), true),
-              Registry::Result::Ok);
+    const QString time = "1796000000";
+    EXPECT_EQ(registry.set(kUser, key, "LastUpdateCheck", time, false), Result::NotFound);
+    ASSERT_EQ(registry.set(kUser, key, "LastUpdateCheck", time, true), Result::Ok);
+    const auto machine = Registry::Root::LocalMachine;
+    ASSERT_EQ(registry.set(machine, key, "OEMBackground", uint32_t(1), true), Result::Ok);
 
-    ASSERT_EQ(registry.get(Registry::Root::CurrentUser, "software\\VARNEL\\yulavin",
-                           "lastupdatecheck", value),
-              Registry::Result::Ok);
-    EXPECT_EQ(std::get<QString>(value), "1796000000");
-    ASSERT_EQ(registry.get(Registry::Root::LocalMachine, key, "OEMBackground", value),
-              Registry::Result::Ok);
+    ASSERT_EQ(registry.get(kUser, "software\\VARNEL\\yulavin", "lastupdatecheck", value),
+              Result::Ok);
+    EXPECT_EQ(std::get<QString>(value), time);
+    ASSERT_EQ(registry.get(machine, key, "OEMBackground", value), Result::Ok);
     EXPECT_EQ(std::get<uint32_t>(value), 1u);
-    EXPECT_EQ(registry.get(Registry::Root::CurrentUser, key, "OEMBackground", value),
-              Registry::Result::NotFound);
-
-    EXPECT_EQ(registry.remove(Registry::Root::LocalMachine, key, "OEMBackground"),
-              Registry::Result::Ok);
-    EXPECT_EQ(registry.get(Registry::Root::LocalMachine, key, "OEMBackground", value),
-              Registry::Result::NotFound);
+    EXPECT_EQ(registry.get(kUser, key, "OEMBackground", value), Result::NotFound);
 }
 
 } // namespace

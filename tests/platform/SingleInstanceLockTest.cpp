@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,32 +15,25 @@ namespace {
 TEST(SingleInstanceLock, AnotherProcessSeesItAndADeadHolderLeavesNothingBehind)
 {
     QTemporaryDir dir;
-    int toParent[2], toChild[2];
+    int toParent[2];
     ASSERT_EQ(pipe(toParent), 0);
-    ASSERT_EQ(pipe(toChild), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         platform::SingleInstanceLock lock(dir.path(), "Lock");
         const char state = lock.alreadyExists() ? 'n' : 'y';
-        [[maybe_unused]] auto w = write(toParent[1], &state, 1);
-        char go;
-        [[maybe_unused]] auto r = read(toChild[0], &go, 1);
-        _exit(0); // dies holding the lock, as a crash would
+        [[maybe_unused]] auto written = write(toParent[1], &state, 1);
+        pause(); // until killed holding the lock, as a crash would end it
+        _exit(0);
     }
     char state = 0;
     ASSERT_EQ(read(toParent[0], &state, 1), 1);
     EXPECT_EQ(state, 'y');
-    {
-        platform::SingleInstanceLock whileChildRuns(dir.path(), "Lock");
-        EXPECT_TRUE(whileChildRuns.alreadyExists());
-    }
-    const char go = 1;
-    ASSERT_EQ(write(toChild[1], &go, 1), 1);
-    int status = 0;
-    waitpid(child, &status, 0);
-    platform::SingleInstanceLock afterwards(dir.path(), "Lock");
-    EXPECT_FALSE(afterwards.alreadyExists());
+    EXPECT_TRUE(platform::SingleInstanceLock(dir.path(), "Lock").alreadyExists());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_FALSE(platform::SingleInstanceLock(dir.path(), "Lock").alreadyExists());
 }
 
 } // namespace

@@ -10,19 +10,23 @@ namespace {
 
 class XmlDocumentTest : public ::testing::Test {
 protected:
-    QByteArray roundTrip(const QByteArray& bytes, const QString& newText = {})
+    // The file's bytes after a load and a save, with Options/a's text changed
+    // when asked.
+    QByteArray roundTrip(const QByteArray& bytes, const QString& newText = {},
+                         QFile::Permissions permissions = {})
     {
-        const QString path = dir.filePath("doc.xml");
-        QFile file(path);
+        QFile file(dir.filePath("doc.xml"));
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
         file.close();
+        if (permissions)
+            file.setPermissions(permissions);
         auto doc = platform::XmlDocument::create();
-        if (!doc->load(path))
+        if (!doc->load(file.fileName()))
             return "not loaded";
         if (!newText.isNull())
             doc->setText(doc->selectSingleNode("Options/a"), newText);
-        if (!doc->save(path))
+        if (!doc->save(file.fileName()))
             return "not saved";
         file.open(QIODevice::ReadOnly);
         return file.readAll();
@@ -41,7 +45,15 @@ TEST_F(XmlDocumentTest, BytesOutsideTheRootComeBackUnchanged)
     EXPECT_EQ(roundTrip(file, "2 & 3"), changed);
 }
 
-TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElement)
+TEST_F(XmlDocumentTest, SaveKeepsThePermissionsOfTheFileItReplaces)
+{
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    EXPECT_EQ(roundTrip("<Options/>", {}, ownerOnly), "<Options/>");
+    EXPECT_EQ(QFile::permissions(dir.filePath("doc.xml")) & 0x7077, ownerOnly); // all but user's
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElementAndBrokenInputDoesNotLoad)
 {
     auto doc = platform::XmlDocument::create();
     ASSERT_TRUE(
@@ -49,31 +61,9 @@ TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElement)
     EXPECT_EQ(doc->text(doc->selectSingleNode("Options/a")), "xyz<w>");
     EXPECT_TRUE(doc->selectSingleNode("Options/missing").isNull());
     EXPECT_TRUE(doc->selectSingleNode("Other/a").isNull());
-}
-
-TEST_F(XmlDocumentTest, EmptyOrBrokenInputDoesNotLoad)
-{
-    auto doc = platform::XmlDocument::create();
-    EXPECT_FALSE(doc->loadXml(""));
-    EXPECT_FALSE(doc->loadXml("<Options>"));
-    EXPECT_FALSE(doc->loadXml("<!-- only a comment -->"));
+    for (const char* broken : {"", "<Options>", "<!-- only a comment -->"})
+        EXPECT_FALSE(doc->loadXml(broken)) << broken;
     EXPECT_FALSE(doc->load(dir.filePath("missing.xml")));
-}
-
-TEST_F(XmlDocumentTest, SaveKeepsThePermissionsOfTheFileItReplaces)
-{
-    const QString path = dir.filePath("doc.xml");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write("<Options/>");
-    file.close();
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    auto doc = platform::XmlDocument::create();
-    ASSERT_TRUE(doc->load(path));
-    ASSERT_TRUE(doc->save(path));
-    EXPECT_EQ(QFile::permissions(path) & 0x7077,
-              QFile::ReadOwner | QFile::WriteOwner); // owner, group, other
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 } // namespace

@@ -78,22 +78,6 @@ void ForeignWindow::map()
     XSync(m_display, False);
 }
 
-void ForeignWindow::requestFullScreen(bool on)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = m_window;
-    event.xclient.message_type = atom(m_display, "_NET_WM_STATE");
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = on ? 1 : 0; // _NET_WM_STATE_ADD / _REMOVE
-    event.xclient.data.l[1] = static_cast<long>(atom(m_display, "_NET_WM_STATE_FULLSCREEN"));
-    event.xclient.data.l[2] = 0;
-    event.xclient.data.l[3] = 1; // a normal application
-    XSendEvent(m_display, DefaultRootWindow(m_display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XSync(m_display, False);
-}
-
 void ForeignWindow::markActiveOnRoot()
 {
     const Window active = m_window;

@@ -31,8 +31,6 @@ public:
     void showFilled(unsigned long colour);
     // Whether a press reached the window since the last call; waits for one.
     bool waitForPress() const;
-    // Asks the window manager to switch full screen on or off.
-    void requestFullScreen(bool on);
     // Claims the active window on the root, as a window manager would.
     void markActiveOnRoot();
 

@@ -5,16 +5,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <initializer_list>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class XServerSession;
 
 // The real program on a test's X server, in a home of its own: a settings
-// file written before the start, the windows it shows, and the ways a user
-// ends it.
+// file written before the start, the windows it shows, and the way the
+// session's end stops it.
 class ProgramUnderTest {
 public:
     explicit ProgramUnderTest(XServerSession& session);
@@ -23,10 +21,8 @@ public:
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
     // A settings file with every decoration and every tune off, then the
-    // given settings (key, value) on top.
-    static QByteArray settingsWith(std::initializer_list<std::pair<const char*, QString>> settings);
-
-    void writeSettings(const QByteArray& xml);
+    // given "key=value key=value" settings on top.
+    void writeSettings(const QString& settings);
     QByteArray settings() const;
     // One setting's value as the settings file holds it; empty when missing.
     QString setting(const char* key) const;
@@ -35,19 +31,17 @@ public:
     bool start();
     // Starts another copy in the same home, without waiting.
     std::unique_ptr<QProcess> launch() const;
-    // Right click on the tray icon, Exit in its menu; waits for the end.
-    bool exitThroughTrayMenu();
     // Ends it as the session's end does.
     bool terminate();
     bool running() const;
-    long long pid() const;
 
-    std::vector<unsigned long> viewableWindows() const;
     std::vector<unsigned long> decorationWindows() const;
     // Waits until exactly `count` decoration windows are on screen.
     bool waitForDecorations(size_t count, int timeoutMs = 10000) const;
 
 private:
+    QString settingsPath() const { return m_home.path() + "/config/Varnel/Yulavin/settings.xml"; }
+
     XServerSession& m_session;
     QTemporaryDir m_home;
     std::unique_ptr<QProcess> m_process;

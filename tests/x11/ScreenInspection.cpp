@@ -30,43 +30,47 @@ std::vector<unsigned long> property32(Display* dpy, unsigned long window, const 
     return values;
 }
 
+namespace {
+
+// The window's children, bottom to top; its parent too when asked. Fails
+// when the window is gone.
+bool queryTree(Display* dpy, Window window, std::vector<Window>* children, Window* parent)
+{
+    Window root = 0;
+    Window up = 0;
+    Window* list = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(dpy, window, &root, &up, &list, &count))
+        return false;
+    if (children && list)
+        children->assign(list, list + count);
+    if (list)
+        XFree(list);
+    if (parent)
+        *parent = up;
+    return true;
+}
+
+} // namespace
+
 unsigned long topLevelOf(Display* dpy, unsigned long window)
 {
-    const Window root = DefaultRootWindow(dpy);
-    for (;;) {
-        Window rootReturn = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (!XQueryTree(dpy, window, &rootReturn, &parent, &children, &count))
-            return 0;
-        if (children)
-            XFree(children);
-        if (parent == root || parent == 0)
+    Window parent = 0;
+    while (queryTree(dpy, window, nullptr, &parent)) {
+        if (parent == DefaultRootWindow(dpy) || parent == 0)
             return window;
         window = parent;
     }
+    return 0;
 }
 
 namespace {
 
-std::vector<Window> childrenOf(Display* dpy, Window window)
-{
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    std::vector<Window> result;
-    if (XQueryTree(dpy, window, &root, &parent, &children, &count) && children)
-        result.assign(children, children + count);
-    if (children)
-        XFree(children);
-    return result;
-}
-
 void collect(Display* dpy, Window window, pid_t pid, std::vector<unsigned long>& found)
 {
-    for (Window child : childrenOf(dpy, window)) {
+    std::vector<Window> children;
+    queryTree(dpy, window, &children, nullptr);
+    for (Window child : children) {
         const std::vector<unsigned long> owner = property32(dpy, child, "_NET_WM_PID");
         if (!owner.empty() && owner.front() == static_cast<unsigned long>(pid)) {
             if (viewable(dpy, child))
@@ -77,14 +81,21 @@ void collect(Display* dpy, Window window, pid_t pid, std::vector<unsigned long>&
     }
 }
 
-QImage toImage(XImage* image)
+// The drawable's pixels in the area (RGB32, alpha dropped).
+QImage grab(Display* dpy, Drawable drawable, const QRect& area)
 {
+    XImage* image =
+        XGetImage(dpy, drawable, area.x(), area.y(), static_cast<unsigned>(area.width()),
+                  static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+    if (!image)
+        return QImage();
     QImage result(image->width, image->height, QImage::Format_RGB32);
     for (int y = 0; y < image->height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
         for (int x = 0; x < image->width; ++x)
             line[x] = 0xff000000u | static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffffu);
     }
+    XDestroyImage(image);
     return result;
 }
 
@@ -149,7 +160,8 @@ std::optional<bool> stackedAbove(Display* dpy, unsigned long upper, unsigned lon
 {
     const Window upperTop = topLevelOf(dpy, upper);
     const Window lowerTop = topLevelOf(dpy, lower);
-    const std::vector<Window> order = childrenOf(dpy, DefaultRootWindow(dpy)); // bottom to top
+    std::vector<Window> order;
+    queryTree(dpy, DefaultRootWindow(dpy), &order, nullptr);
     const auto upperAt = std::find(order.begin(), order.end(), upperTop);
     const auto lowerAt = std::find(order.begin(), order.end(), lowerTop);
     if (upperTop == 0 || lowerTop == 0 || upperAt == order.end() || lowerAt == order.end())
@@ -194,28 +206,12 @@ QRect workArea(Display* dpy)
 
 QImage screenshot(Display* dpy, const QRect& area)
 {
-    XImage* image = XGetImage(dpy, DefaultRootWindow(dpy), area.x(), area.y(),
-                              static_cast<unsigned>(area.width()),
-                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
-    if (!image)
-        return QImage();
-    QImage result = toImage(image);
-    XDestroyImage(image);
-    return result;
+    return grab(dpy, DefaultRootWindow(dpy), area);
 }
 
 QImage windowPixels(Display* dpy, unsigned long window)
 {
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(dpy, window, &attributes))
-        return QImage();
-    XImage* image = XGetImage(dpy, window, 0, 0, static_cast<unsigned>(attributes.width),
-                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
-    if (!image)
-        return QImage();
-    QImage result = toImage(image);
-    XDestroyImage(image);
-    return result;
+    return grab(dpy, window, QRect(QPoint(0, 0), screenRect(dpy, window).size()));
 }
 
 int countPixels(const QImage& picture, const std::function<bool(QRgb)>& wanted)

@@ -14,31 +14,6 @@ using platform::SessionLockWatcher;
 
 #ifdef YULAVIN_HAVE_DBUS
 
-namespace {
-
-// A test's own connection on which a fake locker is published.
-class LockerConnection {
-public:
-    explicit LockerConnection(const QString& address)
-        : m_bus(QDBusConnection::connectToBus(address, QStringLiteral("fake-locker")))
-    {
-    }
-    ~LockerConnection() { QDBusConnection::disconnectFromBus(QStringLiteral("fake-locker")); }
-    LockerConnection(const LockerConnection&) = delete;
-    LockerConnection& operator=(const LockerConnection&) = delete;
-
-    bool publish(FakeScreenLocker* locker, const QString& service, const QString& path)
-    {
-        return m_bus.registerService(service) &&
-               m_bus.registerObject(path, service, locker, QDBusConnection::ExportAllSlots);
-    }
-
-private:
-    QDBusConnection m_bus;
-};
-
-} // namespace
-
 class SessionLockWatcherTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -58,15 +33,19 @@ TEST_F(SessionLockWatcherTest, FollowsTheLocker)
 {
     for (const QString name : {"freedesktop", "gnome"}) {
         FakeScreenLocker locker;
-        LockerConnection connection(m_bus->address());
-        ASSERT_TRUE(connection.publish(&locker, "org." + name + ".ScreenSaver",
-                                       "/org/" + name + "/ScreenSaver"));
+        // The locker's own connection, as another program's.
+        QDBusConnection bus = QDBusConnection::connectToBus(m_bus->address(), name);
+        ASSERT_TRUE(bus.registerService("org." + name + ".ScreenSaver"));
+        ASSERT_TRUE(bus.registerObject("/org/" + name + "/ScreenSaver",
+                                       "org." + name + ".ScreenSaver", &locker,
+                                       QDBusConnection::ExportAllSlots));
         SessionLockWatcher watcher(m_bus->address());
         for (bool locked : {false, true, false}) {
             locker.active = locked;
             EXPECT_TRUE(waitUntil([&] { return watcher.locked() == locked; }))
                 << name.toStdString() << " locked " << locked;
         }
+        QDBusConnection::disconnectFromBus(name);
     }
 }
 

@@ -1,5 +1,4 @@
 #include "ScreenInspection.h"
-#include "WaitUntil.h"
 #include "XServerSession.h"
 
 #include "app/CZelApp.h"
@@ -19,6 +18,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <iterator>
 
 #include <X11/Xlib.h>
 
@@ -58,12 +60,6 @@ protected:
         m_session->stopWindowManager();
     }
 
-    // Screen pixels for xdotool from Qt's logical ones.
-    static QPoint physical(QPoint logical)
-    {
-        return logical * QGuiApplication::primaryScreen()->devicePixelRatio();
-    }
-
     // The icon's place on the screen in pixels, once the tray holds it; empty
     // before. Qt keeps the icon in a window of its own that the tray takes in,
     // and only the X server knows where that window ends up.
@@ -79,17 +75,11 @@ protected:
         return {};
     }
 
-    bool clickAt(QPoint at, int button, int times = 1) const
-    {
-        return m_session->clickAt(at, button, times);
-    }
-
     QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
-    QString runtimeDir() const { return m_runtime.path() + "/run"; }
+    QString runtimeDir() const { return m_home.path() + "/run"; }
 
     XServerSession* m_session = nullptr;
     QTemporaryDir m_home;
-    QTemporaryDir m_runtime;
     QByteArray m_savedConfig;
     QByteArray m_savedRuntime;
 };
@@ -109,7 +99,6 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
     ASSERT_TRUE(tray->isAvailable());
     CZelApp app(services.services());
 
-    enum class Step { Icon, Window, Hidden, Reopened, Menu, End } step = Step::Icon;
     QString failure;
     bool hiddenAtStart = false;
     bool minimisedBeforeHiding = false;
@@ -121,94 +110,77 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
     // Each step waits for what the user would see, then acts. The menu runs a
     // loop of its own, so the steps are driven by a timer rather than by
     // waiting in place. A tray that has just taken the icon in may miss the
-    // first clicks, so an action that shows no effect within a second is
-    // done again, as a user would.
+    // first clicks, so a click that shows no effect within a second is made
+    // again, as a user would.
+    auto doubleClick = [&] { m_session->clickAt(icon.center(), 1, 2); };
+    auto shownAndActive = [&] {
+        return app.m_pMainDlg->isVisible() && !app.m_pMainDlg->isMinimized() &&
+               app.m_pMainDlg->isActiveWindow();
+    };
+    auto exitThroughMenu = [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QAction* exit = nullptr;
+        for (QAction* action : menu->actions()) {
+            separators += action->isSeparator() ? 1 : 0;
+            if (!action->isSeparator())
+                captions << (exit = action)->text();
+        }
+        if (menu->defaultAction())
+            defaultCaption = menu->defaultAction()->text();
+        const QPoint at = menu->mapToGlobal(menu->actionGeometry(exit).center());
+        m_session->clickAt(at * QGuiApplication::primaryScreen()->devicePixelRatio(), 1);
+    };
+    const struct {
+        std::function<bool()> seen;
+        std::function<void()> act;
+        bool isClick;
+    } steps[] = {
+        {[&] {
+             icon = embeddedIcon();
+             hiddenAtStart = app.m_pMainDlg && !app.m_pMainDlg->isVisible();
+             return !icon.isEmpty() && app.m_pMainDlg;
+         },
+         doubleClick, true},
+        // Esc minimises the window, which then hides; the icon brings it back.
+        {shownAndActive,
+         [&] {
+             m_session->xdotool({"key", "Escape"});
+         },
+         false},
+        {[&] {
+             minimisedBeforeHiding |= app.m_pMainDlg->isMinimized();
+             return !app.m_pMainDlg->isVisible();
+         },
+         doubleClick, true},
+        {shownAndActive, [&] { m_session->clickAt(icon.center(), 3); }, true},
+        {[&] {
+             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+             return menu && menu->isVisible();
+         },
+         exitThroughMenu, true},
+    };
+    const size_t end = std::size(steps);
+    size_t step = 0;
     QElapsedTimer clock;
     clock.start();
     QElapsedTimer sinceAction;
     QTimer driver;
     driver.setInterval(20);
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (clock.elapsed() > 20000 && step != Step::End) {
-            failure = QStringLiteral("gave up at step %1").arg(static_cast<int>(step));
-            step = Step::End;
+        if (step == end)
+            return;
+        if (clock.elapsed() > 20000) {
+            failure = QStringLiteral("gave up at step %1").arg(step);
+            step = end;
             if (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();
             app.EndMainLoop();
-            return;
-        }
-        switch (step) {
-        case Step::Icon:
-            icon = embeddedIcon();
-            if (icon.isEmpty() || !app.m_pMainDlg)
-                return;
-            hiddenAtStart = !app.m_pMainDlg->isVisible();
-            step = Step::Window;
-            clickAt(icon.center(), 1, 2);
+        } else if (steps[step].seen()) {
+            steps[step++].act();
             sinceAction.start();
-            return;
-        case Step::Window:
-            if (!app.m_pMainDlg->isVisible() || !app.m_pMainDlg->isActiveWindow()) {
-                if (sinceAction.elapsed() > 1000) {
-                    clickAt(icon.center(), 1, 2);
-                    sinceAction.start();
-                }
-                return;
-            }
-            // Esc minimises the window, which then hides; the icon brings it back.
-            step = Step::Hidden;
-            m_session->run({"xdotool", "key", "Escape"});
+        } else if (step > 0 && steps[step - 1].isClick && sinceAction.elapsed() > 1000) {
+            steps[step - 1].act();
             sinceAction.start();
-            return;
-        case Step::Hidden:
-            if (app.m_pMainDlg->isMinimized())
-                minimisedBeforeHiding = true;
-            if (app.m_pMainDlg->isVisible())
-                return;
-            step = Step::Reopened;
-            clickAt(icon.center(), 1, 2);
-            sinceAction.start();
-            return;
-        case Step::Reopened:
-            if (!app.m_pMainDlg->isVisible() || app.m_pMainDlg->isMinimized() ||
-                !app.m_pMainDlg->isActiveWindow()) {
-                if (sinceAction.elapsed() > 1000) {
-                    clickAt(icon.center(), 1, 2);
-                    sinceAction.start();
-                }
-                return;
-            }
-            step = Step::Menu;
-            clickAt(icon.center(), 3);
-            sinceAction.start();
-            return;
-        case Step::Menu: {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu || !menu->isVisible()) {
-                if (sinceAction.elapsed() > 1000) {
-                    clickAt(icon.center(), 3);
-                    sinceAction.start();
-                }
-                return;
-            }
-            QAction* exit = nullptr;
-            for (QAction* action : menu->actions()) {
-                if (action->isSeparator()) {
-                    ++separators;
-                    continue;
-                }
-                captions << action->text();
-                exit = action;
-            }
-            if (menu->defaultAction())
-                defaultCaption = menu->defaultAction()->text();
-            step = Step::End;
-            if (exit)
-                clickAt(physical(menu->mapToGlobal(menu->actionGeometry(exit).center())), 1);
-            return;
-        }
-        case Step::End:
-            return;
         }
     });
     driver.start();

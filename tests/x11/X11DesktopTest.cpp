@@ -120,24 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
                                        Presence::AcceptsNotifications}),
     [](const ::testing::TestParamInfo<ActiveWindowCase>& testCase) { return testCase.param.name; });
 
-TEST_F(X11DesktopTest, FullScreenProgramUnderWindowManagerIsBusy)
-{
-    REQUIRE_PROGRAM("openbox");
-    ASSERT_TRUE(m_session->startWindowManager());
-
-    ForeignWindow player(x(), QRect(100, 100, 400, 300));
-    player.map();
-    ASSERT_TRUE(waitUntil([&] { return activeWindow() == player.id(); }));
-    EXPECT_EQ(m_desktop.userNotificationState(), Presence::AcceptsNotifications);
-
-    player.requestFullScreen(true);
-    EXPECT_TRUE(waitUntil([&] { return m_desktop.userNotificationState() == Presence::Busy; }));
-
-    player.requestFullScreen(false);
-    EXPECT_TRUE(waitUntil(
-        [&] { return m_desktop.userNotificationState() == Presence::AcceptsNotifications; }));
-}
-
 TEST_F(X11DesktopTest, OwnFullScreenWindowDoesNotHideTheDecorations)
 {
     REQUIRE_PROGRAM("openbox");

@@ -38,7 +38,6 @@ int main(int argc, char** argv)
     else
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     if (session && session->available()) {
-        qputenv("DISPLAY", session->displayName().toLocal8Bit());
         qputenv("QT_QPA_PLATFORM", "xcb");
     } else {
         qputenv("QT_QPA_PLATFORM", "offscreen");

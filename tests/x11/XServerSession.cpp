@@ -1,5 +1,8 @@
 #include "XServerSession.h"
 
+#include "ScreenInspection.h"
+#include "WaitUntil.h"
+
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -19,8 +22,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-extern char** environ;
-
 namespace {
 
 constexpr auto kReadyTimeout = std::chrono::seconds(5);
@@ -28,48 +29,20 @@ constexpr auto kPollStep = std::chrono::milliseconds(5);
 
 XServerSession* g_current = nullptr;
 
-// argv or envp for execve, built before fork so the child only calls
-// async-signal-safe functions.
-class CStringList {
-public:
-    void add(const std::string& text) { m_strings.push_back(text); }
-    char** data()
-    {
-        m_pointers.clear();
-        for (std::string& s : m_strings)
-            m_pointers.push_back(s.data());
-        m_pointers.push_back(nullptr);
-        return m_pointers.data();
-    }
-
-private:
-    std::vector<std::string> m_strings;
-    std::vector<char*> m_pointers;
-};
-
 // Reads the display number Xvfb writes once it accepts connections.
 QString readDisplayNumber(int fd)
 {
     std::string text;
-    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (text.find('\n') == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            return QString();
-        pollfd pfd{fd, POLLIN, 0};
-        const int ready = poll(&pfd, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return QString();
+    pollfd pfd{fd, POLLIN, 0};
+    while (text.find('\n') == std::string::npos && poll(&pfd, 1, 5000) > 0) {
         char buffer[32];
         const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n <= 0)
             return QString(); // the server died before it was ready
         text.append(buffer, static_cast<size_t>(n));
     }
-    return QString::fromStdString(text.substr(0, text.find('\n'))).trimmed();
+    const size_t end = text.find('\n');
+    return end == std::string::npos ? QString() : QString::fromStdString(text.substr(0, end));
 }
 
 } // namespace
@@ -99,6 +72,8 @@ XServerSession::XServerSession()
     m_display = XOpenDisplay(m_displayName.toLocal8Bit().constData());
     if (!m_display)
         stop(m_serverPid);
+    else // the helpers started from now on inherit it
+        qputenv("DISPLAY", m_displayName.toLocal8Bit());
 }
 
 XServerSession::~XServerSession()
@@ -130,27 +105,17 @@ void XServerSession::setCurrent(XServerSession* session)
 
 pid_t XServerSession::spawn(const QStringList& command) const
 {
-    if (command.isEmpty())
-        return -1;
-    const QString program = command.front().startsWith(QLatin1Char('/'))
-                                ? command.front()
-                                : QStandardPaths::findExecutable(command.front());
+    // Built before fork so that the child only calls async-signal-safe functions.
+    const QString program = QStandardPaths::findExecutable(command.value(0));
     if (program.isEmpty())
         return -1;
-
-    CStringList argv;
-    argv.add(program.toStdString());
+    std::vector<std::string> strings{program.toStdString()};
     for (qsizetype i = 1; i < command.size(); ++i)
-        argv.add(command[i].toStdString());
-    CStringList envp;
-    for (char** e = environ; *e; ++e) {
-        if (m_displayName.isEmpty() || std::string(*e).rfind("DISPLAY=", 0) != 0)
-            envp.add(*e);
-    }
-    if (!m_displayName.isEmpty())
-        envp.add("DISPLAY=" + m_displayName.toStdString());
-    char** args = argv.data();
-    char** env = envp.data();
+        strings.push_back(command[i].toStdString());
+    std::vector<char*> argv;
+    for (std::string& text : strings)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
     const pid_t parent = getpid();
 
     const pid_t pid = fork();
@@ -165,7 +130,7 @@ pid_t XServerSession::spawn(const QStringList& command) const
             dup2(devNull, STDOUT_FILENO);
             dup2(devNull, STDERR_FILENO);
         }
-        execve(args[0], args, env);
+        execv(argv[0], argv.data());
         _exit(127);
     }
     return pid;
@@ -188,55 +153,21 @@ void XServerSession::stop(pid_t& pid)
     pid = -1;
 }
 
-bool XServerSession::waitFor(pid_t pid, const std::function<bool()>& ready) const
+bool XServerSession::startHelper(pid_t& pid, const QStringList& command,
+                                 const std::function<bool()>& ready)
 {
-    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (ready())
-            return true;
-        if (waitpid(pid, nullptr, WNOHANG) != 0)
-            return false; // it gave up
-        std::this_thread::sleep_for(kPollStep);
+    if (!m_display || pid > 0)
+        return pid > 0;
+    pid = spawn(command);
+    bool gaveUp = pid <= 0;
+    if (!waitUntil(
+            [&] { return gaveUp || (gaveUp = waitpid(pid, nullptr, WNOHANG) != 0) || ready(); },
+            5000) ||
+        gaveUp) {
+        stop(pid);
+        return false;
     }
-    return false;
-}
-
-bool XServerSession::windowManagerReady(pid_t pid) const
-{
-    // openbox names its check window before it handles map requests, and a
-    // window mapped in that moment stays unmanaged for good. Only a window it
-    // has framed proves that it runs, so a probe is mapped until it is.
-    const Window root = DefaultRootWindow(m_display);
-    XSetWindowAttributes attributes{};
-    const Window probe = XCreateWindow(m_display, root, 0, 0, 10, 10, 0, CopyFromParent,
-                                       InputOutput, CopyFromParent, 0, &attributes);
-    bool framed = false;
-    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (!framed && std::chrono::steady_clock::now() < deadline &&
-           waitpid(pid, nullptr, WNOHANG) == 0) {
-        XMapWindow(m_display, probe);
-        XSync(m_display, False);
-        const auto retry = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
-        while (!framed && std::chrono::steady_clock::now() < retry) {
-            Window rootReturn = 0;
-            Window parent = 0;
-            Window* children = nullptr;
-            unsigned int count = 0;
-            if (XQueryTree(m_display, probe, &rootReturn, &parent, &children, &count))
-                framed = parent != root;
-            if (children)
-                XFree(children);
-            if (!framed)
-                std::this_thread::sleep_for(kPollStep);
-        }
-        if (!framed) {
-            XUnmapWindow(m_display, probe);
-            XSync(m_display, False);
-        }
-    }
-    XDestroyWindow(m_display, probe);
-    XSync(m_display, False);
-    return framed;
+    return true;
 }
 
 bool XServerSession::ownsSelection(const char* selection) const
@@ -244,29 +175,29 @@ bool XServerSession::ownsSelection(const char* selection) const
     return XGetSelectionOwner(m_display, XInternAtom(m_display, selection, False)) != 0;
 }
 
-bool XServerSession::startSelectionOwner(pid_t& pid, const QStringList& command,
-                                         const char* selection)
-{
-    if (!m_display || pid > 0)
-        return pid > 0;
-    pid = spawn(command);
-    if (pid <= 0 || !waitFor(pid, [&] { return ownsSelection(selection); })) {
-        stop(pid);
-        return false;
-    }
-    return true;
-}
-
 bool XServerSession::startWindowManager()
 {
-    if (!m_display || m_windowManagerPid > 0)
-        return m_windowManagerPid > 0;
-    m_windowManagerPid = spawn({QStringLiteral("openbox"), QStringLiteral("--sm-disable")});
-    if (m_windowManagerPid <= 0 || !windowManagerReady(m_windowManagerPid)) {
-        stopWindowManager();
+    // openbox names its check window before it handles map requests, and a
+    // window mapped in that moment stays unmanaged for good. Only a window it
+    // has framed proves that it runs, so a probe is mapped until it is.
+    if (!m_display)
         return false;
-    }
-    return true;
+    XSetWindowAttributes attributes{};
+    const Window probe = XCreateWindow(m_display, DefaultRootWindow(m_display), 0, 0, 10, 10, 0,
+                                       CopyFromParent, InputOutput, CopyFromParent, 0, &attributes);
+    const bool started = startHelper(m_windowManagerPid, {"openbox", "--sm-disable"}, [&] {
+        XMapWindow(m_display, probe);
+        XSync(m_display, False);
+        if (waitUntil([&] { return screen_inspection::topLevelOf(m_display, probe) != probe; },
+                      100))
+            return true;
+        XUnmapWindow(m_display, probe);
+        XSync(m_display, False);
+        return false;
+    });
+    XDestroyWindow(m_display, probe);
+    XSync(m_display, False);
+    return started;
 }
 
 void XServerSession::stopWindowManager()
@@ -284,7 +215,8 @@ void XServerSession::stopWindowManager()
 
 bool XServerSession::startCompositor()
 {
-    return startSelectionOwner(m_compositorPid, {QStringLiteral("xcompmgr")}, "_NET_WM_CM_S0");
+    return startHelper(m_compositorPid, {"xcompmgr"},
+                       [&] { return ownsSelection("_NET_WM_CM_S0"); });
 }
 
 void XServerSession::stopCompositor()
@@ -294,13 +226,10 @@ void XServerSession::stopCompositor()
 
 bool XServerSession::startTrayHost()
 {
-    return startSelectionOwner(
-        m_trayHostPid,
-        {QStringLiteral("trayer"), QStringLiteral("--edge"), QStringLiteral("bottom"),
-         QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
-         QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("32"),
-         QStringLiteral("--transparent"), QStringLiteral("false")},
-        "_NET_SYSTEM_TRAY_S0");
+    return startHelper(m_trayHostPid,
+                       {"trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
+                        "--height", "32", "--transparent", "false"},
+                       [&] { return ownsSelection("_NET_SYSTEM_TRAY_S0"); });
 }
 
 void XServerSession::stopTrayHost()
@@ -316,24 +245,15 @@ void XServerSession::stopTrayHost()
 
 bool XServerSession::xdotool(const QStringList& arguments) const
 {
-    return run(QStringList{QStringLiteral("xdotool")} + arguments) == 0;
+    const pid_t pid = spawn(QStringList{QStringLiteral("xdotool")} + arguments);
+    int status = 0;
+    while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return pid > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool XServerSession::clickAt(QPoint at, int button, int times) const
 {
     return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
                     "--repeat", QString::number(times), "--delay", "120", QString::number(button)});
-}
-
-int XServerSession::run(const QStringList& command) const
-{
-    pid_t pid = spawn(command);
-    if (pid <= 0)
-        return -1;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return -1;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -43,9 +43,6 @@ public:
     bool startTrayHost();
     void stopTrayHost();
 
-    // Runs a command against this server and returns its exit status (-1
-    // when it could not run).
-    int run(const QStringList& command) const;
     // Runs xdotool with the arguments; whether it succeeded.
     bool xdotool(const QStringList& arguments) const;
     // Moves the pointer there and clicks the button (1 left, 3 right) once or
@@ -60,11 +57,9 @@ public:
 private:
     pid_t spawn(const QStringList& command) const;
     static void stop(pid_t& pid);
-    bool waitFor(pid_t pid, const std::function<bool()>& ready) const;
-    bool windowManagerReady(pid_t pid) const;
     bool ownsSelection(const char* selection) const;
-    // Starts a helper that announces itself by owning the selection.
-    bool startSelectionOwner(pid_t& pid, const QStringList& command, const char* selection);
+    // Starts a helper program and waits until it is ready or gone.
+    bool startHelper(pid_t& pid, const QStringList& command, const std::function<bool()>& ready);
 
     pid_t m_serverPid = -1;
     pid_t m_windowManagerPid = -1;

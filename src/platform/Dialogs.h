@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 namespace platform {
@@ -19,10 +17,6 @@ public:
     // Modal; UI thread only.
     virtual Answer messageBox(QWidget* owner, const QString& text, const QString& caption,
                               Style style) = 0;
-    // Shows the box without blocking the caller; callable from any thread. The
-    // answer arrives on the UI thread.
-    virtual void messageBoxAsync(QWidget* owner, const QString& text, const QString& caption,
-                                 Style style, std::function<void(Answer)> onAnswer) = 0;
 };
 
 } // namespace platform

@@ -47,25 +47,4 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* owner, const QString& text, const
     return toAnswer(button);
 }
 
-void QtDialogs::messageBoxAsync(QWidget* owner, const QString& text, const QString& caption,
-                                Style style, std::function<void(Answer)> onAnswer)
-{
-    QPointer<QWidget> guardedOwner(owner);
-    QMetaObject::invokeMethod(
-        qApp,
-        [guardedOwner, owner, text, caption, style, onAnswer = std::move(onAnswer)] {
-            // The owner may have gone while the question travelled to this thread.
-            QMessageBox* box =
-                makeBox(owner && guardedOwner ? owner : nullptr, text, caption, style);
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->setWindowModality(Qt::NonModal);
-            QObject::connect(box, &QMessageBox::finished, box, [box, onAnswer](int) {
-                if (onAnswer)
-                    onAnswer(toAnswer(box->standardButton(box->clickedButton())));
-            });
-            box->show();
-        },
-        Qt::QueuedConnection);
-}
-
 } // namespace platform

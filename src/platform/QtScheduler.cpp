@@ -1,6 +1,5 @@
 #include "platform/QtScheduler.h"
 
-#include <QMetaObject>
 #include <QTimer>
 
 #include <algorithm>
@@ -56,11 +55,6 @@ void QtScheduler::killAllTimers(const void* owner)
             ++it;
         }
     }
-}
-
-void QtScheduler::post(std::function<void()> onUiThread)
-{
-    QMetaObject::invokeMethod(&m_context, std::move(onUiThread), Qt::QueuedConnection);
 }
 
 } // namespace platform

@@ -61,14 +61,4 @@ TEST(QtScheduler, ReArmingReplacesTheCallbackAndPeriodsHaveATenMillisecondFloor)
     EXPECT_EQ(calls, std::vector<int>(5, 2));
 }
 
-TEST(QtScheduler, PostedWorkRunsOnTheUiThreadFromAnyThread)
-{
-    platform::QtScheduler scheduler;
-    bool ran = false;
-    std::thread worker(
-        [&] { scheduler.post([&] { ran = QThread::currentThread() == qApp->thread(); }); });
-    worker.join();
-    EXPECT_TRUE(processUntil([&] { return ran; }));
-}
-
 } // namespace

@@ -20,7 +20,7 @@ class FileRegistry;
 
 // The fake services, with the program's folder, the configuration folder and
 // the runtime folder inside a fresh temporary folder. services() hands them
-// out; the network stays a do-nothing service.
+// out.
 class FakePlatform final {
 public:
     FakePlatform();

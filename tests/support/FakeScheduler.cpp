@@ -27,11 +27,6 @@ void FakeScheduler::killAllTimers(const void* owner)
     std::erase_if(m_timers, [owner](const auto& entry) { return entry.first.first == owner; });
 }
 
-void FakeScheduler::post(std::function<void()> onUiThread)
-{
-    m_posted.push_back(std::move(onUiThread));
-}
-
 void FakeScheduler::advance(uint32_t ms)
 {
     const uint64_t end = m_now + ms;
@@ -52,15 +47,6 @@ void FakeScheduler::advance(uint32_t ms)
     }
     m_clock.advance(static_cast<uint32_t>(end - m_now));
     m_now = end;
-}
-
-void FakeScheduler::drainPosted()
-{
-    while (!m_posted.empty()) {
-        auto function = std::move(m_posted.front());
-        m_posted.pop_front();
-        function();
-    }
 }
 
 bool FakeScheduler::isRunning(const void* owner, TimerId id) const

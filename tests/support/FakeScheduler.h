@@ -2,7 +2,6 @@
 
 #include "platform/Scheduler.h"
 
-#include <deque>
 #include <map>
 #include <utility>
 
@@ -18,12 +17,9 @@ public:
                      TimerCallback onTick) override;
     bool killTimer(const void* owner, TimerId id) override;
     void killAllTimers(const void* owner) override;
-    void post(std::function<void()> onUiThread) override;
 
     // Moves the clock on by ms, firing due timers on the way.
     void advance(uint32_t ms);
-    // Runs the posted functions, including those they post.
-    void drainPosted();
 
     bool isRunning(const void* owner, TimerId id) const;
     // The effective period of a running timer, 0 when none runs.
@@ -42,5 +38,4 @@ private:
     uint64_t m_now = 0;
     TimerId m_nextThreadTimerId = 1;
     std::map<Key, Timer> m_timers;
-    std::deque<std::function<void()>> m_posted;
 };

@@ -19,13 +19,6 @@ public:
         m_shown.push_back({text, caption, style});
         return nextAnswer(style);
     }
-    void messageBoxAsync(QWidget*, const QString& text, const QString& caption, Style style,
-                         std::function<void(Answer)> onAnswer) override
-    {
-        m_shown.push_back({text, caption, style});
-        if (onAnswer)
-            onAnswer(nextAnswer(style));
-    }
 
     std::vector<Shown> m_shown;
     std::deque<Answer> m_answers;

@@ -41,12 +41,6 @@ protected:
             count += window->IsWindow();
         return count;
     }
-    // The window log since the five were made (serials 1-5 in the order above).
-    std::vector<int> logSinceStart() const
-    {
-        const std::vector<int>& log = m_platform.windows.log();
-        return {log.begin() + 5, log.end()};
-    }
     void tick(std::optional<Presence> state)
     {
         m_platform.desktop.m_presence = state;
@@ -63,27 +57,12 @@ protected:
     CHighLoad m_highLoad{m_options, m_platform.services()};
 };
 
-TEST_F(HighLoadTest, AwayHidesEverythingInOrderAndComingBackShowsItInOrder)
+// Hiding takes the five down in order (cursor, tree, garland, snow, frost)
+// and showing makes them again in the same order; windows are touched only
+// when the verdict changes.
+TEST_F(HighLoadTest, OnlyTheFourQuietStatesHideAndShowInOrder)
 {
-    tick(Presence::NotPresent);
-    EXPECT_FALSE(m_highLoad.m_bEffectsShown);
-    EXPECT_EQ(liveWindows(), 0);
-    EXPECT_EQ(logSinceStart(), (std::vector<int>{-1, -2, -3, -4, -5}));
-
-    tick(Presence::AcceptsNotifications);
-    EXPECT_TRUE(m_highLoad.m_bEffectsShown);
-    EXPECT_EQ(liveWindows(), 5);
-    // cursor, tree, garland, snow, frost: made again in the same order.
-    EXPECT_EQ(logSinceStart(), (std::vector<int>{-1, -2, -3, -4, -5, 6, 7, 8, 9, 10}));
-}
-
-TEST_F(HighLoadTest, OnlyTheFourQuietStatesHide)
-{
-    struct Case {
-        std::optional<Presence> state;
-        bool hides;
-    };
-    const Case cases[] = {
+    const std::pair<std::optional<Presence>, bool> cases[] = {
         {Presence::NotPresent, true},
         {Presence::Busy, true},
         {Presence::RunningD3DFullScreen, true},
@@ -93,16 +72,25 @@ TEST_F(HighLoadTest, OnlyTheFourQuietStatesHide)
         {Presence::App, false},
         {std::nullopt, false}, // a desktop that can't tell
     };
-    for (const Case& testCase : cases) {
-        SCOPED_TRACE(testing::Message() << "state " << (testCase.state ? int(*testCase.state) : 0));
-        tick(testCase.state);
-        EXPECT_EQ(liveWindows(), testCase.hides ? 0 : 5);
-        // Windows are touched only when the verdict changes.
+    int serial = 5;
+    for (const auto& [state, hides] : cases) {
+        SCOPED_TRACE(testing::Message() << "state " << (state ? int(*state) : 0));
+        tick(state);
+        EXPECT_EQ(m_highLoad.m_bEffectsShown, !hides);
+        EXPECT_EQ(liveWindows(), hides ? 0 : 5);
         const size_t logged = m_platform.windows.log().size();
-        tick(testCase.state);
+        tick(state);
         EXPECT_EQ(m_platform.windows.log().size(), logged);
         tick(Presence::AcceptsNotifications);
         ASSERT_EQ(liveWindows(), 5);
+        if (!hides)
+            continue;
+        const std::vector<int>& log = m_platform.windows.log();
+        const std::vector<int> expected = {
+            -(serial - 4), -(serial - 3), -(serial - 2), -(serial - 1), -serial,
+            serial + 1,    serial + 2,    serial + 3,    serial + 4,    serial + 5};
+        EXPECT_EQ(std::vector<int>(log.end() - 10, log.end()), expected);
+        serial += 5;
     }
 }
 

@@ -6,69 +6,6 @@
 
 namespace {
 
-// ---- Where the window goes ----
-
-struct RectangleCase {
-    const char* name;
-    int major;
-    int minor;
-    QSize primary;
-    QRect virtualScreen;
-    QRect workArea;
-    bool autoHide;
-    QRect expected;
-};
-
-void PrintTo(const RectangleCase& testCase, std::ostream* out)
-{
-    *out << testCase.name;
-}
-
-class GarlandRectangle : public GarlandTest, public ::testing::WithParamInterface<RectangleCase> {};
-
-TEST_P(GarlandRectangle, CoversTheScreenDownToTheTaskbar)
-{
-    const RectangleCase& testCase = GetParam();
-    m_platform.system.setVersion(testCase.major, testCase.minor);
-    m_platform.desktop.m_primary = testCase.primary;
-    m_platform.desktop.m_virtual = testCase.virtualScreen;
-    m_platform.desktop.m_workArea = testCase.workArea;
-    m_platform.desktop.m_autoHide = testCase.autoHide;
-    createGarland(QStringLiteral("multicolor"));
-    EXPECT_EQ(m_lights.m_rcWindow, testCase.expected);
-    ASSERT_EQ(m_platform.windows.live().size(), 1u);
-    EXPECT_EQ(m_platform.windows.live().front()->m_geometry, testCase.expected);
-    EXPECT_EQ(m_lights.frameImage().size(), testCase.expected.size());
-    EXPECT_TRUE(m_platform.windows.live().front()->m_clickThrough);
-}
-
-const QSize kFullHd(1920, 1080);
-const QRect kSingleScreen(0, 0, 1920, 1080);
-const QRect kBottomPanel(0, 0, 1920, 1040);
-
-INSTANTIATE_TEST_SUITE_P(
-    Screens, GarlandRectangle,
-    ::testing::Values(RectangleCase{"BottomPanelWindows10", 10, 0, kFullHd, kSingleScreen,
-                                    kBottomPanel, false, QRect(0, 0, 1920, 1040)},
-                      RectangleCase{"BottomPanelWindows7", 6, 1, kFullHd, kSingleScreen,
-                                    kBottomPanel, false, QRect(0, 0, 1920, 1040)},
-                      RectangleCase{"BottomPanelVista", 6, 0, kFullHd, kSingleScreen, kBottomPanel,
-                                    false, QRect(0, 0, 1920, 1039)},
-                      RectangleCase{"AutoHideWindows10", 10, 0, kFullHd, kSingleScreen,
-                                    kBottomPanel, true, QRect(0, 0, 1920, 1079)},
-                      RectangleCase{"AutoHideVista", 6, 0, kFullHd, kSingleScreen, kSingleScreen,
-                                    true, QRect(0, 0, 1920, 1079)},
-                      RectangleCase{"TopPanel", 10, 0, kFullHd, kSingleScreen,
-                                    QRect(0, 40, 1920, 1040), false, QRect(0, 0, 1920, 1080)},
-                      RectangleCase{"TopPanelVista", 6, 0, kFullHd, kSingleScreen,
-                                    QRect(0, 40, 1920, 1040), false, QRect(0, 0, 1920, 1079)},
-                      RectangleCase{"LeftPanel", 10, 0, kFullHd, kSingleScreen,
-                                    QRect(40, 0, 1880, 1080), false, QRect(0, 0, 1920, 1080)},
-                      RectangleCase{"MonitorsLeftAndAbove", 10, 0, kFullHd,
-                                    QRect(-1280, -200, 3200, 1280), kBottomPanel, false,
-                                    QRect(-1280, -200, 3200, 1240)}),
-    CaseName());
-
 // ---- Flash timer and phase ----
 
 struct PeriodCase {

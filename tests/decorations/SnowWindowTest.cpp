@@ -6,41 +6,6 @@
 
 namespace {
 
-// Window heights over a 1920x1080 screen with a 40-pixel panel at the bottom.
-struct HeightCase {
-    const char* name;
-    int major, minor;
-    bool autoHide;
-    int height;
-};
-
-class SnowWindowHeight : public SnowTest, public ::testing::WithParamInterface<HeightCase> {};
-
-TEST_P(SnowWindowHeight, FollowsTheWindowsVersionAndThePanel)
-{
-    useScreen(1920, 1080);
-    m_platform.desktop.m_workArea = QRect(0, 0, 1920, 1040);
-    m_platform.desktop.m_autoHide = GetParam().autoHide;
-    m_platform.system.setVersion(GetParam().major, GetParam().minor);
-    CDlgSnow& snow = createSnow();
-    EXPECT_EQ(snow.m_rcWindow, QRect(0, 0, 1920, GetParam().height));
-    ASSERT_NE(surface(), nullptr);
-    EXPECT_EQ(surface()->m_geometry, QRect(0, 0, 1920, GetParam().height));
-    EXPECT_EQ(surface()->m_frame.size(), QSize(1920, GetParam().height));
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, SnowWindowHeight,
-                         ::testing::Values(HeightCase{"Xp", 5, 1, false, 1040},
-                                           HeightCase{"Vista", 6, 0, false, 1039},
-                                           HeightCase{"Seven", 6, 1, false, 1079},
-                                           HeightCase{"Eight", 6, 2, false, 1079},
-                                           HeightCase{"Ten", 10, 0, false, 1040},
-                                           HeightCase{"XpAutoHide", 5, 1, true, 1079},
-                                           HeightCase{"VistaAutoHide", 6, 0, true, 1079},
-                                           HeightCase{"SevenAutoHide", 6, 1, true, 1079},
-                                           HeightCase{"TenAutoHide", 10, 0, true, 1079}),
-                         CaseName());
-
 TEST_F(SnowTest, CoversMonitorsLeftOfAndAboveThePrimaryOne)
 {
     // A 1280x1024 monitor left of the 1920x1080 primary, reaching 300 pixels higher.

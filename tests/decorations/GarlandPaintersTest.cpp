@@ -243,7 +243,7 @@ TEST_P(GarlandOddSize, LightsEveryEdgeWithinTheWindowWithoutOverlapsEvenly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandOddSize, ::testing::ValuesIn(kGarlandKeys),
-                         garlandCaseName);
+                         KeyCaseName());
 
 // ---- Turning pictures ----
 

@@ -1,4 +1,5 @@
 #include "GarlandHarness.h"
+#include "decorations/CaseName.h"
 
 #include "support/FakeOverlaySurface.h"
 
@@ -34,6 +35,6 @@ TEST_P(GarlandVisibleArea, CoversEveryPictureButNotTheMiddleOfTheScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandVisibleArea, ::testing::ValuesIn(kGarlandKeys),
-                         garlandCaseName);
+                         KeyCaseName());
 
 } // namespace

@@ -189,7 +189,7 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
 }
 
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandMissingPictures, ::testing::ValuesIn(kGarlandKeys),
-                         garlandCaseName);
+                         KeyCaseName());
 
 TEST_F(GarlandMissingPictures, ATinyWindowDrawsWithoutEndlessRows)
 {

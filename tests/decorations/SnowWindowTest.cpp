@@ -86,9 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SnowKind,
                                            KindCase{"sparkling", 3, 2, {10, 10}, {10, 10}},
                                            KindCase{"fantasy", 4, 9, {32, 32}, {32, 32}},
                                            KindCase{"deep", 5, 120, {}, {}}),
-                         [](const ::testing::TestParamInfo<KindCase>& testCase) {
-                             return std::string(testCase.param.key);
-                         });
+                         KeyCaseName());
 
 TEST_F(SnowTest, FineSnowHasItsMiddleSizesTwiceSoTheyFallTwiceAsOften)
 {

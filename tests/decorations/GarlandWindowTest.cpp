@@ -81,9 +81,7 @@ TEST_F(GarlandFlashPhase, EachModeStepsThePhaseItsOwnWayFromWhereItIs)
 
 // ---- Choosing the garland ----
 
-class GarlandKeys : public GarlandTest {};
-
-TEST_F(GarlandKeys, EachKeyChoosesItsGarlandExactlyFromTheNextFrame)
+TEST_F(GarlandTest, EachKeyChoosesItsGarlandExactlyFromTheNextFrame)
 {
     // An unknown stored key shows the multicolor garland and stays in the settings.
     createGarland(QStringLiteral("Icicle"));

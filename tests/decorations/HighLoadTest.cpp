@@ -24,23 +24,14 @@ protected:
         COptions& options = m_options;
         options.fCursorEnable = options.fTree = options.fSnow = options.fFrostEnable = true;
         options.fGarland = 1;
-        for (DecorationWindow* window : windows())
+        for (DecorationWindow* window : std::initializer_list<DecorationWindow*>{
+                 &m_cursor, &m_tree, &m_lights, &m_snow, &m_frost})
             window->Create();
         m_highLoad.SetDecorations({&m_cursor, &m_tree, &m_lights, &m_snow, &m_frost});
         m_highLoad.StartWatcher();
     }
 
-    std::vector<DecorationWindow*> windows()
-    {
-        return {&m_cursor, &m_tree, &m_lights, &m_snow, &m_frost};
-    }
-    int liveWindows()
-    {
-        int count = 0;
-        for (DecorationWindow* window : windows())
-            count += window->IsWindow();
-        return count;
-    }
+    size_t liveWindows() const { return m_platform.windows.live().size(); }
     void tick(std::optional<Presence> state)
     {
         m_platform.desktop.m_presence = state;
@@ -77,12 +68,12 @@ TEST_F(HighLoadTest, OnlyTheFourQuietStatesHideAndShowInOrder)
         SCOPED_TRACE(testing::Message() << "state " << (state ? int(*state) : 0));
         tick(state);
         EXPECT_EQ(m_highLoad.m_bEffectsShown, !hides);
-        EXPECT_EQ(liveWindows(), hides ? 0 : 5);
+        EXPECT_EQ(liveWindows(), hides ? 0u : 5u);
         const size_t logged = m_platform.windows.log().size();
         tick(state);
         EXPECT_EQ(m_platform.windows.log().size(), logged);
         tick(Presence::AcceptsNotifications);
-        ASSERT_EQ(liveWindows(), 5);
+        ASSERT_EQ(liveWindows(), 5u);
         if (!hides)
             continue;
         const std::vector<int>& log = m_platform.windows.log();
@@ -107,19 +98,19 @@ TEST_F(HighLoadTest, ComingBackMakesOnlyTheDecorationsThatAreOnAndMissing)
     EXPECT_FALSE(m_lights.IsWindow());
     EXPECT_TRUE(m_snow.IsWindow());
     EXPECT_TRUE(m_frost.IsWindow());
-    EXPECT_EQ(liveWindows(), 3);
+    EXPECT_EQ(liveWindows(), 3u);
 }
 
 TEST_F(HighLoadTest, StoppedWatcherLeavesTheWindowsAlone)
 {
     m_highLoad.m_bEnabled = false;
     m_highLoad.ShowEffects(false);
-    EXPECT_EQ(liveWindows(), 5);
+    EXPECT_EQ(liveWindows(), 5u);
     // A stopped watcher's tick sees busy only for an absent user, and then
     // still touches nothing.
     tick(Presence::NotPresent);
     EXPECT_FALSE(m_highLoad.m_bEffectsShown);
-    EXPECT_EQ(liveWindows(), 5);
+    EXPECT_EQ(liveWindows(), 5u);
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace {
 
 // A decoration with one 4x4 red square that moves one pixel right per tick.
@@ -87,11 +85,6 @@ TEST_F(DecorationWindowTest, TimerDrawsFramesUntilTheWindowGoes)
     EXPECT_TRUE(m_platform.windows.live().empty());
     m_platform.scheduler.advance(100);
     EXPECT_EQ(window.m_x, 5);
-
-    // Made again, the object keeps its state and its timer runs again.
-    window.Create();
-    m_platform.scheduler.advance(20);
-    EXPECT_EQ(window.m_x, 6);
 }
 
 TEST_F(DecorationWindowTest, NoWindowSystemMeansNoWindowAndNoTimers)
@@ -117,11 +110,6 @@ struct DesktopCase {
     QRect snow;
     QRect garland;
 };
-
-void PrintTo(const DesktopCase& testCase, std::ostream* out)
-{
-    *out << testCase.name;
-}
 
 class WindowRectangle : public ::testing::TestWithParam<DesktopCase> {};
 

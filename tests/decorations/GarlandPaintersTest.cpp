@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <ostream>
 #include <set>
 
 namespace {
@@ -27,24 +26,12 @@ struct Run {
     bool operator==(const Run&) const = default;
 };
 
-void PrintTo(const Run& run, std::ostream* out)
-{
-    *out << "{group " << static_cast<int>(run.group) << ", turns " << run.turns << ", count "
-         << run.count << ", first (" << run.first.x() << ", " << run.first.y() << "), last ("
-         << run.last.x() << ", " << run.last.y() << ")}";
-}
-
 struct PainterCase {
     const char* name;
     int type;
     // The bulbs' sections in drawing order: {section, how many bulbs in a row}.
     std::vector<std::pair<int, int>> sections;
 };
-
-void PrintTo(const PainterCase& testCase, std::ostream* out)
-{
-    *out << testCase.name;
-}
 
 // The bulb garlands with corner pieces (multicolor, blue and their
 // strawberry kinds) share one layout.

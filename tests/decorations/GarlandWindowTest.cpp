@@ -1,7 +1,6 @@
 #include "GarlandHarness.h"
 #include "decorations/CaseName.h"
 
-#include <ostream>
 #include <set>
 
 namespace {
@@ -12,11 +11,6 @@ struct PeriodCase {
     int speed;
     uint32_t period;
 };
-
-void PrintTo(const PeriodCase& testCase, std::ostream* out)
-{
-    *out << "speed " << testCase.speed;
-}
 
 class GarlandFlashPeriod : public GarlandTest, public ::testing::WithParamInterface<PeriodCase> {};
 

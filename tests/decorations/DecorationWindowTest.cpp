@@ -1,5 +1,8 @@
 #include "decorations/DecorationWindow.h"
 #include "core/COptions.h"
+#include "decorations/CDlgLights.h"
+#include "decorations/CDlgSnow.h"
+#include "decorations/CaseName.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +85,6 @@ TEST_F(DecorationWindowTest, TimerDrawsFramesUntilTheWindowGoes)
     EXPECT_TRUE(m_platform.windows.live().empty());
     m_platform.scheduler.advance(100);
     EXPECT_EQ(window.m_x, 5);
-
-    // Made again, the object keeps its state and its timer runs again.
-    window.Create();
-    m_platform.scheduler.advance(20);
-    EXPECT_EQ(window.m_x, 6);
 }
 
 TEST_F(DecorationWindowTest, NoWindowSystemMeansNoWindowAndNoTimers)
@@ -98,5 +96,70 @@ TEST_F(DecorationWindowTest, NoWindowSystemMeansNoWindowAndNoTimers)
     window.SetOnTop();
     EXPECT_FALSE(window.DestroyWindow());
 }
+
+// ---- Where the snow and the garland windows go ----
+
+// Desktops of a 1920x1080 primary screen: each Windows version left its own
+// gap above the taskbar, and the snow and the garland follow different rules.
+struct DesktopCase {
+    const char* name;
+    int major, minor;
+    QRect virtualScreen;
+    QRect workArea;
+    bool autoHide;
+    QRect snow;
+    QRect garland;
+};
+
+class WindowRectangle : public ::testing::TestWithParam<DesktopCase> {};
+
+TEST_P(WindowRectangle, SnowAndGarlandCoverTheScreenDownToTheirGapAboveTheTaskbar)
+{
+    const DesktopCase& testCase = GetParam();
+    FakePlatform platform;
+    platform.system.setVersion(testCase.major, testCase.minor);
+    platform.desktop.m_primary = QSize(1920, 1080);
+    platform.desktop.m_virtual = testCase.virtualScreen;
+    platform.desktop.m_workArea = testCase.workArea;
+    platform.desktop.m_autoHide = testCase.autoHide;
+    COptions options{platform.services()};
+    CDlgSnow snow{options, platform.services()};
+    CDlgLights lights{options, platform.services()};
+    for (auto [window, expected] :
+         {std::pair<DecorationWindow*, QRect>{&snow, testCase.snow},
+          std::pair<DecorationWindow*, QRect>{&lights, testCase.garland}}) {
+        ASSERT_TRUE(window->Create());
+        const FakeOverlaySurface* surface = platform.windows.live().back();
+        EXPECT_EQ(window->m_rcWindow, expected);
+        EXPECT_EQ(surface->m_geometry, expected);
+        EXPECT_EQ(surface->m_frame.size(), expected.size());
+        EXPECT_TRUE(surface->m_clickThrough);
+    }
+}
+
+const QRect kScreen(0, 0, 1920, 1080);
+const QRect kBottomPanel(0, 0, 1920, 1040);
+const QRect kTopPanel(0, 40, 1920, 1040);
+const QRect kTo1039(0, 0, 1920, 1039);
+const QRect kTo1079(0, 0, 1920, 1079);
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, WindowRectangle,
+    ::testing::Values(
+        DesktopCase{"Xp", 5, 1, kScreen, kBottomPanel, false, kBottomPanel, kBottomPanel},
+        DesktopCase{"Vista", 6, 0, kScreen, kBottomPanel, false, kTo1039, kTo1039},
+        DesktopCase{"Seven", 6, 1, kScreen, kBottomPanel, false, kTo1079, kBottomPanel},
+        DesktopCase{"Eight", 6, 2, kScreen, kBottomPanel, false, kTo1079, kBottomPanel},
+        DesktopCase{"Ten", 10, 0, kScreen, kBottomPanel, false, kBottomPanel, kBottomPanel},
+        DesktopCase{"XpAutoHide", 5, 1, kScreen, kBottomPanel, true, kTo1079, kTo1079},
+        DesktopCase{"VistaAutoHide", 6, 0, kScreen, kScreen, true, kTo1079, kTo1079},
+        DesktopCase{"SevenAutoHide", 6, 1, kScreen, kBottomPanel, true, kTo1079, kTo1079},
+        DesktopCase{"TenAutoHide", 10, 0, kScreen, kBottomPanel, true, kTo1079, kTo1079},
+        DesktopCase{"TopPanel", 10, 0, kScreen, kTopPanel, false, kScreen, kScreen},
+        DesktopCase{"TopPanelVista", 6, 0, kScreen, kTopPanel, false, kTo1079, kTo1079},
+        DesktopCase{"LeftPanel", 10, 0, kScreen, QRect(40, 0, 1880, 1080), false, kScreen, kScreen},
+        DesktopCase{"MonitorsLeftAndAbove", 10, 0, QRect(-1280, -200, 3200, 1280), kBottomPanel,
+                    false, QRect(-1280, -200, 3200, 1240), QRect(-1280, -200, 3200, 1240)}),
+    CaseName());
 
 } // namespace

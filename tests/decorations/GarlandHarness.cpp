@@ -5,13 +5,6 @@
 #include <algorithm>
 #include <map>
 
-std::string garlandCaseName(const ::testing::TestParamInfo<const char*>& garland)
-{
-    std::string name = garland.param;
-    std::erase(name, '_');
-    return name;
-}
-
 Group groupOf(int slot)
 {
     if (slot < 10 || (slot >= 20 && slot < 32) || (slot >= 58 && slot < 66) || slot >= 74)

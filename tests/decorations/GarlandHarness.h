@@ -33,9 +33,6 @@ enum class Group {
     Icicle,        // a hanging string of icicle lights
 };
 
-// A test name for a case of one garland: its key without underscores.
-std::string garlandCaseName(const ::testing::TestParamInfo<const char*>& garland);
-
 Group groupOf(int slot);
 bool isBulb(int slot);
 bool isLitPicture(int slot);

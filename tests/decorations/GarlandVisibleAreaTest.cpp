@@ -1,4 +1,5 @@
 #include "GarlandHarness.h"
+#include "decorations/CaseName.h"
 
 #include "support/FakeOverlaySurface.h"
 
@@ -34,30 +35,6 @@ TEST_P(GarlandVisibleArea, CoversEveryPictureButNotTheMiddleOfTheScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandVisibleArea, ::testing::ValuesIn(kGarlandKeys),
-                         garlandCaseName);
-
-TEST_F(GarlandVisibleArea, IsSetOnceWhileTheGarlandFlashesAndAgainForAnotherGarlandOrWindow)
-{
-    useWindowSize(QSize(1920, 1040));
-    createGarland(QStringLiteral("multicolor"), 4);
-    const FakeOverlaySurface* surface = m_platform.windows.live().front();
-    EXPECT_EQ(surface->m_visibleAreaCalls, 1);
-    for (int tick = 0; tick < 20; ++tick)
-        m_platform.scheduler.advance(300);
-    EXPECT_GT(surface->m_presentCount, 10);
-    EXPECT_EQ(surface->m_visibleAreaCalls, 1);
-
-    const QRegion bulbs = *surface->m_visibleArea;
-    m_lights.SetGarland(QStringLiteral("snowflake"));
-    m_lights.RedrawWindow();
-    EXPECT_EQ(surface->m_visibleAreaCalls, 2);
-    EXPECT_NE(*surface->m_visibleArea, bulbs);
-
-    // A window made again (with the garland the settings name) is given its area anew.
-    m_lights.DestroyWindow();
-    ASSERT_TRUE(m_lights.Create());
-    ASSERT_TRUE(m_platform.windows.live().front()->m_visibleArea.has_value());
-    EXPECT_EQ(*m_platform.windows.live().front()->m_visibleArea, bulbs);
-}
+                         KeyCaseName());
 
 } // namespace

@@ -1,73 +1,9 @@
 #include "GarlandHarness.h"
 #include "decorations/CaseName.h"
 
-#include <ostream>
 #include <set>
 
 namespace {
-
-// ---- Where the window goes ----
-
-struct RectangleCase {
-    const char* name;
-    int major;
-    int minor;
-    QSize primary;
-    QRect virtualScreen;
-    QRect workArea;
-    bool autoHide;
-    QRect expected;
-};
-
-void PrintTo(const RectangleCase& testCase, std::ostream* out)
-{
-    *out << testCase.name;
-}
-
-class GarlandRectangle : public GarlandTest, public ::testing::WithParamInterface<RectangleCase> {};
-
-TEST_P(GarlandRectangle, CoversTheScreenDownToTheTaskbar)
-{
-    const RectangleCase& testCase = GetParam();
-    m_platform.system.setVersion(testCase.major, testCase.minor);
-    m_platform.desktop.m_primary = testCase.primary;
-    m_platform.desktop.m_virtual = testCase.virtualScreen;
-    m_platform.desktop.m_workArea = testCase.workArea;
-    m_platform.desktop.m_autoHide = testCase.autoHide;
-    createGarland(QStringLiteral("multicolor"));
-    EXPECT_EQ(m_lights.m_rcWindow, testCase.expected);
-    ASSERT_EQ(m_platform.windows.live().size(), 1u);
-    EXPECT_EQ(m_platform.windows.live().front()->m_geometry, testCase.expected);
-    EXPECT_EQ(m_lights.frameImage().size(), testCase.expected.size());
-    EXPECT_TRUE(m_platform.windows.live().front()->m_clickThrough);
-}
-
-const QSize kFullHd(1920, 1080);
-const QRect kSingleScreen(0, 0, 1920, 1080);
-const QRect kBottomPanel(0, 0, 1920, 1040);
-
-INSTANTIATE_TEST_SUITE_P(
-    Screens, GarlandRectangle,
-    ::testing::Values(RectangleCase{"BottomPanelWindows10", 10, 0, kFullHd, kSingleScreen,
-                                    kBottomPanel, false, QRect(0, 0, 1920, 1040)},
-                      RectangleCase{"BottomPanelWindows7", 6, 1, kFullHd, kSingleScreen,
-                                    kBottomPanel, false, QRect(0, 0, 1920, 1040)},
-                      RectangleCase{"BottomPanelVista", 6, 0, kFullHd, kSingleScreen, kBottomPanel,
-                                    false, QRect(0, 0, 1920, 1039)},
-                      RectangleCase{"AutoHideWindows10", 10, 0, kFullHd, kSingleScreen,
-                                    kBottomPanel, true, QRect(0, 0, 1920, 1079)},
-                      RectangleCase{"AutoHideVista", 6, 0, kFullHd, kSingleScreen, kSingleScreen,
-                                    true, QRect(0, 0, 1920, 1079)},
-                      RectangleCase{"TopPanel", 10, 0, kFullHd, kSingleScreen,
-                                    QRect(0, 40, 1920, 1040), false, QRect(0, 0, 1920, 1080)},
-                      RectangleCase{"TopPanelVista", 6, 0, kFullHd, kSingleScreen,
-                                    QRect(0, 40, 1920, 1040), false, QRect(0, 0, 1920, 1079)},
-                      RectangleCase{"LeftPanel", 10, 0, kFullHd, kSingleScreen,
-                                    QRect(40, 0, 1880, 1080), false, QRect(0, 0, 1920, 1080)},
-                      RectangleCase{"MonitorsLeftAndAbove", 10, 0, kFullHd,
-                                    QRect(-1280, -200, 3200, 1280), kBottomPanel, false,
-                                    QRect(-1280, -200, 3200, 1240)}),
-    CaseName());
 
 // ---- Flash timer and phase ----
 
@@ -75,11 +11,6 @@ struct PeriodCase {
     int speed;
     uint32_t period;
 };
-
-void PrintTo(const PeriodCase& testCase, std::ostream* out)
-{
-    *out << "speed " << testCase.speed;
-}
 
 class GarlandFlashPeriod : public GarlandTest, public ::testing::WithParamInterface<PeriodCase> {};
 
@@ -144,9 +75,7 @@ TEST_F(GarlandFlashPhase, EachModeStepsThePhaseItsOwnWayFromWhereItIs)
 
 // ---- Choosing the garland ----
 
-class GarlandKeys : public GarlandTest {};
-
-TEST_F(GarlandKeys, EachKeyChoosesItsGarlandExactlyFromTheNextFrame)
+TEST_F(GarlandTest, EachKeyChoosesItsGarlandExactlyFromTheNextFrame)
 {
     // An unknown stored key shows the multicolor garland and stays in the settings.
     createGarland(QStringLiteral("Icicle"));
@@ -188,28 +117,6 @@ TEST_F(GarlandTest, RecreationKeepsTheFlashAndReloadsThePicturesAndTheGarland)
     EXPECT_EQ(m_lights.m_nPhase, 3);
 }
 
-// Cost: a flash tick draws a piece anew only when it changes, so the
-// compositor repaints just the bulbs that did.
-TEST_F(GarlandTest, FlashTicksRedrawOnlyTheBulbsThatChange)
-{
-    for (const auto& [key, mode] : {std::pair{"multicolor", 0}, std::pair{"christmas_pine", 2}}) {
-        m_lights.DestroyWindow();
-        createGarland(QString::fromLatin1(key), mode);
-        const std::vector<FrameDrawing::Item> first = m_lights.lastDrawing().items();
-        const std::vector<Drawn> firstDraws = drawsOf(m_lights);
-        m_platform.scheduler.advance(300);
-        const std::vector<FrameDrawing::Item>& second = m_lights.lastDrawing().items();
-        ASSERT_EQ(first.size(), second.size());
-        for (size_t i = 0; i < first.size(); ++i) {
-            EXPECT_EQ(first[i].target, second[i].target) << key << i;
-            EXPECT_EQ(first[i].transform, second[i].transform) << key << i;
-            EXPECT_EQ(first[i].image.cacheKey() == second[i].image.cacheKey(),
-                      mode == 0 || !isBulb(firstDraws[i].slot))
-                << key << i;
-        }
-    }
-}
-
 // ---- A broken install ----
 
 class GarlandMissingPictures : public GarlandTest,
@@ -237,6 +144,7 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
         if (!missing.count(drawn.slot))
             expected.push_back(drawn);
     }
+    // Where and what, not how far turned: a stand-in is turned its own way.
     const std::vector<Drawn> partial = drawsOf(m_lights);
     ASSERT_EQ(partial.size(), expected.size());
     for (size_t i = 0; i < partial.size(); ++i) {
@@ -252,7 +160,7 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
 }
 
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandMissingPictures, ::testing::ValuesIn(kGarlandKeys),
-                         garlandCaseName);
+                         KeyCaseName());
 
 TEST_F(GarlandMissingPictures, ATinyWindowDrawsWithoutEndlessRows)
 {

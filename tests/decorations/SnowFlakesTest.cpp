@@ -20,22 +20,17 @@ TEST_P(SnowFlakeCount, FollowsTheDensityAndDoublesForFineSnow)
 {
     options().uSnowDensity = GetParam().density;
     CDlgSnow& snow = createSnow();
-    EXPECT_EQ(snow.m_nMaxFlakes, GetParam().flakes);
     EXPECT_EQ(snow.m_flakes.size(), static_cast<size_t>(GetParam().flakes));
     snow.DestroyWindow();
 
     options().strSnowType = "fine";
     snow.Create();
-    EXPECT_EQ(snow.m_nMaxFlakes, GetParam().fineFlakes);
     EXPECT_EQ(snow.m_flakes.size(), static_cast<size_t>(GetParam().fineFlakes));
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, SnowFlakeCount,
-                         ::testing::Values(CountCase{1, 10, 20}, CountCase{2, 20, 40},
-                                           CountCase{3, 30, 60}, CountCase{4, 40, 80},
-                                           CountCase{5, 50, 100}, CountCase{6, 180, 360},
-                                           CountCase{7, 210, 420}, CountCase{8, 240, 480},
-                                           CountCase{9, 270, 540}),
+                         ::testing::Values(CountCase{1, 10, 20}, CountCase{5, 50, 100},
+                                           CountCase{6, 180, 360}, CountCase{9, 270, 540}),
                          [](const ::testing::TestParamInfo<CountCase>& testCase) {
                              return "Density" + std::to_string(testCase.param.density);
                          });

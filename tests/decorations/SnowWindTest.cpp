@@ -7,6 +7,14 @@ namespace {
 class SnowCalm : public SnowTest, public ::testing::WithParamInterface<uint32_t> {
 protected:
     uint32_t wind() const { return GetParam(); }
+    // Seconds until the gust starts or ends, at most the limit.
+    uint32_t secondsUntilGustIs(bool gust, uint32_t limit)
+    {
+        uint32_t seconds = 0;
+        for (; m_snow->m_bGust != gust && seconds < limit; ++seconds)
+            m_platform.scheduler.advance(1000);
+        return seconds;
+    }
 };
 
 TEST_P(SnowCalm, NoGustBeforeTheCalmIsOverThenGustsStart)
@@ -19,29 +27,17 @@ TEST_P(SnowCalm, NoGustBeforeTheCalmIsOverThenGustsStart)
         crt::srand(seed);
         EXPECT_EQ(snow.m_nWind, wind());
         EXPECT_FALSE(snow.m_bGust);
-        uint32_t second = 0;
-        while (!snow.m_bGust && second < calm + 60) {
-            m_platform.scheduler.advance(1000);
-            ++second;
-        }
+        const uint32_t second = secondsUntilGustIs(true, calm + 60);
         ASSERT_TRUE(snow.m_bGust) << "seed " << seed;
         EXPECT_GT(second, calm) << "seed " << seed;
         EXPECT_LT(snow.m_nGustLength, 12 * wind());
 
         // The gust ends after its length (at least a second), and the calm
         // that follows is as long as the first one.
-        uint32_t gustSeconds = 0;
-        while (snow.m_bGust && gustSeconds < 200) {
-            m_platform.scheduler.advance(1000);
-            ++gustSeconds;
-        }
+        const uint32_t gustSeconds = secondsUntilGustIs(false, 200);
         EXPECT_GE(gustSeconds, 1u);
         EXPECT_LE(gustSeconds, snow.m_nGustLength + 1);
-        uint32_t calmSeconds = 0;
-        while (!snow.m_bGust && calmSeconds < calm + 60) {
-            m_platform.scheduler.advance(1000);
-            ++calmSeconds;
-        }
+        const uint32_t calmSeconds = secondsUntilGustIs(true, calm + 60);
         EXPECT_TRUE(snow.m_bGust);
         EXPECT_GE(calmSeconds, calm);
         snow.DestroyWindow();

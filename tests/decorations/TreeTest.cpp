@@ -110,10 +110,12 @@ TEST_P(TreeCycleTest, ShowsItsPicturesInOrderOnePerTickAndStartsOver)
     expected.insert(expected.end(), tree.cycle.begin(), tree.cycle.end());
     expected.push_back(tree.cycle.front());
     EXPECT_EQ(shown, expected);
+    // A tree out of range from a hand-edited file stays in the settings as it was.
+    EXPECT_EQ(options().iTree, tree.iTree);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    FiveTrees, TreeCycleTest,
+    Trees, TreeCycleTest,
     ::testing::Values(CycleCase{"Bow", 0, {300, 500}, {311, 312}},
                       CycleCase{"Hoarfrost", 1, {300, 431}, {321, 322, 323, 324, 325}},
                       CycleCase{
@@ -123,7 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
                                 {300, 355},
                                 {295, 295, 295, 295, 296, 297, 298, 299, 300, 301, 301, 301, 301,
                                  302, 303, 303, 304}},
-                      CycleCase{"Snowy", 4, {300, 392}, {319, 320}}),
+                      CycleCase{"Snowy", 4, {300, 392}, {319, 320}},
+                      // Out of range: the nearest tree.
+                      CycleCase{"MinusOne", -1, {300, 500}, {311, 312}},
+                      CycleCase{"Lowest", -2147483647 - 1, {300, 500}, {311, 312}},
+                      CycleCase{"Five", 5, {300, 392}, {319, 320}},
+                      CycleCase{"Highest", 2147483647, {300, 392}, {319, 320}}),
     CaseName());
 
 struct SpeedCase {
@@ -156,34 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
         return (speed < 0 ? "Minus" + std::to_string(-speed) : std::to_string(speed)) + "Gives" +
                std::to_string(testCase.param.periodMs) + "Ms";
     });
-
-struct OddTreeCase {
-    const char* name;
-    int iTree;
-    QSize size;
-    int firstPicture;
-};
-
-class OddTreeTest : public TreeTest, public ::testing::WithParamInterface<OddTreeCase> {};
-
-TEST_P(OddTreeTest, TreeOutOfRangeShowsTheNearestTreeAndKeepsTheSetting)
-{
-    options().iTree = GetParam().iTree;
-    m_tree.m_nFrame = 40;
-    m_tree.Create();
-    EXPECT_EQ(surface()->m_geometry.size(), GetParam().size);
-    EXPECT_EQ(shownPicture(), GetParam().firstPicture);
-    m_platform.scheduler.advance(5000);
-    EXPECT_GT(shownPicture(), 0);
-    EXPECT_EQ(options().iTree, GetParam().iTree);
-}
-
-INSTANTIATE_TEST_SUITE_P(HandEditedSettings, OddTreeTest,
-                         ::testing::Values(OddTreeCase{"MinusOne", -1, {300, 500}, 311},
-                                           OddTreeCase{"Lowest", -2147483647 - 1, {300, 500}, 311},
-                                           OddTreeCase{"Five", 5, {300, 392}, 319},
-                                           OddTreeCase{"Highest", 2147483647, {300, 392}, 319}),
-                         CaseName());
 
 TEST_F(TreeTest, DraggingMovesTheTreeAndTheNextFrameStoresThePlace)
 {

@@ -41,23 +41,22 @@ ForeignWindow::~ForeignWindow()
     XSync(m_display, False);
 }
 
-void ForeignWindow::setType(const char* typeAtom)
+void ForeignWindow::setAtom(const char* property, const char* value)
 {
-    const Atom type = atom(m_display, typeAtom);
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&type), 1);
+    const Atom item = atom(m_display, value);
+    XChangeProperty(m_display, m_window, atom(m_display, property), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&item), 1);
     XSync(m_display, False);
 }
 
-void ForeignWindow::setInitialStates(const std::vector<const char*>& stateAtoms)
+void ForeignWindow::setType(const char* typeAtom)
 {
-    std::vector<Atom> states;
-    for (const char* name : stateAtoms)
-        states.push_back(atom(m_display, name));
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STATE"), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(states.data()),
-                    static_cast<int>(states.size()));
-    XSync(m_display, False);
+    setAtom("_NET_WM_WINDOW_TYPE", typeAtom);
+}
+
+void ForeignWindow::setInitialState(const char* stateAtom)
+{
+    setAtom("_NET_WM_STATE", stateAtom);
 }
 
 void ForeignWindow::setBottomStrut(int height, int screenWidth)
@@ -66,9 +65,6 @@ void ForeignWindow::setBottomStrut(int height, int screenWidth)
     const long partial[12] = {0, 0, 0, height, 0, 0, 0, 0, 0, 0, 0, screenWidth - 1};
     XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT_PARTIAL"), XA_CARDINAL, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
-    const long strut[4] = {0, 0, 0, height};
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT"), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);
     XSync(m_display, False);
 }
 

@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QRect>
 
-#include <vector>
-
 struct _XDisplay;
 
 // A plain X window made on the test session's own connection, so that the
@@ -21,8 +19,8 @@ public:
 
     // Before map(): the EWMH window type, e.g. "_NET_WM_WINDOW_TYPE_DOCK".
     void setType(const char* typeAtom);
-    // Before map(): initial _NET_WM_STATE atoms, e.g. "_NET_WM_STATE_FULLSCREEN".
-    void setInitialStates(const std::vector<const char*>& stateAtoms);
+    // Before map(): the initial _NET_WM_STATE, e.g. "_NET_WM_STATE_FULLSCREEN".
+    void setInitialState(const char* stateAtom);
     // Reserves `height` pixels at the bottom of a screen `screenWidth` wide.
     void setBottomStrut(int height, int screenWidth);
 
@@ -35,6 +33,8 @@ public:
     void markActiveOnRoot();
 
 private:
+    void setAtom(const char* property, const char* value);
+
     _XDisplay* m_display;
     unsigned long m_window = 0;
 };

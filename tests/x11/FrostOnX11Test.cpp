@@ -1,7 +1,7 @@
 #include "ForeignWindow.h"
 #include "ScreenInspection.h"
 #include "WaitUntil.h"
-#include "XServerSession.h"
+#include "X11Fixture.h"
 
 #include "core/COptions.h"
 #include "decorations/CDlgFrost.h"
@@ -23,7 +23,7 @@ using namespace screen_inspection;
 // the X server itself. The frost's timers run on virtual time (its fade takes
 // minutes); the idle time it reads is the server's own, so the input is real
 // XTest input.
-class FrostOnX11Test : public ::testing::Test {
+class FrostOnX11Test : public X11Fixture {
 protected:
     static constexpr QRgb kDesktopColour = qRgb(0x20, 0x30, 0x40);
     const QRect kScreen{0, 0, XServerSession::kWidth, XServerSession::kHeight};
@@ -38,14 +38,16 @@ protected:
 
     void TearDown() override
     {
-        if (m_session) {
-            XForceScreenSaver(x(), ScreenSaverReset);
-            XSync(x(), False);
-            m_session->stopCompositor();
-        }
+        if (m_session)
+            setScreenSaver(ScreenSaverReset);
+        X11Fixture::TearDown();
     }
 
-    Display* x() const { return m_session->display(); }
+    void setScreenSaver(int mode)
+    {
+        XForceScreenSaver(x(), mode);
+        XSync(x(), False);
+    }
 
     uint32_t idleMs() { return m_clock.tickCount() - m_desktop.lastInputTick(); }
 
@@ -62,7 +64,6 @@ protected:
         });
     }
 
-    XServerSession* m_session = nullptr;
     FakeClock m_clock;
     FakeScheduler m_scheduler{m_clock};
     platform::X11Desktop m_desktop{m_clock};
@@ -99,16 +100,16 @@ TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
     EXPECT_EQ(frost.m_nAlpha, 5);
 
     // The screen saver starts: the frost goes, and stays away while it runs.
-    XForceScreenSaver(x(), ScreenSaverActive);
-    XSync(x(), False);
+    setScreenSaver(ScreenSaverActive);
     ASSERT_TRUE(waitUntil([&] { return m_desktop.screenSaverRunning(); }));
+    EXPECT_EQ(m_desktop.userNotificationState(), platform::Desktop::Presence::NotPresent);
     m_scheduler.advance(500);
     EXPECT_FALSE(frost.m_bShown);
     m_scheduler.advance(10000);
     EXPECT_FALSE(frost.m_bShown);
-    XForceScreenSaver(x(), ScreenSaverReset);
-    XSync(x(), False);
+    setScreenSaver(ScreenSaverReset);
     ASSERT_TRUE(waitUntil([&] { return !m_desktop.screenSaverRunning(); }));
+    EXPECT_EQ(m_desktop.userNotificationState(), platform::Desktop::Presence::AcceptsNotifications);
 
     // Idle again: 52 steps of 5 make it opaque, and the screen shows it.
     ASSERT_TRUE(waitUntil([&] { return idleMs() > 400; }));

@@ -2,7 +2,7 @@
 #include "ProgramUnderTest.h"
 #include "ScreenInspection.h"
 #include "WaitUntil.h"
-#include "XServerSession.h"
+#include "X11Fixture.h"
 
 #include <QProcess>
 
@@ -25,7 +25,7 @@ const QRect kScreen(0, 0, XServerSession::kWidth, XServerSession::kHeight);
 // (so that the settings window stays hidden, as on a user's desktop), next to
 // windows of another program: a desktop window over the whole screen and a
 // normal window in the middle, both dark so that snow and lights stand out.
-class ProgramOnX11Test : public ::testing::Test {
+class ProgramOnX11Test : public X11Fixture {
 protected:
     static constexpr unsigned long kDesktopColour = 0x203040;
     static constexpr unsigned long kNormalColour = 0x102010;
@@ -46,23 +46,12 @@ protected:
 
     void TearDown() override
     {
-        if (!m_session)
-            return;
         if (m_program) {
             EXPECT_TRUE(m_program->terminate());
         }
-        m_program.reset();
         m_windows.clear();
-        XSync(x(), False);
-        m_session->stopTrayHost();
-        m_session->stopCompositor();
-        m_session->stopWindowManager();
+        X11Fixture::TearDown();
     }
-
-    Display* x() const { return m_session->display(); }
-
-    bool xdotool(const QStringList& arguments) const { return m_session->xdotool(arguments); }
-    bool shown(unsigned long window) const { return screen_inspection::shown(x(), window); }
 
     // A window of another program in a solid colour that hears its clicks.
     ForeignWindow& foreignWindow(const QRect& rect, unsigned long colour,
@@ -94,12 +83,6 @@ protected:
         return m_session->clickAt(point) && window.waitForPress();
     }
 
-    unsigned long activeWindow() const
-    {
-        const auto active = property32(x(), DefaultRootWindow(x()), "_NET_ACTIVE_WINDOW");
-        return active.empty() ? 0 : active.front();
-    }
-
     // The one decoration window the program shows.
     unsigned long onlyDecoration()
     {
@@ -108,7 +91,6 @@ protected:
         return m_program->decorationWindows().front();
     }
 
-    XServerSession* m_session = nullptr;
     std::unique_ptr<ProgramUnderTest> m_program;
     std::vector<std::unique_ptr<ForeignWindow>> m_windows;
     ForeignWindow* m_desktop = nullptr;
@@ -133,16 +115,13 @@ int tilesWith(const QImage& picture, bool (*wanted)(QRgb), const QRect& leftOut 
 }
 
 // The picture's pixels that are the same in the later picture; the rest black.
-QImage stillThere(const QImage& earlier, const QImage& later)
+QImage stillThere(QImage earlier, const QImage& later)
 {
-    QImage same(earlier.size(), QImage::Format_RGB32);
-    for (int y = 0; y < earlier.height(); ++y) {
-        for (int x = 0; x < earlier.width(); ++x) {
-            const QRgb pixel = earlier.pixel(x, y);
-            same.setPixel(x, y, later.pixel(x, y) == pixel ? pixel : qRgb(0, 0, 0));
-        }
-    }
-    return same;
+    for (int y = 0; y < earlier.height(); ++y)
+        for (int x = 0; x < earlier.width(); ++x)
+            if (later.pixel(x, y) != earlier.pixel(x, y))
+                earlier.setPixel(x, y, qRgb(0, 0, 0));
+    return earlier;
 }
 
 struct DecorationCase {
@@ -345,7 +324,7 @@ TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
     ASSERT_TRUE(m_program->waitForDecorations(4)) << m_program->decorationWindows().size();
 
     auto game = std::make_unique<ForeignWindow>(x(), kScreen);
-    game->setInitialStates({"_NET_WM_STATE_FULLSCREEN"});
+    game->setInitialState("_NET_WM_STATE_FULLSCREEN");
     game->map();
     ASSERT_TRUE(shown(game->id()));
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(game->id())}));

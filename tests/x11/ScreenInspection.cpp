@@ -194,6 +194,12 @@ QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
     return shape;
 }
 
+unsigned long activeWindow(Display* dpy)
+{
+    const auto active = property32(dpy, DefaultRootWindow(dpy), "_NET_ACTIVE_WINDOW");
+    return active.empty() ? 0 : active.front();
+}
+
 QRect workArea(Display* dpy)
 {
     const std::vector<unsigned long> area =

@@ -45,6 +45,8 @@ int inputRectanglesOfFrame(_XDisplay* dpy, unsigned long window);
 // The part of the window's frame that is shown at all (its bounding shape),
 // in frame coordinates.
 QRegion boundingShapeOfFrame(_XDisplay* dpy, unsigned long window);
+// The window the root names active; 0 when none.
+unsigned long activeWindow(_XDisplay* dpy);
 // The window the root's _NET_WORKAREA gives for the first desktop.
 QRect workArea(_XDisplay* dpy);
 

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     std::unique_ptr<XServerSession> session;
     if (XServerSession::programInstalled(QStringLiteral("Xvfb")))
         session = std::make_unique<XServerSession>();
-    XServerSession::setCurrent(session.get());
+    XServerSession::current() = session.get();
     // Qt and the desktop under test talk to a bus of the tests' own, never to
     // the user's session.
     std::unique_ptr<PrivateSessionBus> bus;
@@ -49,6 +49,6 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         result = RUN_ALL_TESTS();
     }
-    XServerSession::setCurrent(nullptr);
+    XServerSession::current() = nullptr;
     return result;
 }

@@ -28,11 +28,6 @@ QByteArray LocalHttpServer::answer(int status, const QByteArray& body,
            "\r\n" + extraHeaders + "Connection: close\r\n\r\n" + body;
 }
 
-void LocalHttpServer::setAnswer(const QString& path, const QByteArray& rawAnswer)
-{
-    m_answers.insert(path, rawAnswer);
-}
-
 void LocalHttpServer::serve(QTcpSocket* socket)
 {
     // The request so far is kept on the socket until its head is complete.

@@ -20,7 +20,10 @@ public:
     // and any extra header lines ("Name: value\r\n").
     static QByteArray answer(int status, const QByteArray& body,
                              const QByteArray& extraHeaders = QByteArray());
-    void setAnswer(const QString& path, const QByteArray& rawAnswer);
+    void setAnswer(const QString& path, const QByteArray& rawAnswer)
+    {
+        m_answers.insert(path, rawAnswer);
+    }
 
     // The head of the last request received, request line and headers.
     QByteArray lastRequestHead() const { return m_lastRequestHead; }

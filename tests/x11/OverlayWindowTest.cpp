@@ -147,7 +147,7 @@ TEST_P(OverlayStackingTest, OnTopOrOnDesktopHoldsWhileOtherWindowsRise)
     };
     // A click on a flake over the window reaches the window.
     ASSERT_TRUE(holds(*normal, true));
-    ASSERT_TRUE(waitUntil([&] { return inputRectanglesOfFrame(x(), snow.xid()) == 0; }));
+    ASSERT_TRUE(waitUntil([&] { return inputShapeOfFrame(x(), snow.xid()).isEmpty(); }));
     EXPECT_TRUE(m_session->clickAt(QPoint(250, 200)) && normal->waitForPress());
 
     for (bool onTop : {true, false, true}) {

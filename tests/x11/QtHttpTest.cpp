@@ -15,14 +15,6 @@ using Status = platform::Http::Reply::Status;
 
 namespace {
 
-QByteArray numberedBytes(int count)
-{
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i)
-        bytes.append(static_cast<char>('0' + i % 10));
-    return bytes;
-}
-
 class QtHttpTest : public ::testing::Test {
 protected:
     // Downloads from a plain worker thread, as the program does, while this
@@ -51,6 +43,7 @@ TEST_F(QtHttpTest, ReplyIsTheStartOfWhatTheServerSends)
     const QByteArray refused =
         "Location: http://127.0.0.1:" + QByteArray::number(LocalHttpServer::refusedPort()) +
         "/\r\n";
+    const QByteArray digits = QByteArray("0123456789").repeated(60);
     const QByteArray cut = "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\nConnection: close\r\n\r\n";
     const struct {
         const char* path;
@@ -58,7 +51,7 @@ TEST_F(QtHttpTest, ReplyIsTheStartOfWhatTheServerSends)
         Status status;
         QByteArray body;
     } cases[] = {
-        {"/long", LocalHttpServer::answer(200, numberedBytes(600)), Status::Ok, numberedBytes(511)},
+        {"/long", LocalHttpServer::answer(200, digits), Status::Ok, digits.left(511)},
         {"/short", LocalHttpServer::answer(200, "3|6|1|https://example.org/"), Status::Ok,
          "3|6|1|https://example.org/"},
         {"/missing", LocalHttpServer::answer(404, "<html>Not here</html>"), Status::Ok,
@@ -72,7 +65,7 @@ TEST_F(QtHttpTest, ReplyIsTheStartOfWhatTheServerSends)
          "3|6|x"},
         {"/old", LocalHttpServer::answer(302, "moved", "Location: /new\r\n"), Status::Ok, "3|7"},
         {"/dead", LocalHttpServer::answer(301, "moved", refused), Status::OpenFailed, ""},
-        {"/cut", cut + numberedBytes(100), Status::ReadFailed, ""},
+        {"/cut", cut + digits.left(100), Status::ReadFailed, ""},
     };
     m_server.setAnswer("/new", LocalHttpServer::answer(200, "3|7"));
     for (const auto& c : cases) {

@@ -169,29 +169,32 @@ std::optional<bool> stackedAbove(Display* dpy, unsigned long upper, unsigned lon
     return upperAt > lowerAt;
 }
 
-int inputRectanglesOfFrame(Display* dpy, unsigned long window)
-{
-    int count = -1;
-    int ordering = 0;
-    XRectangle* rectangles =
-        XShapeGetRectangles(dpy, topLevelOf(dpy, window), ShapeInput, &count, &ordering);
-    if (rectangles)
-        XFree(rectangles);
-    return count;
-}
+namespace {
 
-QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
+QRegion shapeOfFrame(Display* dpy, unsigned long window, int kind)
 {
     int count = 0;
     int ordering = 0;
     XRectangle* rectangles =
-        XShapeGetRectangles(dpy, topLevelOf(dpy, window), ShapeBounding, &count, &ordering);
+        XShapeGetRectangles(dpy, topLevelOf(dpy, window), kind, &count, &ordering);
     QRegion shape;
     for (int i = 0; i < count; ++i)
         shape += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
     if (rectangles)
         XFree(rectangles);
     return shape;
+}
+
+} // namespace
+
+QRegion inputShapeOfFrame(Display* dpy, unsigned long window)
+{
+    return shapeOfFrame(dpy, window, ShapeInput);
+}
+
+QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
+{
+    return shapeOfFrame(dpy, window, ShapeBounding);
 }
 
 unsigned long activeWindow(Display* dpy)

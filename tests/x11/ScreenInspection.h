@@ -40,10 +40,9 @@ bool hasState(_XDisplay* dpy, unsigned long window, const char* stateAtom);
 // Whether `upper` is stacked above `lower` (their window manager frames
 // compared when they have them); nothing when either is gone.
 std::optional<bool> stackedAbove(_XDisplay* dpy, unsigned long upper, unsigned long lower);
-// How many rectangles take the pointer's input in the window's frame.
-int inputRectanglesOfFrame(_XDisplay* dpy, unsigned long window);
-// The part of the window's frame that is shown at all (its bounding shape),
-// in frame coordinates.
+// The part of the window's frame that takes the pointer's input, or that is
+// shown at all (its bounding shape), in frame coordinates.
+QRegion inputShapeOfFrame(_XDisplay* dpy, unsigned long window);
 QRegion boundingShapeOfFrame(_XDisplay* dpy, unsigned long window);
 // The window the root names active; 0 when none.
 unsigned long activeWindow(_XDisplay* dpy);

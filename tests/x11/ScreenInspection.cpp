@@ -89,12 +89,11 @@ QImage grab(Display* dpy, Drawable drawable, const QRect& area)
                   static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
     if (!image)
         return QImage();
-    QImage result(image->width, image->height, QImage::Format_RGB32);
-    for (int y = 0; y < image->height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < image->width; ++x)
-            line[x] = 0xff000000u | static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffffu);
-    }
+    // 32 bits a pixel in the host's byte order, as Xvfb's screen is; the
+    // conversion makes the top byte, whatever it held, opaque.
+    const QImage result = QImage(reinterpret_cast<const uchar*>(image->data), image->width,
+                                 image->height, image->bytes_per_line, QImage::Format_ARGB32)
+                              .convertToFormat(QImage::Format_RGB32);
     XDestroyImage(image);
     return result;
 }

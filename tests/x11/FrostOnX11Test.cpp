@@ -51,11 +51,6 @@ protected:
 
     uint32_t idleMs() { return m_clock.tickCount() - m_desktop.lastInputTick(); }
 
-    bool moveThePointer(int to)
-    {
-        return m_session->xdotool({"mousemove", QString::number(to), "10"});
-    }
-
     // Pixels of the screen that are not the desktop's colour.
     int frostedPixels()
     {
@@ -81,11 +76,10 @@ protected:
 
 TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
 {
-    ForeignWindow desktop(x(), kScreen);
-    desktop.showFilled(kDesktopColour & 0xffffffu);
+    foreignWindow(kScreen, kDesktopColour & 0xffffffu);
     ASSERT_TRUE(waitUntil([&] { return frostedPixels() == 0; }));
 
-    ASSERT_TRUE(moveThePointer(10));
+    ASSERT_TRUE(xdotool({"mousemove", "10", "10"}));
     CDlgFrost frost(m_options, m_services);
     frost.m_dwWaitTime = 60000;
     ASSERT_TRUE(frost.Create());
@@ -120,7 +114,7 @@ TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
         << frostedPixels() << " pixels frosted";
 
     // The first input clears it within one check of half a second.
-    ASSERT_TRUE(moveThePointer(200));
+    ASSERT_TRUE(xdotool({"mousemove", "200", "10"}));
     ASSERT_TRUE(waitUntil([&] { return idleMs() < 300; }));
     m_scheduler.advance(500);
     EXPECT_FALSE(frost.m_bShown);

@@ -104,14 +104,6 @@ protected:
 
     QRect screen() { return m_desktop.virtualScreen(); }
 
-    // A normal window of another program, in a solid colour.
-    std::unique_ptr<ForeignWindow> foreignWindow(const QRect& rect, unsigned long colour) const
-    {
-        auto window = std::make_unique<ForeignWindow>(x(), rect);
-        window->showFilled(colour);
-        return window;
-    }
-
     platform::SteadyClock m_clock;
     platform::QtScheduler m_scheduler;
     platform::X11Desktop m_desktop{m_clock};
@@ -133,8 +125,8 @@ TEST_P(OverlayStackingTest, OnTopOrOnDesktopHoldsWhileOtherWindowsRise)
         REQUIRE_PROGRAM("openbox");
         ASSERT_TRUE(m_session->startWindowManager());
     }
-    auto normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
-    ASSERT_TRUE(shown(normal->id()));
+    ForeignWindow& normal = foreignWindow(QRect(100, 100, 300, 200), 0x0000ff);
+    ASSERT_TRUE(shown(normal.id()));
     TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     snow.m_draw = [](FrameDrawing& graphics) {
         graphics.drawImage(filled(QSize(100, 100), Qt::white), 200, 150);
@@ -145,32 +137,32 @@ TEST_P(OverlayStackingTest, OnTopOrOnDesktopHoldsWhileOtherWindowsRise)
         return waitUntil([&] { return stackedAbove(x(), snow.xid(), other.id()) == above; });
     };
     // A click on a flake over the window reaches the window.
-    ASSERT_TRUE(holds(*normal, true));
+    ASSERT_TRUE(holds(normal, true));
     ASSERT_TRUE(waitUntil([&] { return inputShapeOfFrame(x(), snow.xid()).isEmpty(); }));
-    EXPECT_TRUE(m_session->clickAt(QPoint(250, 200)) && normal->waitForPress());
+    EXPECT_TRUE(m_session->clickAt(QPoint(250, 200)) && normal.waitForPress());
 
     for (bool onTop : {true, false, true}) {
         if (onTop)
             snow.SetOnTop();
         else
             snow.SetOnDesktop();
-        EXPECT_TRUE(holds(*normal, onTop)) << "on top " << onTop;
+        EXPECT_TRUE(holds(normal, onTop)) << "on top " << onTop;
         if (windowManager) {
             if (!onTop)
                 snow.Raise();
-            ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(normal->id())}));
+            ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(normal.id())}));
         }
         // The move that would break the order: the other window raised over
         // the snow on top, lowered under the snow on the desktop.
         if (onTop)
-            XRaiseWindow(x(), normal->id());
+            XRaiseWindow(x(), normal.id());
         else
-            XLowerWindow(x(), normal->id());
+            XLowerWindow(x(), normal.id());
         XSync(x(), False);
-        EXPECT_TRUE(holds(*normal, onTop)) << "on top " << onTop << ", other window moved";
-        auto later = foreignWindow(QRect(150, 150, 200, 100), 0xff0000);
-        ASSERT_TRUE(shown(later->id()));
-        EXPECT_TRUE(holds(*later, onTop)) << "on top " << onTop << ", new window";
+        EXPECT_TRUE(holds(normal, onTop)) << "on top " << onTop << ", other window moved";
+        ForeignWindow& later = foreignWindow(QRect(150, 150, 200, 100), 0xff0000);
+        ASSERT_TRUE(shown(later.id()));
+        EXPECT_TRUE(holds(later, onTop)) << "on top " << onTop << ", new window";
     }
 }
 
@@ -185,8 +177,8 @@ TEST_F(OverlayWindowTest, ScreenShowsThePictureBlendedOverTheDesktop)
     REQUIRE_PROGRAM("xcompmgr");
     ASSERT_TRUE(m_session->startWindowManager());
     ASSERT_TRUE(m_session->startCompositor());
-    auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x00ff00);
-    ASSERT_TRUE(shown(desktop->id()));
+    ForeignWindow& desktop = foreignWindow(QRect(0, 0, 640, 400), 0x00ff00);
+    ASSERT_TRUE(shown(desktop.id()));
 
     TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
     int left = 100;
@@ -240,8 +232,8 @@ TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
     EXPECT_TRUE(whole.window()->usesSharedMemory());
     whole.DestroyWindow();
 
-    auto desktop = foreignWindow(QRect(0, 0, 640, 400), 0x000000);
-    ASSERT_TRUE(shown(desktop->id()));
+    ForeignWindow& desktop = foreignWindow(QRect(0, 0, 640, 400), 0x000000);
+    ASSERT_TRUE(shown(desktop.id()));
     TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay,
                         QRect(11, 7, 301, 203), true);
     // A one-pixel checkerboard: any scaling would smear it.

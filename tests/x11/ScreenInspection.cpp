@@ -98,6 +98,13 @@ QImage grab(Display* dpy, Drawable drawable, const QRect& area)
     return result;
 }
 
+bool hasState(Display* dpy, unsigned long window, const char* stateAtom)
+{
+    const std::vector<unsigned long> states = property32(dpy, window, "_NET_WM_STATE");
+    return std::find(states.begin(), states.end(), XInternAtom(dpy, stateAtom, False)) !=
+           states.end();
+}
+
 } // namespace
 
 bool viewable(Display* dpy, Window window)
@@ -146,13 +153,6 @@ int depthOf(Display* dpy, unsigned long window)
 {
     XWindowAttributes attributes{};
     return XGetWindowAttributes(dpy, window, &attributes) ? attributes.depth : 0;
-}
-
-bool hasState(Display* dpy, unsigned long window, const char* stateAtom)
-{
-    const std::vector<unsigned long> states = property32(dpy, window, "_NET_WM_STATE");
-    return std::find(states.begin(), states.end(), XInternAtom(dpy, stateAtom, False)) !=
-           states.end();
 }
 
 std::optional<bool> stackedAbove(Display* dpy, unsigned long upper, unsigned long lower)

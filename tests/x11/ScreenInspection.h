@@ -36,7 +36,6 @@ bool shown(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);
-bool hasState(_XDisplay* dpy, unsigned long window, const char* stateAtom);
 // Whether `upper` is stacked above `lower` (their window manager frames
 // compared when they have them); nothing when either is gone.
 std::optional<bool> stackedAbove(_XDisplay* dpy, unsigned long upper, unsigned long lower);

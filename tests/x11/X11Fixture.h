@@ -1,16 +1,22 @@
 #pragma once
 
+#include "ForeignWindow.h"
 #include "ScreenInspection.h"
 #include "XServerSession.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 // A case on the test program's X server (REQUIRE_X_SERVER in SetUp): the
-// helper programs it starts are stopped after it.
+// helper programs it starts are stopped and the windows it made destroyed
+// after it.
 class X11Fixture : public ::testing::Test {
 protected:
     void TearDown() override
     {
+        m_windows.clear();
         if (m_session)
             m_session->stopHelpers();
     }
@@ -20,5 +26,17 @@ protected:
     bool shown(unsigned long window) const { return screen_inspection::shown(x(), window); }
     unsigned long activeWindow() const { return screen_inspection::activeWindow(x()); }
 
+    // A window of another program in a solid colour that hears its clicks.
+    ForeignWindow& foreignWindow(const QRect& rect, unsigned long colour,
+                                 const char* type = nullptr)
+    {
+        m_windows.push_back(std::make_unique<ForeignWindow>(x(), rect));
+        if (type)
+            m_windows.back()->setType(type);
+        m_windows.back()->showFilled(colour);
+        return *m_windows.back();
+    }
+
     XServerSession* m_session = nullptr;
+    std::vector<std::unique_ptr<ForeignWindow>> m_windows;
 };

@@ -37,11 +37,7 @@ int main(int argc, char** argv)
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus->address().toUtf8());
     else
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (session && session->available()) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", session && session->available() ? "xcb" : "offscreen");
 
     int result = 0;
     {

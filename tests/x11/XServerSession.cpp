@@ -14,7 +14,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,20 +23,15 @@
 
 namespace {
 
-// Reads the display number Xvfb writes once it accepts connections.
+// Reads the display number Xvfb writes once it accepts connections; empty
+// when the server dies first.
 QString readDisplayNumber(int fd)
 {
     std::string text;
-    pollfd pfd{fd, POLLIN, 0};
-    while (text.find('\n') == std::string::npos && poll(&pfd, 1, 5000) > 0) {
-        char buffer[32];
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n <= 0)
-            return QString(); // the server died before it was ready
-        text.append(buffer, static_cast<size_t>(n));
-    }
-    const size_t end = text.find('\n');
-    return end == std::string::npos ? QString() : QString::fromStdString(text.substr(0, end));
+    char c = 0;
+    while (read(fd, &c, 1) == 1 && c != '\n')
+        text += c;
+    return c == '\n' ? QString::fromStdString(text) : QString();
 }
 
 } // namespace

@@ -30,6 +30,10 @@ protected:
 
     void SetUp() override
     {
+        m_services.clock = &m_clock;
+        m_services.scheduler = &m_scheduler;
+        m_services.desktop = &m_desktop;
+        m_services.windows = &m_windows;
         REQUIRE_X_SERVER(m_session);
         REQUIRE_PROGRAM("xcompmgr");
         REQUIRE_PROGRAM("xdotool");
@@ -63,14 +67,7 @@ protected:
     FakeScheduler m_scheduler{m_clock};
     platform::X11Desktop m_desktop{m_clock};
     platform::QtWindowSystem m_windows;
-    platform::Platform m_services = [this] {
-        platform::Platform services;
-        services.clock = &m_clock;
-        services.scheduler = &m_scheduler;
-        services.desktop = &m_desktop;
-        services.windows = &m_windows;
-        return services;
-    }();
+    platform::Platform m_services;
     COptions m_options{m_services};
 };
 

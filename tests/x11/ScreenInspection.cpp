@@ -202,16 +202,6 @@ unsigned long activeWindow(Display* dpy)
     return active.empty() ? 0 : active.front();
 }
 
-QRect workArea(Display* dpy)
-{
-    const std::vector<unsigned long> area =
-        property32(dpy, DefaultRootWindow(dpy), "_NET_WORKAREA");
-    if (area.size() < 4)
-        return QRect();
-    return QRect(static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
-                 static_cast<int>(area[3]));
-}
-
 QImage screenshot(Display* dpy, const QRect& area)
 {
     return grab(dpy, DefaultRootWindow(dpy), area);

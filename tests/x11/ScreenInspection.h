@@ -45,8 +45,6 @@ QRegion inputShapeOfFrame(_XDisplay* dpy, unsigned long window);
 QRegion boundingShapeOfFrame(_XDisplay* dpy, unsigned long window);
 // The window the root names active; 0 when none.
 unsigned long activeWindow(_XDisplay* dpy);
-// The window the root's _NET_WORKAREA gives for the first desktop.
-QRect workArea(_XDisplay* dpy);
 
 // The screen as the user sees it (RGB32).
 QImage screenshot(_XDisplay* dpy, const QRect& area);

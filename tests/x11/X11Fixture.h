@@ -16,7 +16,7 @@ class X11Fixture : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        m_windows.clear();
+        m_foreignWindows.clear();
         if (m_session)
             m_session->stopHelpers();
     }
@@ -30,13 +30,13 @@ protected:
     ForeignWindow& foreignWindow(const QRect& rect, unsigned long colour,
                                  const char* type = nullptr)
     {
-        m_windows.push_back(std::make_unique<ForeignWindow>(x(), rect));
+        m_foreignWindows.push_back(std::make_unique<ForeignWindow>(x(), rect));
         if (type)
-            m_windows.back()->setType(type);
-        m_windows.back()->showFilled(colour);
-        return *m_windows.back();
+            m_foreignWindows.back()->setType(type);
+        m_foreignWindows.back()->showFilled(colour);
+        return *m_foreignWindows.back();
     }
 
     XServerSession* m_session = nullptr;
-    std::vector<std::unique_ptr<ForeignWindow>> m_windows;
+    std::vector<std::unique_ptr<ForeignWindow>> m_foreignWindows;
 };

@@ -85,8 +85,8 @@ pid_t XServerSession::spawn(const QStringList& command) const
     if (program.isEmpty())
         return -1;
     std::vector<std::string> strings{program.toStdString()};
-    for (qsizetype i = 1; i < command.size(); ++i)
-        strings.push_back(command[i].toStdString());
+    for (const QString& argument : command.mid(1))
+        strings.push_back(argument.toStdString());
     std::vector<char*> argv;
     for (std::string& text : strings)
         argv.push_back(text.data());

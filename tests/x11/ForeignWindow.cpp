@@ -49,16 +49,6 @@ void ForeignWindow::setAtom(const char* property, const char* value)
     XSync(m_display, False);
 }
 
-void ForeignWindow::setType(const char* typeAtom)
-{
-    setAtom("_NET_WM_WINDOW_TYPE", typeAtom);
-}
-
-void ForeignWindow::setInitialState(const char* stateAtom)
-{
-    setAtom("_NET_WM_STATE", stateAtom);
-}
-
 void ForeignWindow::setBottomStrut(int height, int screenWidth)
 {
     // left, right, top, bottom, then the start and end of each edge's span.

@@ -17,10 +17,9 @@ public:
 
     unsigned long id() const { return m_window; }
 
-    // Before map(): the EWMH window type, e.g. "_NET_WM_WINDOW_TYPE_DOCK".
-    void setType(const char* typeAtom);
-    // Before map(): the initial _NET_WM_STATE, e.g. "_NET_WM_STATE_FULLSCREEN".
-    void setInitialState(const char* stateAtom);
+    // Before map(): an atom property such as the EWMH window type
+    // ("_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DOCK") or the initial state.
+    void setAtom(const char* property, const char* value);
     // Reserves `height` pixels at the bottom of a screen `screenWidth` wide.
     void setBottomStrut(int height, int screenWidth);
 
@@ -33,8 +32,6 @@ public:
     void markActiveOnRoot();
 
 private:
-    void setAtom(const char* property, const char* value);
-
     _XDisplay* m_display;
     unsigned long m_window = 0;
 };

@@ -1,7 +1,5 @@
 #include "ScreenInspection.h"
 
-#include "WaitUntil.h"
-
 #include <algorithm>
 
 #include <X11/Xatom.h>
@@ -129,11 +127,6 @@ std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
             decorations.push_back(window);
     }
     return decorations;
-}
-
-bool shown(Display* dpy, unsigned long window)
-{
-    return waitUntil([&] { return viewable(dpy, window); });
 }
 
 QRect screenRect(Display* dpy, unsigned long window)

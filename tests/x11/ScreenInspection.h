@@ -30,9 +30,6 @@ std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, cons
 unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
 // Whether the window and all its ancestors are mapped.
 bool viewable(_XDisplay* dpy, unsigned long window);
-// Waits until the window is on screen: mapped and, with a window manager,
-// framed.
-bool shown(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);

@@ -62,7 +62,7 @@ TEST_P(ActiveWindowTest, OnlyAShownWindowCoveringTheScreenIsBusy)
     auto window =
         std::make_unique<ForeignWindow>(x(), QRect(0, 0, XServerSession::kWidth, c.height));
     if (c.type)
-        window->setType(c.type);
+        window->setAtom("_NET_WM_WINDOW_TYPE", c.type);
     if (c.mapped)
         window->map();
     window->markActiveOnRoot();

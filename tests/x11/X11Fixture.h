@@ -2,6 +2,7 @@
 
 #include "ForeignWindow.h"
 #include "ScreenInspection.h"
+#include "WaitUntil.h"
 #include "XServerSession.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,12 @@ protected:
 
     _XDisplay* x() const { return m_session->display(); }
     bool xdotool(const QStringList& arguments) const { return m_session->xdotool(arguments); }
-    bool shown(unsigned long window) const { return screen_inspection::shown(x(), window); }
+    // Waits until the window is on screen: mapped and, with a window manager,
+    // framed.
+    bool shown(unsigned long window) const
+    {
+        return waitUntil([&] { return screen_inspection::viewable(x(), window); });
+    }
     unsigned long activeWindow() const { return screen_inspection::activeWindow(x()); }
 
     // A window of another program in a solid colour that hears its clicks.
@@ -32,7 +38,7 @@ protected:
     {
         m_foreignWindows.push_back(std::make_unique<ForeignWindow>(x(), rect));
         if (type)
-            m_foreignWindows.back()->setType(type);
+            m_foreignWindows.back()->setAtom("_NET_WM_WINDOW_TYPE", type);
         m_foreignWindows.back()->showFilled(colour);
         return *m_foreignWindows.back();
     }

@@ -41,22 +41,11 @@ ForeignWindow::~ForeignWindow()
     XSync(m_display, False);
 }
 
-void ForeignWindow::setType(const char* typeAtom)
+void ForeignWindow::setAtom(const char* property, const char* value)
 {
-    const Atom type = atom(m_display, typeAtom);
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&type), 1);
-    XSync(m_display, False);
-}
-
-void ForeignWindow::setInitialStates(const std::vector<const char*>& stateAtoms)
-{
-    std::vector<Atom> states;
-    for (const char* name : stateAtoms)
-        states.push_back(atom(m_display, name));
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STATE"), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(states.data()),
-                    static_cast<int>(states.size()));
+    const Atom item = atom(m_display, value);
+    XChangeProperty(m_display, m_window, atom(m_display, property), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&item), 1);
     XSync(m_display, False);
 }
 
@@ -66,9 +55,6 @@ void ForeignWindow::setBottomStrut(int height, int screenWidth)
     const long partial[12] = {0, 0, 0, height, 0, 0, 0, 0, 0, 0, 0, screenWidth - 1};
     XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT_PARTIAL"), XA_CARDINAL, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
-    const long strut[4] = {0, 0, 0, height};
-    XChangeProperty(m_display, m_window, atom(m_display, "_NET_WM_STRUT"), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);
     XSync(m_display, False);
 }
 

@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QRect>
 
-#include <vector>
-
 struct _XDisplay;
 
 // A plain X window made on the test session's own connection, so that the
@@ -19,10 +17,9 @@ public:
 
     unsigned long id() const { return m_window; }
 
-    // Before map(): the EWMH window type, e.g. "_NET_WM_WINDOW_TYPE_DOCK".
-    void setType(const char* typeAtom);
-    // Before map(): initial _NET_WM_STATE atoms, e.g. "_NET_WM_STATE_FULLSCREEN".
-    void setInitialStates(const std::vector<const char*>& stateAtoms);
+    // Before map(): an atom property such as the EWMH window type
+    // ("_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DOCK") or the initial state.
+    void setAtom(const char* property, const char* value);
     // Reserves `height` pixels at the bottom of a screen `screenWidth` wide.
     void setBottomStrut(int height, int screenWidth);
 

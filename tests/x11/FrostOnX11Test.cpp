@@ -1,7 +1,7 @@
 #include "ForeignWindow.h"
 #include "ScreenInspection.h"
 #include "WaitUntil.h"
-#include "XServerSession.h"
+#include "X11Fixture.h"
 
 #include "core/COptions.h"
 #include "decorations/CDlgFrost.h"
@@ -23,13 +23,17 @@ using namespace screen_inspection;
 // the X server itself. The frost's timers run on virtual time (its fade takes
 // minutes); the idle time it reads is the server's own, so the input is real
 // XTest input.
-class FrostOnX11Test : public ::testing::Test {
+class FrostOnX11Test : public X11Fixture {
 protected:
     static constexpr QRgb kDesktopColour = qRgb(0x20, 0x30, 0x40);
     const QRect kScreen{0, 0, XServerSession::kWidth, XServerSession::kHeight};
 
     void SetUp() override
     {
+        m_services.clock = &m_clock;
+        m_services.scheduler = &m_scheduler;
+        m_services.desktop = &m_desktop;
+        m_services.windows = &m_windows;
         REQUIRE_X_SERVER(m_session);
         REQUIRE_PROGRAM("xcompmgr");
         REQUIRE_PROGRAM("xdotool");
@@ -38,21 +42,18 @@ protected:
 
     void TearDown() override
     {
-        if (m_session) {
-            XForceScreenSaver(x(), ScreenSaverReset);
-            XSync(x(), False);
-            m_session->stopCompositor();
-        }
+        if (m_session)
+            setScreenSaver(ScreenSaverReset);
+        X11Fixture::TearDown();
     }
 
-    Display* x() const { return m_session->display(); }
+    void setScreenSaver(int mode)
+    {
+        XForceScreenSaver(x(), mode);
+        XSync(x(), False);
+    }
 
     uint32_t idleMs() { return m_clock.tickCount() - m_desktop.lastInputTick(); }
-
-    bool moveThePointer(int to)
-    {
-        return m_session->xdotool({"mousemove", QString::number(to), "10"});
-    }
 
     // Pixels of the screen that are not the desktop's colour.
     int frostedPixels()
@@ -62,29 +63,20 @@ protected:
         });
     }
 
-    XServerSession* m_session = nullptr;
     FakeClock m_clock;
     FakeScheduler m_scheduler{m_clock};
     platform::X11Desktop m_desktop{m_clock};
     platform::QtWindowSystem m_windows;
-    platform::Platform m_services = [this] {
-        platform::Platform services;
-        services.clock = &m_clock;
-        services.scheduler = &m_scheduler;
-        services.desktop = &m_desktop;
-        services.windows = &m_windows;
-        return services;
-    }();
+    platform::Platform m_services;
     COptions m_options{m_services};
 };
 
 TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
 {
-    ForeignWindow desktop(x(), kScreen);
-    desktop.showFilled(kDesktopColour & 0xffffffu);
+    foreignWindow(kScreen, kDesktopColour & 0xffffffu);
     ASSERT_TRUE(waitUntil([&] { return frostedPixels() == 0; }));
 
-    ASSERT_TRUE(moveThePointer(10));
+    ASSERT_TRUE(xdotool({"mousemove", "10", "10"}));
     CDlgFrost frost(m_options, m_services);
     frost.m_dwWaitTime = 60000;
     ASSERT_TRUE(frost.Create());
@@ -99,16 +91,16 @@ TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
     EXPECT_EQ(frost.m_nAlpha, 5);
 
     // The screen saver starts: the frost goes, and stays away while it runs.
-    XForceScreenSaver(x(), ScreenSaverActive);
-    XSync(x(), False);
+    setScreenSaver(ScreenSaverActive);
     ASSERT_TRUE(waitUntil([&] { return m_desktop.screenSaverRunning(); }));
+    EXPECT_EQ(m_desktop.userNotificationState(), platform::Desktop::Presence::NotPresent);
     m_scheduler.advance(500);
     EXPECT_FALSE(frost.m_bShown);
     m_scheduler.advance(10000);
     EXPECT_FALSE(frost.m_bShown);
-    XForceScreenSaver(x(), ScreenSaverReset);
-    XSync(x(), False);
+    setScreenSaver(ScreenSaverReset);
     ASSERT_TRUE(waitUntil([&] { return !m_desktop.screenSaverRunning(); }));
+    EXPECT_EQ(m_desktop.userNotificationState(), platform::Desktop::Presence::AcceptsNotifications);
 
     // Idle again: 52 steps of 5 make it opaque, and the screen shows it.
     ASSERT_TRUE(waitUntil([&] { return idleMs() > 400; }));
@@ -119,7 +111,7 @@ TEST_F(FrostOnX11Test, CreepsInWhenTheServerSeesNoInputAndGoesAtTheFirstInput)
         << frostedPixels() << " pixels frosted";
 
     // The first input clears it within one check of half a second.
-    ASSERT_TRUE(moveThePointer(200));
+    ASSERT_TRUE(xdotool({"mousemove", "200", "10"}));
     ASSERT_TRUE(waitUntil([&] { return idleMs() < 300; }));
     m_scheduler.advance(500);
     EXPECT_FALSE(frost.m_bShown);

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QRegularExpression>
 
 #include <csignal>
 
@@ -44,12 +43,6 @@ QByteArray ProgramUnderTest::settings() const
 {
     QFile file(settingsPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString ProgramUnderTest::setting(const char* key) const
-{
-    const QRegularExpression element(QStringLiteral("<%1>([^<]*)</%1>").arg(key));
-    return element.match(QString::fromUtf8(settings())).captured(1);
 }
 
 std::unique_ptr<QProcess> ProgramUnderTest::launch() const

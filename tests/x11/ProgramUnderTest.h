@@ -24,8 +24,6 @@ public:
     // given "key=value key=value" settings on top.
     void writeSettings(const QString& settings);
     QByteArray settings() const;
-    // One setting's value as the settings file holds it; empty when missing.
-    QString setting(const char* key) const;
 
     // Starts the program and waits until its start-up is done.
     bool start();

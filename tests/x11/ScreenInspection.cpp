@@ -1,7 +1,5 @@
 #include "ScreenInspection.h"
 
-#include "WaitUntil.h"
-
 #include <algorithm>
 
 #include <X11/Xatom.h>
@@ -89,14 +87,20 @@ QImage grab(Display* dpy, Drawable drawable, const QRect& area)
                   static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
     if (!image)
         return QImage();
-    QImage result(image->width, image->height, QImage::Format_RGB32);
-    for (int y = 0; y < image->height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < image->width; ++x)
-            line[x] = 0xff000000u | static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffffu);
-    }
+    // 32 bits a pixel in the host's byte order, as Xvfb's screen is; the
+    // conversion makes the top byte, whatever it held, opaque.
+    const QImage result = QImage(reinterpret_cast<const uchar*>(image->data), image->width,
+                                 image->height, image->bytes_per_line, QImage::Format_ARGB32)
+                              .convertToFormat(QImage::Format_RGB32);
     XDestroyImage(image);
     return result;
+}
+
+bool hasState(Display* dpy, unsigned long window, const char* stateAtom)
+{
+    const std::vector<unsigned long> states = property32(dpy, window, "_NET_WM_STATE");
+    return std::find(states.begin(), states.end(), XInternAtom(dpy, stateAtom, False)) !=
+           states.end();
 }
 
 } // namespace
@@ -125,11 +129,6 @@ std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
     return decorations;
 }
 
-bool shown(Display* dpy, unsigned long window)
-{
-    return waitUntil([&] { return viewable(dpy, window); });
-}
-
 QRect screenRect(Display* dpy, unsigned long window)
 {
     XWindowAttributes attributes{};
@@ -149,13 +148,6 @@ int depthOf(Display* dpy, unsigned long window)
     return XGetWindowAttributes(dpy, window, &attributes) ? attributes.depth : 0;
 }
 
-bool hasState(Display* dpy, unsigned long window, const char* stateAtom)
-{
-    const std::vector<unsigned long> states = property32(dpy, window, "_NET_WM_STATE");
-    return std::find(states.begin(), states.end(), XInternAtom(dpy, stateAtom, False)) !=
-           states.end();
-}
-
 std::optional<bool> stackedAbove(Display* dpy, unsigned long upper, unsigned long lower)
 {
     const Window upperTop = topLevelOf(dpy, upper);
@@ -169,23 +161,14 @@ std::optional<bool> stackedAbove(Display* dpy, unsigned long upper, unsigned lon
     return upperAt > lowerAt;
 }
 
-int inputRectanglesOfFrame(Display* dpy, unsigned long window)
-{
-    int count = -1;
-    int ordering = 0;
-    XRectangle* rectangles =
-        XShapeGetRectangles(dpy, topLevelOf(dpy, window), ShapeInput, &count, &ordering);
-    if (rectangles)
-        XFree(rectangles);
-    return count;
-}
+namespace {
 
-QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
+QRegion shapeOfFrame(Display* dpy, unsigned long window, int kind)
 {
     int count = 0;
     int ordering = 0;
     XRectangle* rectangles =
-        XShapeGetRectangles(dpy, topLevelOf(dpy, window), ShapeBounding, &count, &ordering);
+        XShapeGetRectangles(dpy, topLevelOf(dpy, window), kind, &count, &ordering);
     QRegion shape;
     for (int i = 0; i < count; ++i)
         shape += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
@@ -194,14 +177,22 @@ QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
     return shape;
 }
 
-QRect workArea(Display* dpy)
+} // namespace
+
+QRegion inputShapeOfFrame(Display* dpy, unsigned long window)
 {
-    const std::vector<unsigned long> area =
-        property32(dpy, DefaultRootWindow(dpy), "_NET_WORKAREA");
-    if (area.size() < 4)
-        return QRect();
-    return QRect(static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
-                 static_cast<int>(area[3]));
+    return shapeOfFrame(dpy, window, ShapeInput);
+}
+
+QRegion boundingShapeOfFrame(Display* dpy, unsigned long window)
+{
+    return shapeOfFrame(dpy, window, ShapeBounding);
+}
+
+unsigned long activeWindow(Display* dpy)
+{
+    const auto active = property32(dpy, DefaultRootWindow(dpy), "_NET_ACTIVE_WINDOW");
+    return active.empty() ? 0 : active.front();
 }
 
 QImage screenshot(Display* dpy, const QRect& area)

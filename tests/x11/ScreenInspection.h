@@ -30,23 +30,18 @@ std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, cons
 unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
 // Whether the window and all its ancestors are mapped.
 bool viewable(_XDisplay* dpy, unsigned long window);
-// Waits until the window is on screen: mapped and, with a window manager,
-// framed.
-bool shown(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);
-bool hasState(_XDisplay* dpy, unsigned long window, const char* stateAtom);
 // Whether `upper` is stacked above `lower` (their window manager frames
 // compared when they have them); nothing when either is gone.
 std::optional<bool> stackedAbove(_XDisplay* dpy, unsigned long upper, unsigned long lower);
-// How many rectangles take the pointer's input in the window's frame.
-int inputRectanglesOfFrame(_XDisplay* dpy, unsigned long window);
-// The part of the window's frame that is shown at all (its bounding shape),
-// in frame coordinates.
+// The part of the window's frame that takes the pointer's input, or that is
+// shown at all (its bounding shape), in frame coordinates.
+QRegion inputShapeOfFrame(_XDisplay* dpy, unsigned long window);
 QRegion boundingShapeOfFrame(_XDisplay* dpy, unsigned long window);
-// The window the root's _NET_WORKAREA gives for the first desktop.
-QRect workArea(_XDisplay* dpy);
+// The window the root names active; 0 when none.
+unsigned long activeWindow(_XDisplay* dpy);
 
 // The screen as the user sees it (RGB32).
 QImage screenshot(_XDisplay* dpy, const QRect& area);

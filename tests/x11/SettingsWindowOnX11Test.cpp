@@ -1,5 +1,4 @@
-#include "ScreenInspection.h"
-#include "XServerSession.h"
+#include "X11Fixture.h"
 
 #include "app/CZelApp.h"
 #include "app/CZelDlg.h"
@@ -30,7 +29,7 @@ using namespace screen_inspection;
 
 // The program's own window and icon against a real X server with a window
 // manager and a notification area, driven with the mouse as a user would.
-class SettingsWindowOnX11Test : public ::testing::Test {
+class SettingsWindowOnX11Test : public X11Fixture {
 protected:
     void SetUp() override
     {
@@ -56,8 +55,7 @@ protected:
             return;
         qputenv("XDG_CONFIG_HOME", m_savedConfig);
         qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
-        m_session->stopTrayHost();
-        m_session->stopWindowManager();
+        X11Fixture::TearDown();
     }
 
     // The icon's place on the screen in pixels, once the tray holds it; empty
@@ -68,9 +66,8 @@ protected:
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             const Window window = widget->winId();
             if (widget->objectName() == QLatin1String("QSystemTrayIconSys") &&
-                topLevelOf(m_session->display(), window) != window &&
-                viewable(m_session->display(), window))
-                return screenRect(m_session->display(), window);
+                topLevelOf(x(), window) != window && viewable(x(), window))
+                return screenRect(x(), window);
         }
         return {};
     }
@@ -78,7 +75,6 @@ protected:
     QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
     QString runtimeDir() const { return m_home.path() + "/run"; }
 
-    XServerSession* m_session = nullptr;
     QTemporaryDir m_home;
     QByteArray m_savedConfig;
     QByteArray m_savedRuntime;
@@ -144,7 +140,7 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
         // Esc minimises the window, which then hides; the icon brings it back.
         {shownAndActive,
          [&] {
-             m_session->xdotool({"key", "Escape"});
+             xdotool({"key", "Escape"});
          },
          false},
         {[&] {

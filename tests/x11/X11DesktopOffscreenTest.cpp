@@ -1,19 +1,9 @@
-#include "platform/Clock.h"
 #include "platform/X11Desktop.h"
+#include "support/FakeClock.h"
 
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-class StoppedClock final : public platform::Clock {
-public:
-    uint32_t tickCount() override { return 4'000'000'000u; }
-    int64_t unixTime() override { return 0; }
-};
-
-} // namespace
 
 // Without an X server (Qt's offscreen platform, Wayland without X) the
 // desktop answers from Qt alone and never fails.
@@ -23,9 +13,10 @@ protected:
     {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             GTEST_SKIP() << "runs on the offscreen platform only";
+        m_clock.setTick(4'000'000'000u);
     }
 
-    StoppedClock m_clock;
+    FakeClock m_clock;
     platform::X11Desktop m_desktop{m_clock};
 };
 

@@ -1,7 +1,7 @@
 #include "ForeignWindow.h"
 #include "ScreenInspection.h"
 #include "WaitUntil.h"
-#include "XServerSession.h"
+#include "X11Fixture.h"
 
 #include "platform/SteadyClock.h"
 #include "platform/X11Desktop.h"
@@ -20,28 +20,10 @@ const QRect kFullScreen(0, 0, XServerSession::kWidth, XServerSession::kHeight);
 
 // The desktop's answers against a fresh Xvfb 1280x720 (one per case when run
 // through CTest); a window manager only where the case starts one.
-class X11DesktopTest : public ::testing::Test {
+class X11DesktopTest : public X11Fixture {
 protected:
     void SetUp() override { REQUIRE_X_SERVER(m_session); }
 
-    void TearDown() override
-    {
-        if (m_session)
-            m_session->stopWindowManager();
-    }
-
-    Display* x() const { return m_session->display(); }
-
-    bool xdotool(const QStringList& arguments) const { return m_session->xdotool(arguments); }
-
-    unsigned long activeWindow() const
-    {
-        const auto active =
-            screen_inspection::property32(x(), DefaultRootWindow(x()), "_NET_ACTIVE_WINDOW");
-        return active.empty() ? 0 : active.front();
-    }
-
-    XServerSession* m_session = nullptr;
     platform::SteadyClock m_clock;
     platform::X11Desktop m_desktop{m_clock};
 };
@@ -58,22 +40,6 @@ TEST_F(X11DesktopTest, PointerAndLeftButtonAreSeenAnywhere)
     EXPECT_TRUE(waitUntil([&] { return m_desktop.leftButtonDown(); }));
     ASSERT_TRUE(xdotool({"mouseup", "1"}));
     EXPECT_TRUE(waitUntil([&] { return !m_desktop.leftButtonDown(); }));
-}
-
-TEST_F(X11DesktopTest, RunningScreenSaverMeansUserNotPresent)
-{
-    EXPECT_FALSE(m_desktop.screenSaverRunning());
-    EXPECT_EQ(m_desktop.userNotificationState(), Presence::AcceptsNotifications);
-
-    XForceScreenSaver(x(), ScreenSaverActive);
-    XSync(x(), False);
-    EXPECT_TRUE(waitUntil([&] { return m_desktop.screenSaverRunning(); }));
-    EXPECT_EQ(m_desktop.userNotificationState(), Presence::NotPresent);
-
-    XForceScreenSaver(x(), ScreenSaverReset);
-    XSync(x(), False);
-    EXPECT_TRUE(waitUntil([&] { return !m_desktop.screenSaverRunning(); }));
-    EXPECT_EQ(m_desktop.userNotificationState(), Presence::AcceptsNotifications);
 }
 
 struct ActiveWindowCase {
@@ -96,7 +62,7 @@ TEST_P(ActiveWindowTest, OnlyAShownWindowCoveringTheScreenIsBusy)
     auto window =
         std::make_unique<ForeignWindow>(x(), QRect(0, 0, XServerSession::kWidth, c.height));
     if (c.type)
-        window->setType(c.type);
+        window->setAtom("_NET_WM_WINDOW_TYPE", c.type);
     if (c.mapped)
         window->map();
     window->markActiveOnRoot();

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     std::unique_ptr<XServerSession> session;
     if (XServerSession::programInstalled(QStringLiteral("Xvfb")))
         session = std::make_unique<XServerSession>();
-    XServerSession::setCurrent(session.get());
+    XServerSession::current() = session.get();
     // Qt and the desktop under test talk to a bus of the tests' own, never to
     // the user's session.
     std::unique_ptr<PrivateSessionBus> bus;
@@ -37,11 +37,7 @@ int main(int argc, char** argv)
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus->address().toUtf8());
     else
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (session && session->available()) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", session && session->available() ? "xcb" : "offscreen");
 
     int result = 0;
     {
@@ -49,6 +45,6 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         result = RUN_ALL_TESTS();
     }
-    XServerSession::setCurrent(nullptr);
+    XServerSession::current() = nullptr;
     return result;
 }

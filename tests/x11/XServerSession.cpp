@@ -14,7 +14,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,25 +23,15 @@
 
 namespace {
 
-constexpr auto kReadyTimeout = std::chrono::seconds(5);
-constexpr auto kPollStep = std::chrono::milliseconds(5);
-
-XServerSession* g_current = nullptr;
-
-// Reads the display number Xvfb writes once it accepts connections.
+// Reads the display number Xvfb writes once it accepts connections; empty
+// when the server dies first.
 QString readDisplayNumber(int fd)
 {
     std::string text;
-    pollfd pfd{fd, POLLIN, 0};
-    while (text.find('\n') == std::string::npos && poll(&pfd, 1, 5000) > 0) {
-        char buffer[32];
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n <= 0)
-            return QString(); // the server died before it was ready
-        text.append(buffer, static_cast<size_t>(n));
-    }
-    const size_t end = text.find('\n');
-    return end == std::string::npos ? QString() : QString::fromStdString(text.substr(0, end));
+    char c = 0;
+    while (read(fd, &c, 1) == 1 && c != '\n')
+        text += c;
+    return c == '\n' ? QString::fromStdString(text) : QString();
 }
 
 } // namespace
@@ -78,29 +67,15 @@ XServerSession::XServerSession()
 
 XServerSession::~XServerSession()
 {
-    stopTrayHost();
-    stopCompositor();
-    stopWindowManager();
+    stopHelpers();
     if (m_display)
         XCloseDisplay(m_display);
     stop(m_serverPid);
-    if (g_current == this)
-        g_current = nullptr;
 }
 
 bool XServerSession::programInstalled(const QString& name)
 {
     return !QStandardPaths::findExecutable(name).isEmpty();
-}
-
-XServerSession* XServerSession::current()
-{
-    return g_current;
-}
-
-void XServerSession::setCurrent(XServerSession* session)
-{
-    g_current = session;
 }
 
 pid_t XServerSession::spawn(const QStringList& command) const
@@ -110,8 +85,8 @@ pid_t XServerSession::spawn(const QStringList& command) const
     if (program.isEmpty())
         return -1;
     std::vector<std::string> strings{program.toStdString()};
-    for (qsizetype i = 1; i < command.size(); ++i)
-        strings.push_back(command[i].toStdString());
+    for (const QString& argument : command.mid(1))
+        strings.push_back(argument.toStdString());
     std::vector<char*> argv;
     for (std::string& text : strings)
         argv.push_back(text.data());
@@ -140,15 +115,13 @@ void XServerSession::stop(pid_t& pid)
 {
     if (pid <= 0)
         return;
+    // Plain sleeps: the server itself stops after Qt's event loop is gone.
     kill(pid, SIGTERM);
-    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (waitpid(pid, nullptr, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-            break;
-        }
-        std::this_thread::sleep_for(kPollStep);
+    for (int step = 0; step < 1000 && waitpid(pid, nullptr, WNOHANG) == 0; ++step)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (waitpid(pid, nullptr, WNOHANG) == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
     }
     pid = -1;
 }
@@ -200,28 +173,10 @@ bool XServerSession::startWindowManager()
     return started;
 }
 
-void XServerSession::stopWindowManager()
-{
-    if (m_windowManagerPid <= 0)
-        return;
-    stop(m_windowManagerPid);
-    // The next test sees a desktop without a window manager, not the
-    // leftovers of this one.
-    const Window root = DefaultRootWindow(m_display);
-    for (const char* name : {"_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_ACTIVE_WINDOW"})
-        XDeleteProperty(m_display, root, XInternAtom(m_display, name, False));
-    XSync(m_display, False);
-}
-
 bool XServerSession::startCompositor()
 {
     return startHelper(m_compositorPid, {"xcompmgr"},
                        [&] { return ownsSelection("_NET_WM_CM_S0"); });
-}
-
-void XServerSession::stopCompositor()
-{
-    stop(m_compositorPid);
 }
 
 bool XServerSession::startTrayHost()
@@ -232,15 +187,22 @@ bool XServerSession::startTrayHost()
                        [&] { return ownsSelection("_NET_SYSTEM_TRAY_S0"); });
 }
 
-void XServerSession::stopTrayHost()
+void XServerSession::stopHelpers()
 {
-    if (m_trayHostPid <= 0)
-        return;
-    stop(m_trayHostPid);
-    // The selection goes with its owner; wait so the next test starts without a tray.
-    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (ownsSelection("_NET_SYSTEM_TRAY_S0") && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(kPollStep);
+    if (m_trayHostPid > 0) {
+        stop(m_trayHostPid);
+        // The selection goes with its owner; the next case starts without a tray.
+        waitUntil([&] { return !ownsSelection("_NET_SYSTEM_TRAY_S0"); }, 5000);
+    }
+    stop(m_compositorPid);
+    if (m_windowManagerPid > 0) {
+        stop(m_windowManagerPid);
+        // No leftovers of this window manager for the next case.
+        const Window root = DefaultRootWindow(m_display);
+        for (const char* name : {"_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_ACTIVE_WINDOW"})
+            XDeleteProperty(m_display, root, XInternAtom(m_display, name, False));
+        XSync(m_display, False);
+    }
 }
 
 bool XServerSession::xdotool(const QStringList& arguments) const

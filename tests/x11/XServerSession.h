@@ -36,12 +36,11 @@ public:
 
     // Each returns false when the program is missing or never got ready.
     bool startWindowManager();
-    void stopWindowManager();
     bool startCompositor();
-    void stopCompositor();
     // A notification area (trayer, an XEmbed tray) along the bottom edge.
     bool startTrayHost();
-    void stopTrayHost();
+    // Stops whichever of the three runs, so that the next case starts bare.
+    void stopHelpers();
 
     // Runs xdotool with the arguments; whether it succeeded.
     bool xdotool(const QStringList& arguments) const;
@@ -51,8 +50,11 @@ public:
 
     // The session the running test program uses; null when Xvfb is missing
     // and tests must skip.
-    static XServerSession* current();
-    static void setCurrent(XServerSession* session);
+    static XServerSession*& current()
+    {
+        static XServerSession* session = nullptr;
+        return session;
+    }
 
 private:
     pid_t spawn(const QStringList& command) const;

@@ -7,13 +7,6 @@
 
 #include <memory>
 
-// On a real display Qt's desktop integration opens D-Bus, and libdbus keeps
-// a one-off buffer to the end; in sanitizer builds that is no leak of ours.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libdbus-1.so\n";
-}
-
 // The desktop tests need Qt connected to a real X server, so the server
 // comes first and the application object second; the shared offscreen main
 // cannot do that. Without Xvfb every test skips; an Xvfb that does not start

@@ -5,6 +5,8 @@
 #include "PageArtKit.h"
 #include "PageShowcase.h"
 
+#include "vocabulary/PictureIds.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -307,8 +309,8 @@ void paintButtons(ArtSink& sink)
     auto add = [&](int id, const QImage& image) {
         sink.add(QStringLiteral("bmp/%1.png").arg(id), image);
     };
-    add(257, helpButton());
-    add(258, helpMask());
+    add(kHelpButtonBitmap, helpButton());
+    add(kHelpButtonMask, helpMask());
     add(246, wallpapersButton(State::Normal));
     add(249, wallpapersButton(State::Down));
     add(248, wallpapersButton(State::Over));

@@ -6,6 +6,8 @@
 #include "PageArtKit.h"
 #include "PageShowcase.h"
 
+#include "vocabulary/PictureIds.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 
@@ -58,7 +60,8 @@ struct Page {
     std::vector<Skinned> buttons;
 };
 
-const Skinned help{257, 257, 257, 258, {450, 3}};
+const Skinned help{
+    kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {450, 3}};
 
 std::vector<Page> pages()
 {
@@ -482,9 +485,18 @@ QImage buttonStates(const std::map<QString, QImage>& pics)
         QSize size;
     };
     std::vector<Row> rows;
-    rows.push_back({"png/256.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
-    rows.push_back({"png/345.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
-    rows.push_back({"png/562.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
+    rows.push_back(
+        {"png/256.png",
+         {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
+         {40, 24}});
+    rows.push_back(
+        {"png/345.png",
+         {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
+         {40, 24}});
+    rows.push_back(
+        {"png/562.png",
+         {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
+         {40, 24}});
     for (const auto& e : PageShowcase::countdownEditions())
         rows.push_back({QStringLiteral("png/%1.png").arg(e.picture),
                         {e.normal, e.over, e.down, 278, {182, 128}},
@@ -580,8 +592,9 @@ QImage settingsWindows(const std::map<QString, QImage>& given)
         const QString name = QString::fromLatin1(group.name);
         if (name != QLatin1String("buttons") && name != QLatin1String("icons"))
             continue;
-        const QString probe = name == QLatin1String("buttons") ? QStringLiteral("bmp/257.png")
-                                                               : QStringLiteral("ico/330.png");
+        const QString probe = name == QLatin1String("buttons")
+                                  ? QStringLiteral("bmp/%1.png").arg(kHelpButtonBitmap)
+                                  : QStringLiteral("ico/330.png");
         if (pics.count(probe))
             continue;
         ArtSink sink;

@@ -35,3 +35,7 @@ inline constexpr unsigned kLargeFrostPicture = 555;
 // Deep snow's frames follow one another from the first id.
 inline constexpr unsigned kFirstDeepPicture = 374;
 inline constexpr unsigned kDeepPictureCount = 120;
+
+// The pages' help button (bmp/): its picture in every state, and its shape.
+inline constexpr unsigned short kHelpButtonBitmap = 257;
+inline constexpr unsigned short kHelpButtonMask = 258;

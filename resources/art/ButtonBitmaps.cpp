@@ -5,6 +5,8 @@
 #include "PageArtKit.h"
 #include "PageShowcase.h"
 
+#include "vocabulary/PictureIds.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -304,19 +306,19 @@ namespace {
 
 void paintButtons(ArtSink& sink)
 {
-    auto add = [&](int id, const QImage& image) {
+    auto add = [&](unsigned id, const QImage& image) {
         sink.add(QStringLiteral("bmp/%1.png").arg(id), image);
     };
-    add(257, helpButton());
-    add(258, helpMask());
-    add(246, wallpapersButton(State::Normal));
-    add(249, wallpapersButton(State::Down));
-    add(248, wallpapersButton(State::Over));
-    add(247, wallpapersMask());
-    add(291, siteButton(State::Normal));
-    add(293, siteButton(State::Over));
-    add(292, siteMask());
-    add(278, countdownMask());
+    add(kHelpButtonBitmap, helpButton());
+    add(kHelpButtonMask, helpMask());
+    add(kWallpapersButtonBitmap, wallpapersButton(State::Normal));
+    add(kWallpapersButtonDownBitmap, wallpapersButton(State::Down));
+    add(kWallpapersButtonOverBitmap, wallpapersButton(State::Over));
+    add(kWallpapersButtonMask, wallpapersMask());
+    add(kSiteButtonBitmap, siteButton(State::Normal));
+    add(kSiteButtonOverBitmap, siteButton(State::Over));
+    add(kSiteButtonMask, siteMask());
+    add(kCountdownButtonMask, countdownMask());
     for (const auto& edition : PageShowcase::countdownEditions()) {
         add(edition.normal, countdownButton(edition.buttonLabel, State::Normal));
         add(edition.down, countdownButton(edition.buttonLabel, State::Down));

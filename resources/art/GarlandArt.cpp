@@ -10,103 +10,108 @@
 #include "GarlandPreview.h"
 #include "GarlandSnowflakes.h"
 
+#include "vocabulary/GarlandPictures.h"
+
 #include <QString>
 
 #include <array>
 
 namespace {
 
-void add(ArtSink& sink, int id, const QImage& image)
+void add(ArtSink& sink, unsigned id, const QImage& image)
 {
     sink.add(QStringLiteral("png/%1.png").arg(id), image);
 }
 
 struct ColouredIds {
     GarlandHue hue;
-    int straightUnlit, straightLit, cornerUnlit, cornerLit;
+    GarlandColourPictures ids;
 };
 
 void paintBulbs(ArtSink& sink)
 {
     using namespace GarlandPalette;
-    const std::array<ColouredIds, 5> classic{{{blue(), 141, 142, 139, 140},
-                                              {green(), 143, 144, 149, 150},
-                                              {orange(), 145, 146, 151, 152},
-                                              {red(), 147, 148, 153, 154},
-                                              {yellow(), 157, 158, 155, 156}}};
-    const std::array<ColouredIds, 5> strawberry{{{blue(), 162, 163, 164, 165},
-                                                 {green(), 173, 172, 180, 179},
-                                                 {orange(), 171, 170, 178, 177},
-                                                 {red(), 169, 168, 176, 161},
-                                                 {yellow(), 167, 166, 175, 174}}};
+    const std::array<ColouredIds, 5> classic{{{blue(), kBulbPictures[0]},
+                                              {green(), kBulbPictures[1]},
+                                              {orange(), kBulbPictures[2]},
+                                              {red(), kBulbPictures[3]},
+                                              {yellow(), kBulbPictures[4]}}};
+    const std::array<ColouredIds, 5> strawberry{{{blue(), kStrawberryPictures[0]},
+                                                 {green(), kStrawberryPictures[1]},
+                                                 {orange(), kStrawberryPictures[2]},
+                                                 {red(), kStrawberryPictures[3]},
+                                                 {yellow(), kStrawberryPictures[4]}}};
     auto paintSet = [&sink](GarlandBulbShape shape, const std::array<ColouredIds, 5>& set) {
         for (const ColouredIds& c : set) {
-            add(sink, c.straightUnlit, paintGarlandBulb(shape, c.hue, false, false));
-            add(sink, c.straightLit, paintGarlandBulb(shape, c.hue, true, false));
-            add(sink, c.cornerUnlit, paintGarlandBulb(shape, c.hue, false, true));
-            add(sink, c.cornerLit, paintGarlandBulb(shape, c.hue, true, true));
+            add(sink, c.ids.straightUnlit, paintGarlandBulb(shape, c.hue, false, false));
+            add(sink, c.ids.straightLit, paintGarlandBulb(shape, c.hue, true, false));
+            add(sink, c.ids.cornerUnlit, paintGarlandBulb(shape, c.hue, false, true));
+            add(sink, c.ids.cornerLit, paintGarlandBulb(shape, c.hue, true, true));
         }
     };
     paintSet(GarlandBulbShape::Classic, classic);
     paintSet(GarlandBulbShape::Strawberry, strawberry);
-    add(sink, 159, paintGarlandBulb(GarlandBulbShape::Mini, warmWhite(), false, false));
-    add(sink, 160, paintGarlandBulb(GarlandBulbShape::Mini, warmWhite(), true, false));
+    add(sink, kWhiteBulbUnlitPicture,
+        paintGarlandBulb(GarlandBulbShape::Mini, warmWhite(), false, false));
+    add(sink, kWhiteBulbLitPicture,
+        paintGarlandBulb(GarlandBulbShape::Mini, warmWhite(), true, false));
 }
 
 void paintPine(ArtSink& sink)
 {
-    add(sink, 181, paintPineBranch());
-    add(sink, 182, paintPineSwag());
-    add(sink, 183, paintPineLight(false));
-    add(sink, 184, paintPineLight(true));
-    add(sink, 185, paintPineSwagLights(false));
-    add(sink, 186, paintPineSwagLights(true));
+    add(sink, kPineBranchPicture, paintPineBranch());
+    add(sink, kPineSectionPicture, paintPineSwag());
+    add(sink, kPineLightUnlitPicture, paintPineLight(false));
+    add(sink, kPineLightLitPicture, paintPineLight(true));
+    add(sink, kPineSectionLightsUnlitPicture, paintPineSwagLights(false));
+    add(sink, kPineSectionLightsLitPicture, paintPineSwagLights(true));
 }
 
 void paintIcicles(ArtSink& sink)
 {
-    for (int variant = 0; variant < 5; ++variant) {
-        add(sink, 234 + 2 * variant, paintIcicleString(variant, false));
-        add(sink, 235 + 2 * variant, paintIcicleString(variant, true));
+    for (int variant = 0; variant < int(kIcicleVariantCount); ++variant) {
+        const unsigned unlit = kFirstIciclePicture + 2 * static_cast<unsigned>(variant);
+        add(sink, unlit, paintIcicleString(variant, false));
+        add(sink, unlit + 1, paintIcicleString(variant, true));
     }
 }
 
 void paintBalls(ArtSink& sink)
 {
     using namespace GarlandPalette;
-    const std::array<ColouredIds, 4> balls{{{blue(), 544, 545, 497, 499},
-                                            {green(), 504, 505, 502, 503},
-                                            {red(), 508, 509, 506, 507},
-                                            {yellow(), 512, 513, 510, 511}}};
+    const std::array<ColouredIds, 4> balls{{{blue(), kBallLightPictures[0]},
+                                            {green(), kBallLightPictures[1]},
+                                            {red(), kBallLightPictures[2]},
+                                            {yellow(), kBallLightPictures[3]}}};
     for (const ColouredIds& c : balls) {
-        add(sink, c.straightUnlit, paintBallLight(c.hue, false, false));
-        add(sink, c.straightLit, paintBallLight(c.hue, true, false));
-        add(sink, c.cornerUnlit, paintBallLight(c.hue, false, true));
-        add(sink, c.cornerLit, paintBallLight(c.hue, true, true));
+        add(sink, c.ids.straightUnlit, paintBallLight(c.hue, false, false));
+        add(sink, c.ids.straightLit, paintBallLight(c.hue, true, false));
+        add(sink, c.ids.cornerUnlit, paintBallLight(c.hue, false, true));
+        add(sink, c.ids.cornerLit, paintBallLight(c.hue, true, true));
     }
 }
 
 void paintBacklight(ArtSink& sink)
 {
     using namespace GarlandPalette;
-    add(sink, 515, paintBacklightGlow(blue()));
-    add(sink, 516, paintBacklightGlow(green()));
-    add(sink, 517, paintBacklightGlow(red()));
-    add(sink, 518, paintBacklightGlow(yellow()));
+    add(sink, kBacklightPictures[0], paintBacklightGlow(blue()));
+    add(sink, kBacklightPictures[1], paintBacklightGlow(green()));
+    add(sink, kBacklightPictures[2], paintBacklightGlow(red()));
+    add(sink, kBacklightPictures[3], paintBacklightGlow(yellow()));
     // Switched off, the backlight shows nothing at all.
     QImage off(96, 96, QImage::Format_ARGB32_Premultiplied);
     off.fill(Qt::transparent);
-    add(sink, 519, off);
+    add(sink, kBacklightPictures[4], off);
 }
 
 void paintSnowflakes(ArtSink& sink)
 {
     using namespace GarlandPalette;
-    add(sink, 521, paintSnowflakeLight(blue(), true));
-    add(sink, 522, paintSnowflakeLight(green(), true));
-    add(sink, 524, paintSnowflakeLight(red(), true));
-    add(sink, 525, paintSnowflakeLight(yellow(), true));
-    add(sink, 523, paintSnowflakeLight(blue(), false));
+    add(sink, kSnowflakeLightPictures[0], paintSnowflakeLight(blue(), true));
+    add(sink, kSnowflakeLightPictures[1], paintSnowflakeLight(green(), true));
+    add(sink, kSnowflakeLightPictures[2], paintSnowflakeLight(red(), true));
+    add(sink, kSnowflakeLightPictures[3], paintSnowflakeLight(yellow(), true));
+    add(sink, kSnowflakeLightPictures[4], paintSnowflakeLight(blue(), false));
 }
 
 void paintGarland(ArtSink& sink)

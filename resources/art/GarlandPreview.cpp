@@ -1,6 +1,7 @@
 #include "GarlandPreview.h"
 
 #include "vocabulary/GarlandKeys.h"
+#include "vocabulary/GarlandPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -45,6 +46,21 @@ struct PreviewScreen {
 
 using Pair = std::pair<int, int>;
 
+int pictureId(unsigned picture)
+{
+    return static_cast<int>(picture);
+}
+
+Pair straightPair(const GarlandColourPictures& colour)
+{
+    return {pictureId(colour.straightUnlit), pictureId(colour.straightLit)};
+}
+
+Pair cornerPair(const GarlandColourPictures& colour)
+{
+    return {pictureId(colour.cornerUnlit), pictureId(colour.cornerLit)};
+}
+
 void bulbString(PreviewScreen& s, const std::vector<Pair>& straight,
                 const std::vector<Pair>& corner)
 {
@@ -71,7 +87,7 @@ void whiteString(PreviewScreen& s)
 {
     const int w = 32, h = 32, W = s.W, H = s.H;
     const int nH = W / w, remH = W - w * nH, nV = (H - 2 * h) / h, remV = H - 2 * h - h * nV;
-    const int id = s.pick({159, 160});
+    const int id = s.pick({pictureId(kWhiteBulbUnlitPicture), pictureId(kWhiteBulbLitPicture)});
     for (int i = 0, x = remH / 2; i < nH; ++i, x += w)
         s.draw(id, 2, x, 0);
     for (int i = 0, y = h + remV / 2; i < nV; ++i, y += h)
@@ -92,14 +108,14 @@ void pine(PreviewScreen& s)
     const int w = 48, h = 48, W = s.W, H = s.H;
     const int cV = pineTiles(H / h), cH = pineTiles(W / w);
     for (int i = 0, x = -12; i < cH; ++i, x += w - 12)
-        s.draw(181, 1, x, -12);
+        s.draw(pictureId(kPineBranchPicture), 1, x, -12);
     for (int i = 0, y = -12; i < cV; ++i, y += h - 12)
-        s.draw(181, 2, W - w + 12, y);
+        s.draw(pictureId(kPineBranchPicture), 2, W - w + 12, y);
     for (int i = 0, x = -12; i < cH; ++i, x += w - 12)
-        s.draw(181, 3, x, H - h + 12);
+        s.draw(pictureId(kPineBranchPicture), 3, x, H - h + 12);
     for (int i = 0, d = -12; i < cV; ++i, d += h - 12)
-        s.draw(181, 0, -12, H - d);
-    const int light = s.pick({183, 184});
+        s.draw(pictureId(kPineBranchPicture), 0, -12, H - d);
+    const int light = s.pick({pictureId(kPineLightUnlitPicture), pictureId(kPineLightLitPicture)});
     const int nH = W / w, remH = W - w * nH, nV = H / h, remV = H - h * nV;
     for (int i = 0, x = remH / 2; i < nH; ++i, x += w)
         s.draw(light, 1, x, -12);
@@ -117,17 +133,19 @@ void christmasPine(PreviewScreen& s)
     const int cV = pineTiles(H / h), cH = pineTiles(W / w);
     const int nG = W / (wG - 36) + (W % (wG - 36) ? 1 : 0);
     for (int i = 0, y = -12; i < cV; ++i, y += h - 12) {
-        s.draw(181, 0, -12, y);
-        s.draw(181, 0, W - w + 12, y);
+        s.draw(pictureId(kPineBranchPicture), 0, -12, y);
+        s.draw(pictureId(kPineBranchPicture), 0, W - w + 12, y);
     }
     for (int i = 0, x = -12; i < cH; ++i, x += w - 12)
-        s.draw(181, 3, x, H - h + 12);
+        s.draw(pictureId(kPineBranchPicture), 3, x, H - h + 12);
     const int start = -((wG - 36) * nG - W) / 2;
     for (int i = 0, x = start; i < nG; ++i, x += wG - 36)
-        s.draw(182, 0, x, -24);
+        s.draw(pictureId(kPineSectionPicture), 0, x, -24);
     for (int i = 0, x = start; i < nG; ++i, x += wG - 36)
-        s.draw(s.pick({185, 186}), 0, x, -24);
-    const int light = s.pick({183, 184});
+        s.draw(s.pick({pictureId(kPineSectionLightsUnlitPicture),
+                       pictureId(kPineSectionLightsLitPicture)}),
+               0, x, -24);
+    const int light = s.pick({pictureId(kPineLightUnlitPicture), pictureId(kPineLightLitPicture)});
     const int nLV = H / h + 1, nLH = W / w, remH = W - w * nLH;
     for (int i = 0, y = 0; i < nLV; ++i, y += h)
         s.draw(light, 0, W - w + 12, y);
@@ -142,15 +160,18 @@ void icicles(PreviewScreen& s)
     const int w = 100, W = s.W;
     const int m = W / w, c = m + (m * 20) / (w - 20);
     for (int i = 0, x = (W - (w - 20) * c) / 2 - 20; i < c; ++i, x += w - 20) {
-        const int v = i % 5;
-        s.draw(s.pick({234 + 2 * v, 235 + 2 * v}), 0, x, 0);
+        const int unlit = pictureId(kFirstIciclePicture) + 2 * (i % pictureId(kIcicleVariantCount));
+        s.draw(s.pick({unlit, unlit + 1}), 0, x, 0);
     }
 }
 
 void balls(PreviewScreen& s)
 {
-    const std::vector<Pair> straight{{544, 545}, {504, 505}, {512, 513}, {508, 509}};
-    const std::vector<Pair> corner{{497, 499}, {502, 503}, {510, 511}, {506, 507}};
+    const auto& [blue, green, red, yellow] = kBallLightPictures;
+    const std::vector<Pair> straight{straightPair(blue), straightPair(green), straightPair(yellow),
+                                     straightPair(red)};
+    const std::vector<Pair> corner{cornerPair(blue), cornerPair(green), cornerPair(yellow),
+                                   cornerPair(red)};
     const int w = 96, h = 96, W = s.W, H = s.H;
     const int nV = (H - 2 * h) / h, nH = (W - 2 * w) / w;
     const int gapV = (H - 2 * h - h * nV) / (nV + 1), gapH = (W - 2 * w - w * nH) / (nH + 1);
@@ -172,7 +193,9 @@ void balls(PreviewScreen& s)
 
 void backlight(PreviewScreen& s)
 {
-    const std::array<int, 4> glows{515, 516, 518, 517};
+    const std::array<int, 4> glows{
+        pictureId(kBacklightPictures[0]), pictureId(kBacklightPictures[1]),
+        pictureId(kBacklightPictures[3]), pictureId(kBacklightPictures[2])};
     const int w = 96, h = 96, W = s.W, H = s.H;
     const int nV = (H - h) / h, nH = (W - w) / w;
     const int gapV = (H - h * nV - h) / (nV + 1), gapH = (W - w * nH - w) / (nH + 1);
@@ -182,7 +205,7 @@ void backlight(PreviewScreen& s)
         if (s.lit)
             s.draw(id, q, x, y);
         else
-            s.draw(519, 0, x, y);
+            s.draw(pictureId(kBacklightPictures[4]), 0, x, y);
     };
     draw(2, -w / 2, 0);
     for (int i = 0, x = w / 2 + gapH; i < nH; ++i, x += w + gapH)
@@ -200,7 +223,9 @@ void backlight(PreviewScreen& s)
 
 void snowflakes(PreviewScreen& s)
 {
-    const std::array<int, 4> flakes{521, 522, 524, 525};
+    const std::array<int, 4> flakes{
+        pictureId(kSnowflakeLightPictures[0]), pictureId(kSnowflakeLightPictures[1]),
+        pictureId(kSnowflakeLightPictures[2]), pictureId(kSnowflakeLightPictures[3])};
     const int w = 156, h = 156, W = s.W, H = s.H;
     const int nV = (H + 2 * (44 - h)) / h, nH = (W + 2 * (44 - w)) / w;
     const int gapV = (H + 2 * (44 - h) - h * nV) / (nV + 1);
@@ -208,7 +233,7 @@ void snowflakes(PreviewScreen& s)
     size_t colour = 0;
     auto draw = [&](int q, int x, int y) {
         const int id = flakes[colour++ % 4];
-        s.draw(s.lit ? id : 523, q, x, y);
+        s.draw(s.lit ? id : pictureId(kSnowflakeLightPictures[4]), q, x, y);
     };
     for (int i = 0, x = gapH + w - 44; i < nH; ++i, x += w + gapH)
         draw(2, x, 0);
@@ -245,11 +270,15 @@ QImage screen(const std::map<QString, QImage>& pictures, int type, bool lit)
     QImage image = desktop(size);
     QPainter p(&image);
     PreviewScreen s{pictures, p, size.width(), size.height(), lit, {}};
-    const std::vector<Pair> bulbs{{141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158}};
-    const std::vector<Pair> bulbCorners{{139, 140}, {149, 150}, {151, 152}, {153, 154}, {155, 156}};
-    const std::vector<Pair> berries{{162, 163}, {173, 172}, {171, 170}, {169, 168}, {167, 166}};
-    const std::vector<Pair> berryCorners{
-        {164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174}};
+    std::vector<Pair> bulbs, bulbCorners, berries, berryCorners;
+    for (const GarlandColourPictures& colour : kBulbPictures) {
+        bulbs.push_back(straightPair(colour));
+        bulbCorners.push_back(cornerPair(colour));
+    }
+    for (const GarlandColourPictures& colour : kStrawberryPictures) {
+        berries.push_back(straightPair(colour));
+        berryCorners.push_back(cornerPair(colour));
+    }
     switch (type) {
     case 0:
         bulbString(s, bulbs, bulbCorners);

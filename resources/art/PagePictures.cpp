@@ -15,18 +15,20 @@ void paintPages(ArtSink& sink)
     sink.add(QStringLiteral("png/%1.png").arg(kPageBackgroundPicture),
              PageBackdrops::pageBackground());
     sink.add(QStringLiteral("png/%1.png").arg(kGeneralTopPicture), PageBackdrops::generalTop());
-    sink.add(QStringLiteral("png/561.png"), PageBackdrops::cursorTop());
-    sink.add(QStringLiteral("png/562.png"), PageBackdrops::frostPage());
-    sink.add(QStringLiteral("png/310.png"), PageBackdrops::treePage());
-    sink.add(QStringLiteral("png/344.png"), PageBackdrops::logonPage());
-    sink.add(QStringLiteral("png/251.png"), PageShowcase::aboutBackground());
-    sink.add(QStringLiteral("png/231.png"), PageShowcase::emblem());
-    sink.add(QStringLiteral("png/232.png"), PageShowcase::title());
+    sink.add(QStringLiteral("png/%1.png").arg(kCursorTopPicture), PageBackdrops::cursorTop());
+    sink.add(QStringLiteral("png/%1.png").arg(kFrostPagePicture), PageBackdrops::frostPage());
+    sink.add(QStringLiteral("png/%1.png").arg(kTreePagePicture), PageBackdrops::treePage());
+    sink.add(QStringLiteral("png/%1.png").arg(kLogonPagePicture), PageBackdrops::logonPage());
+    sink.add(QStringLiteral("png/%1.png").arg(kAboutBackgroundPicture),
+             PageShowcase::aboutBackground());
+    sink.add(QStringLiteral("png/%1.png").arg(kEmblemPicture), PageShowcase::emblem());
+    sink.add(QStringLiteral("png/%1.png").arg(kTitlePicture), PageShowcase::title());
     for (const auto& edition : PageShowcase::countdownEditions())
         sink.add(QStringLiteral("png/%1.png").arg(edition.picture),
                  PageShowcase::countdownPage(edition));
-    sink.add(QStringLiteral("png/285.png"), PageShowcase::wallpapersPage());
-    sink.add(QStringLiteral("png/290.png"), PageShowcase::sitePage());
+    sink.add(QStringLiteral("png/%1.png").arg(kWallpapersPagePicture),
+             PageShowcase::wallpapersPage());
+    sink.add(QStringLiteral("png/%1.png").arg(kSitePagePicture), PageShowcase::sitePage());
 }
 
 const ArtGroupRegistration registration("pages", &paintPages, &PagePreview::settingsWindows);

@@ -6,6 +6,8 @@
 #include "PageArtKit.h"
 #include "PageShowcase.h"
 
+#include "vocabulary/PictureIds.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 
@@ -38,6 +40,11 @@ struct Control {
     bool on = false;
 };
 
+QString pngPath(unsigned id)
+{
+    return QStringLiteral("png/%1.png").arg(id);
+}
+
 struct Picture {
     QString path;
     QPointF at;
@@ -58,7 +65,8 @@ struct Page {
     std::vector<Skinned> buttons;
 };
 
-const Skinned help{257, 257, 257, 258, {450, 3}};
+const Skinned help{
+    kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {450, 3}};
 
 std::vector<Page> pages()
 {
@@ -68,7 +76,8 @@ std::vector<Page> pages()
     list.push_back(
         {"General",
          0,
-         {{"png/256.png", {0, 60}, {}}, {"png/345.png", {0, 0}, {}}},
+         {{pngPath(kPageBackgroundPicture), {0, 60}, {}},
+          {pngPath(kGeneralTopPicture), {0, 0}, {}}},
          {{K::Combo, {92, 38, 60, 14}, "English"},
           {K::Static, {52, 40, 38, 8}, "Language", Qt::black, centre},
           {K::Check, {52, 63, 10, 10}, "", Qt::black, Qt::AlignLeft, true},
@@ -80,7 +89,7 @@ std::vector<Page> pages()
          {help}});
     list.push_back({"Lights && Garlands",
                     1,
-                    {{"png/256.png", {0, 0}, {}}},
+                    {{pngPath(kPageBackgroundPicture), {0, 0}, {}}},
                     {{K::Check, {14, 14, 9, 9}, "", Qt::black, Qt::AlignLeft, true},
                      {K::Static, {26, 15, 60, 8}, "Enable"},
                      {K::Group, {7, 32, 182, 44}, "Garland"},
@@ -98,7 +107,7 @@ std::vector<Page> pages()
                     {help}});
     list.push_back({"Snow",
                     2,
-                    {{"png/256.png", {0, 0}, {}}},
+                    {{pngPath(kPageBackgroundPicture), {0, 0}, {}}},
                     {{K::Check, {14, 14, 9, 9}, "", Qt::black, Qt::AlignLeft, true},
                      {K::Static, {26, 15, 60, 8}, "Enable"},
                      {K::Group, {7, 32, 182, 44}, "Type"},
@@ -118,11 +127,18 @@ std::vector<Page> pages()
                      {K::Group, {202, 131, 103, 32}, "Speed"},
                      {K::Slider, {203, 139, 100, 22}, ""}},
                     {help}});
-    list.push_back(
-        {"Wallpapers", 3, {{"png/285.png", {0, 0}, {}}}, {}, {{246, 248, 249, 247, {122, 31}}}});
+    list.push_back({"Wallpapers",
+                    3,
+                    {{pngPath(kWallpapersPagePicture), {0, 0}, {}}},
+                    {},
+                    {{kWallpapersButtonBitmap,
+                      kWallpapersButtonOverBitmap,
+                      kWallpapersButtonDownBitmap,
+                      kWallpapersButtonMask,
+                      {122, 31}}}});
     list.push_back({"Sound && Music",
                     4,
-                    {{"png/256.png", {0, 0}, {}}},
+                    {{pngPath(kPageBackgroundPicture), {0, 0}, {}}},
                     {{K::Group, {7, 7, 298, 55}, "Play at startup"},
                      {K::Combo, {15, 20, 200, 14}, "Jingle Bells"},
                      {K::Button, {236, 19, 50, 14}, "Play"},
@@ -136,14 +152,16 @@ std::vector<Page> pages()
                      {K::Slider, {120, 136, 160, 16}, ""}},
                     {help}});
     const auto& english = PageShowcase::countdownEditions().front();
-    list.push_back({"Countdown",
-                    5,
-                    {{QStringLiteral("png/%1.png").arg(english.picture), {0, 0}, {}}},
-                    {},
-                    {{english.normal, english.over, english.down, 278, {192, 138}}}});
+    list.push_back(
+        {"Countdown",
+         5,
+         {{QStringLiteral("png/%1.png").arg(english.picture), {0, 0}, {}}},
+         {},
+         {{english.normal, english.over, english.down, kCountdownButtonMask, {192, 138}}}});
     list.push_back({"Cursor",
                     6,
-                    {{"png/256.png", {0, 0}, {470, 273}}, {"png/561.png", {0, 10}, {}}},
+                    {{pngPath(kPageBackgroundPicture), {0, 0}, {470, 273}},
+                     {pngPath(kCursorTopPicture), {0, 10}, {}}},
                     {{K::Check, {14, 14, 9, 9}, "", Qt::black, Qt::AlignLeft, true},
                      {K::Static, {26, 14, 60, 8}, "Enable"},
                      {K::Group, {14, 33, 283, 44}, "Effect"},
@@ -158,7 +176,7 @@ std::vector<Page> pages()
                     {help}});
     list.push_back({"Tree",
                     7,
-                    {{"png/310.png", {0, 0}, {}}},
+                    {{pngPath(kTreePagePicture), {0, 0}, {}}},
                     {{K::Check, {14, 37, 9, 9}, "", Qt::black, Qt::AlignLeft, true},
                      {K::Static, {26, 37, 60, 8}, "Enable"},
                      {K::Group, {7, 55, 182, 44}, "Tree"},
@@ -176,7 +194,7 @@ std::vector<Page> pages()
     list.push_back(
         {"Logon Screen",
          8,
-         {{"png/344.png", {0, 0}, {}}},
+         {{pngPath(kLogonPagePicture), {0, 0}, {}}},
          {{K::Check, {51, 22, 9, 9}, ""},
           {K::Static, {63, 23, 60, 8}, "Enable"},
           {K::Static, {7, 47, 46, 8}, "Image", Qt::black, right},
@@ -191,12 +209,16 @@ std::vector<Page> pages()
          {help}});
     list.push_back({QStringLiteral("Новогодний сайт"),
                     9,
-                    {{"png/290.png", {0, 0}, {}}},
+                    {{pngPath(kSitePagePicture), {0, 0}, {}}},
                     {},
-                    {{291, 293, 291, 292, {94, 140}}}});
+                    {{kSiteButtonBitmap,
+                      kSiteButtonOverBitmap,
+                      kSiteButtonBitmap,
+                      kSiteButtonMask,
+                      {94, 140}}}});
     list.push_back({"Frost",
                     10,
-                    {{"png/562.png", {0, 0}, {}}},
+                    {{pngPath(kFrostPagePicture), {0, 0}, {}}},
                     {{K::Check, {14, 14, 9, 9}, "", Qt::black, Qt::AlignLeft, true},
                      {K::Static, {26, 15, 80, 8}, "Enable", Qt::white},
                      {K::Static, {64, 38, 40, 8}, "Wait", Qt::white, right},
@@ -206,9 +228,9 @@ std::vector<Page> pages()
                     {help}});
     list.push_back({"About",
                     11,
-                    {{"png/251.png", {0, 0}, {}},
-                     {"png/231.png", {172, 8}, {}},
-                     {"png/232.png", {108, 120}, {}}},
+                    {{pngPath(kAboutBackgroundPicture), {0, 0}, {}},
+                     {pngPath(kEmblemPicture), {172, 8}, {}},
+                     {pngPath(kTitlePicture), {108, 120}, {}}},
                     {{K::Static, {7, 105, 299, 8}, "Version 3.5", Qt::white, centre},
                      {K::Link, {94, 141, 125, 14}, "Acknowledgements and Attribution List"},
                      {K::Link, {130, 153, 55, 14}, "yulavin.example"}},
@@ -437,7 +459,7 @@ QImage window(const std::map<QString, QImage>& pics, const Page& page)
     p.drawLine(QPointF(492, 9), QPointF(484, 17));
     p.translate(1, titleHeight);
     // Client area: the window background, then the tab control.
-    const auto background = pics.find(QStringLiteral("png/252.png"));
+    const auto background = pics.find(pngPath(kWindowBackgroundPicture));
     if (background != pics.end())
         p.drawImage(0, 0, background->second);
     const QRectF control(10.5, 11.4, 478.5, 302.2);
@@ -482,15 +504,33 @@ QImage buttonStates(const std::map<QString, QImage>& pics)
         QSize size;
     };
     std::vector<Row> rows;
-    rows.push_back({"png/256.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
-    rows.push_back({"png/345.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
-    rows.push_back({"png/562.png", {257, 257, 257, 258, {440, 0}}, {40, 24}});
+    rows.push_back(
+        {pngPath(kPageBackgroundPicture),
+         {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
+         {40, 24}});
+    rows.push_back(
+        {pngPath(kGeneralTopPicture),
+         {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
+         {40, 24}});
+    rows.push_back(
+        {pngPath(kFrostPagePicture),
+         {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
+         {40, 24}});
     for (const auto& e : PageShowcase::countdownEditions())
         rows.push_back({QStringLiteral("png/%1.png").arg(e.picture),
-                        {e.normal, e.over, e.down, 278, {182, 128}},
+                        {e.normal, e.over, e.down, kCountdownButtonMask, {182, 128}},
                         {126, 60}});
-    rows.push_back({"png/290.png", {291, 293, 291, 292, {84, 130}}, {126, 60}});
-    rows.push_back({"png/285.png", {246, 248, 249, 247, {112, 21}}, {240, 240}});
+    rows.push_back(
+        {pngPath(kSitePagePicture),
+         {kSiteButtonBitmap, kSiteButtonOverBitmap, kSiteButtonBitmap, kSiteButtonMask, {84, 130}},
+         {126, 60}});
+    rows.push_back({pngPath(kWallpapersPagePicture),
+                    {kWallpapersButtonBitmap,
+                     kWallpapersButtonOverBitmap,
+                     kWallpapersButtonDownBitmap,
+                     kWallpapersButtonMask,
+                     {112, 21}},
+                    {240, 240}});
     QImage image = blankImage(1560, 560, QColor(0x30, 0x30, 0x30));
     QPainter p;
     beginSmooth(p, image);
@@ -580,8 +620,9 @@ QImage settingsWindows(const std::map<QString, QImage>& given)
         const QString name = QString::fromLatin1(group.name);
         if (name != QLatin1String("buttons") && name != QLatin1String("icons"))
             continue;
-        const QString probe = name == QLatin1String("buttons") ? QStringLiteral("bmp/257.png")
-                                                               : QStringLiteral("ico/330.png");
+        const QString probe = name == QLatin1String("buttons")
+                                  ? QStringLiteral("bmp/%1.png").arg(kHelpButtonBitmap)
+                                  : QStringLiteral("ico/%1.png").arg(kTabIcons[0]);
         if (pics.count(probe))
             continue;
         ArtSink sink;

@@ -5,6 +5,8 @@
 #include "SnowMask.h"
 #include "SnowShapes.h"
 
+#include "vocabulary/SnowPictures.h"
+
 #include <QPainterPath>
 
 #include <cmath>
@@ -233,10 +235,12 @@ QImage ringedNeedles()
 
 void paintFantasySnow(ArtSink& sink)
 {
-    const std::pair<int, QImage (*)()> crystals[] = {
-        {353, &fernDendrite}, {354, &stellarPlate},  {356, &broadBranches},
-        {357, &starPlate},    {364, &sectoredPlate}, {365, &diamondTips},
-        {366, &twelveRays},   {368, &glowingStar},   {370, &ringedNeedles},
+    const std::pair<unsigned, QImage (*)()> crystals[] = {
+        {kFernDendritePicture, &fernDendrite},   {kStellarPlatePicture, &stellarPlate},
+        {kBroadBranchesPicture, &broadBranches}, {kStarPlatePicture, &starPlate},
+        {kSectoredPlatePicture, &sectoredPlate}, {kDiamondTipsPicture, &diamondTips},
+        {kTwelveRaysPicture, &twelveRays},       {kGlowingStarPicture, &glowingStar},
+        {kRingedNeedlesPicture, &ringedNeedles},
     };
     for (const auto& [id, make] : crystals)
         sink.add(QStringLiteral("png/%1.png").arg(id), make());

@@ -1,8 +1,13 @@
 #include "SnowPreview.h"
 
+#include "vocabulary/PictureIds.h"
+#include "vocabulary/SnowPictures.h"
+
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -12,13 +17,30 @@ struct Row {
     std::vector<int> ids;
 };
 
+template <typename... Lists> std::vector<int> idsOf(const Lists&... lists)
+{
+    std::vector<int> ids;
+    (ids.insert(ids.end(), std::begin(lists), std::end(lists)), ...);
+    return ids;
+}
+
+template <typename List> QString idRange(const List& list)
+{
+    return QStringLiteral("%1-%2").arg(*std::begin(list)).arg(*std::rbegin(list));
+}
+
 const std::vector<Row>& flakeRows()
 {
     static const std::vector<Row> rows{
-        {QStringLiteral("fluffy 193-204"), {193, 194, 195, 196, 197, 198, 199, 200, 202, 203, 204}},
-        {QStringLiteral("fine 210-212, sparkling 348-349"), {210, 211, 212, 348, 349}},
-        {QStringLiteral("thick 213-222"), {213, 214, 215, 216, 217, 218, 219, 220, 221, 222}},
-        {QStringLiteral("fantasy"), {353, 354, 356, 357, 364, 365, 366, 368, 370}},
+        {QStringLiteral("fluffy ") + idRange(kFluffySnowPictures), idsOf(kFluffySnowPictures)},
+        {QStringLiteral("fine %1, sparkling %2")
+             .arg(idRange(kFineSnowPictures), idRange(kSparklingSnowPictures)),
+         idsOf(kFineSnowPictures, kSparklingSnowPictures)},
+        {QStringLiteral("thick ") + idRange(kThickSnowPictures), idsOf(kThickSnowPictures)},
+        {QStringLiteral("fantasy"),
+         idsOf(std::array{kFernDendritePicture, kStellarPlatePicture, kBroadBranchesPicture,
+                          kStarPlatePicture, kSectoredPlatePicture, kDiamondTipsPicture,
+                          kTwelveRaysPicture, kGlowingStarPicture, kRingedNeedlesPicture})},
     };
     return rows;
 }
@@ -98,11 +120,14 @@ QImage previewSnow(const std::map<QString, QImage>& pictures)
         }
     }
 
+    const int first = static_cast<int>(kFirstDeepPicture);
+    const int last = first + static_cast<int>(kDeepPictureCount) - 1;
+    const int middle = first + static_cast<int>(kDeepPictureCount) / 2 - 1;
     const std::vector<std::pair<int, QString>> deepFrames{
-        {374, QStringLiteral("deep 374 (first)")},
-        {433, QStringLiteral("deep 433 (middle)")},
-        {493, QStringLiteral("deep 493 (last)")},
-        {374, QStringLiteral("deep 374 again")}};
+        {first, QStringLiteral("deep %1 (first)").arg(first)},
+        {middle, QStringLiteral("deep %1 (middle)").arg(middle)},
+        {last, QStringLiteral("deep %1 (last)").arg(last)},
+        {first, QStringLiteral("deep %1 again").arg(first)}};
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (size_t i = 0; i < deepFrames.size(); ++i) {
         const int column = static_cast<int>(i % 2);

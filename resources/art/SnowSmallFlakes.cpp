@@ -6,6 +6,8 @@
 #include "SnowMask.h"
 #include "SnowShapes.h"
 
+#include "vocabulary/SnowPictures.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -17,7 +19,7 @@ namespace {
 constexpr int fluffySide = 16;
 const QPointF fluffyCentre(8.0, 8.0);
 
-QString pngPath(int id)
+QString pngPath(unsigned id)
 {
     return QStringLiteral("png/%1.png").arg(id);
 }
@@ -168,37 +170,40 @@ void paintFluffySnow(ArtSink& sink)
 {
     // One pixel: a light blue-grey rather than white, so it still shows on a
     // white window.
-    sink.add(pngPath(193), fromPixels(1, 1, {premultiplied(222, 230, 242, 240)}));
+    sink.add(pngPath(kFluffySnowPictures[0]),
+             fromPixels(1, 1, {premultiplied(222, 230, 242, 240)}));
     const QRgb edge = premultiplied(226, 234, 246, 190);
     const QRgb corner = premultiplied(92, 108, 132, 110);
-    sink.add(pngPath(194), fromPixels(3, 3,
-                                      {corner, edge, corner,                          //
-                                       edge, premultiplied(255, 255, 255, 255), edge, //
-                                       corner, edge, premultiplied(70, 84, 108, 130)}));
-    sink.add(pngPath(195), fluffyPuff());
-    sink.add(pngPath(196), fluffyStar());
-    sink.add(pngPath(197), fluffyClump());
-    sink.add(pngPath(198), fluffyDendrite());
-    sink.add(pngPath(199), fluffyPlate());
-    sink.add(pngPath(200), fluffyBloom());
-    sink.add(pngPath(202), fluffyDrift());
-    sink.add(pngPath(203), fluffyAsterisk());
-    sink.add(pngPath(204), fluffyBall());
+    sink.add(pngPath(kFluffySnowPictures[1]),
+             fromPixels(3, 3,
+                        {corner, edge, corner,                          //
+                         edge, premultiplied(255, 255, 255, 255), edge, //
+                         corner, edge, premultiplied(70, 84, 108, 130)}));
+    sink.add(pngPath(kFluffySnowPictures[2]), fluffyPuff());
+    sink.add(pngPath(kFluffySnowPictures[3]), fluffyStar());
+    sink.add(pngPath(kFluffySnowPictures[4]), fluffyClump());
+    sink.add(pngPath(kFluffySnowPictures[5]), fluffyDendrite());
+    sink.add(pngPath(kFluffySnowPictures[6]), fluffyPlate());
+    sink.add(pngPath(kFluffySnowPictures[7]), fluffyBloom());
+    sink.add(pngPath(kFluffySnowPictures[8]), fluffyDrift());
+    sink.add(pngPath(kFluffySnowPictures[9]), fluffyAsterisk());
+    sink.add(pngPath(kFluffySnowPictures[10]), fluffyBall());
 }
 
 void paintFineSnow(ArtSink& sink)
 {
-    sink.add(pngPath(210), fromPixels(1, 1, {premultiplied(214, 224, 238, 230)}));
-    sink.add(pngPath(211),
+    sink.add(pngPath(kFineSnowPictures[0]), fromPixels(1, 1, {premultiplied(214, 224, 238, 230)}));
+    sink.add(pngPath(kFineSnowPictures[1]),
              fromPixels(2, 2,
                         {premultiplied(255, 255, 255, 235), premultiplied(232, 238, 248, 205),
                          premultiplied(226, 234, 246, 205), premultiplied(150, 164, 188, 190)}));
     const QRgb edge = premultiplied(238, 242, 250, 150);
     const QRgb corner = premultiplied(60, 72, 96, 56);
-    sink.add(pngPath(212), fromPixels(3, 3,
-                                      {corner, edge, corner,                          //
-                                       edge, premultiplied(255, 255, 255, 250), edge, //
-                                       corner, premultiplied(200, 212, 230, 160), corner}));
+    sink.add(pngPath(kFineSnowPictures[2]),
+             fromPixels(3, 3,
+                        {corner, edge, corner,                          //
+                         edge, premultiplied(255, 255, 255, 250), edge, //
+                         corner, premultiplied(200, 212, 230, 160), corner}));
 }
 
 void paintSparklingSnow(ArtSink& sink)
@@ -235,6 +240,6 @@ void paintSparklingSnow(ArtSink& sink)
             .combined(SnowMask::painted(10, 10, [&](QPainter& p) { disc(p, centre, 2.6); })
                           .blurred(0.9f)
                           .multiplied(0.55f));
-    sink.add(pngPath(348), look.render(flash));
-    sink.add(pngPath(349), look.render(glow));
+    sink.add(pngPath(kSparklingSnowPictures[0]), look.render(flash));
+    sink.add(pngPath(kSparklingSnowPictures[1]), look.render(glow));
 }

@@ -6,6 +6,8 @@
 #include "SnowMask.h"
 #include "SnowShapes.h"
 
+#include "vocabulary/SnowPictures.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,22 +18,22 @@ using namespace SnowShapes;
 namespace {
 
 struct ClumpSize {
-    int id;
+    unsigned id;
     int width;
     int height;
 };
 
 // Sizes grow steadily from the smallest to the biggest clump.
-constexpr std::array<ClumpSize, 10> clumpSizes{{{213, 4, 7},
-                                                {214, 8, 11},
-                                                {215, 12, 16},
-                                                {216, 16, 21},
-                                                {217, 21, 26},
-                                                {218, 26, 32},
-                                                {219, 31, 37},
-                                                {220, 36, 43},
-                                                {221, 41, 48},
-                                                {222, 47, 54}}};
+constexpr std::array<ClumpSize, 10> clumpSizes{{{kThickSnowPictures[0], 4, 7},
+                                                {kThickSnowPictures[1], 8, 11},
+                                                {kThickSnowPictures[2], 12, 16},
+                                                {kThickSnowPictures[3], 16, 21},
+                                                {kThickSnowPictures[4], 21, 26},
+                                                {kThickSnowPictures[5], 26, 32},
+                                                {kThickSnowPictures[6], 31, 37},
+                                                {kThickSnowPictures[7], 36, 43},
+                                                {kThickSnowPictures[8], 41, 48},
+                                                {kThickSnowPictures[9], 47, 54}}};
 
 // A wet clump is many flakes stuck together: round lumps round a dense core
 // with smaller flakes clinging to its edge.

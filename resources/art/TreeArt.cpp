@@ -1,25 +1,49 @@
 #include "ArtRegistry.h"
 #include "TreeKinds.h"
 
+#include "vocabulary/TreePictures.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <initializer_list>
 
 namespace TreeKinds {
+
+namespace {
+
+// A tree's pictures in playing order, picked by their places among its pictures.
+template <size_t N>
+std::vector<int> played(const std::array<unsigned, N>& pictures,
+                        std::initializer_list<size_t> order)
+{
+    std::vector<int> sequence;
+    for (size_t place : order)
+        sequence.push_back(static_cast<int>(pictures[place]));
+    return sequence;
+}
+
+template <size_t N> std::vector<int> inTurn(const std::array<unsigned, N>& pictures)
+{
+    return std::vector<int>(pictures.begin(), pictures.end());
+}
+
+} // namespace
 
 const std::vector<Kind>& all()
 {
     static const std::vector<Kind> kinds{
-        {"Bow", {300, 500}, {311, 312}, &paintBow},
-        {"Hoarfrost", {300, 431}, {321, 322, 323, 324, 325}, &paintHoarfrost},
-        {"Joy", {400, 443}, {313, 314, 315, 316, 317, 318, 318, 318, 318}, &paintJoy},
+        {"Bow", {300, 500}, inTurn(kBowTreePictures), &paintBow},
+        {"Hoarfrost", {300, 431}, inTurn(kHoarfrostTreePictures), &paintHoarfrost},
+        {"Joy", {400, 443}, played(kJoyTreePictures, {0, 1, 2, 3, 4, 5, 5, 5, 5}), &paintJoy},
         {"Silver",
          {300, 355},
-         {295, 295, 295, 295, 296, 297, 298, 299, 300, 301, 301, 301, 301, 302, 303, 303, 304},
+         played(kSilverTreePictures, {0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 6, 6, 6, 7, 8, 8, 9}),
          &paintSilver},
-        {"Snowy", {300, 392}, {319, 320}, &paintSnowy},
+        {"Snowy", {300, 392}, inTurn(kSnowyTreePictures), &paintSnowy},
     };
     return kinds;
 }

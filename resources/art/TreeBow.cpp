@@ -4,6 +4,8 @@
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
 
+#include "vocabulary/TreePictures.h"
+
 #include <cmath>
 #include <vector>
 
@@ -89,6 +91,7 @@ void TreeKinds::paintBow(ArtSink& sink)
                                 frame == 0 ? 0.35 : 0.2);
         TreeOrnaments::bow(painter, topper, 34, QColor(210, 22, 38));
         painter.end();
-        sink.add(QStringLiteral("png/%1.png").arg(311 + frame), image);
+        sink.add(QStringLiteral("png/%1.png").arg(kBowTreePictures[static_cast<size_t>(frame)]),
+                 image);
     }
 }

@@ -4,6 +4,8 @@
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
 
+#include "vocabulary/TreePictures.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -104,6 +106,8 @@ void TreeKinds::paintHoarfrost(ArtSink& sink)
             TreeOrnaments::glint(painter, starCentre + QPointF(-8, -8), 16, QColor(210, 235, 255),
                                  1.0);
         painter.end();
-        sink.add(QStringLiteral("png/%1.png").arg(321 + frame), image);
+        sink.add(
+            QStringLiteral("png/%1.png").arg(kHoarfrostTreePictures[static_cast<size_t>(frame)]),
+            image);
     }
 }

@@ -4,6 +4,8 @@
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
 
+#include "vocabulary/TreePictures.h"
+
 #include <QPainterPath>
 
 #include <cmath>
@@ -128,13 +130,12 @@ void TreeKinds::paintJoy(ArtSink& sink)
 
     const std::vector<Light> lights = garlandLights(garlandSwags(foliage));
     const QPointF starCentre(200, 38);
-    const int ids[] = {313, 314, 315, 316, 317, 318};
     for (int frame = 0; frame < 6; ++frame) {
         QImage image = base;
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        // Frames 313..317 chase a wave of light along the strings; 318, the
-        // picture the tree rests on, has every light burning.
+        // The first five frames chase a wave of light along the strings; the
+        // last, the picture the tree rests on, has every light burning.
         const bool resting = frame == 5;
         for (size_t i = 0; i < lights.size(); ++i) {
             const int phase = static_cast<int>((i + 5 * 100 - frame) % 5);
@@ -151,6 +152,7 @@ void TreeKinds::paintJoy(ArtSink& sink)
             TreeOrnaments::rays(painter, starCentre, 46, QColor(255, 240, 190), 0.7, 22);
         TreeOrnaments::star(painter, starCentre, 27, QColor(250, 195, 40));
         painter.end();
-        sink.add(QStringLiteral("png/%1.png").arg(ids[frame]), image);
+        sink.add(QStringLiteral("png/%1.png").arg(kJoyTreePictures[static_cast<size_t>(frame)]),
+                 image);
     }
 }

@@ -4,6 +4,8 @@
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
 
+#include "vocabulary/TreePictures.h"
+
 #include <QLinearGradient>
 
 #include <cmath>
@@ -17,28 +19,28 @@ struct Shine {
     double size;
 };
 
-// Where the band of shimmer stands in each picture, or none when the tree
-// rests: it sweeps up from the foot to the star, the star shines for a
-// while, then the band runs back down quicker.
-std::optional<double> shimmerHeight(int id, double top, double bottom)
+// Where the band of shimmer stands in each picture, by its place among the
+// tree's pictures, or none when the tree rests: it sweeps up from the foot to the star, the star
+// shines for a while, then the band runs back down quicker.
+std::optional<double> shimmerHeight(size_t frame, double top, double bottom)
 {
     const double span = bottom - top;
-    switch (id) {
-    case 296:
+    switch (frame) {
+    case 1:
         return bottom;
-    case 297:
+    case 2:
         return bottom - span * 0.25;
-    case 298:
+    case 3:
         return bottom - span * 0.5;
-    case 299:
+    case 4:
         return bottom - span * 0.75;
-    case 300:
+    case 5:
         return top;
-    case 302:
+    case 7:
         return top + span * 0.2;
-    case 303:
+    case 8:
         return top + span * 0.55;
-    case 304:
+    case 9:
         return top + span * 0.9;
     default:
         return std::nullopt;
@@ -107,11 +109,11 @@ void TreeKinds::paintSilver(ArtSink& sink)
 
     const QPointF starCentre(150, 30);
     const double sweepTop = shape.apexY - 10, sweepBottom = shape.baseY + 40;
-    for (int id = 295; id <= 304; ++id) {
+    for (size_t frame = 0; frame < kSilverTreePictures.size(); ++frame) {
         QImage image = base;
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        const auto band = shimmerHeight(id, sweepTop, sweepBottom);
+        const auto band = shimmerHeight(frame, sweepTop, sweepBottom);
         if (band) {
             // A soft brightening over the crown only, not the desktop.
             const double reach = 46;
@@ -129,16 +131,16 @@ void TreeKinds::paintSilver(ArtSink& sink)
             }
         }
         // The star shines out while the tree rests at the top of the sweep.
-        const bool starLit = id == 301 || id == 300 || id == 302;
+        const bool starLit = frame == 6 || frame == 5 || frame == 7;
         TreeOrnaments::flatGlow(painter, starCentre, starLit ? 58 : 38, starCentre.y() - 1,
                                 QColor(225, 235, 255), starLit ? 1.0 : 0.5);
-        if (id == 301)
+        if (frame == 6)
             TreeOrnaments::rays(painter, starCentre, 48, QColor(240, 245, 255), 0.9, 0);
         TreeOrnaments::star(painter, starCentre, 22, QColor(222, 226, 236));
         if (starLit)
             TreeOrnaments::glint(painter, starCentre + QPointF(-7, -7), 14, QColor(235, 242, 255),
                                  1.0);
         painter.end();
-        sink.add(QStringLiteral("png/%1.png").arg(id), image);
+        sink.add(QStringLiteral("png/%1.png").arg(kSilverTreePictures[frame]), image);
     }
 }

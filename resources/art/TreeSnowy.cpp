@@ -4,6 +4,8 @@
 #include "TreeKinds.h"
 #include "TreeOrnaments.h"
 
+#include "vocabulary/TreePictures.h"
+
 #include <cmath>
 #include <vector>
 
@@ -74,6 +76,7 @@ void TreeKinds::paintSnowy(ArtSink& sink)
                                  random.range(0.65, 1.0), crystal);
         }
         painter.end();
-        sink.add(QStringLiteral("png/%1.png").arg(319 + frame), image);
+        sink.add(QStringLiteral("png/%1.png").arg(kSnowyTreePictures[static_cast<size_t>(frame)]),
+                 image);
     }
 }

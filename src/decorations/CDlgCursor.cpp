@@ -7,19 +7,22 @@
 #include "platform/RuntimeLibrary.h"
 #include "vocabulary/CursorEffects.h"
 #include "vocabulary/PictureIds.h"
+#include "vocabulary/SnowPictures.h"
 
 #include <QTransform>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace {
 
 static_assert(kCursorEffectKeys.size() == CDlgCursor::kEffectCount);
 
-// The snowflakes the cursor snow shares with the fluffy snow (there is no 201).
-constexpr std::array<unsigned, 9> kSnowPictures = {195, 196, 197, 198, 199, 200, 202, 203, 204};
+// The snowflakes the cursor snow shares with the fluffy snow: all but its specks.
+constexpr std::span<const unsigned> kSnowPictures =
+    std::span(kFluffySnowPictures).subspan(kFluffySpeckCount);
 
 constexpr uint32_t kFramePeriodMs = 20;
 constexpr size_t kMostPresents = 20;

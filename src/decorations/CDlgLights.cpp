@@ -7,35 +7,49 @@
 #include "platform/Desktop.h"
 #include "platform/RuntimeLibrary.h"
 #include "vocabulary/GarlandKeys.h"
+#include "vocabulary/GarlandPictures.h"
 
 #include <algorithm>
 
 namespace {
 
-// The picture of each slot, in slot order.
-constexpr std::array<unsigned, CDlgLights::kImageCount> kImageIds = {
-    // straight bulbs, blue, green, orange, red, yellow, each unlit then lit
-    141, 142, 143, 144, 145, 146, 147, 148, 157, 158,
-    // corner bulbs
-    139, 140, 149, 150, 151, 152, 153, 154, 155, 156,
-    // white bulb
-    159, 160,
-    // straight strawberries
-    162, 163, 173, 172, 171, 170, 169, 168, 167, 166,
-    // corner strawberries
-    164, 165, 180, 179, 178, 177, 176, 161, 175, 174,
-    // pine branch, pine light, decorated pine section and its lights
-    181, 183, 184, 182, 185, 186,
-    // icicle strings, variants 1 to 5
-    234, 235, 236, 237, 238, 239, 240, 241, 242, 243,
-    // straight balls, blue, green, red, yellow
-    544, 545, 504, 505, 508, 509, 512, 513,
-    // corner balls
-    497, 499, 502, 503, 506, 507, 510, 511,
-    // glows, blue, green, red, yellow, then the transparent unlit glow
-    515, 516, 517, 518, 519,
-    // lit snowflakes, blue, green, red, yellow, then the grey unlit one
-    521, 522, 524, 525, 523};
+// The picture of each slot, in slot order: straight then corner bulbs, each
+// colour unlit then lit; the white bulb; straight then corner strawberries;
+// the pine branch, its light, the decorated pine section and its lights; the
+// icicle strings; straight then corner balls; the glows; the snowflakes.
+constexpr std::array<unsigned, CDlgLights::kImageCount> kImageIds = [] {
+    std::array<unsigned, CDlgLights::kImageCount> ids{};
+    size_t next = 0;
+    auto put = [&](unsigned id) { ids[next++] = id; };
+    auto putColours = [&](const auto& colours) {
+        for (const GarlandColourPictures& colour : colours) {
+            put(colour.straightUnlit);
+            put(colour.straightLit);
+        }
+        for (const GarlandColourPictures& colour : colours) {
+            put(colour.cornerUnlit);
+            put(colour.cornerLit);
+        }
+    };
+    putColours(kBulbPictures);
+    put(kWhiteBulbUnlitPicture);
+    put(kWhiteBulbLitPicture);
+    putColours(kStrawberryPictures);
+    put(kPineBranchPicture);
+    put(kPineLightUnlitPicture);
+    put(kPineLightLitPicture);
+    put(kPineSectionPicture);
+    put(kPineSectionLightsUnlitPicture);
+    put(kPineSectionLightsLitPicture);
+    for (unsigned i = 0; i < 2 * kIcicleVariantCount; ++i)
+        put(kFirstIciclePicture + i);
+    putColours(kBallLightPictures);
+    for (unsigned id : kBacklightPictures)
+        put(id);
+    for (unsigned id : kSnowflakeLightPictures)
+        put(id);
+    return ids;
+}();
 
 constexpr int kGarlandCount = 11;
 

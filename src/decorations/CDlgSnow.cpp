@@ -7,25 +7,29 @@
 #include "platform/RuntimeLibrary.h"
 #include "vocabulary/PictureIds.h"
 #include "vocabulary/SnowKinds.h"
+#include "vocabulary/SnowPictures.h"
 
 #include <QPainter>
 #include <QTransform>
 
 #include <algorithm>
-#include <initializer_list>
+#include <array>
+#include <span>
 
 namespace {
 
 // The pictures of each kind, in the order they are picked from. Fine snow
 // has its 2x2 and 3x3 flakes twice, so they come up twice as often.
-const std::initializer_list<unsigned> kFluffyPictures = {193, 194, 195, 196, 197, 198,
-                                                         199, 200, 202, 203, 204};
-const std::initializer_list<unsigned> kFinePictures = {210, 211, 211, 212, 212};
-const std::initializer_list<unsigned> kThickPictures = {213, 214, 215, 216, 217,
-                                                        218, 219, 220, 221, 222};
-const std::initializer_list<unsigned> kSparklingPictures = {348, 349};
-const std::initializer_list<unsigned> kFantasyPictures = {353, 354, 370, 356, 357,
-                                                          364, 365, 366, 368};
+constexpr std::span<const unsigned> kFluffyPictures = kFluffySnowPictures;
+constexpr std::array<unsigned, 5> kFinePictures = {kFineSnowPictures[0], kFineSnowPictures[1],
+                                                   kFineSnowPictures[1], kFineSnowPictures[2],
+                                                   kFineSnowPictures[2]};
+constexpr std::span<const unsigned> kThickPictures = kThickSnowPictures;
+constexpr std::span<const unsigned> kSparklingPictures = kSparklingSnowPictures;
+constexpr std::array<unsigned, 9> kFantasyPictures = {
+    kFernDendritePicture,  kStellarPlatePicture, kRingedNeedlesPicture,
+    kBroadBranchesPicture, kStarPlatePicture,    kSectoredPlatePicture,
+    kDiamondTipsPicture,   kTwelveRaysPicture,   kGlowingStarPicture};
 
 // Deep snow's pictures are 1366x768; they are stretched to cover the screen.
 constexpr float kDeepWidth = 1366.0f;
@@ -208,7 +212,7 @@ void CDlgSnow::SetSnowType(const QString& strType)
         for (unsigned id = kFirstDeepPicture; id < kFirstDeepPicture + kDeepPictureCount; ++id)
             m_deepImages.append(LoadPngResourceBytes(id));
     } else {
-        std::initializer_list<unsigned> ids = kFluffyPictures;
+        std::span<const unsigned> ids = kFluffyPictures;
         switch (m_nType) {
         case Fine:
             ids = kFinePictures;

@@ -3,18 +3,35 @@
 #include "core/COptions.h"
 #include "core/ProgramResources.h"
 #include "platform/Desktop.h"
+#include "vocabulary/TreePictures.h"
 
 #include <algorithm>
 #include <span>
 
 namespace {
 
-// The resource of each picture index; 303 is loaded twice so that "Silver"
-// can show it on two successive ticks from two slots.
-constexpr std::array<unsigned, CDlgTree::kFrameCount> kFrameResources = {
-    295, 296, 297, 298, 299, 300, 301, 302, 303, 303, 304, 311, 312,
-    313, 314, 315, 316, 317, 318, 319, 320, 321, 322, 323, 324, 325,
-};
+// The resource of each picture index; Silver's ninth picture is loaded twice
+// so that it can show it on two successive ticks from two slots.
+constexpr size_t kSilverTwice = 8;
+constexpr std::array<unsigned, CDlgTree::kFrameCount> kFrameResources = [] {
+    std::array<unsigned, CDlgTree::kFrameCount> ids{};
+    size_t next = 0;
+    auto put = [&](unsigned id) { ids[next++] = id; };
+    for (size_t i = 0; i < kSilverTreePictures.size(); ++i) {
+        put(kSilverTreePictures[i]);
+        if (i == kSilverTwice)
+            put(kSilverTreePictures[i]);
+    }
+    for (unsigned id : kBowTreePictures)
+        put(id);
+    for (unsigned id : kJoyTreePictures)
+        put(id);
+    for (unsigned id : kSnowyTreePictures)
+        put(id);
+    for (unsigned id : kHoarfrostTreePictures)
+        put(id);
+    return ids;
+}();
 
 // One tree: the picture indexes it shows for counter values 1, 2, 3, ...; the
 // first one also gives the window its size.
@@ -26,7 +43,7 @@ constexpr int kBow[] = {11, 12};
 constexpr int kHoarfrost[] = {21, 22, 23, 24, 25};
 // The last picture is held for four ticks.
 constexpr int kJoy[] = {13, 14, 15, 16, 17, 18, 18, 18, 18};
-// Rests on its first picture and on 301, then a short sparkle.
+// Rests on its first picture and on its seventh, then a short sparkle.
 constexpr int kSilver[] = {0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 6, 6, 6, 7, 8, 9, 10};
 constexpr int kSnowy[] = {19, 20};
 

@@ -6,6 +6,7 @@
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/MakerSite.h"
+#include "vocabulary/PictureIds.h"
 
 #include <QKeyEvent>
 
@@ -44,7 +45,7 @@ void SettingsPage::SetControlTexts(std::span<const CONTROL_TEXT> table)
 
 void SettingsPage::InitHelpButton(CxSkinButton* button)
 {
-    button->SetBitmaps(257, 257, 257, 258);
+    button->SetBitmaps(kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask);
     // In pixels: the page pictures keep that corner free for it.
     button->move(450, 3);
     button->setCursor(Qt::PointingHandCursor);

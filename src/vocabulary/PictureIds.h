@@ -35,3 +35,29 @@ inline constexpr unsigned kLargeFrostPicture = 555;
 // Deep snow's frames follow one another from the first id.
 inline constexpr unsigned kFirstDeepPicture = 374;
 inline constexpr unsigned kDeepPictureCount = 120;
+
+// The pages' help button (bmp/): its picture in every state, and its shape.
+inline constexpr unsigned short kHelpButtonBitmap = 257;
+inline constexpr unsigned short kHelpButtonMask = 258;
+
+// The pictures of the other pages, which only the art generator and its
+// preview of the settings window name.
+inline constexpr unsigned kCursorTopPicture = 561;
+inline constexpr unsigned kFrostPagePicture = 562;
+inline constexpr unsigned kTreePagePicture = 310;
+inline constexpr unsigned kLogonPagePicture = 344;
+inline constexpr unsigned kAboutBackgroundPicture = 251;
+inline constexpr unsigned kEmblemPicture = 231;
+inline constexpr unsigned kTitlePicture = 232;
+inline constexpr unsigned kWallpapersPagePicture = 285;
+inline constexpr unsigned kSitePagePicture = 290;
+
+// The other pages' skinned buttons (bmp/).
+inline constexpr unsigned kWallpapersButtonBitmap = 246;
+inline constexpr unsigned kWallpapersButtonMask = 247;
+inline constexpr unsigned kWallpapersButtonOverBitmap = 248;
+inline constexpr unsigned kWallpapersButtonDownBitmap = 249;
+inline constexpr unsigned kSiteButtonBitmap = 291;
+inline constexpr unsigned kSiteButtonMask = 292;
+inline constexpr unsigned kSiteButtonOverBitmap = 293;
+inline constexpr unsigned kCountdownButtonMask = 278;

@@ -78,7 +78,8 @@ bool CZelApp::InitInstance()
     m_pMainDlg->DoModal();
 
     // Saved before anything is taken down, so nothing later can lose them.
-    m_options.Save();
+    if (!m_pMainDlg->m_bSessionEnded)
+        m_options.Save();
     return false;
 }
 

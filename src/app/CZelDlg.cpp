@@ -1,6 +1,7 @@
 #include "app/CZelDlg.h"
 
 #include "app/CZelApp.h"
+#include "core/COptions.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/MakerSite.h"
@@ -465,9 +466,14 @@ void CZelDlg::OnActivateApp(bool)
 
 void CZelDlg::OnEndSession(bool processMustEnd)
 {
-    m_app.m_options.Save();
-    if (processMustEnd)
+    // The session manager stops waiting for a program that asks a question
+    // now, so a failed save goes to the log; and the exit that follows does
+    // not save (nor ask) a second time.
+    m_app.m_options.Save(COptions::SaveReport::LogOnly);
+    if (processMustEnd) {
+        m_bSessionEnded = true;
         EndDialog(0);
+    }
 }
 
 void CZelDlg::paintEvent(QPaintEvent*)

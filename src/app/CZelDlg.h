@@ -90,6 +90,8 @@ public:
     // The tab pictures, by the index a tab names.
     std::vector<QIcon> m_imageList;
     bool m_bStartHidden = true;
+    // The loop ended with the session, which saved the settings already.
+    bool m_bSessionEnded = false;
     std::unique_ptr<QImage> m_pBackground;
 
 protected:

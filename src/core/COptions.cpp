@@ -179,7 +179,7 @@ void COptions::Load()
     }
 }
 
-void COptions::Save()
+void COptions::Save(SaveReport report)
 {
     const QString folder = SettingsFolder();
     // The configuration folder itself may not exist yet on a fresh account.
@@ -195,6 +195,10 @@ void COptions::Save()
         if (!xml.m_pDoc->save(path))
             throw L"Unable to save XML document.";
     } catch (const wchar_t* text) {
-        AfxMessageBox(m_dialogs, QString::fromWCharArray(text));
+        if (report == SaveReport::LogOnly)
+            qWarning("%s The settings of this session are not stored in %s.",
+                     qUtf8Printable(QString::fromWCharArray(text)), qUtf8Printable(path));
+        else
+            AfxMessageBox(m_dialogs, QString::fromWCharArray(text));
     }
 }

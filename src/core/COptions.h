@@ -22,8 +22,11 @@ public:
     // Reads the file once at start-up. A missing or unreadable file keeps the
     // defaults and clears m_bFileRead (first run).
     void Load();
+    // Where a failed save is told: a message box for the user at the screen,
+    // or only the log when the session ends and nobody may be left to answer.
+    enum class SaveReport { MessageBox, LogOnly };
     // Writes every setting into the file, keeping whatever else it holds.
-    void Save();
+    void Save(SaveReport report = SaveReport::MessageBox);
 
     // The 43 settings, named after their keys in the file.
     bool fAutoRun = true;

@@ -9,30 +9,34 @@
 
 namespace {
 
-// The real program, on the offscreen platform in a private home, ended as a
-// session end ends it.
+// Starts the real program on the offscreen platform in a private home and
+// waits until it says it runs its main loop; what it said is in `said`.
+void startProgram(QProcess& program, const QString& home, QByteArray& said)
+{
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", home + "/config");
+    env.insert("XDG_RUNTIME_DIR", home + "/run");
+    program.setProcessEnvironment(env);
+    program.setReadChannel(QProcess::StandardError);
+    program.start(QStringLiteral(YULAVIN_BIN_DIR "/yulavin"), {});
+    while (!said.contains("Yulavin runs")) {
+        ASSERT_TRUE(program.waitForReadyRead(20000)) << said.toStdString();
+        said += program.readAllStandardError();
+    }
+}
+
+// The real program ended as a session end ends it.
 class ProgramRunTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(ProgramRunTest, SessionEndSavesTheSettingsAndEndsCleanly)
 {
     QTemporaryDir home;
-    QDir().mkpath(home.path() + "/run");
-    QFile::setPermissions(home.path() + "/run",
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
-    env.insert("XDG_RUNTIME_DIR", home.path() + "/run");
     QProcess program;
-    program.setProcessEnvironment(env);
-    program.setReadChannel(QProcess::StandardError);
-    program.start(QStringLiteral(YULAVIN_BIN_DIR "/yulavin"), {});
-    // Bounded wait until the program says it runs its first-run main loop.
     QByteArray said;
-    while (!said.contains("Yulavin runs")) {
-        ASSERT_TRUE(program.waitForReadyRead(20000)) << said.toStdString();
-        said += program.readAllStandardError();
-    }
+    ASSERT_NO_FATAL_FAILURE(startProgram(program, home.path(), said));
     ::kill(static_cast<pid_t>(program.processId()), GetParam());
     ASSERT_TRUE(program.waitForFinished(20000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -42,6 +46,24 @@ TEST_P(ProgramRunTest, SessionEndSavesTheSettingsAndEndsCleanly)
     QFile firstRun(YULAVIN_SOURCE_DIR "/tests/core/first-run-settings.xml");
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly) && firstRun.open(QIODevice::ReadOnly));
     EXPECT_EQ(settings.readAll().toStdString(), firstRun.readAll().toStdString());
+}
+
+// At a logout nobody is left to answer a message box: a settings file that
+// cannot be written is reported once in the log, and the program still ends
+// at once rather than when the session manager loses patience.
+TEST(ProgramSessionEndTest, UnsavableSettingsAreLoggedOnceAndTheProgramEnds)
+{
+    QTemporaryDir home;
+    // A folder where the file belongs stops even a user who may write anywhere.
+    QDir().mkpath(home.path() + "/config/Varnel/Yulavin/settings.xml");
+    QProcess program;
+    QByteArray said;
+    ASSERT_NO_FATAL_FAILURE(startProgram(program, home.path(), said));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(5000)) << "the program waits for an answer";
+    EXPECT_EQ(program.exitCode(), 0);
+    said += program.readAllStandardError();
+    EXPECT_EQ(said.count("Unable to save XML document."), 1) << said.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramRunTest, ::testing::Values(SIGTERM, SIGHUP));

@@ -68,4 +68,34 @@ TEST(ProgramSessionEndTest, UnsavableSettingsAreLoggedOnceAndTheProgramEnds)
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramRunTest, ::testing::Values(SIGTERM, SIGHUP));
 
+struct NoDisplayCase {
+    const char* display;
+    const char* said;
+};
+
+// Without a display the program names the failed one and ends with status 1,
+// rather than aborting with advice to reinstall it.
+class NoDisplayTest : public ::testing::TestWithParam<NoDisplayCase> {};
+
+TEST_P(NoDisplayTest, SaysWhyAndEndsWithStatusOne)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("DISPLAY");
+    if (*GetParam().display)
+        env.insert("DISPLAY", GetParam().display);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(YULAVIN_BIN_DIR "/yulavin"), {});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(program.readAllStandardError().toStdString(),
+              std::string("Yulavin needs an X11 display: ") + GetParam().said + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, NoDisplayTest,
+                         ::testing::Values(NoDisplayCase{"", "DISPLAY is not set"},
+                                           NoDisplayCase{":4093", "cannot connect to :4093"}));
+
 } // namespace

@@ -36,6 +36,57 @@ QString encodeName(const QString& name)
     return QString::fromLatin1(name.toLower().toUtf8().toPercentEncoding());
 }
 
+// gio looks for the program of an entry before it turns "%%" back into "%",
+// finds none and never starts it; env gets its argument after that step.
+const QString kPercentWrapper = QStringLiteral("/usr/bin/env ");
+
+// The escapes of a Desktop Entry string value, undone.
+QString unescapedValue(const QString& value)
+{
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != u'\\' || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        text += next == u's'   ? QChar(u' ')
+                : next == u'n' ? QChar(u'\n')
+                : next == u't' ? QChar(u'\t')
+                : next == u'r' ? QChar(u'\r')
+                               : next;
+    }
+    return text;
+}
+
+// The arguments of an Exec line, quoted or plain, with "%%" read as "%".
+QStringList execArguments(const QString& exec)
+{
+    const QString text = unescapedValue(exec);
+    QStringList arguments;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n') {
+            ++i;
+            continue;
+        }
+        QString argument;
+        if (text[i] == u'"') {
+            for (++i; i < text.size() && text[i] != u'"'; ++i) {
+                if (text[i] == u'\\' && i + 1 < text.size())
+                    ++i;
+                argument += text[i];
+            }
+            ++i;
+        } else {
+            for (; i < text.size() && text[i] != u' ' && text[i] != u'\t'; ++i)
+                argument += text[i];
+        }
+        arguments.append(argument.replace(QStringLiteral("%%"), QStringLiteral("%")));
+    }
+    return arguments;
+}
+
 } // namespace
 
 FileRegistry::FileRegistry(QString valuesFile, QString autostartDir)
@@ -58,45 +109,44 @@ QString FileRegistry::autostartFile(const QString& name) const
 
 QString FileRegistry::execLineFor(const QString& program)
 {
-    QString quoted;
+    // env would take a program whose path holds "=" for a variable to set.
+    const bool wrapped = program.contains(u'%');
+    if (wrapped && program.contains(u'='))
+        return {};
+    // One quoted argument: inside the quotes these four take a backslash.
+    QString quoted = QStringLiteral("\"");
     for (const QChar c : program) {
         if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
             quoted += QLatin1Char('\\');
         quoted += c;
     }
-    quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
-    // The Exec value is itself a string value: backslashes and field codes escaped.
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return quoted;
+    quoted += QLatin1Char('"');
+    // Then the line is a string value of its own: backslashes and control
+    // characters escaped, and "%" doubled so that it is no field code.
+    QString line = wrapped ? kPercentWrapper : QString();
+    for (const QChar c : quoted) {
+        if (c == u'\\')
+            line += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            line += QStringLiteral("\\n");
+        else if (c == u'\t')
+            line += QStringLiteral("\\t");
+        else if (c == u'\r')
+            line += QStringLiteral("\\r");
+        else if (c == u'%')
+            line += QStringLiteral("%%");
+        else
+            line += c;
+    }
+    return line;
 }
 
 QString FileRegistry::programFromExecLine(const QString& exec)
 {
-    QString value;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        if (exec[i] == u'\\' && i + 1 < exec.size() && exec[i + 1] == u'\\') {
-            value += QLatin1Char('\\');
-            ++i;
-        } else if (exec[i] == u'%' && i + 1 < exec.size() && exec[i + 1] == u'%') {
-            value += QLatin1Char('%');
-            ++i;
-        } else {
-            value += exec[i];
-        }
-    }
-    // The first argument, quoted or plain.
-    QString program;
-    if (value.startsWith(QLatin1Char('"'))) {
-        for (qsizetype i = 1; i < value.size() && value[i] != u'"'; ++i) {
-            if (value[i] == u'\\' && i + 1 < value.size())
-                ++i;
-            program += value[i];
-        }
-    } else {
-        program = value.section(QLatin1Char(' '), 0, 0);
-    }
-    return program;
+    QStringList arguments = execArguments(exec);
+    if (arguments.size() > 1 && arguments.front() == kPercentWrapper.trimmed())
+        arguments.removeFirst();
+    return arguments.value(0);
 }
 
 Registry::Result FileRegistry::get(Root root, const QString& key, const QString& name, Value& out)
@@ -107,13 +157,32 @@ Registry::Result FileRegistry::get(Root root, const QString& key, const QString&
             return Result::NotFound;
         if (!file.open(QIODevice::ReadOnly))
             return Result::Error;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            if (line.startsWith("Exec=")) {
-                out = programFromExecLine(QString::fromUtf8(line.mid(5)).trimmed());
-                return Result::Ok;
+        // Only the main group counts, and an entry the user switched off in
+        // the desktop's start-up settings starts nothing.
+        QString group;
+        QString program;
+        for (const QByteArray& bytes : file.readAll().split('\n')) {
+            const QString line = QString::fromUtf8(bytes).trimmed();
+            if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+                group = line.mid(1, line.size() - 2);
+                continue;
             }
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            if (group != QLatin1String("Desktop Entry") || equals < 0)
+                continue;
+            const QString entryKey = line.left(equals).trimmed();
+            const QString entryValue = line.mid(equals + 1).trimmed();
+            if (entryKey == QLatin1String("Exec"))
+                program = programFromExecLine(entryValue);
+            else if ((entryKey == QLatin1String("Hidden") && entryValue == QLatin1String("true")) ||
+                     (entryKey == QLatin1String("X-GNOME-Autostart-enabled") &&
+                      entryValue == QLatin1String("false")))
+                return Result::NotFound;
         }
-        return Result::NotFound;
+        if (program.isEmpty())
+            return Result::NotFound;
+        out = program;
+        return Result::Ok;
     }
     QSettings values(m_valuesFile, QSettings::IniFormat);
     values.beginGroup(groupFor(root, key));
@@ -138,15 +207,17 @@ Registry::Result FileRegistry::set(Root root, const QString& key, const QString&
             return Result::Error;
         if (!QDir().mkpath(m_autostartDir))
             return Result::Error;
+        const QString exec = execLineFor(std::get<QString>(value));
+        if (exec.isEmpty())
+            return Result::Error;
         QSaveFile file(autostartFile(name));
         if (!file.open(QIODevice::WriteOnly))
             return Result::Error;
-        const QString program = std::get<QString>(value);
         QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\n"
                                        "Comment=Seasonal decorations for the desktop\n"
                                        "Exec=%2\nIcon=yulavin\nTerminal=false\n"
                                        "X-GNOME-Autostart-enabled=true\n")
-                            .arg(name, execLineFor(program));
+                            .arg(name, exec);
         file.write(entry.toUtf8());
         return file.commit() ? Result::Ok : Result::Error;
     }

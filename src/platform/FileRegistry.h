@@ -16,7 +16,8 @@ public:
                bool createKey, View view) override;
     Result remove(Root root, const QString& key, const QString& name, View view) override;
 
-    // Desktop Entry quoting of one program path for Exec=, and back.
+    // Desktop Entry quoting of one program path for Exec=, and back; empty
+    // for a path no entry can start.
     static QString execLineFor(const QString& program);
     static QString programFromExecLine(const QString& exec);
 

@@ -1,5 +1,6 @@
 #include "platform/FileRegistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -20,25 +21,83 @@ protected:
     Registry::Value value;
 };
 
-TEST_F(FileRegistryTest, RunValueIsAnAutostartEntryThatRoundTripsTheExactPath)
+TEST_F(FileRegistryTest, RemovingTheRunValueRemovesTheAutostartEntry)
 {
     const QString run = QString::fromLatin1(Registry::kRunKey);
-    const QString program = "/home/ann/My Apps/50% \"off\"/$HOME\\yulavin";
-    ASSERT_EQ(registry.set(kUser, run, "Yulavin", program, false), Result::Ok);
+    ASSERT_EQ(registry.set(kUser, run, "Yulavin", QString("/usr/bin/yulavin"), false), Result::Ok);
     QFile entry(dir.filePath("autostart/Yulavin.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    const QByteArray text = entry.readAll();
-    EXPECT_TRUE(text.startsWith("[Desktop Entry]\nType=Application\n"));
-    EXPECT_TRUE(
-        text.contains("Exec=\"/home/ann/My Apps/50%% \\\\\"off\\\\\"/\\\\$HOME\\\\\\\\yulavin\"\n"))
-        << text.constData();
-    ASSERT_EQ(registry.get(kUser, run, "Yulavin", value), Result::Ok);
-    EXPECT_EQ(std::get<QString>(value), program);
-
+    EXPECT_TRUE(entry.readAll().startsWith("[Desktop Entry]\nType=Application\n"));
     EXPECT_EQ(registry.remove(kUser, run, "Yulavin"), Result::Ok);
     EXPECT_FALSE(entry.exists());
     EXPECT_EQ(registry.remove(kUser, run, "Yulavin"), Result::NotFound);
 }
+
+struct AutostartCase {
+    const char* program;
+    // The Exec line gio starts the program from; empty when none can.
+    const char* exec;
+};
+
+class AutostartEntryTest : public FileRegistryTest,
+                           public ::testing::WithParamInterface<AutostartCase> {};
+
+TEST_P(AutostartEntryTest, EntryStartsTheExactPathOrIsNotWritten)
+{
+    const QString run = QString::fromLatin1(Registry::kRunKey);
+    const QString program = QString::fromUtf8(GetParam().program);
+    if (!*GetParam().exec) {
+        EXPECT_EQ(registry.set(kUser, run, "Yulavin", program, false), Result::Error);
+        EXPECT_EQ(registry.get(kUser, run, "Yulavin", value), Result::NotFound);
+        return;
+    }
+    ASSERT_EQ(registry.set(kUser, run, "Yulavin", program, false), Result::Ok);
+    QFile entry(dir.filePath("autostart/Yulavin.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    EXPECT_TRUE(text.contains("\nExec=" + QByteArray(GetParam().exec) + "\n")) << text.data();
+    ASSERT_EQ(registry.get(kUser, run, "Yulavin", value), Result::Ok);
+    EXPECT_EQ(std::get<QString>(value), program);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, AutostartEntryTest,
+    ::testing::Values(
+        AutostartCase{
+            "/home/ann/My Apps/50% \"off\"/$HOME\\yulavin",
+            "/usr/bin/env \"/home/ann/My Apps/50%% \\\\\"off\\\\\"/\\\\$HOME\\\\\\\\yulavin\""},
+        AutostartCase{"/opt/t\tab/yulavin", "\"/opt/t\\tab/yulavin\""},
+        AutostartCase{"/opt/new\nline/yulavin", "\"/opt/new\\nline/yulavin\""},
+        AutostartCase{"/opt/a=50%/yulavin", ""}));
+
+struct EntryTextCase {
+    const char* text;
+    Result read;
+};
+
+class AutostartSwitchTest : public FileRegistryTest,
+                            public ::testing::WithParamInterface<EntryTextCase> {};
+
+// An entry the user switched off in the desktop's start-up settings is off.
+TEST_P(AutostartSwitchTest, EntryIsReadAsTheDesktopReadsIt)
+{
+    QDir().mkpath(dir.filePath("autostart"));
+    QFile entry(dir.filePath("autostart/Yulavin.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write(QByteArray("[Desktop Entry]\nType=Application\nExec = /usr/bin/yulavin\n") +
+                GetParam().text);
+    entry.close();
+    EXPECT_EQ(registry.get(kUser, QString::fromLatin1(Registry::kRunKey), "Yulavin", value),
+              GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, AutostartSwitchTest,
+    ::testing::Values(EntryTextCase{"", Result::Ok},
+                      EntryTextCase{"Hidden=true\n", Result::NotFound},
+                      EntryTextCase{"X-GNOME-Autostart-enabled=false\n", Result::NotFound},
+                      EntryTextCase{"X-GNOME-Autostart-enabled=true\nHidden=false\n", Result::Ok},
+                      EntryTextCase{"[Desktop Action off]\nHidden=true\n", Result::Ok}));
 
 // Names match without case, each root is apart, and a key must exist to open.
 TEST_F(FileRegistryTest, OtherValuesKeepTheirTypeAndKeysMustExistToOpen)

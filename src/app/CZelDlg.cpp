@@ -47,6 +47,12 @@ constexpr QPoint kPageOrigin(1, TabControl::kTabRowHeight);
 constexpr uint32_t kHideDelayMs = 500;
 constexpr platform::Scheduler::TimerId kHideTimer = 1;
 
+// A change made in a page reaches the file this long after the last one, so
+// that a session that ends without an Exit keeps it, and a slider dragged
+// through many values is written once.
+constexpr uint32_t kSaveDelayMs = 1000;
+constexpr platform::Scheduler::TimerId kSaveTimer = 2;
+
 // Places in kTabIcons, in the order the tabs name them.
 enum : int {
     IMAGE_GENERAL,
@@ -85,7 +91,7 @@ CZelDlg::CZelDlg(CZelApp& app) : m_trayIcon(*app.m_services.tray), m_app(app)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     m_hIcon = LoadIconResource(kProgramIcon);
-    const PageContext context{app.m_options, app.m_translate, app.m_services};
+    const PageContext context = Context();
     m_pTabCursor = new CDlgTabCursor(context, *app.m_pDlgCursor);
     m_pTabFrost = new CDlgTabFrost(context, *app.m_pDlgFrost);
     m_pTabGeneral = new CDlgTabGeneral(context, app.m_highLoad, app.m_strModulePath,
@@ -107,6 +113,11 @@ CZelDlg::~CZelDlg()
     DeletePages();
 }
 
+PageContext CZelDlg::Context()
+{
+    return {m_app.m_options, m_app.m_translate, m_app.m_services, [this] { OnSettingsChanged(); }};
+}
+
 const QString& CZelDlg::Text(unsigned id) const
 {
     return m_app.m_translate.m_arrText.at(id);
@@ -126,8 +137,9 @@ bool CZelDlg::HasTray() const
 
 int CZelDlg::DoModal()
 {
-    // The end of the session saves the settings; a signal ends the program
-    // the normal way as well, since nobody else will.
+    // The end of the session saves the settings, and so does a broken X
+    // connection, after which Qt ends the process at once; a signal ends the
+    // program the normal way as well, since nobody else will.
     platform::SessionEndWatcher sessionEnd([this](platform::SessionEndWatcher::Reason reason) {
         OnEndSession(reason == platform::SessionEndWatcher::Reason::Terminated);
     });
@@ -236,7 +248,7 @@ void CZelDlg::ApplyLanguage()
     if (m_app.m_options.Language == QLatin1String("Russian") &&
         m_tab->GetItemCount() == tabsWithoutSite) {
         m_tab->InsertItem(next, kSiteTabCaption, IMAGE_SITE);
-        m_pTabSite = new CDlgTabSite({m_app.m_options, m_app.m_translate, m_app.m_services});
+        m_pTabSite = new CDlgTabSite(Context());
         m_tab->SetItemData(next, m_pTabSite);
         m_pTabSite->Create(m_tab);
         m_pTabSite->move(kPageOrigin);
@@ -462,6 +474,17 @@ void CZelDlg::OnMove()
 void CZelDlg::OnActivateApp(bool)
 {
     // The fairy dust is stacked right above this window here once it exists.
+}
+
+void CZelDlg::OnSettingsChanged()
+{
+    platform::Scheduler& scheduler = *m_app.m_services.scheduler;
+    scheduler.setTimer(this, kSaveTimer, kSaveDelayMs, [this, &scheduler](auto id) {
+        scheduler.killTimer(this, id);
+        // The Exit that ends the run shows a failure; a box every time a
+        // setting changes would not help.
+        m_app.m_options.Save(COptions::SaveReport::LogOnly);
+    });
 }
 
 void CZelDlg::OnEndSession(bool processMustEnd)

@@ -104,6 +104,8 @@ protected:
     void OnSize(bool minimised);
     void OnMove();
     void OnActivateApp(bool bActive);
+    // A page changed a setting: the settings are saved a moment later.
+    void OnSettingsChanged();
     // The session ends: the settings are saved at once.
     void OnEndSession(bool processMustEnd);
     void OnTcnSelchangingTab(int left);
@@ -122,6 +124,8 @@ private:
     // Every page that has a window, in tab order.
     std::vector<QWidget*> PageWindows() const;
     void DeletePages();
+    // What each page gets, with this window's one path for changed settings.
+    PageContext Context();
     const QString& Text(unsigned id) const;
 
     CZelApp& m_app;

@@ -127,6 +127,7 @@ void CDlgTabGeneral::OnLanguageSelChange()
     m_context.translate.LoadLanguage(m_context.options.Language);
     if (m_applyLanguage)
         m_applyLanguage();
+    SettingsChanged();
 }
 
 void CDlgTabGeneral::OnAutoRunClicked()
@@ -141,6 +142,7 @@ void CDlgTabGeneral::OnAutoRunClicked()
         WriteRunValue();
         options.fAutoRun = true;
     }
+    SettingsChanged();
 }
 
 void CDlgTabGeneral::OnDisableAtHighLoadClicked()
@@ -152,6 +154,7 @@ void CDlgTabGeneral::OnDisableAtHighLoadClicked()
         m_highLoad.StopWatcher();
         m_context.options.fDisableAtHighLoad = false;
     }
+    SettingsChanged();
 }
 
 void CDlgTabGeneral::paintEvent(QPaintEvent*)

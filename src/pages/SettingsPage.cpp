@@ -64,6 +64,12 @@ void SettingsPage::OnHelpClicked()
     OpenHelpPage(*m_context.services.shell, m_context.options.Language);
 }
 
+void SettingsPage::SettingsChanged() const
+{
+    if (m_context.settingsChanged)
+        m_context.settingsChanged();
+}
+
 const QString& SettingsPage::Text(unsigned id) const
 {
     return m_context.translate.m_arrText.at(id);

@@ -61,6 +61,9 @@ protected:
     void InitHelpButton(CxSkinButton* button);
     // Opens the help page, as the icon menu's Help does.
     void OnHelpClicked();
+    // Every change the user makes to a setting ends here, so that it is
+    // saved a moment later rather than only at Exit.
+    void SettingsChanged() const;
 
     // The text with that id in the current language; throws past the end of
     // the table, which the program's own ids never reach.

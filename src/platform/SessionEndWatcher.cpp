@@ -3,8 +3,10 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@ namespace platform {
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+SessionEndWatcher* g_watcher = nullptr;
 const int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // Only async-signal-safe work here: one byte into the pipe, read on the UI thread.
@@ -27,6 +30,8 @@ void onSignal(int)
 SessionEndWatcher::SessionEndWatcher(std::function<void(Reason)> onSessionEnd)
     : m_onSessionEnd(std::move(onSessionEnd))
 {
+    g_watcher = this;
+    [[maybe_unused]] static const bool exitHandlerSet = std::atexit(onProcessExit) == 0;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
         m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &SessionEndWatcher::readSignal);
@@ -47,6 +52,7 @@ SessionEndWatcher::SessionEndWatcher(std::function<void(Reason)> onSessionEnd)
 
 SessionEndWatcher::~SessionEndWatcher()
 {
+    g_watcher = nullptr;
     for (int signal : kSignals)
         ::signal(signal, SIG_DFL);
     delete m_notifier;
@@ -55,6 +61,17 @@ SessionEndWatcher::~SessionEndWatcher()
             ::close(fd);
         fd = -1;
     }
+}
+
+void SessionEndWatcher::onProcessExit()
+{
+    // Only while the loop runs, and only on its own thread.
+    if (!g_watcher || !g_watcher->m_onSessionEnd || !QCoreApplication::instance() ||
+        QThread::currentThread() != QCoreApplication::instance()->thread())
+        return;
+    SessionEndWatcher* watcher = g_watcher;
+    g_watcher = nullptr;
+    watcher->m_onSessionEnd(Reason::ProcessEnding);
 }
 
 void SessionEndWatcher::readSignal()

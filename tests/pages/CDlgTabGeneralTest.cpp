@@ -89,11 +89,25 @@ TEST_F(CDlgTabGeneralTest, HighLoadBoxStartsAndStopsTheWatcher)
         QCheckBox* box = dlg.m_pTabGeneral->m_chkHighLoad;
         EXPECT_EQ(services.scheduler.timerCount(), 0u);
         click(box);
-        EXPECT_EQ(services.scheduler.periodOf(nullptr, app.m_highLoad.m_nTimer), 1000u);
+        const auto watcher = app.m_highLoad.m_nTimer;
+        EXPECT_EQ(services.scheduler.periodOf(nullptr, watcher), 1000u);
         EXPECT_TRUE(app.m_options.fDisableAtHighLoad);
         click(box);
-        EXPECT_EQ(services.scheduler.timerCount(), 0u);
+        EXPECT_FALSE(services.scheduler.isRunning(nullptr, watcher));
         EXPECT_FALSE(app.m_options.fDisableAtHighLoad);
+    });
+}
+
+// A change is in the file a second later, without waiting for an Exit that a
+// broken session never makes.
+TEST_F(CDlgTabGeneralTest, ChangeReachesTheFileASecondLater)
+{
+    runWindow([&](CZelDlg& dlg) {
+        click(dlg.m_pTabGeneral->m_chkAutoRun);
+        services.scheduler.advance(999);
+        EXPECT_FALSE(QFile::exists(services.settingsPath()));
+        services.scheduler.advance(1);
+        EXPECT_TRUE(FakePlatform::readFile(services.settingsPath()).contains("<fAutoRun>0<"));
     });
 }
 

@@ -288,6 +288,22 @@ TEST_F(ProgramOnX11Test, SecondCopySaysSoAndEndsWhileTheFirstRunsOn)
     EXPECT_FALSE(m_program->settings().isEmpty());
 }
 
+// A broken X connection ends the program from under its loop (Qt exits with
+// status 1); what the session changed must be in the file by then.
+TEST_F(ProgramOnX11Test, BrokenXConnectionStillSavesTheSettings)
+{
+    m_program->writeSettings("fSnow=1");
+    ASSERT_TRUE(m_program->start());
+    const unsigned long snow = onlyDecoration();
+    ASSERT_NE(snow, 0u);
+    XKillClient(x(), snow);
+    XSync(x(), False);
+    ASSERT_TRUE(waitUntil([&] { return !m_program->running(); }, 20000));
+    // The file held a few keys; only a save adds the others.
+    EXPECT_TRUE(m_program->settings().contains("<LogonImage>blue</LogonImage>"))
+        << m_program->settings().constData();
+}
+
 TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
 {
     makeDesktop();

@@ -1,5 +1,7 @@
 #include "platform/XmlDocument.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,6 +70,9 @@ bool writeAll(int fd, const QByteArray& bytes)
     }
     return true;
 }
+
+// Settings files are a few kilobytes; anything near this is not one.
+constexpr qsizetype kMaxFileSize = 1 << 20;
 
 bool hasByteOrderMark(const QByteArray& bytes)
 {
@@ -160,12 +165,12 @@ bool XmlDocument::parse(const QByteArray& bytes)
 
 bool XmlDocument::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto file = RegularFile::read(path, kMaxFileSize);
+    if (!file) {
         m_doc->reset();
         return false;
     }
-    return parse(file.readAll());
+    return parse(file->bytes);
 }
 
 bool XmlDocument::loadXml(const QString& text)

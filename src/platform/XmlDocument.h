@@ -34,7 +34,8 @@ public:
     XmlDocument(const XmlDocument&) = delete;
     XmlDocument& operator=(const XmlDocument&) = delete;
 
-    // False for a missing, unreadable or not well-formed file (an empty one too).
+    // False for a missing, unreadable or not well-formed file (an empty one
+    // too), and for anything but a regular file of at most a megabyte.
     bool load(const QString& path);
     bool loadXml(const QString& text);
     // Writes the whole document to a temporary file beside the target and

@@ -2,6 +2,7 @@
 
 #include "platform/RegularFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -73,6 +74,8 @@ bool writeAll(int fd, const QByteArray& bytes)
 
 // Settings files are a few kilobytes; anything near this is not one.
 constexpr qsizetype kMaxFileSize = 1 << 20;
+// Temporaries are named after this; ones a killed save left behind go at the next save.
+constexpr char kTemporaryPrefix[] = ".settings-";
 
 bool hasByteOrderMark(const QByteArray& bytes)
 {
@@ -94,6 +97,30 @@ QByteArray rootMarkup(const pugi::xml_document& doc)
     ByteWriter writer;
     doc.document_element().print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return writer.bytes;
+}
+
+// A link is written through, so that it stays a link, as long as it leads to
+// a regular file or to nothing yet; anything else is replaced.
+QString writeTarget(const QString& path)
+{
+    QString target = path;
+    for (int hops = 0; hops < 40 && QFileInfo(target).isSymLink(); ++hops)
+        target = QFileInfo(target).symLinkTarget();
+    const QFileInfo info(target);
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return path;
+    return target;
+}
+
+void removeStaleTemporaries(const QString& folder)
+{
+    // Only the program's single instance ever saves, so no other save is
+    // under way.
+    const QStringList names =
+        QDir(folder).entryList({QString::fromLatin1(kTemporaryPrefix) + QStringLiteral("??????")},
+                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        QFile::remove(folder + QLatin1Char('/') + name);
 }
 
 bool isReadOnly(const QString& path)
@@ -209,14 +236,17 @@ bool XmlDocument::loadsBackTheSame(const QByteArray& bytes) const
 
 bool XmlDocument::save(const QString& path) const
 {
-    if (isReadOnly(path))
+    const QString target = writeTarget(path);
+    if (isReadOnly(target))
         return false;
     const QByteArray bytes = serialize();
     // A file that would not read back as this document is never put in place.
     if (!loadsBackTheSame(bytes))
         return false;
-    const QByteArray targetName = QFile::encodeName(path);
-    QByteArray temporary = QFile::encodeName(QFileInfo(path).absolutePath()) + "/.settings-XXXXXX";
+    const QByteArray targetName = QFile::encodeName(target);
+    const QString folder = QFileInfo(target).absolutePath();
+    removeStaleTemporaries(folder);
+    QByteArray temporary = QFile::encodeName(folder) + "/" + kTemporaryPrefix + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;

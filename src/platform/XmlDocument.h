@@ -39,8 +39,9 @@ public:
     bool load(const QString& path);
     bool loadXml(const QString& text);
     // Writes the whole document to a temporary file beside the target and
-    // renames it over the target, so a failure never leaves a torn file.
-    // Nothing is written that would not load back as this document.
+    // renames it over the target, so a failure never leaves a torn file; a
+    // symbolic link is written through. Nothing is written that would not
+    // load back as this document.
     // False, with the old file untouched, when the target is read-only (its
     // owner may not write it) or the write fails.
     bool save(const QString& path) const;

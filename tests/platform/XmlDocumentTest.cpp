@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -107,6 +110,28 @@ TEST_F(XmlDocumentTest, SaveKeepsThePermissionsOfTheFileItReplaces)
     EXPECT_EQ(roundTrip("<Options/>", {}, ownerOnly), "<Options/>");
     EXPECT_EQ(QFile::permissions(dir.filePath("doc.xml")) & 0x7077, ownerOnly); // all but user's
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A linked file is written through its link; a link to anything but a
+// regular file is replaced. A killed save's temporary goes at the next save.
+TEST_F(XmlDocumentTest, SaveWritesThroughALinkAndClearsStaleTemporaries)
+{
+    QDir(dir.path()).mkdir("real");
+    const QString link = dir.filePath("doc.xml"), target = dir.filePath("real/doc.xml");
+    QFile(dir.filePath("real/.settings-AbC123")).open(QIODevice::WriteOnly);
+    QFile::link("real/doc.xml", link);
+    auto doc = platform::XmlDocument::create();
+    ASSERT_TRUE(doc->loadXml("<Options/>"));
+    ASSERT_TRUE(doc->save(link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"doc.xml"});
+    EXPECT_TRUE(doc->load(target));
+    QFile::remove(target);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    ASSERT_TRUE(doc->save(link));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(doc->load(link));
 }
 
 TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElementAndBrokenInputDoesNotLoad)

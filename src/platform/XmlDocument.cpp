@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <pugixml.hpp>
 
@@ -121,6 +122,43 @@ void removeStaleTemporaries(const QString& folder)
                                QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names)
         QFile::remove(folder + QLatin1Char('/') + name);
+}
+
+// The new file gets the old one's permissions, or the usual ones for a new file.
+bool filled(int fd, const QByteArray& bytes, const QByteArray& target)
+{
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    // A full disk or a file-size limit must fail the write, not end the program.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    std::signal(SIGXFSZ, previous);
+    return ok;
+}
+
+// Gives an unnamed file a temporary name in folder; name stays empty on failure.
+bool named(int fd, const QByteArray& folder, QByteArray& name)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const quint32 suffix = QRandomGenerator::global()->bounded(0x1000000u);
+        const QByteArray candidate =
+            folder + "/" + kTemporaryPrefix + QByteArray::number(suffix, 16).rightJustified(6, '0');
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(),
+                     AT_SYMLINK_FOLLOW) == 0) {
+            name = candidate;
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return false;
 }
 
 bool isReadOnly(const QString& path)
@@ -246,24 +284,22 @@ bool XmlDocument::save(const QString& path) const
     const QByteArray targetName = QFile::encodeName(target);
     const QString folder = QFileInfo(target).absolutePath();
     removeStaleTemporaries(folder);
-    QByteArray temporary = QFile::encodeName(folder) + "/" + kTemporaryPrefix + "XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    // The new file gets the old one's permissions, or the usual ones for a new file.
-    struct stat old {};
-    if (::stat(targetName.constData(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
+    const QByteArray folderName = QFile::encodeName(folder);
+    // Written unnamed where the file system allows, and named only once
+    // complete, so that a save killed while writing leaves nothing behind.
+    QByteArray temporary;
+    int fd = ::open(folderName.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    bool ok = fd >= 0 && filled(fd, bytes, targetName) && named(fd, folderName, temporary);
+    if (fd >= 0)
+        ok = (::close(fd) == 0) && ok;
+    if (!ok && temporary.isEmpty()) {
+        temporary = folderName + "/" + kTemporaryPrefix + "XXXXXX";
+        fd = ::mkstemp(temporary.data());
+        if (fd < 0)
+            return false;
+        ok = filled(fd, bytes, targetName);
+        ok = (::close(fd) == 0) && ok;
     }
-    // A full disk or a file-size limit must fail the write, not end the program.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    std::signal(SIGXFSZ, previous);
-    ok = (::close(fd) == 0) && ok;
     if (ok)
         ok = ::rename(temporary.constData(), targetName.constData()) == 0;
     if (!ok)

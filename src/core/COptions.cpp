@@ -11,6 +11,10 @@
 #include "vocabulary/SnowKinds.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
 
 #include <array>
 #include <variant>
@@ -164,6 +168,7 @@ void COptions::Load()
         CXML xml;
         if (!xml.m_pDoc->load(m_strPath)) {
             m_bFileRead = false;
+            KeepUnreadableFile();
             return;
         }
         for (const Setting& setting : kSettings) {
@@ -177,6 +182,24 @@ void COptions::Load()
     } catch (const wchar_t* text) {
         AfxMessageBox(m_dialogs, QString::fromWCharArray(text));
     }
+}
+
+void COptions::KeepUnreadableFile()
+{
+    // A file that is there but cannot be read as settings (empty, cut short,
+    // garbage) may still hold what the user wants back: the save at exit
+    // must not destroy it. Only the last such file is kept.
+    const QFileInfo file(m_strPath);
+    if (!file.isFile() || !file.isReadable())
+        return;
+    const QString aside = m_strPath + QStringLiteral(".bad");
+    if (std::rename(QFile::encodeName(m_strPath).constData(),
+                    QFile::encodeName(aside).constData()) != 0)
+        return;
+    AfxMessageBox(m_dialogs, QStringLiteral("The settings file could not be read, so the settings "
+                                            "start from their defaults. The old file was kept as "
+                                            "%1.")
+                                 .arg(aside));
 }
 
 void COptions::Save(SaveReport report)

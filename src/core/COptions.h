@@ -20,7 +20,8 @@ public:
     virtual ~COptions();
 
     // Reads the file once at start-up. A missing or unreadable file keeps the
-    // defaults and clears m_bFileRead (first run).
+    // defaults and clears m_bFileRead (first run); a file that is there but
+    // not well-formed is moved aside to "settings.xml.bad", and the user told.
     void Load();
     // Where a failed save is told: a message box for the user at the screen,
     // or only the log when the session ends and nobody may be left to answer.
@@ -78,6 +79,7 @@ public:
 
 private:
     QString SettingsFolder() const;
+    void KeepUnreadableFile();
 
     QString m_strConfigFolder;
     // Where the load and save failures are reported.

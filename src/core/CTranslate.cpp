@@ -48,7 +48,8 @@ void CTranslate::LoadLanguage(const QString& language)
 {
     QString source;
     for (const QString& path : LanguageFiles()) {
-        if (languageName(platform::IniFile(path), "lang_en") == language) {
+        if (languageName(platform::IniFile(path, platform::IniFile::kHeadSize), "lang_en") ==
+            language) {
             source = path;
             break;
         }
@@ -74,7 +75,7 @@ void CTranslate::FillLanguageList(QComboBox* list, const QString& language)
     // A combo box selects its first entry by itself; keep what was there.
     int selected = list->currentIndex();
     for (const QString& path : LanguageFiles()) {
-        const platform::IniFile file(path);
+        const platform::IniFile file(path, platform::IniFile::kHeadSize);
         list->addItem(languageName(file, "lang_native"));
         if (languageName(file, "lang_en") == language)
             selected = list->count() - 1;
@@ -90,5 +91,6 @@ void CTranslate::GetSelectedLanguage(QComboBox* list, QString& language)
     const QStringList files = LanguageFiles();
     if (selected >= files.size())
         return;
-    language = languageName(platform::IniFile(files[selected]), "lang_en");
+    language =
+        languageName(platform::IniFile(files[selected], platform::IniFile::kHeadSize), "lang_en");
 }

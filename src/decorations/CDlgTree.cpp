@@ -100,8 +100,11 @@ bool CDlgTree::OnInitDialog()
     const int h = sizing && !sizing->isNull() ? sizing->height() : 1;
 
     const COptions& options = m_options;
-    int x = options.iTreeX;
-    int y = options.iTreeY;
+    // A hand-edited place beyond any screen is pulled in just far enough that
+    // no arithmetic on the window's rectangle can overflow.
+    constexpr int kFarthest = 1 << 30;
+    int x = std::clamp(options.iTreeX, -kFarthest, kFarthest);
+    int y = std::clamp(options.iTreeY, -kFarthest, kFarthest);
     if (options.iTreeX == -1 || options.iTreeY == -1) {
         // Centred on the primary monitor's work area. X11 may put the primary
         // monitor anywhere on the virtual screen, so its corner counts too.

@@ -1,6 +1,8 @@
 #include "platform/IniFile.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
+#include <QList>
 #include <QStringDecoder>
 
 namespace platform {
@@ -33,16 +35,22 @@ QString IniFile::decode(const QByteArray& bytes)
     return text;
 }
 
-IniFile::IniFile(const QString& path)
+IniFile::IniFile(const QString& path, qsizetype headSize)
 {
     // No file at all (no language chosen) reads as an empty one, quietly.
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = RegularFile::read(path, kMaxFileSize, headSize);
+    if (!file)
         return;
     m_open = true;
-    const QString text = decode(file.readAll());
+    if (!file->whole) {
+        // A line cut in two would read as a shorter value, or spoil the
+        // decoding of everything before it.
+        const bool utf16 = file->bytes.startsWith("\xFF\xFE");
+        file->bytes.truncate(file->bytes.lastIndexOf('\n') + (utf16 ? 2 : 1));
+    }
+    const QString text = decode(file->bytes);
     Section* current = nullptr;
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))

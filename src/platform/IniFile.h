@@ -16,7 +16,14 @@ public:
     // Values longer than this are cut, as by the reader's 1024-character buffer.
     static constexpr qsizetype kMaxValueLength = 1023;
 
-    explicit IniFile(const QString& path);
+    // Language files are a few kilobytes; a larger file is not read at all.
+    static constexpr qsizetype kMaxFileSize = 1 << 20;
+    // Enough for a file's first section: what telling files apart needs.
+    static constexpr qsizetype kHeadSize = 64 << 10;
+
+    // Reads the whole file, or only its first headSize bytes (whole lines).
+    // Anything but a regular file reads as a missing one.
+    explicit IniFile(const QString& path, qsizetype headSize = -1);
 
     bool isOpen() const { return m_open; }
     // defaultValue when the file, the section or the key is missing.

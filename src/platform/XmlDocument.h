@@ -34,11 +34,14 @@ public:
     XmlDocument(const XmlDocument&) = delete;
     XmlDocument& operator=(const XmlDocument&) = delete;
 
-    // False for a missing, unreadable or not well-formed file (an empty one too).
+    // False for a missing, unreadable or not well-formed file (an empty one
+    // too), and for anything but a regular file of at most a megabyte.
     bool load(const QString& path);
     bool loadXml(const QString& text);
     // Writes the whole document to a temporary file beside the target and
-    // renames it over the target, so a failure never leaves a torn file.
+    // renames it over the target, so a failure never leaves a torn file; a
+    // symbolic link is written through. Nothing is written that would not
+    // load back as this document.
     // False, with the old file untouched, when the target is read-only (its
     // owner may not write it) or the write fails.
     bool save(const QString& path) const;
@@ -53,15 +56,17 @@ public:
     // A new element appended as the last child of parent; null on failure.
     Element appendElement(Element parent, const QString& name);
 
-    // The document as written by save().
-    QByteArray serialize() const;
-
 private:
     XmlDocument();
     bool parse(const QByteArray& bytes);
+    // The document as save() writes it: in the encoding it was read in.
+    QByteArray serialize() const;
+    bool loadsBackTheSame(const QByteArray& bytes) const;
 
     std::unique_ptr<pugi::xml_document> m_doc;
-    bool m_utf16 = false;
+    // The parser's encoding of the bytes read (pugi::xml_encoding).
+    int m_encoding = 0;
+    bool m_byteOrderMark = false;
     // The bytes before and after the root element, written back unchanged.
     bool m_keepOutside = false;
     QByteArray m_prolog;

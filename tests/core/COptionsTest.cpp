@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,22 +24,58 @@ protected:
     COptions options{services.services()};
 };
 
-class COptionsFirstRunTest : public COptionsTest,
-                             public ::testing::WithParamInterface<const char*> {};
+enum class Put { Nothing, File, Fifo, LinkToZero };
 
-TEST_P(COptionsFirstRunTest, WritesTheDefaultsFileSilently)
+struct FirstRunCase {
+    const char* name;
+    Put put;
+    QByteArray bytes;
+    bool keptAside; // as settings.xml.bad, and the user told once
+};
+
+class COptionsFirstRunTest : public COptionsTest,
+                             public ::testing::WithParamInterface<FirstRunCase> {};
+
+// Whatever stands in the settings file's place, the run starts afresh and the
+// exit writes the defaults; an unreadable file is never destroyed.
+TEST_P(COptionsFirstRunTest, StartsAfreshAndKeepsWhatItCannotRead)
 {
-    if (*GetParam())
-        writeSettings(GetParam());
+    const FirstRunCase& c = GetParam();
+    const QString path = services.settingsPath(), aside = path + ".bad";
+    writeSettings("");
+    QFile::remove(path);
+    FakePlatform::writeFile(aside, "an older bad file");
+    if (c.put == Put::File)
+        writeSettings(c.bytes);
+    if (c.put == Put::Fifo) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    if (c.put == Put::LinkToZero)
+        QFile::link("/dev/zero", path);
     options.Load();
     EXPECT_FALSE(options.m_bFileRead);
     options.Save();
     EXPECT_EQ(settingsFile(), goldenFile("first-run").toStdString());
-    EXPECT_TRUE(services.dialogs.m_shown.empty());
+    EXPECT_EQ(FakePlatform::readFile(aside), c.keptAside ? c.bytes : "an older bad file");
+    ASSERT_EQ(services.dialogs.m_shown.size(), c.keptAside ? 1u : 0u);
+    if (c.keptAside) {
+        EXPECT_THAT(services.dialogs.m_shown[0].text.toStdString(),
+                    ::testing::HasSubstr(aside.toStdString()));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(NoFileOrABrokenOne, COptionsFirstRunTest,
-                         ::testing::Values("", "<Options><fSnow>0</fSn"));
+INSTANTIATE_TEST_SUITE_P(
+    HostileFiles, COptionsFirstRunTest,
+    ::testing::Values(FirstRunCase{"NoFile", Put::Nothing, {}, false},
+                      FirstRunCase{"Empty", Put::File, "", true},
+                      FirstRunCase{"CutShort", Put::File, "<Options><fSnow>0</fSn", true},
+                      FirstRunCase{"Garbage", Put::File, "\x89PNG\r\n\x1A\n", true},
+                      FirstRunCase{"TwoRoots", Put::File, "<Options/><Options/>", true},
+                      FirstRunCase{"Huge", Put::File,
+                                   "<Options>" + QByteArray(2 << 20, ' ') + "</Options>", true},
+                      FirstRunCase{"Fifo", Put::Fifo, {}, false},
+                      FirstRunCase{"LinkToAnEndlessDevice", Put::LinkToZero, {}, false}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(COptionsTest, EditedFileSurvivesByteForByte)
 {

@@ -96,6 +96,12 @@ TEST_F(CZelAppTest, CursorIsStackedAndFrostWaitsAsTheSettingsSay)
     });
     EXPECT_EQ(cursorStacking, FakeOverlaySurface::Stacking::Top);
     EXPECT_EQ(frostWait, 3u * 60000);
+    // A wait too long to count in milliseconds is the longest one, not a short one.
+    writeSettings("<Options><fFrostEnable>1</fFrostEnable><uFrostWaitTime>71583</uFrostWaitTime>"
+                  "</Options>");
+    app.emplace(services.services());
+    run([&] { frostWait = app->m_pDlgFrost->m_dwWaitTime; });
+    EXPECT_EQ(frostWait, UINT32_MAX);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -88,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                       // The primary monitor right of another one, its panel at the top.
                       PlaceCase{"PrimaryOnTheRight", -1, -1, {1920, 40, 1920, 1040}, {2680, 339}},
                       PlaceCase{"PartlyOff", 50, -20, kWorkArea, {50, -20}},
-                      PlaceCase{"FarOff", 5000, 3000, kWorkArea, {5000, 3000}}),
+                      PlaceCase{"FarOff", 5000, 3000, kWorkArea, {5000, 3000}},
+                      PlaceCase{
+                          "BeyondAnyScreen", INT_MAX, INT_MIN, kWorkArea, {1 << 30, -(1 << 30)}}),
     CaseName());
 
 struct CycleCase {

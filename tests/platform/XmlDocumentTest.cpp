@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,12 +48,90 @@ TEST_F(XmlDocumentTest, BytesOutsideTheRootComeBackUnchanged)
     EXPECT_EQ(roundTrip(file, "2 & 3"), changed);
 }
 
+QByteArray utf16(const char* text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const QChar qc : QString::fromUtf8(text)) {
+        const char16_t c = qc.unicode();
+        const char high = char(c >> 8), low = char(c & 0xFF);
+        bytes += bigEndian ? QByteArray{&high, 1} + low : QByteArray{&low, 1} + high;
+    }
+    return bytes;
+}
+
+struct EncodingCase {
+    const char* name;
+    QByteArray file;
+    const char* text; // Options/a's new text
+    QByteArray saved;
+};
+
+class XmlDocumentEncodingTest : public XmlDocumentTest,
+                                public ::testing::WithParamInterface<EncodingCase> {};
+
+// Each file is saved in the encoding it was read in, twice in a row, and
+// reads back with the new text.
+TEST_P(XmlDocumentEncodingTest, SavesInTheEncodingItRead)
+{
+    const EncodingCase& c = GetParam();
+    const QByteArray once = roundTrip(c.file, QString::fromUtf8(c.text));
+    EXPECT_EQ(once.toHex(' ').toStdString(), c.saved.toHex(' ').toStdString());
+    EXPECT_EQ(roundTrip(once, QString::fromUtf8(c.text)).toHex(' ').toStdString(),
+              c.saved.toHex(' ').toStdString());
+}
+
+// The declaration is written back with double quotes where it is rewritten.
+const char kLatin1[] = R"(<?xml version="1.0" encoding="ISO-8859-1"?>)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, XmlDocumentEncodingTest,
+    ::testing::Values(
+        EncodingCase{"Latin1", QByteArray(kLatin1) + "<!--\xE9--><Options><a>x</a></Options>",
+                     "\xC3\xA9", QByteArray(kLatin1) + "<!--\xE9--><Options><a>\xE9</a></Options>"},
+        EncodingCase{"Latin1WithoutRoom", QByteArray(kLatin1) + "<Options><a>x</a></Options>",
+                     "\xE2\x82\xAC",
+                     R"(<?xml version="1.0" encoding="UTF-8"?>)"
+                     "<Options><a>\xE2\x82\xAC</a></Options>"},
+        EncodingCase{"Utf16BigEndian", "\xFE\xFF" + utf16("<Options><a>x</a></Options>", true),
+                     "\xC3\xA9", "\xFE\xFF" + utf16("<Options><a>\xC3\xA9</a></Options>", true)},
+        EncodingCase{"Utf16WithoutMark",
+                     utf16(R"(<?xml version="1.0"?><Options><a/></Options>)", false), "\xC3\xA9",
+                     utf16(R"(<?xml version="1.0"?><Options><a>)"
+                           "\xC3\xA9</a></Options>",
+                           false)},
+        EncodingCase{"NulAfterTheRoot",
+                     "<Options><a>x</a></Options>\n" + QByteArray(1, 0) + "<!--\xE9-->", "\xC3\xA9",
+                     "<Options><a>\xC3\xA9</a></Options>\n" + QByteArray(1, 0) + "<!--\xE9-->"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
 TEST_F(XmlDocumentTest, SaveKeepsThePermissionsOfTheFileItReplaces)
 {
     const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
     EXPECT_EQ(roundTrip("<Options/>", {}, ownerOnly), "<Options/>");
     EXPECT_EQ(QFile::permissions(dir.filePath("doc.xml")) & 0x7077, ownerOnly); // all but user's
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A linked file is written through its link; a link to anything but a
+// regular file is replaced. A killed save's temporary goes at the next save.
+TEST_F(XmlDocumentTest, SaveWritesThroughALinkAndClearsStaleTemporaries)
+{
+    QDir(dir.path()).mkdir("real");
+    const QString link = dir.filePath("doc.xml"), target = dir.filePath("real/doc.xml");
+    QFile(dir.filePath("real/.settings-AbC123")).open(QIODevice::WriteOnly);
+    QFile::link("real/doc.xml", link);
+    auto doc = platform::XmlDocument::create();
+    ASSERT_TRUE(doc->loadXml("<Options/>"));
+    ASSERT_TRUE(doc->save(link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"doc.xml"});
+    EXPECT_TRUE(doc->load(target));
+    QFile::remove(target);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    ASSERT_TRUE(doc->save(link));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(doc->load(link));
 }
 
 TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElementAndBrokenInputDoesNotLoad)
@@ -61,9 +142,16 @@ TEST_F(XmlDocumentTest, TextIsAllTextBelowTheElementAndBrokenInputDoesNotLoad)
     EXPECT_EQ(doc->text(doc->selectSingleNode("Options/a")), "xyz<w>");
     EXPECT_TRUE(doc->selectSingleNode("Options/missing").isNull());
     EXPECT_TRUE(doc->selectSingleNode("Other/a").isNull());
-    for (const char* broken : {"", "<Options>", "<!-- only a comment -->"})
+    for (const char* broken : {"", "<Options>", "<!-- only a comment -->", "<Options/><Options/>"})
         EXPECT_FALSE(doc->loadXml(broken)) << broken;
     EXPECT_FALSE(doc->load(dir.filePath("missing.xml")));
+    // Nesting deeper than any stack is read and replaced.
+    const int depth = 100000;
+    ASSERT_TRUE(doc->loadXml("<Options><a>" + QString("<b>").repeated(depth) + "x" +
+                             QString("</b>").repeated(depth) + "</a></Options>"));
+    EXPECT_EQ(doc->text(doc->selectSingleNode("Options/a")), "x");
+    doc->setText(doc->selectSingleNode("Options/a"), "y");
+    EXPECT_EQ(doc->text(doc->selectSingleNode("Options/a")), "y");
 }
 
 } // namespace

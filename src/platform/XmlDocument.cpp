@@ -21,8 +21,6 @@ namespace platform {
 
 namespace {
 
-std::atomic<bool> g_creationFails{false};
-
 // Comments, the declaration, whitespace-only text and line ends are kept, so
 // that a save writes back what it read.
 constexpr unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_comments |
@@ -174,14 +172,7 @@ bool isReadOnly(const QString& path)
 
 std::unique_ptr<XmlDocument> XmlDocument::create()
 {
-    if (g_creationFails)
-        return nullptr;
     return std::unique_ptr<XmlDocument>(new XmlDocument);
-}
-
-void XmlDocument::setCreationFailsForTesting(bool fails)
-{
-    g_creationFails = fails;
 }
 
 XmlDocument::XmlDocument() : m_doc(std::make_unique<pugi::xml_document>()) {}

@@ -26,9 +26,9 @@ public:
         void* m_node = nullptr;
     };
 
-    // nullptr when no document can be made (only a test can arrange that).
+    // nullptr when no document can be made, which the parser here never
+    // refuses; the callers still say so when it happens.
     static std::unique_ptr<XmlDocument> create();
-    static void setCreationFailsForTesting(bool fails);
 
     ~XmlDocument();
     XmlDocument(const XmlDocument&) = delete;

@@ -9,7 +9,6 @@
 
 #include <pugixml.hpp>
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>

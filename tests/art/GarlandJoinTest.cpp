@@ -101,16 +101,28 @@ TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
         const QImage corner = picture(piece.corner);
         const QImage bottomEdge = picture(piece.straight);
         const QImage leftEdge = turned(bottomEdge, 1);
+        // A corner reaches further along the edges than a straight piece; its
+        // sides are compared where a straight piece would lie against the
+        // screen edge: the start of a side along the left or top edge, the end
+        // of one along the bottom edge.
+        const int side = bottomEdge.width();
+        const auto start = [side](std::vector<int> profile) {
+            profile.resize(size_t(side));
+            return profile;
+        };
+        const auto end = [side](const std::vector<int>& profile) {
+            return std::vector<int>(profile.end() - side, profile.end());
+        };
         const int last = corner.width() - 1;
         // Up into the last piece of the left edge, right into the first of the bottom edge.
-        expectSameCrossing(alphaRow(corner, 0), alphaRow(leftEdge, last));
-        expectSameCrossing(alphaColumn(corner, last), alphaColumn(bottomEdge, 0));
+        expectSameCrossing(start(alphaRow(corner, 0)), alphaRow(leftEdge, side - 1));
+        expectSameCrossing(end(alphaColumn(corner, last)), alphaColumn(bottomEdge, 0));
         // The other corners are this one turned with the straight pieces; one
         // more check that the turn keeps the join: the top-left corner.
         const QImage topLeft = turned(corner, 1);
         const QImage topEdge = turned(bottomEdge, 2);
-        expectSameCrossing(alphaColumn(topLeft, last), alphaColumn(topEdge, 0));
-        expectSameCrossing(alphaRow(topLeft, last), alphaRow(leftEdge, 0));
+        expectSameCrossing(start(alphaColumn(topLeft, last)), alphaColumn(topEdge, 0));
+        expectSameCrossing(start(alphaRow(topLeft, last)), alphaRow(leftEdge, 0));
         // Stored as the bottom-left corner: the light points there.
         const QPointF light = alphaCentroid(corner);
         EXPECT_LT(light.x(), corner.width() / 2.0);

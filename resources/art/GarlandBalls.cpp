@@ -13,111 +13,97 @@
 namespace {
 
 constexpr int kTile = 96;
-constexpr qreal kWire = 14.0;   // wire depth below the inner side of a straight piece
-constexpr qreal kRadius = 30.0; // the glass ball
-constexpr qreal kCapLength = 9.0;
+constexpr qreal kWire = 15.0; // how far in from the screen edge's far side the wire holds a socket
+constexpr qreal kRadius = 26.0; // the glass globe
+constexpr qreal kSocketLength = 11.0;
 
+// A twisted pair, dark enough for a light desktop, with a pale twist that
+// keeps it in sight on a dark one.
 void strokeWire(QPainter& p, const QPainterPath& path)
 {
-    const qreal width = 2.6;
+    const qreal width = 3.0;
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(GarlandPalette::wireDark(), width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setPen(QPen(GarlandPalette::wireDark(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
-    // The twist of the two strands; its period divides the square.
-    const qreal unit = width * 0.4;
-    QPen twist(ArtColour::withAlpha(GarlandPalette::wireLight(), 0.85), unit, Qt::CustomDashLine,
-               Qt::FlatCap);
-    twist.setDashPattern({1.8 / unit, 1.2 / unit});
+    QPen twist(
+        ArtColour::withAlpha(ArtColour::mix(GarlandPalette::wireLight(), Qt::white, 0.25), 0.9),
+        1.1, Qt::CustomDashLine, Qt::FlatCap);
+    twist.setDashPattern({2.6 / 1.1, 1.0 / 1.1});
     p.setPen(twist);
-    p.translate(0, -0.45);
     p.drawPath(path);
-    p.translate(0, 0.45);
     p.setPen(Qt::NoPen);
 }
 
-// The ball in its own frame: the top of the cap at the origin, hanging along +y.
-void paintBall(QPainter& p, const GarlandHue& hue, bool lit)
+// The globe on its socket in its own frame: the socket's back at the origin,
+// the globe along +y. Everything that shows which way is up lies along that
+// axis or is mirrored across it, so the light reads right on the top edge,
+// where the picture is turned over, as well as on the bottom edge.
+void paintGlobe(QPainter& p, const GarlandHue& hue, bool lit)
 {
-    const QPointF centre(0, kCapLength - 1.5 + kRadius);
+    const QPointF centre(0, kSocketLength - 2.0 + kRadius);
     const qreal r = kRadius;
-    QRadialGradient glass(lit ? centre + QPointF(-0.1 * r, 0.0)
-                              : centre + QPointF(-0.35 * r, -0.4 * r),
-                          lit ? 1.05 * r : 1.45 * r);
+    QRadialGradient glass(centre, r);
     if (lit) {
         glass.setColorAt(0.0, hue.core);
-        glass.setColorAt(0.3, ArtColour::mix(hue.core, hue.glass, 0.6));
-        glass.setColorAt(0.72, hue.glass);
-        glass.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.72));
+        glass.setColorAt(0.28, ArtColour::mix(hue.core, hue.glass, 0.55));
+        glass.setColorAt(0.75, hue.glass);
+        glass.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.78));
     } else {
-        glass.setColorAt(0.0, ArtColour::scaled(hue.glass, 1.05));
-        glass.setColorAt(0.35, ArtColour::scaled(hue.glass, 0.7));
-        glass.setColorAt(0.8, ArtColour::scaled(hue.glass, 0.32));
-        glass.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.18));
+        glass.setColorAt(0.0, ArtColour::scaled(hue.glass, 0.62));
+        glass.setColorAt(0.6, ArtColour::scaled(hue.glass, 0.48));
+        glass.setColorAt(0.92, ArtColour::scaled(hue.glass, 0.78));
+        glass.setColorAt(1.0, ArtColour::scaled(hue.glass, 0.55));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(glass);
     p.drawEllipse(centre, r, r);
-
     if (lit)
-        paintHalo(p, centre, 0.55 * r, 0.55 * r, QColor(255, 255, 245), 0.6);
+        paintHalo(p, centre, 0.5 * r, 0.5 * r, QColor(255, 255, 240), 0.65);
 
-    // Light from the room wrapping round the lower right rim.
-    {
-        p.save();
-        QPainterPath ball;
-        ball.addEllipse(centre, r, r);
-        p.setClipPath(ball, Qt::IntersectClip);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(
-            ArtColour::withAlpha(ArtColour::scaled(hue.glass, lit ? 1.5 : 1.8), lit ? 0.3 : 0.4),
-            3.0));
-        p.drawArc(QRectF(centre.x() - r + 1.6, centre.y() - r + 1.6, 2 * r - 3.2, 2 * r - 3.2),
-                  -80 * 16, 95 * 16);
-        p.restore();
-    }
+    // The filament's little cage seen through the glass.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(ArtColour::withAlpha(ArtColour::scaled(hue.glass, 0.3), 0.7), 0.6));
-    p.drawEllipse(centre, r, r);
-    p.setPen(Qt::NoPen);
+    p.setPen(
+        QPen(ArtColour::withAlpha(lit ? QColor(255, 250, 225) : QColor(60, 50, 40), 0.45), 0.6));
+    p.drawLine(QPointF(-2.0, kSocketLength - 1.0), QPointF(-1.4, centre.y() - 4.0));
+    p.drawLine(QPointF(2.0, kSocketLength - 1.0), QPointF(1.4, centre.y() - 4.0));
+    p.drawArc(QRectF(-1.6, centre.y() - 5.5, 3.2, 3.0), 180 * 16, 180 * 16);
 
-    // The window reflected in the glossy glass.
-    {
+    // The room's windows mirrored on both flanks and a rim of light, all
+    // symmetric about the axis.
+    p.setPen(Qt::NoPen);
+    for (int side : {-1, 1}) {
         p.save();
-        p.translate(centre + QPointF(-0.42 * r, -0.45 * r));
-        p.rotate(-38);
+        p.translate(centre + QPointF(side * 0.52 * r, 0.05 * r));
         QRadialGradient shine(QPointF(0, 0), 1.0);
-        shine.setColorAt(0.0, QColor(255, 255, 255, 235));
-        shine.setColorAt(0.55, QColor(255, 255, 255, 150));
+        shine.setColorAt(0.0, QColor(255, 255, 255, side < 0 ? 215 : 120));
+        shine.setColorAt(0.6, QColor(255, 255, 255, side < 0 ? 110 : 50));
         shine.setColorAt(1.0, QColor(255, 255, 255, 0));
-        p.scale(0.3 * r, 0.17 * r);
+        p.scale(0.13 * r, 0.34 * r);
         p.setBrush(shine);
         p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
         p.restore();
     }
-    p.setBrush(QColor(255, 255, 255, 245));
-    p.drawEllipse(centre + QPointF(-0.5 * r, -0.5 * r), 0.07 * r, 0.06 * r);
-
-    // Metal cap and its wire loop.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 130, 70), 1.0));
-    p.drawEllipse(QPointF(0, -0.6), 2.4, 2.4);
-    QLinearGradient metal(QPointF(-6.5, 0), QPointF(6.5, 0));
-    metal.setColorAt(0.0, QColor(110, 86, 30));
-    metal.setColorAt(0.35, QColor(255, 236, 160));
-    metal.setColorAt(0.6, QColor(200, 160, 60));
-    metal.setColorAt(1.0, QColor(90, 66, 20));
-    p.setBrush(metal);
-    p.setPen(QPen(QColor(80, 60, 20, 200), 0.4));
-    QPainterPath cap;
-    cap.moveTo(-4.5, 1.2);
-    cap.lineTo(4.5, 1.2);
-    cap.lineTo(6.2, kCapLength);
-    cap.quadTo(0, kCapLength + 1.6, -6.2, kCapLength);
-    cap.closeSubpath();
-    p.drawPath(cap);
-    p.setPen(QPen(QColor(90, 66, 20, 170), 0.4));
-    for (qreal x = -4.0; x <= 4.01; x += 1.6)
-        p.drawLine(QPointF(x * 0.8, 1.8), QPointF(x * 1.1, kCapLength - 0.4));
+    p.setPen(QPen(ArtColour::withAlpha(ArtColour::scaled(hue.glass, 0.32), 0.8), 0.7));
+    p.drawEllipse(centre, r, r);
+
+    // The socket: moulded plastic in the wire's green with two ribs.
+    QLinearGradient plastic(QPointF(-6.0, 0), QPointF(6.0, 0));
+    plastic.setColorAt(0.0, ArtColour::scaled(GarlandPalette::wireDark(), 0.7));
+    plastic.setColorAt(0.4, ArtColour::mix(GarlandPalette::wireLight(), Qt::white, 0.15));
+    plastic.setColorAt(1.0, ArtColour::scaled(GarlandPalette::wireDark(), 0.8));
+    p.setBrush(plastic);
+    p.setPen(QPen(ArtColour::withAlpha(QColor(4, 18, 8), 0.8), 0.5));
+    QPainterPath socket;
+    socket.moveTo(-4.2, -1.5);
+    socket.lineTo(4.2, -1.5);
+    socket.lineTo(5.6, kSocketLength);
+    socket.quadTo(0, kSocketLength + 1.4, -5.6, kSocketLength);
+    socket.closeSubpath();
+    p.drawPath(socket);
+    p.setPen(QPen(ArtColour::withAlpha(QColor(4, 18, 8), 0.6), 0.7));
+    for (qreal y : {3.5, 7.0})
+        p.drawLine(QPointF(-4.6 - y * 0.1, y), QPointF(4.6 + y * 0.1, y));
     p.setPen(Qt::NoPen);
 }
 
@@ -129,39 +115,46 @@ QImage paintBallLight(const GarlandHue& hue, bool lit, bool corner)
     QPainter p;
     surface.begin(p);
     const qreal T = kTile;
-    const QPointF origin = corner ? QPointF(62.0, 34.0) : QPointF(48.0, 20.0);
+    // The socket sits on the wire at the piece's middle, the globe points to
+    // the screen edge.
+    const QPointF origin = corner ? QPointF(T - kWire - 22.0, kWire + 22.0) : QPointF(T / 2, kWire);
     const qreal angle = corner ? 45.0 : 0.0;
     const qreal rad = qDegreesToRadians(angle);
     const QPointF axis(-std::sin(rad), std::cos(rad));
-    const QPointF centre = origin + axis * (kCapLength - 1.5 + kRadius);
+    const QPointF centre = origin + axis * (kSocketLength - 2.0 + kRadius);
 
     if (lit) {
-        // Fades out before the sides so neighbouring balls show no seam.
+        // Fades out before the sides so neighbouring globes show no seam.
         const qreal reach = corner ? std::min(centre.x(), T - centre.y()) + 2.0 : T / 2;
         paintHalo(p, centre, reach, reach, hue.halo, 0.85);
         paintHalo(p, centre, 0.5 * reach + 0.5 * kRadius, 0.5 * reach + 0.5 * kRadius, hue.halo,
                   0.5);
     }
 
+    // The wire swings from the screen edge at the piece's ends up to the
+    // socket and back: pieces are spread with gaps between them, and a wire
+    // that passes beyond the screen's edge there reads as one string whatever
+    // the gap.
     QPainterPath wire;
-    const QPointF loop = origin + axis * -1.0;
+    const qreal out = 3.5; // where the wire meets the screen edge, in from the piece's end
     if (corner) {
-        wire.moveTo(T - kWire, 0);
-        wire.cubicTo(T - kWire, 0.6 * loop.y(), loop.x() + 8.0, loop.y() - 6.0, loop.x(), loop.y());
-        wire.moveTo(T, kWire);
-        wire.cubicTo(T - 12.0, kWire, loop.x() + 7.0, loop.y() - 4.0, loop.x(), loop.y());
+        const QPointF in = origin;
+        wire.moveTo(-1.0, out);
+        wire.cubicTo(QPointF(0.3 * in.x(), 7.0), QPointF(in.x() - 22.0, in.y() - 16.0), in);
+        wire.cubicTo(QPointF(in.x() + 16.0, in.y() + 22.0), QPointF(T - 7.0, T - 0.3 * in.x()),
+                     QPointF(T - out, T + 1.0));
     } else {
-        wire.moveTo(0, kWire);
-        wire.quadTo(T / 2, kWire + 1.5, T, kWire);
-        wire.moveTo(T / 2, kWire + 0.7);
-        wire.lineTo(loop);
+        wire.moveTo(out, T + 1.0);
+        wire.cubicTo(QPointF(7.0, 0.45 * T), QPointF(0.22 * T, kWire), QPointF(T / 2, kWire));
+        wire.cubicTo(QPointF(0.78 * T, kWire), QPointF(T - 7.0, 0.45 * T),
+                     QPointF(T - out, T + 1.0));
     }
     strokeWire(p, wire);
 
     p.save();
     p.translate(origin);
     p.rotate(angle);
-    paintBall(p, hue, lit);
+    paintGlobe(p, hue, lit);
     p.restore();
     p.end();
     return surface.result();

@@ -4,9 +4,10 @@
 
 #include <QImage>
 
-// A glass ball light on its wire, stored like the bulbs: a straight piece
-// hangs on the bottom edge with the wire across the top of the square, a
-// corner piece is the bottom-left corner with the ball in the corner.
+// A round glass globe light on its socket, stored like the bulbs: a straight
+// piece for the bottom edge with the globe pointing down to the screen edge,
+// a corner piece as the bottom-left corner with the globe in the corner. The
+// wire leaves each piece through the screen edge at both ends.
 QImage paintBallLight(const GarlandHue& hue, bool lit, bool corner);
 
 // A soft coloured light thrown up from the bottom edge of the screen, as if

@@ -273,9 +273,14 @@ QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit,
 {
     const BulbGeometry g = geometryOf(shape);
     const qreal T = g.tile, c = g.wire;
-    GarlandSurface surface(QSize(g.tile, g.tile), 4);
+    // A corner reaches half a piece further along both edges: the window
+    // centres the straight pieces between the corners, and the gap it leaves
+    // on each side (up to half a piece) is bridged by the corner's wire.
+    const qreal reachOn = corner ? T / 2 : 0.0;
+    GarlandSurface surface(QSize(g.tile, g.tile) + QSize(int(reachOn), int(reachOn)), 4);
     QPainter p;
     surface.begin(p);
+    p.translate(0, reachOn);
 
     const QPointF origin = corner ? g.cornerOrigin : g.straightOrigin;
     const qreal angle = corner ? 45.0 : 0.0; // the bulb's axis, clockwise from straight down
@@ -295,10 +300,12 @@ QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit,
     QPainterPath wire;
     if (corner) {
         const QPointF entry = origin + axis * (g.socketTop + 1.5);
-        wire.moveTo(T - c, 0);
+        wire.moveTo(T - c, -reachOn);
+        wire.lineTo(T - c, 0);
         wire.cubicTo(T - c, entry.y() * 0.55, entry.x() + 0.075 * T, entry.y() - 0.1 * T, entry.x(),
                      entry.y());
-        wire.moveTo(T, c);
+        wire.moveTo(T + reachOn, c);
+        wire.lineTo(T, c);
         wire.cubicTo(T - 0.18 * T, c, entry.x() + 0.1 * T, entry.y() - 0.04 * T, entry.x(),
                      entry.y());
     } else {

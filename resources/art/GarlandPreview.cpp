@@ -69,16 +69,22 @@ void bulbString(PreviewScreen& s, const std::vector<Pair>& straight,
     const int remV = H - 2 * h - h * nV, remH = W - 2 * w - w * nH;
     size_t colour = 0;
     auto next = [&](const std::vector<Pair>& set) { return s.pick(set[colour++ % set.size()]); };
+    // Corners reach further along the edges than a straight piece; the
+    // window places them by their own size.
+    auto cornerSize = [&](const std::vector<Pair>& set) {
+        return s.picture(set.front().first, 0).width();
+    };
+    const int c = cornerSize(corner);
     s.draw(next(corner), 1, 0, 0);
     for (int i = 0, x = w + remH / 2; i < nH; ++i, x += w)
         s.draw(next(straight), 2, x, 0);
-    s.draw(next(corner), 2, W - w, 0);
+    s.draw(next(corner), 2, W - c, 0);
     for (int i = 0, y = h + remV / 2; i < nV; ++i, y += h)
         s.draw(next(straight), 3, W - w, y);
-    s.draw(next(corner), 3, W - w, H - h);
+    s.draw(next(corner), 3, W - c, H - c);
     for (int i = 0, d = 2 * w + remH / 2; i < nH; ++i, d += w)
         s.draw(next(straight), 0, W - d, H - h);
-    s.draw(next(corner), 0, 0, H - h);
+    s.draw(next(corner), 0, 0, H - c);
     for (int i = 0, d = 2 * h + remV / 2; i < nV; ++i, d += h)
         s.draw(next(straight), 1, 0, H - d);
 }

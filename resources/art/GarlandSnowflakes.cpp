@@ -99,15 +99,20 @@ void paintRidges(QPainter& p, const QColor& colour)
     p.setPen(Qt::NoPen);
 }
 
+// A short cord from the arm nearest the screen edge down to that edge, with
+// the ring that holds it: the light hangs from the edge of the screen whichever
+// edge it is turned to, never from a loop that leads nowhere.
 void paintHanger(QPainter& p)
 {
-    const QPointF top = polar(180.0, kArm + 3.0);
+    const QPointF tip = polar(0.0, kArm + 1.0);
+    const QPointF ring = tip + QPointF(0, 3.0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(120, 126, 136, 230), 1.4));
-    p.drawLine(polar(180.0, 0.95 * kArm), top);
-    p.drawEllipse(top + QPointF(0, -3.2), 2.6, 3.2);
+    p.setPen(QPen(QColor(120, 126, 136, 230), 1.4, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(polar(0.0, 0.95 * kArm), tip);
+    p.drawLine(ring + QPointF(0, 3.0), QPointF(ring.x(), kTile + 1.0));
+    p.drawEllipse(ring, 2.6, 3.0);
     p.setPen(QPen(QColor(235, 238, 244, 220), 0.6));
-    p.drawEllipse(top + QPointF(-0.2, -3.4), 2.6, 3.2);
+    p.drawEllipse(ring + QPointF(-0.2, -0.2), 2.6, 3.0);
     p.setPen(Qt::NoPen);
 }
 

@@ -8,6 +8,8 @@
 
 #include "vocabulary/SnowPictures.h"
 
+#include <QLinearGradient>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -208,38 +210,49 @@ void paintFineSnow(ArtSink& sink)
 
 void paintSparklingSnow(ArtSink& sink)
 {
-    const QPointF centre(5.0, 5.0);
-    auto ray = [](QPainter& p, double length, double width) {
-        p.drawPolygon(QPolygonF{QPointF(0, 0.2), QPointF(width, -length * 0.3), QPointF(0, -length),
-                                QPointF(-width, -length * 0.3)});
+    // On a pixel's middle, so the long rays are one sharp pixel wide.
+    const QPointF centre(4.5, 4.5);
+    // A streak of light, brightest at the core and gone at its tip.
+    auto ray = [](QPainter& p, double length, double width, double strength) {
+        QLinearGradient fade(QPointF(0, 0), QPointF(0, -length));
+        fade.setColorAt(0.0, QColor(255, 255, 255, int(255 * strength)));
+        fade.setColorAt(0.65, QColor(255, 255, 255, int(170 * strength)));
+        fade.setColorAt(1.0, QColor(255, 255, 255, 0));
+        p.setBrush(fade);
+        p.drawPolygon(QPolygonF{QPointF(width, 0), QPointF(0.12, -length), QPointF(-0.12, -length),
+                                QPointF(-width, 0)});
+    };
+    auto glowOf = [&](double radius, float sigma, float strength) {
+        return SnowMask::painted(10, 10, [&](QPainter& p) { disc(p, centre, radius); })
+            .blurred(sigma)
+            .multiplied(strength);
     };
     SnowLook look;
     look.body = QColor(255, 255, 255);
-    look.rim = QColor(170, 206, 255);
-    look.volumeSigma = 0.6f;
-    look.volumeFull = 0.55f;
-    look.haloAlpha = 0.5f;
+    look.rim = QColor(176, 212, 255);
+    look.volumeSigma = 0.5f;
+    look.volumeFull = 0.6f;
+    look.haloAlpha = 0.35f;
     look.haloSigma = 0.6f;
-    look.haloOffset = QPointF(0.2, 0.3);
+    look.haloOffset = QPointF(0.0, 0.0);
 
-    // Long upright cross with short diagonals: the flash of a twinkle.
-    const SnowMask flash = SnowMask::painted(10, 10, [&](QPainter& p) {
-        radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 4.4, 0.75); });
-        radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 2.4, 0.55); });
-        disc(p, centre, 1.2);
-    });
-    // Its afterglow: short rays in a soft round glow. Shown in turn with the
-    // flash, the flake flickers. (Diagonal rays would read as a square at
-    // this size.)
+    // The glint: a hot core with long upright and level streaks and short
+    // diagonal ones, in a small bloom of light.
+    const SnowMask flash =
+        SnowMask::painted(10, 10, [&](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 4.5, 0.55, 1.0); });
+            radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 2.6, 0.45, 0.75); });
+            disc(p, centre, 0.9);
+        }).combined(glowOf(2.0, 0.9f, 0.8f));
+    // Its afterglow: a dimmer, smaller twinkle. Shown in turn with the glint,
+    // the flake flickers.
     const SnowMask glow =
-        SnowMask::painted(10, 10,
-                          [&](QPainter& p) {
-                              radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 3.0, 0.6); });
-                              disc(p, centre, 1.5);
-                          })
-            .combined(SnowMask::painted(10, 10, [&](QPainter& p) { disc(p, centre, 2.6); })
-                          .blurred(0.9f)
-                          .multiplied(0.55f));
+        SnowMask::painted(10, 10, [&](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 2.6, 0.45, 0.6); });
+            disc(p, centre, 0.7);
+        }).combined(glowOf(1.4, 0.8f, 0.45f));
     sink.add(pngPath(kSparklingSnowPictures[0]), look.render(flash));
     sink.add(pngPath(kSparklingSnowPictures[1]), look.render(glow));
 }

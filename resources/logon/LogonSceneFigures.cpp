@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 using namespace logon;
 
@@ -34,6 +35,33 @@ QPainterPath limb(std::initializer_list<QPointF> joints, double width)
     }
     QPainterPathStroker stroker(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     return stroker.createStroke(line);
+}
+
+// A limb that narrows from joint to joint, like a sleeve from shoulder to
+// cuff: round at every joint, straight-sided between them.
+QPainterPath taperedLimb(std::initializer_list<std::pair<QPointF, double>> joints)
+{
+    QPainterPath shape;
+    const std::pair<QPointF, double>* previous = nullptr;
+    for (const auto& joint : joints) {
+        const auto& [at, width] = joint;
+        QPainterPath round;
+        round.addEllipse(at, width / 2, width / 2);
+        shape = shape.united(round);
+        if (previous) {
+            const QPointF along = at - previous->first;
+            const double length = std::hypot(along.x(), along.y());
+            const QPointF across(-along.y() / length, along.x() / length);
+            QPainterPath side;
+            side.addPolygon(QPolygonF{previous->first + across * (previous->second / 2),
+                                      at + across * (width / 2), at - across * (width / 2),
+                                      previous->first - across * (previous->second / 2)});
+            side.closeSubpath();
+            shape = shape.united(side);
+        }
+        previous = &joint;
+    }
+    return shape;
 }
 
 QPainterPath ellipse(QPointF centre, double rx, double ry, double degrees = 0.0)
@@ -78,17 +106,32 @@ QPainterPath skatingSanta()
     hat.cubicTo(QPointF(-40, -474), QPointF(-4, -486), QPointF(18, -444));
     hat.closeSubpath();
     add(hat);
-    add(ellipse(QPointF(-86, -448), 25, 25));                 // pompom
-    add(ellipse(QPointF(132, -398), 13, 11));                 // nose
-    add(limb({{60, -330}, {150, -312}, {222, -348}}, 46));    // front arm
-    add(ellipse(QPointF(236, -356), 28, 24, -30));            // mitten
-    add(ellipse(QPointF(226, -380), 10, 16, 20));             // thumb
-    add(limb({{-40, -318}, {-128, -300}, {-196, -250}}, 46)); // back arm
-    add(ellipse(QPointF(-210, -240), 28, 24, 30));
-    add(limb({{18, -150}, {52, -82}, {26, -30}}, 54));        // front leg
-    add(ellipse(QPointF(44, -24), 52, 24));                   // front boot
-    add(limb({{-30, -160}, {-124, -128}, {-222, -112}}, 50)); // back leg
-    add(ellipse(QPointF(-246, -108), 48, 22, -4));            // back boot
+    add(ellipse(QPointF(-86, -448), 25, 25));    // pompom
+    add(ellipse(QPointF(132, -398), 13, 11));    // nose
+    add(ellipse(QPointF(-6, -318), 78, 58, 20)); // the back, rounded by the lean
+    // The front arm reaches ahead, the back one swings behind: sleeves that
+    // narrow to fur cuffs, mittens with their thumbs.
+    add(taperedLimb({{{54, -336}, 54}, {{138, -318}, 42}, {{206, -350}, 32}}));
+    add(ellipse(QPointF(210, -352), 14, 22, -25)); // cuff
+    add(ellipse(QPointF(236, -364), 24, 18, -30)); // mitten
+    add(ellipse(QPointF(232, -386), 8, 13, 15));   // thumb
+    add(taperedLimb({{{-40, -322}, 54}, {{-116, -288}, 42}, {{-172, -238}, 32}}));
+    add(ellipse(QPointF(-176, -234), 22, 14, 40)); // cuff
+    add(ellipse(QPointF(-196, -216), 22, 18, 50)); // mitten
+    add(ellipse(QPointF(-186, -198), 7, 12, -30)); // thumb
+    // The coat flares over the hips and ends in a band of fur.
+    add(polygon({{-92, -205}, {98, -222}, {138, -138}, {-124, -112}}));
+    for (int i = 0; i <= 14; ++i) {
+        const double t = i / 14.0;
+        add(ellipse(QPointF(-122 + 258 * t, -110 - 28 * t), 12, 10));
+    }
+    // The front leg bent under him, the back one stretched out behind.
+    add(taperedLimb({{{20, -130}, 64}, {{58, -84}, 50}, {{32, -36}, 38}}));
+    add(polygon({{8, -58}, {60, -58}, {66, -6}, {4, -6}})); // boot shaft
+    add(ellipse(QPointF(50, -16), 48, 16));                 // boot foot
+    add(taperedLimb({{{-36, -140}, 60}, {{-126, -124}, 46}, {{-210, -108}, 36}}));
+    add(ellipse(QPointF(-222, -110), 26, 22, -4)); // boot shaft
+    add(ellipse(QPointF(-240, -102), 44, 16, -4)); // boot foot
     // Skate blades with their curled toes.
     QPainterPath blade(QPointF(-16, 0));
     blade.lineTo(98, 0);

@@ -135,11 +135,26 @@ RenderedTune renderSnowstorm()
 
     Drift gusts(random, 0.12, 1.0, 1.5, 4.5);
     Drift flutter(random, 0.8, 1.0, 0.15, 0.6);
+    // The wind's strength decides the whole timbre, from a dull roar to
+    // whistling: it repeats with the loop, so the rendering past the loop's
+    // end, which the crossfade lays over its start, blows as the start does.
+    // Its first seconds glide in from where the wind would have gone on past
+    // the end, so the repeat itself has no jump.
+    const std::size_t loopFrames = std::size_t(loopSeconds * kRate);
+    const std::size_t glide = std::size_t(6.0 * kRate);
+    std::vector<float> wind(loopFrames + glide);
+    for (float& g : wind)
+        g = float(gusts.next() * flutter.next());
+    for (std::size_t i = 0; i < glide; ++i) {
+        const double x = double(i) / double(glide);
+        const double w = x * x * (3.0 - 2.0 * x);
+        wind[i] = float(w * wind[i] + (1.0 - w) * wind[loopFrames + i]);
+    }
     // The gust reaches the right side a moment later than the left.
     const std::size_t lag = std::size_t(0.35 * kRate);
     std::vector<float> strength(frames + lag);
-    for (float& g : strength)
-        g = float(gusts.next() * flutter.next());
+    for (std::size_t i = 0; i < strength.size(); ++i)
+        strength[i] = wind[i % loopFrames];
 
     Biquad bodyL, bodyR, howlL, howlR, whistle1, whistle2, whistle3, rumble, snowL, snowR;
     rumble.setLowPass(110, 0.7);

@@ -110,7 +110,9 @@ RenderedTune renderSanta()
     Score score(4);
     score.append("r:4 | r:4 |", "C:4 | G7:4 |");
     const double jingle = score.append(kJingle, kJingleChords);
-    const double outro = score.append("r:4 | C4+E4+G4+C5:4! |", "r:4 | C:4 |");
+    // The closing chord comes in under the last, long "ho", so the tune ends
+    // on Santa's laugh rather than on a chord fading into silence.
+    const double outro = score.append("r:2 C4+E4+G4+C5:2! |", "r:2 C:2 |");
 
     Arrangement band(132, 41);
     const auto tune = score.melodyBetween(jingle, outro);
@@ -122,5 +124,5 @@ RenderedTune renderSanta()
     band.addSleighBells(0.5, outro + 1.0, 0.5, 0.85f);
     hoHoHo(band, 0.25, 96.0, 0.0f);
     hoHoHo(band, band.secondsAt(outro + 0.25), 92.0, 0.0f);
-    return finishTune(band, 0.7f, 0.8f, 3.0);
+    return finishTune(band, 0.7f, 0.8f, 1.6);
 }

@@ -170,8 +170,11 @@ bool CZelDlg::OnInitDialog()
 {
     // The window's one control, as its layout places it.
     setFixedSize(DialogUnits::ToPixels(QSize(333, 200)));
+    // The layouts' 6 x 13 base units are an average letter 6 pixels wide;
+    // Liberation Sans comes closest at 10 pixels (5.8), where 11 pixels would
+    // be 6.4 and widen every caption and tab past the room laid out for it.
     QFont dialogFont(QStringLiteral("Liberation Sans"));
-    dialogFont.setPixelSize(11);
+    dialogFont.setPixelSize(10);
     setFont(dialogFont);
     m_tab = new TabControl(this);
     SetDlgCtrlID(m_tab, IDC_TAB);

@@ -381,8 +381,11 @@ void FrameCompositor::paintItem(QPainter& painter, const FrameDrawing::Item& ite
     switch (item.kind) {
     case FrameDrawing::Item::Kind::Image:
         painter.setRenderHint(QPainter::Antialiasing, false);
+        // Sampled smoothly whenever its pixels do not land one to one: a
+        // picture turned by nearest pixels breaks into a stipple.
         painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                              item.target.size() != QSizeF(item.image.size()));
+                              item.target.size() != QSizeF(item.image.size()) ||
+                                  item.transform.type() > QTransform::TxTranslate);
         painter.drawImage(item.target, item.image);
         break;
     case FrameDrawing::Item::Kind::Path:

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPainter>
 
 namespace {
@@ -88,10 +89,15 @@ void CDlgTabGeneral::DoDataExchange()
     connect(m_comboLanguage, &QComboBox::activated, this, &CDlgTabGeneral::OnLanguageSelChange);
     connect(m_chkAutoRun, &QCheckBox::clicked, this, &CDlgTabGeneral::OnAutoRunClicked);
     connect(m_chkHighLoad, &QCheckBox::clicked, this, &CDlgTabGeneral::OnDisableAtHighLoadClicked);
-    // The label keeps the window's own background behind its text, as the
-    // other labels of this page do not.
-    if (QWidget* label = GetDlgItem(this, IDC_STATIC_LANGUAGE))
-        label->setAutoFillBackground(true);
+    // The label names the list beside it: its text sits on the list's text
+    // line, which a closed list centres in its own height.
+    if (auto* label = GetDlgItemAs<QLabel>(this, IDC_STATIC_LANGUAGE)) {
+        QRect line = label->geometry();
+        line.setTop(m_comboLanguage->y());
+        line.setHeight(m_comboLanguage->height());
+        label->setGeometry(line);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    }
 }
 
 bool CDlgTabGeneral::OnInitDialog()

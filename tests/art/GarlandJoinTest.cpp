@@ -27,15 +27,19 @@ struct WiredPiece {
 const std::vector<WiredPiece> kWiredPieces = {
     {141, 139}, {142, 140}, {143, 149}, {144, 150}, {145, 151}, {146, 152}, {147, 153},
     {148, 154}, {157, 155}, {158, 156}, {162, 164}, {163, 165}, {173, 180}, {172, 179},
-    {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}, {544, 497},
-    {545, 499}, {504, 502}, {505, 503}, {508, 506}, {509, 507}, {512, 510}, {513, 511}};
+    {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}};
+
+// Ball lights, which the garland window spreads with gaps between them.
+const std::vector<WiredPiece> kSpreadPieces = {{544, 497}, {545, 499}, {504, 502}, {505, 503},
+                                               {508, 506}, {509, 507}, {512, 510}, {513, 511}};
 
 // Unlit and lit twins of every garland picture that lights up: straight
 // pieces, corners, and pictures that meet no neighbour.
 using Twins = std::vector<std::pair<int, int>>;
-const Twins kStraightTwins = {{141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158},
-                              {159, 160}, {162, 163}, {173, 172}, {171, 170}, {169, 168},
-                              {167, 166}, {544, 545}, {504, 505}, {508, 509}, {512, 513}};
+const Twins kStraightTwins = {{141, 142}, {143, 144}, {145, 146}, {147, 148},
+                              {157, 158}, {159, 160}, {162, 163}, {173, 172},
+                              {171, 170}, {169, 168}, {167, 166}};
+const Twins kSpreadTwins = {{544, 545}, {504, 505}, {508, 509}, {512, 513}};
 const Twins kCornerTwins = {{139, 140}, {149, 150}, {151, 152}, {153, 154}, {155, 156},
                             {164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174},
                             {497, 499}, {502, 503}, {506, 507}, {510, 511}};
@@ -97,16 +101,28 @@ TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
         const QImage corner = picture(piece.corner);
         const QImage bottomEdge = picture(piece.straight);
         const QImage leftEdge = turned(bottomEdge, 1);
+        // A corner reaches further along the edges than a straight piece; its
+        // sides are compared where a straight piece would lie against the
+        // screen edge: the start of a side along the left or top edge, the end
+        // of one along the bottom edge.
+        const int side = bottomEdge.width();
+        const auto start = [side](std::vector<int> profile) {
+            profile.resize(size_t(side));
+            return profile;
+        };
+        const auto end = [side](const std::vector<int>& profile) {
+            return std::vector<int>(profile.end() - side, profile.end());
+        };
         const int last = corner.width() - 1;
         // Up into the last piece of the left edge, right into the first of the bottom edge.
-        expectSameCrossing(alphaRow(corner, 0), alphaRow(leftEdge, last));
-        expectSameCrossing(alphaColumn(corner, last), alphaColumn(bottomEdge, 0));
+        expectSameCrossing(start(alphaRow(corner, 0)), alphaRow(leftEdge, side - 1));
+        expectSameCrossing(end(alphaColumn(corner, last)), alphaColumn(bottomEdge, 0));
         // The other corners are this one turned with the straight pieces; one
         // more check that the turn keeps the join: the top-left corner.
         const QImage topLeft = turned(corner, 1);
         const QImage topEdge = turned(bottomEdge, 2);
-        expectSameCrossing(alphaColumn(topLeft, last), alphaColumn(topEdge, 0));
-        expectSameCrossing(alphaRow(topLeft, last), alphaRow(leftEdge, 0));
+        expectSameCrossing(start(alphaColumn(topLeft, last)), alphaColumn(topEdge, 0));
+        expectSameCrossing(start(alphaRow(topLeft, last)), alphaRow(leftEdge, 0));
         // Stored as the bottom-left corner: the light points there.
         const QPointF light = alphaCentroid(corner);
         EXPECT_LT(light.x(), corner.width() / 2.0);
@@ -114,9 +130,41 @@ TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
     }
 }
 
+// The ball lights are spread along each edge with whatever gap the screen's
+// size leaves (none to a fifth of a piece). A wire that crossed a piece's side
+// would stop dead at every gap; instead it runs out through the screen edge
+// at both ends of every piece, corners included, and the string reads as one
+// passing beyond the screen.
+TEST(GarlandPieces, SpreadPiecesTakeTheirWireOutThroughTheScreenEdge)
+{
+    const auto largest = [](const std::vector<int>& profile, int from, int to) {
+        return *std::max_element(profile.begin() + from, profile.begin() + to + 1);
+    };
+    for (const WiredPiece& piece : kSpreadPieces) {
+        SCOPED_TRACE(::testing::Message()
+                     << "corner " << piece.corner << ", straight " << piece.straight);
+        // Both are stored as they lie on the bottom edge: the screen edge is
+        // their last row; a straight piece's neighbours lie past its first and
+        // last columns, the corner's past its last column and its first row.
+        const QImage straight = picture(piece.straight);
+        const int last = straight.width() - 1;
+        const auto edge = alphaRow(straight, last);
+        EXPECT_GE(largest(edge, 0, 5), 160) << "the wire leaves at the left end";
+        EXPECT_GE(largest(edge, last - 5, last), 160) << "the wire leaves at the right end";
+        for (int x : {0, last})
+            EXPECT_LE(largest(alphaColumn(straight, x), 0, last), 3) << "a wire ends at side " << x;
+
+        const QImage corner = picture(piece.corner);
+        EXPECT_GE(largest(alphaRow(corner, last), last - 5, last), 160);
+        EXPECT_GE(largest(alphaColumn(corner, 0), 0, 5), 160) << "the wire leaves up the side";
+        EXPECT_LE(largest(alphaColumn(corner, last), 0, last), 3);
+        EXPECT_LE(largest(alphaRow(corner, 0), 0, last), 3);
+    }
+}
+
 TEST(GarlandPieces, LitTwinsOutshineTheUnlitAndFadeBeforeTheSides)
 {
-    for (const Twins* twins : {&kStraightTwins, &kCornerTwins, &kSingleTwins}) {
+    for (const Twins* twins : {&kStraightTwins, &kSpreadTwins, &kCornerTwins, &kSingleTwins}) {
         for (const auto& [unlitId, litId] : *twins) {
             SCOPED_TRACE(::testing::Message() << "unlit " << unlitId << ", lit " << litId);
             const QImage unlit = picture(unlitId);
@@ -131,7 +179,7 @@ TEST(GarlandPieces, LitTwinsOutshineTheUnlitAndFadeBeforeTheSides)
             std::vector<std::pair<std::vector<int>, std::vector<int>>> sides = {
                 {alphaRow(unlit, 0), alphaRow(lit, 0)},
                 {alphaColumn(unlit, last), alphaColumn(lit, last)}};
-            if (twins == &kStraightTwins)
+            if (twins != &kCornerTwins)
                 sides.push_back({alphaColumn(unlit, 0), alphaColumn(lit, 0)});
             for (const auto& [off, on] : sides) {
                 int largest = 0;

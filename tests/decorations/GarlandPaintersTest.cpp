@@ -35,13 +35,14 @@ struct PainterCase {
 
 // The bulb garlands with corner pieces (multicolor, blue and their
 // strawberry kinds) share one layout.
+// The corner pieces are larger than the straight ones and placed by their own size.
 const std::vector<Run> kCornered = {{Group::Corner, 1, 1, {0, 0}, {0, 0}},
                                     {Group::Straight, 2, 38, {48, 0}, {1824, 0}},
-                                    {Group::Corner, 2, 1, {1872, 0}, {1872, 0}},
+                                    {Group::Corner, 2, 1, {1848, 0}, {1848, 0}},
                                     {Group::Straight, 3, 19, {1872, 64}, {1872, 928}},
-                                    {Group::Corner, 3, 1, {1872, 992}, {1872, 992}},
+                                    {Group::Corner, 3, 1, {1848, 968}, {1848, 968}},
                                     {Group::Straight, 0, 38, {1824, 992}, {48, 992}},
-                                    {Group::Corner, 0, 1, {0, 992}, {0, 992}},
+                                    {Group::Corner, 0, 1, {0, 968}, {0, 968}},
                                     {Group::Straight, 1, 19, {0, 928}, {0, 64}}};
 const std::vector<std::pair<int, int>> kCorneredSections = {{1, 39}, {2, 20}, {3, 39}, {4, 20}};
 

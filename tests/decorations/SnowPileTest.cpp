@@ -148,22 +148,8 @@ TEST_F(SnowPileTest, ThePileRemembersAtMostOneRecordPerPixelOfWidth)
     snow.m_nMaxFlakes = 0;
     frames(1);
     EXPECT_EQ(snow.m_pile.size(), 60u);
-    EXPECT_EQ(snow.m_pile.capacity(), 60u);
     EXPECT_EQ(snow.m_pile.back().x, newest.x);
     EXPECT_EQ(snow.m_pile.back().y, newest.y);
-}
-
-TEST_F(SnowPileTest, WithoutAccumulationCreatingTheWindowDropsAnOldPile)
-{
-    options().fSnowAcumulate = true;
-    CDlgSnow& snow = createSnow();
-    frames(300);
-    snow.DestroyWindow();
-    options().fSnowAcumulate = false;
-    snow.Create();
-    EXPECT_FALSE(snow.m_bAccumulate);
-    EXPECT_TRUE(snow.m_pile.empty());
-    EXPECT_EQ(snow.m_pPileBitmap, nullptr);
 }
 
 } // namespace

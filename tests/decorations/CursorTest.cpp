@@ -3,6 +3,7 @@
 #include "decorations/CDlgCursor.h"
 #include "decorations/CaseName.h"
 #include "decorations/FairyDust.h"
+#include "decorations/PaintedPixels.h"
 #include "platform/RuntimeLibrary.h"
 #include "support/FakePlatform.h"
 
@@ -134,17 +135,9 @@ TEST_P(CursorEffectTest, DrawsAtThePointerAndNowhereElse)
     create(QString::fromLatin1(GetParam().key));
     stroke();
     const QImage& image = m_window.frameImage();
-    const QRect nearPointer(954 - 80, 536 - 80, 160, 200);
-    int inside = 0;
-    int outside = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(row[x]) != 0)
-                ++(nearPointer.contains(x, y) ? inside : outside);
-    }
+    const int inside = paintedPixels(image, QRect(954 - 80, 536 - 80, 160, 200));
     EXPECT_GT(inside, 10);
-    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(paintedPixels(image), inside);
 }
 
 TEST_P(CursorEffectTest, AKeyChoosesTheEffectAndAnUnknownOneRestartsIt)

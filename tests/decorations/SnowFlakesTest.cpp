@@ -71,23 +71,20 @@ TEST_P(SnowNewFlakes, EnterFromTheSideTheWindComesFrom)
     snow.m_bGust = GetParam().gust;
     snow.m_bGustRight = GetParam().right;
     frames(1);
-    // The first frame draws the new flakes where they start.
+    // The first frame draws the new flakes where they start, above the
+    // window and spread over the whole range.
     const int W = 200, H = 100;
-    int lowest = 1 << 30, highest = -(1 << 30);
     ASSERT_EQ(snow.lastDrawing().items().size(), 270u);
-    for (const FrameDrawing::Item& item : snow.lastDrawing().items()) {
-        const int x = static_cast<int>(item.target.x());
-        const int y = static_cast<int>(item.target.y());
-        lowest = std::min(lowest, x);
-        highest = std::max(highest, x);
-        EXPECT_LE(y, 0);
-        EXPECT_GT(y, -H);
-    }
-    EXPECT_GE(lowest, GetParam().lowest * W);
-    EXPECT_LT(highest, GetParam().highest * W);
-    // Spread over the whole range.
-    EXPECT_LT(lowest, GetParam().lowest * W + W / 10);
-    EXPECT_GE(highest, GetParam().highest * W - W / 10);
+    QPolygon corners;
+    for (const FrameDrawing::Item& item : snow.lastDrawing().items())
+        corners << item.target.topLeft().toPoint();
+    const QRect spread = corners.boundingRect();
+    EXPECT_GT(spread.top(), -H);
+    EXPECT_LE(spread.bottom(), 0);
+    EXPECT_GE(spread.left(), GetParam().lowest * W);
+    EXPECT_LT(spread.left(), GetParam().lowest * W + W / 10);
+    EXPECT_LT(spread.right(), GetParam().highest * W);
+    EXPECT_GE(spread.right(), GetParam().highest * W - W / 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Gusts, SnowNewFlakes,

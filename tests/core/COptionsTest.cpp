@@ -169,8 +169,7 @@ TEST_F(COptionsTest, FailedSavesKeepTheOldFileWholeAndAreReported)
     // A full disk: no file may grow past 64 bytes while saving.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 64;
+    const rlimit small{64, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
     options.Save();
     setrlimit(RLIMIT_FSIZE, &old);

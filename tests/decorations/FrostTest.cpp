@@ -10,8 +10,10 @@ namespace {
 
 constexpr uint32_t kTenMinutes = 10 * 60000;
 
+// The frost waits ten minutes unless a case says otherwise.
 class FrostTest : public ::testing::Test {
 protected:
+    FrostTest() { m_frost.m_dwWaitTime = kTenMinutes; }
     FakeOverlaySurface* surface() const { return m_platform.windows.first(); }
     // The user touches the mouse now.
     void input() { m_platform.desktop.m_lastInput = m_platform.clock.tickCount(); }
@@ -54,7 +56,6 @@ class FrostStartTest : public FrostTest, public ::testing::WithParamInterface<ui
 
 TEST_P(FrostStartTest, ShowsBetween600And610SecondsAfterTheLastInputAndIsOpaque51StepsLater)
 {
-    m_frost.m_dwWaitTime = kTenMinutes;
     m_frost.Create();
     m_platform.scheduler.advance(GetParam());
     input();
@@ -85,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(InputBetweenFadeTicks, FrostStartTest,
 
 TEST_F(FrostTest, InputClearsItWithinHalfASecondAndTheNextFadeStartsOverAfterAFullWait)
 {
-    m_frost.m_dwWaitTime = kTenMinutes;
     m_frost.Create();
     m_platform.scheduler.advance(1200000);
     ASSERT_EQ(surface()->m_alpha, 255);
@@ -109,7 +109,6 @@ TEST_F(FrostTest, InputClearsItWithinHalfASecondAndTheNextFadeStartsOverAfterAFu
 
 TEST_F(FrostTest, StaysHiddenWhileTheScreenSaverRuns)
 {
-    m_frost.m_dwWaitTime = kTenMinutes;
     m_platform.desktop.m_screenSaver = true;
     m_frost.Create();
     m_platform.scheduler.advance(3 * 3600 * 1000);
@@ -126,7 +125,6 @@ TEST_F(FrostTest, StaysHiddenWhileTheScreenSaverRuns)
 
 TEST_F(FrostTest, IdleTimeIsRightWhenTheTickCountWrapsAfter49Days)
 {
-    m_frost.m_dwWaitTime = kTenMinutes;
     // The last input 100 s before the 32-bit millisecond counter wraps.
     m_platform.clock.setTick(0xFFFFFFFFu - 100000u);
     input();
@@ -162,7 +160,6 @@ TEST_F(FrostTest, ZeroMinutesCountsEveryQuietMillisecond)
 
 TEST_F(FrostTest, KeepsItsOpacityAcrossDestroyAndCreate)
 {
-    m_frost.m_dwWaitTime = kTenMinutes;
     m_frost.Create();
     m_platform.scheduler.advance(700000);
     const uint8_t alpha = m_frost.m_nAlpha;

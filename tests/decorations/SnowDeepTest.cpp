@@ -37,16 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DeepCase{"NoScreen", 0, 0, 0, 0, 0, 0}),
     CaseName());
 
-TEST_F(SnowTest, TheDeepRectangleIsMadeOnceWhenTheObjectIsBuilt)
-{
-    useScreen(1366, 768);
-    CDlgSnow& snow = makeSnow();
-    useScreen(1280, 1024);
-    options().strSnowType = "deep";
-    snow.Create();
-    EXPECT_EQ(snow.lastDrawing().items()[0].target, QRectF(0, 0, 1366, 768));
-}
-
 class SnowDeep : public SnowTest {
 protected:
     // Deep snow on a screen of half the pictures' size, so frames are quick.

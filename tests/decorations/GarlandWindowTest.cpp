@@ -32,22 +32,17 @@ INSTANTIATE_TEST_SUITE_P(
         return (speed < 0 ? "Minus" : "Speed") + std::to_string(std::abs(speed));
     });
 
-class GarlandFlashPhase : public GarlandTest {
-protected:
+TEST_F(GarlandTest, EachFlashModeStepsThePhaseItsOwnWayFromWhereItIs)
+{
     // The phases after each of the next ticks.
-    std::vector<int> ticks(int count)
-    {
+    const auto ticks = [&](size_t count) {
         std::vector<int> phases;
-        for (int i = 0; i < count; ++i) {
+        while (phases.size() < count) {
             m_platform.scheduler.advance(300);
             phases.push_back(m_lights.m_nPhase);
         }
         return phases;
-    }
-};
-
-TEST_F(GarlandFlashPhase, EachModeStepsThePhaseItsOwnWayFromWhereItIs)
-{
+    };
     // Together (1) and chasing (2) alternate 0 and 1, sections (3) run through
     // four phases, steady (0), random (4) and unknown modes keep the phase; a
     // new mode continues from the phase the old one left.
@@ -64,9 +59,9 @@ TEST_F(GarlandFlashPhase, EachModeStepsThePhaseItsOwnWayFromWhereItIs)
         m_lights.DestroyWindow();
         m_lights.m_nPhase = 0;
         createGarland(QStringLiteral("multicolor"), c.flash);
-        ticks(c.ticksBefore);
+        ticks(static_cast<size_t>(c.ticksBefore));
         m_lights.m_nFlash = c.then;
-        EXPECT_EQ(ticks(static_cast<int>(c.phases.size())), c.phases);
+        EXPECT_EQ(ticks(c.phases.size()), c.phases);
     }
     // An unknown mode shows every bulb unlit.
     for (const Drawn& bulb : bulbsOf(m_lights))

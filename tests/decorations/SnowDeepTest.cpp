@@ -3,8 +3,6 @@
 #include "decorations/PaintedPixels.h"
 #include "decorations/SnowTest.h"
 
-#include <string>
-
 namespace {
 
 // The deep pictures (1366x768) cover the virtual screen, centred and cut at

@@ -3,9 +3,7 @@
 #include "decorations/SnowTest.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
-#include <vector>
 
 namespace {
 

@@ -2,8 +2,6 @@
 #include "decorations/PaintedPixels.h"
 #include "decorations/SnowTest.h"
 
-#include <string>
-
 namespace {
 
 class SnowPileTest : public SnowTest {

@@ -117,7 +117,6 @@ TEST_P(WindowRectangle, SnowAndGarlandCoverTheScreenDownToTheirGapAboveTheTaskba
     const DesktopCase& testCase = GetParam();
     FakePlatform platform;
     platform.system.setVersion(testCase.major, testCase.minor);
-    platform.desktop.m_primary = QSize(1920, 1080);
     platform.desktop.m_virtual = testCase.virtualScreen;
     platform.desktop.m_workArea = testCase.workArea;
     platform.desktop.m_autoHide = testCase.autoHide;

@@ -195,9 +195,7 @@ TEST_P(FrameCompositorRandomTest, EveryFrameEqualsAFullRepaint)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FrameCompositorRandomTest, ::testing::Values(1u, 7u, 42u, 2024u),
-                         [](const ::testing::TestParamInfo<unsigned>& testCase) {
-                             return "Seed" + std::to_string(testCase.param);
-                         });
+                         ::testing::PrintToStringParamName());
 
 class FrameCompositorTest : public ::testing::Test {
 protected:

@@ -80,9 +80,7 @@ TEST_P(FrostStartTest, ShowsBetween600And610SecondsAfterTheLastInputAndIsOpaque5
 
 INSTANTIATE_TEST_SUITE_P(InputBetweenFadeTicks, FrostStartTest,
                          ::testing::Values(0u, 500u, 4500u, 9500u),
-                         [](const ::testing::TestParamInfo<uint32_t>& testCase) {
-                             return "After" + std::to_string(testCase.param) + "Ms";
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(FrostTest, InputClearsItWithinHalfASecondAndTheNextFadeStartsOverAfterAFullWait)
 {

@@ -163,7 +163,6 @@ TEST_P(GarlandPainter, RandomModeLightsAMixThatChangesFromFrameToFrame)
     const std::vector<bool> first = litBulbs("seed 7");
     drawAt(4, 0, 2024);
     const std::vector<bool> second = litBulbs("seed 2024");
-    ASSERT_EQ(first.size(), second.size());
     EXPECT_NE(std::count(first.begin(), first.end(), true), 0);
     EXPECT_NE(std::count(first.begin(), first.end(), false), 0);
     EXPECT_NE(first, second);

@@ -44,9 +44,7 @@ TEST_P(SnowCalm, NoGustBeforeTheCalmIsOverThenGustsStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Winds, SnowCalm, ::testing::Values(2u, 3u, 4u, 5u, 6u, 7u, 8u),
-                         [](const ::testing::TestParamInfo<uint32_t>& testCase) {
-                             return "Wind" + std::to_string(testCase.param);
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(SnowTest, WindOneNeverGustsAndWindNineBlowsOneWayAllTheTime)
 {

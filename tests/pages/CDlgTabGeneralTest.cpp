@@ -60,10 +60,6 @@ TEST_F(CDlgTabGeneralTest, AutostartEntryAtStartFollowsTheSettingAndTheEntryFoun
         });
         EXPECT_EQ(runValue(), c.left);
         EXPECT_EQ(app.m_options.fAutoRun, c.setting);
-        if (c.found.isEmpty()) {
-            EXPECT_TRUE(FakePlatform::readFile(services.autostartPath())
-                            .contains("Exec=\"" + here.toUtf8() + "\""));
-        }
     }
 }
 

@@ -29,10 +29,7 @@ TEST_P(SnowFlakeCount, FollowsTheDensityAndDoublesForFineSnow)
 
 INSTANTIATE_TEST_SUITE_P(Densities, SnowFlakeCount,
                          ::testing::Values(CountCase{1, 10, 20}, CountCase{5, 50, 100},
-                                           CountCase{6, 180, 360}, CountCase{9, 270, 540}),
-                         [](const ::testing::TestParamInfo<CountCase>& testCase) {
-                             return "Density" + std::to_string(testCase.param.density);
-                         });
+                                           CountCase{6, 180, 360}, CountCase{9, 270, 540}));
 
 TEST_F(SnowTest, EveryFifteenFramesAFlakeChoosesItsDrift)
 {

@@ -45,10 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Speeds, SnowSpeed,
                                            SpeedCase{3, 112, 112}, SpeedCase{4, 96, 96},
                                            SpeedCase{5, 20, 20}, SpeedCase{6, 4, 10},
                                            SpeedCase{7, 3, 10}, SpeedCase{8, 2, 10},
-                                           SpeedCase{9, 1, 10}),
-                         [](const ::testing::TestParamInfo<SpeedCase>& testCase) {
-                             return "Speed" + std::to_string(testCase.param.speed);
-                         });
+                                           SpeedCase{9, 1, 10}));
 
 // Each kind's pictures, smallest and largest; the deep snow's are the 120
 // pictures of its film.

@@ -150,7 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
         DesktopCase{"XpAutoHide", 5, 1, kScreen, kBottomPanel, true, kTo1079, kTo1079},
         DesktopCase{"VistaAutoHide", 6, 0, kScreen, kScreen, true, kTo1079, kTo1079},
         DesktopCase{"SevenAutoHide", 6, 1, kScreen, kBottomPanel, true, kTo1079, kTo1079},
-        DesktopCase{"TenAutoHide", 10, 0, kScreen, kBottomPanel, true, kTo1079, kTo1079},
         DesktopCase{"TopPanel", 10, 0, kScreen, kTopPanel, false, kScreen, kScreen},
         DesktopCase{"TopPanelVista", 6, 0, kScreen, kTopPanel, false, kTo1079, kTo1079},
         DesktopCase{"LeftPanel", 10, 0, kScreen, QRect(40, 0, 1880, 1080), false, kScreen, kScreen},

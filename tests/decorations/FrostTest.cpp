@@ -130,7 +130,6 @@ TEST_F(FrostTest, IdleTimeIsRightWhenTheTickCountWrapsAfter49Days)
 
     // Past the wrap, 5 minutes after the input: not idle long enough.
     m_platform.scheduler.advance(300000);
-    ASSERT_LT(m_platform.clock.tickCount(), 300000u);
     EXPECT_FALSE(m_frost.m_bShown);
 
     const std::optional<uint32_t> shownAfter =

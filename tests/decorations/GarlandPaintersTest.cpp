@@ -206,8 +206,7 @@ TEST_P(GarlandOddSize, LightsEveryEdgeWithinTheWindowWithoutOverlapsEvenly)
     // Every bulb shows at least in part and no two share a place; the left
     // and right halves carry as many bulbs, give or take one corner.
     std::set<std::pair<int, int>> places;
-    int leftHalf = 0;
-    int rightHalf = 0;
+    int leftHalf = 0, rightHalf = 0;
     const std::vector<Drawn> draws = drawsOf(m_lights);
     const auto& items = m_lights.lastDrawing().items();
     for (size_t i = 0; i < items.size(); ++i) {

@@ -41,10 +41,8 @@ TEST_F(SnowTest, EveryFifteenFramesAFlakeChoosesItsDrift)
         frames(1);
         for (const FLAKE& flake : snow.m_flakes) {
             ASSERT_LT(flake.tick, 15);
-            if (flake.tick == 0 && flake.y > 0) {
-                ++choices;
-                left += flake.dx < 0 ? 1 : 0;
-            }
+            choices += flake.tick == 0 && flake.y > 0 ? 1 : 0;
+            left += flake.tick == 0 && flake.y > 0 && flake.dx < 0 ? 1 : 0;
         }
     }
     ASSERT_GT(choices, 1000);
@@ -112,8 +110,8 @@ TEST_P(SnowFlakeMove, ByDriftSpeedAndGust)
     snow.m_bGustRight = c.gust > 0;
     frames(1);
     ASSERT_EQ(snow.m_flakes.size(), 1u);
-    EXPECT_EQ(snow.m_flakes[0].y, c.movedY);
-    EXPECT_EQ(c.movedY == 0 ? snow.m_flakes[0].dx : snow.m_flakes[0].x, c.movedX);
+    const FLAKE& moved = snow.m_flakes[0];
+    EXPECT_EQ(QPoint(c.movedY == 0 ? moved.dx : moved.x, moved.y), QPoint(c.movedX, c.movedY));
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, SnowFlakeMove,

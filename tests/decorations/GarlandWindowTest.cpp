@@ -119,7 +119,8 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
     for (int slot : missing)
         m_lights.m_images[slot].reset();
     m_lights.RedrawWindow();
-    std::vector<Drawn> expected;
+    // Where and what, not how far turned: a stand-in is turned its own way.
+    std::vector<std::pair<int, QPoint>> expected, partial;
     for (Drawn drawn : complete) {
         // A missing coloured glow or snowflake shows as an unlit one.
         if (missing.count(drawn.slot) && drawn.slot >= 74 && drawn.slot <= 77)
@@ -127,15 +128,11 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
         if (missing.count(drawn.slot) && drawn.slot >= 79 && drawn.slot <= 82)
             drawn.slot = 83;
         if (!missing.count(drawn.slot))
-            expected.push_back(drawn);
+            expected.emplace_back(drawn.slot, drawn.position);
     }
-    // Where and what, not how far turned: a stand-in is turned its own way.
-    const std::vector<Drawn> partial = drawsOf(m_lights);
-    ASSERT_EQ(partial.size(), expected.size());
-    for (size_t i = 0; i < partial.size(); ++i) {
-        EXPECT_EQ(partial[i].slot, expected[i].slot) << i;
-        EXPECT_EQ(partial[i].position, expected[i].position) << i;
-    }
+    for (const Drawn& drawn : drawsOf(m_lights))
+        partial.emplace_back(drawn.slot, drawn.position);
+    EXPECT_EQ(partial, expected);
 
     for (auto& picture : m_lights.m_images)
         picture.reset();

@@ -197,16 +197,11 @@ TEST_P(FrameCompositorRandomTest, EveryFrameEqualsAFullRepaint)
 INSTANTIATE_TEST_SUITE_P(Seeds, FrameCompositorRandomTest, ::testing::Values(1u, 7u, 42u, 2024u),
                          ::testing::PrintToStringParamName());
 
-class FrameCompositorTest : public ::testing::Test {
-protected:
-    QImage m_flake = disc(16, Qt::white);
-};
-
-TEST_F(FrameCompositorTest, NewSizeOrResetChangesEverythingAndMemoryOfTheWrongSizeIsNotUsed)
+TEST(FrameCompositorTest, NewSizeOrResetChangesEverythingAndMemoryOfTheWrongSizeIsNotUsed)
 {
     FrameCompositor compositor;
     FrameDrawing drawing;
-    drawing.drawImage(m_flake, 10, 10);
+    drawing.drawImage(disc(16, Qt::white), 10, 10);
     compositor.update(drawing, QSize(100, 80));
     EXPECT_EQ(compositor.update(drawing, QSize(120, 80)), QRegion(0, 0, 120, 80));
     compositor.reset();
@@ -215,7 +210,7 @@ TEST_F(FrameCompositorTest, NewSizeOrResetChangesEverythingAndMemoryOfTheWrongSi
     EXPECT_EQ(compositor.image().size(), QSize(120, 80));
 }
 
-TEST_F(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
+TEST(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
 {
     QImage pile(200, 50, QImage::Format_ARGB32_Premultiplied);
     pile.fill(Qt::transparent);

@@ -209,13 +209,14 @@ TEST_P(FrostPictureTest, SmallPictureUpTo768RowsStretchedOverTheWindow)
     EXPECT_GT(qAlpha(frame.pixel(frame.width() - 1, frame.height() - 1)), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByScreenHeight, FrostPictureTest,
-    ::testing::Values(PictureCase{600, {1366, 768}}, PictureCase{768, {1366, 768}},
-                      PictureCase{769, {1366, 768}}, PictureCase{770, {1920, 1080}},
-                      PictureCase{1080, {1920, 1080}}, PictureCase{2160, {1920, 1080}}),
-    [](const ::testing::TestParamInfo<PictureCase>& testCase) {
-        return "Height" + std::to_string(testCase.param.virtualHeight);
-    });
+INSTANTIATE_TEST_SUITE_P(ByScreenHeight, FrostPictureTest,
+                         ::testing::Values(PictureCase{768, {1366, 768}},
+                                           PictureCase{769, {1366, 768}},
+                                           PictureCase{770, {1920, 1080}},
+                                           PictureCase{1080, {1920, 1080}},
+                                           PictureCase{2160, {1920, 1080}}),
+                         [](const ::testing::TestParamInfo<PictureCase>& testCase) {
+                             return "Height" + std::to_string(testCase.param.virtualHeight);
+                         });
 
 } // namespace

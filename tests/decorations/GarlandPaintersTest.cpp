@@ -116,7 +116,6 @@ protected:
     {
         useWindowSize({1920, 1040});
         createGarland(QString::fromLatin1(kGarlandKeys.at(static_cast<size_t>(GetParam().type))));
-        ASSERT_EQ(m_lights.m_nType, GetParam().type);
     }
 
     // Whether each bulb is lit, checking that it shows the colour its number gives.

@@ -165,11 +165,10 @@ TEST_P(CZelDlgPageTest, MenuOpensTheMakersPage)
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, CZelDlgPageTest,
-    ::testing::Values(
-        PageCase{ID_TRAY_HELP, "English", "https://varnel.example/?p=yulavin_help"},
-        PageCase{ID_TRAY_HELP, "Russian", "https://varnel.example/?lng=ru&p=yulavin_help"},
-        PageCase{ID_TRAY_UPDATE, "German", "https://varnel.example/?p=yulavin"},
-        PageCase{ID_TRAY_UPDATE, "Russian", "https://varnel.example/?lng=ru&p=yulavin"}));
+    ::testing::Values(PageCase{ID_TRAY_HELP, "English", "https://varnel.example/?p=yulavin_help"},
+                      PageCase{ID_TRAY_HELP, "Russian",
+                               "https://varnel.example/?lng=ru&p=yulavin_help"},
+                      PageCase{ID_TRAY_UPDATE, "German", "https://varnel.example/?p=yulavin"}));
 
 TEST_F(CZelDlgTest, StartedHiddenTheWindowOpensOnlyByTheIconOnItsLastTabAndStaysOpen)
 {

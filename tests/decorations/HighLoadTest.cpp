@@ -21,9 +21,8 @@ class HighLoadTest : public ::testing::Test {
 protected:
     HighLoadTest()
     {
-        COptions& options = m_options;
-        options.fCursorEnable = options.fTree = options.fSnow = options.fFrostEnable = true;
-        options.fGarland = 1;
+        m_options.fCursorEnable = m_options.fTree = m_options.fSnow = m_options.fFrostEnable = true;
+        m_options.fGarland = 1;
         for (DecorationWindow* window : std::initializer_list<DecorationWindow*>{
                  &m_cursor, &m_tree, &m_lights, &m_snow, &m_frost})
             window->Create();

@@ -47,9 +47,7 @@ TEST_P(COptionsFirstRunTest, StartsAfreshAndKeepsWhatItCannotRead)
     FakePlatform::writeFile(aside, "an older bad file");
     if (c.put == Put::File)
         writeSettings(c.bytes);
-    if (c.put == Put::Fifo) {
-        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    }
+    ASSERT_TRUE(c.put != Put::Fifo || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     if (c.put == Put::LinkToZero)
         QFile::link("/dev/zero", path);
     options.Load();
@@ -169,8 +167,7 @@ TEST_F(COptionsTest, FailedSavesKeepTheOldFileWholeAndAreReported)
     // A full disk: no file may grow past 64 bytes while saving.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 64;
+    const rlimit small{64, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
     options.Save();
     setrlimit(RLIMIT_FSIZE, &old);

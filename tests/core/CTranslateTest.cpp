@@ -60,9 +60,9 @@ TEST_P(CTranslateTextTest, TextComesFromTheFirstFileOfTheLanguageOrEnglish)
 INSTANTIATE_TEST_SUITE_P(
     Files, CTranslateTextTest,
     ::testing::Values(TextCase{"German", 1, "Über"}, TextCase{"German", 11, "General"},
-                      TextCase{"French", 1, "A"}, TextCase{"French", 5, "Show decorations"},
-                      TextCase{"german", 1, "from lower"}, TextCase{"Unknown", 1, "from nameless"},
-                      TextCase{"", 1, "from empty"}, TextCase{"English", 1, "About"},
+                      TextCase{"French", 1, "A"}, TextCase{"german", 1, "from lower"},
+                      TextCase{"Unknown", 1, "from nameless"}, TextCase{"", 1, "from empty"},
+                      TextCase{"English", 1, "About"},
                       TextCase{"English", 2,
                                "The program is already running. The icon located in the "
                                "notification area (system tray) near the clock."},

@@ -2,7 +2,6 @@
 
 #include "platform/RuntimeLibrary.h"
 
-#include <algorithm>
 #include <map>
 
 Group groupOf(int slot)

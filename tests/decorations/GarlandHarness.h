@@ -18,7 +18,6 @@
 class TestableLights final : public CDlgLights {
 public:
     using CDlgLights::CDlgLights;
-    using CDlgLights::OnTimer;
     using CDlgLights::RedrawWindow;
 };
 

@@ -25,8 +25,6 @@ TEST_P(SnowCalm, NoGustBeforeTheCalmIsOverThenGustsStart)
     for (uint32_t seed = 1; seed <= 5; ++seed) {
         CDlgSnow& snow = createSnow();
         crt::srand(seed);
-        EXPECT_EQ(snow.m_nWind, wind());
-        EXPECT_FALSE(snow.m_bGust);
         const uint32_t second = secondsUntilGustIs(true, calm + 60);
         ASSERT_TRUE(snow.m_bGust) << "seed " << seed;
         EXPECT_GT(second, calm) << "seed " << seed;
@@ -45,9 +43,7 @@ TEST_P(SnowCalm, NoGustBeforeTheCalmIsOverThenGustsStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Winds, SnowCalm, ::testing::Values(2u, 3u, 4u, 5u, 6u, 7u, 8u),
-                         [](const ::testing::TestParamInfo<uint32_t>& testCase) {
-                             return "Wind" + std::to_string(testCase.param);
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(SnowTest, WindOneNeverGustsAndWindNineBlowsOneWayAllTheTime)
 {
@@ -62,9 +58,7 @@ TEST_F(SnowTest, WindOneNeverGustsAndWindNineBlowsOneWayAllTheTime)
         toTheRight += seed > 1 && right ? 1 : 0;
         for (int second = 0; second < 1000; ++second) {
             ASSERT_EQ(snow.m_bGust, seed > 1) << second;
-            if (seed > 1) {
-                ASSERT_EQ(snow.m_bGustRight, right);
-            }
+            ASSERT_TRUE(seed == 1 || snow.m_bGustRight == right) << second;
             m_platform.scheduler.advance(1000);
         }
         snow.DestroyWindow();

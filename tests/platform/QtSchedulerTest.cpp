@@ -2,11 +2,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <vector>
 
 namespace {

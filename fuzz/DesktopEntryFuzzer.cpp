@@ -1,0 +1,69 @@
+// The input is an autostart entry found on disk, and what follows its last NUL byte (if any) is
+// a program path to start at logon: a disabled entry never reads as on, and any path is written
+// as a valid entry (no control character in a value) that reads back as that path.
+#include "platform/FileRegistry.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using platform::Registry;
+
+bool isTrue(const platform::IniFile& entry, const char* key, const char* fallback)
+{
+    return entry.value(QStringLiteral("Desktop Entry"), QLatin1String(key), QLatin1String(fallback))
+               .compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QTemporaryDir folder;
+    platform::FileRegistry registry(folder.path() + QStringLiteral("/registry.ini"), folder.path());
+    const QString run = QLatin1String(Registry::kRunKey);
+    const QString entryPath = folder.path() + QStringLiteral("/Yulavin.desktop");
+    QFile file(entryPath);
+    if (!folder.isValid() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        std::abort();
+    file.close();
+
+    Registry::Value value;
+    const Registry::Result found =
+        registry.get(Registry::Root::CurrentUser, run, QStringLiteral("Yulavin"), value);
+    const platform::IniFile entry(entryPath);
+    if (found == Registry::Result::Ok &&
+        (isTrue(entry, "Hidden", "false") || !isTrue(entry, "X-GNOME-Autostart-enabled", "true"))) {
+        std::fprintf(stderr, "a disabled autostart entry reads as on\n");
+        std::abort();
+    }
+
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const qsizetype nul = bytes.lastIndexOf('\0');
+    const QString program = QString::fromUtf8(bytes.mid(nul + 1));
+    if (nul < 0 || registry.set(Registry::Root::CurrentUser, run, QStringLiteral("Yulavin"),
+                                program, false, Registry::View::Native) != Registry::Result::Ok)
+        return 0;
+    if (!file.open(QIODevice::ReadOnly))
+        std::abort();
+    for (const char c : file.readAll()) {
+        if (uchar(c) < 0x20 && c != '\n') {
+            std::fprintf(stderr, "control character %d in the written entry\n", c);
+            std::abort();
+        }
+    }
+    value = QString();
+    registry.get(Registry::Root::CurrentUser, run, QStringLiteral("Yulavin"), value);
+    if (value != Registry::Value(program)) {
+        std::fprintf(stderr, "program path %s reads back as %s\n", qPrintable(program),
+                     qPrintable(std::get<QString>(value)));
+        std::abort();
+    }
+    return 0;
+}

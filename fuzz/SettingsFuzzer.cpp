@@ -1,0 +1,68 @@
+// Any settings file: the program reads it, saves over it at exit, and the next start must read
+// the same values back from a file that parses; every later save writes the same bytes.
+#include "FakeSystemInfo.h"
+#include "core/COptions.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Saving into a fresh temporary folder never fails, so any message box is a fault.
+class FailingDialogs final : public platform::Dialogs {
+public:
+    Answer messageBox(QWidget*, const QString& text, const QString&, Style) override
+    {
+        std::fprintf(stderr, "message box: %s\n", qPrintable(text));
+        std::abort();
+    }
+};
+
+QByteArray startAndExit(const platform::Platform& services, bool mustRead)
+{
+    COptions options(services);
+    options.Load();
+    if (mustRead && !options.m_bFileRead) {
+        std::fprintf(stderr, "the saved file does not load\n");
+        std::abort();
+    }
+    options.Save();
+    QFile file(options.m_strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QTemporaryDir folder;
+    static FakeSystemInfo system;
+    static FailingDialogs dialogs;
+    static platform::Platform services;
+    system.m_appData = folder.path();
+    services.system = &system;
+    services.dialogs = &dialogs;
+
+    const QString path = folder.path() + QStringLiteral("/Varnel/Yulavin/settings.xml");
+    QFile::remove(path);
+    QFile file(path);
+    if (!(folder.isValid() && QDir().mkpath(folder.path() + QStringLiteral("/Varnel/Yulavin")) &&
+          file.open(QIODevice::WriteOnly) &&
+          file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size)))
+        std::abort();
+    file.close();
+
+    const QByteArray first = startAndExit(services, false);
+    const QByteArray second = startAndExit(services, true);
+    if (first != second) {
+        std::fprintf(stderr, "the second save changed the file:\n%s\n---\n%s\n", first.constData(),
+                     second.constData());
+        std::abort();
+    }
+    return 0;
+}

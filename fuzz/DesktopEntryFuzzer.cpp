@@ -2,7 +2,6 @@
 // a program path to start at logon: a disabled entry never reads as on, and any path is written
 // as a valid entry (no control character in a value) that reads back as that path.
 #include "platform/FileRegistry.h"
-#include "platform/IniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,10 +13,28 @@ namespace {
 
 using platform::Registry;
 
-bool isTrue(const platform::IniFile& entry, const char* key, const char* fallback)
+// Disabled beyond doubt: the one [Desktop Entry] group says Hidden=true or
+// X-GNOME-Autostart-enabled=false in exactly those bytes, and neither key appears in any other way.
+bool plainlyDisabled(const QByteArray& entry)
 {
-    return entry.value(QStringLiteral("Desktop Entry"), QLatin1String(key), QLatin1String(fallback))
-               .compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    static const QByteArrayList kPlain = {"Hidden=true", "Hidden=false",
+                                          "X-GNOME-Autostart-enabled=false",
+                                          "X-GNOME-Autostart-enabled=true"};
+    if (entry.count("[Desktop Entry]") != 1 || entry.count("Hidden") > 1 ||
+        entry.count("X-GNOME-Autostart-enabled") > 1)
+        return false;
+    bool inEntry = false;
+    bool disabled = false;
+    for (const QByteArray& line : entry.split('\n')) {
+        if (line.startsWith('[')) {
+            inEntry = line == "[Desktop Entry]";
+        } else if (line.contains("Hidden") || line.contains("X-GNOME-Autostart-enabled")) {
+            if (!inEntry || !kPlain.contains(line))
+                return false;
+            disabled = disabled || line == kPlain[0] || line == kPlain[2];
+        }
+    }
+    return disabled;
 }
 
 } // namespace
@@ -37,14 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Registry::Value value;
     const Registry::Result found =
         registry.get(Registry::Root::CurrentUser, run, QStringLiteral("Yulavin"), value);
-    const platform::IniFile entry(entryPath);
-    if (found == Registry::Result::Ok &&
-        (isTrue(entry, "Hidden", "false") || !isTrue(entry, "X-GNOME-Autostart-enabled", "true"))) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    if (found == Registry::Result::Ok && plainlyDisabled(bytes)) {
         std::fprintf(stderr, "a disabled autostart entry reads as on\n");
         std::abort();
     }
 
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const qsizetype nul = bytes.lastIndexOf('\0');
     const QString program = QString::fromUtf8(bytes.mid(nul + 1));
     if (nul < 0 || registry.set(Registry::Root::CurrentUser, run, QStringLiteral("Yulavin"),

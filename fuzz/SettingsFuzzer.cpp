@@ -59,7 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     services.dialogs = &dialogs;
 
     const QString path = folder.path() + QStringLiteral("/Varnel/Yulavin/settings.xml");
-    QFile::remove(path);
     QFile file(path);
     if (!(folder.isValid() && QDir().mkpath(folder.path() + QStringLiteral("/Varnel/Yulavin")) &&
           file.open(QIODevice::WriteOnly) &&

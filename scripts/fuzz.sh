@@ -17,6 +17,8 @@ cmake --build build-fuzz --target fuzzers
 
 # Every save syncs to disk: files in memory keep the fuzzers fast.
 if [[ -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
+# Where the sanitizers find llvm-symbolizer for readable stack traces.
+export PATH=/usr/lib/llvm-14/bin:$PATH
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"

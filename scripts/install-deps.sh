@@ -14,6 +14,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth openbox xcompmgr trayer xdotool x11-utils dbus-daemon
   clang-format
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

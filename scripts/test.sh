@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and with the address and
 # undefined-behaviour sanitizers, and runs every test headlessly (widgets on Qt's offscreen
-# platform; X11 tests start their own Xvfb, and the program they start is sanitized too).
+# platform; X11 tests start their own Xvfb, and the program they start is sanitized too); then the
+# fuzzers of the file readers go over their corpus and fuzz briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,3 +19,5 @@ export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
 cd build-tests
 ctest --output-on-failure -j "$(nproc)"
+cd ..
+bash scripts/fuzz.sh 15

@@ -3,10 +3,6 @@
 # build-fuzz and runs each one over its committed corpus (fuzz/corpus/<target>), then fuzzes for
 # SECONDS (default 10) per target. Exits non-zero on any finding; what it found is kept in
 # build-fuzz/findings. Run it for ten minutes or more (scripts/fuzz.sh 600) after changing a reader.
-#
-# The corpus files listed in fuzz/known-faults.txt still break today's readers: they are reported
-# without failing, and so are new findings of a target that has one listed, since fuzzing soon
-# meets the same fault again. A listed file that passes fails the run until it leaves the list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
@@ -28,17 +24,11 @@ for target in Settings LanguageFile DesktopEntry; do
   fuzzer=build-fuzz/fuzz/${target}Fuzzer
   seeds=build-fuzz/seeds/$target
   rm -rf "$seeds" && mkdir -p "$seeds" "build-fuzz/corpus/$target"
-  known=0
   for input in fuzz/corpus/"$target"/*; do
     name=${input#fuzz/corpus/}
     log=build-fuzz/logs/${name//\//-}.log
-    listed=0
-    if grep -qxF "$name" fuzz/known-faults.txt; then listed=1; known=1; fi
     if "$fuzzer" "$input" >"$log" 2>&1; then
       cp "$input" "$seeds/"
-      if ((listed)); then echo "$name passes now: take it off fuzz/known-faults.txt"; failed=1; fi
-    elif ((listed)); then
-      echo "$name: known fault"
     else
       echo "$name: FAULT ($log)"; tail -n 30 "$log"; failed=1
     fi
@@ -48,8 +38,6 @@ for target in Settings LanguageFile DesktopEntry; do
        -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
        "build-fuzz/corpus/$target" "$seeds" >"$log" 2>&1; then
     echo "$target: fuzzed $(grep -o 'number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$') inputs in ${seconds} s, no finding"
-  elif ((known)); then
-    echo "$target: finding while known faults are open ($log)"
   else
     echo "$target: FINDING ($log)"; grep -A12 -m1 -E 'ERROR|runtime error|deadly signal' "$log" || tail -n 30 "$log"; failed=1
   fi

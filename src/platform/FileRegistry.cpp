@@ -113,6 +113,10 @@ QString FileRegistry::execLineFor(const QString& program)
     const bool wrapped = program.contains(u'%');
     if (wrapped && program.contains(u'='))
         return {};
+    // A desktop entry has no way to write other control characters.
+    for (const QChar c : program)
+        if ((c.unicode() < 0x20 && c != u'\n' && c != u'\t' && c != u'\r') || c.unicode() == 0x7f)
+            return {};
     // One quoted argument: inside the quotes these four take a backslash.
     QString quoted = QStringLiteral("\"");
     for (const QChar c : program) {

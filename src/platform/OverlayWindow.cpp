@@ -21,6 +21,7 @@
 // Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
 namespace platform {
@@ -265,6 +266,27 @@ void OverlayWindow::showWithoutActivating()
         addSkipTaskbarStates();
     }
     m_window->show();
+    // Qt makes a tool window transient for the whole application when it
+    // shows it; see leaveWindowGroup().
+    if (m_display)
+        XDeleteProperty(m_display, nativeWindowId(), XA_WM_TRANSIENT_FOR);
+}
+
+void OverlayWindow::leaveWindowGroup()
+{
+    // A window manager keeps a window that is transient for its group (as
+    // Qt makes a tool window, and as openbox takes any utility window of a
+    // group) above the application's other windows whatever its layer: snow
+    // on the desktop would fall over the settings window. A decoration
+    // belongs to no other window and to no group.
+    const ::Window window = nativeWindowId();
+    if (XWMHints* hints = XGetWMHints(m_display, window)) {
+        if (hints->flags & WindowGroupHint) {
+            hints->flags &= ~WindowGroupHint;
+            XSetWMHints(m_display, window, hints);
+        }
+        XFree(hints);
+    }
 }
 
 void OverlayWindow::addSkipTaskbarStates()
@@ -290,6 +312,7 @@ void OverlayWindow::ensureCreated()
     if (m_window->handle())
         return;
     m_window->create();
+    leaveWindowGroup();
     // Nothing is drawn yet, and without a compositor nothing is shown.
     if (m_shapedByPixels)
         shapeByPixels(QRegion());

@@ -58,6 +58,7 @@ public:
 private:
     void showWithoutActivating();
     void addSkipTaskbarStates();
+    void leaveWindowGroup();
     void onExposed(const QRegion& logical);
     void onCompositorChanged(bool compositorRuns);
     // Makes the X window if Qt has not yet, with the shape it starts with.

@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +32,9 @@ using namespace screen_inspection;
 class TestDecoration final : public DecorationWindow {
 public:
     TestDecoration(COptions& options, const platform::Platform& services, Template dialogTemplate,
-                   QRect rect, bool onTop)
-        : DecorationWindow(dialogTemplate, options, services, nullptr), m_rect(rect), m_onTop(onTop)
+                   QRect rect, bool onTop, bool COptions::*onTopSetting = nullptr)
+        : DecorationWindow(dialogTemplate, options, services, onTopSetting), m_rect(rect),
+          m_onTop(onTop)
     {
     }
 
@@ -210,6 +212,32 @@ TEST_F(OverlayWindowTest, ScreenShowsThePictureBlendedOverTheDesktop)
                 << "frame at " << frame.left << ", alpha " << int(frame.alpha) << ": " << std::hex
                 << screenPixel(x(), at) << " at " << std::dec << at.x() << "," << at.y();
         }
+    }
+}
+
+// The program's own windows (the settings window) belong to the same
+// application as the decorations, yet stay above one on the desktop.
+TEST_F(OverlayWindowTest, OwnWindowStaysAboveADecorationOnTheDesktop)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xdotool");
+    ASSERT_TRUE(m_session->startWindowManager());
+    m_options.fSnowTop = false;
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), false,
+                        &COptions::fSnowTop);
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    QWindow settings;
+    settings.setGeometry(100, 100, 300, 200);
+    settings.show();
+    ASSERT_TRUE(shown(settings.winId()));
+    for (int activation = 0; activation < 2; ++activation) {
+        ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(settings.winId())}));
+        // snow.Raise();
+        EXPECT_TRUE(waitUntil([&] {
+            return stackedAbove(x(), settings.winId(), snow.xid()) == true;
+        })) << "activation "
+            << activation;
     }
 }
 

@@ -5,7 +5,8 @@
 # server spends on its behalf, and the program's resident memory.
 #
 #   scripts/measure-cpu.sh [--size WxHxD] [--seconds N] [--warm-up N]
-#                          [--program PATH] [--move-pointer] [SETTINGS_FILE]
+#                          [--program PATH] [--move-pointer] [--no-compositor]
+#                          [SETTINGS_FILE]
 #
 # --size     Xvfb screen, default 1920x1080x24
 # --seconds  length of the measurement, default 30
@@ -14,6 +15,8 @@
 # --program  the program to run, default build/bin/yulavin
 # --move-pointer  moves the pointer round a smooth loop over the screen the
 #            whole time (50 steps a second, xdotool), so cursor effects work
+# --no-compositor  leaves xcompmgr out: the decorations then shape their
+#            windows to their shown pixels
 # SETTINGS_FILE is copied to where the program reads its settings, inside a
 # private configuration folder; without it the program starts with its
 # defaults (a first run).
@@ -32,6 +35,7 @@ warmup=3
 program=build/bin/yulavin
 settings=""
 move_pointer=0
+compositor=1
 while (($#)); do
   case "$1" in
     --size) size=$2; shift 2 ;;
@@ -39,7 +43,8 @@ while (($#)); do
     --warm-up) warmup=$2; shift 2 ;;
     --program) program=$2; shift 2 ;;
     --move-pointer) move_pointer=1; shift ;;
-    -h|--help) sed -n '2,26p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --no-compositor) compositor=0; shift ;;
+    -h|--help) sed -n '2,29p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) settings=$1; shift ;;
   esac
@@ -88,9 +93,13 @@ for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
   sleep 0.05
 done
-xcompmgr >"$work/xcompmgr.log" 2>&1 &
-pids+=("$!")
-sleep 0.5 # xcompmgr announces itself only through a selection xprop cannot read
+desktop="openbox"
+if ((compositor)); then
+  desktop="openbox, xcompmgr"
+  xcompmgr >"$work/xcompmgr.log" 2>&1 &
+  pids+=("$!")
+  sleep 0.5 # xcompmgr announces itself only through a selection xprop cannot read
+fi
 
 mkdir -p "$work/config/Varnel/Yulavin" "$work/run"
 chmod 700 "$work/run"
@@ -168,11 +177,11 @@ frame_rates=$(awk -v t0="$time_start" -v t1="$time_end" '
 
 awk -v a0="$app_start" -v a1="$app_end" -v s0="$server_start" -v s1="$server_end" \
     -v t0="$time_start" -v t1="$time_end" -v hz="$ticks" -v size="$size" \
-    -v settings="${settings:-(defaults)}" -v rss="$rss" -v hwm="$hwm" -v program="$program" 'BEGIN {
+    -v settings="${settings:-(defaults)}" -v desk="$desktop" -v rss="$rss" -v hwm="$hwm" -v program="$program" 'BEGIN {
   wall = t1 - t0
   printf "program   %s\n", program
   printf "settings  %s\n", settings
-  printf "screen    %s, openbox, xcompmgr; %.1f s measured\n", size, wall
+  printf "screen    %s, %s; %.1f s measured\n", size, desk, wall
   printf "program CPU   %6.2f %% of one core\n", 100 * (a1 - a0) / hz / wall
   printf "X server CPU  %6.2f %% of one core\n", 100 * (s1 - s0) / hz / wall
   printf "VmRSS         %s\n", rss

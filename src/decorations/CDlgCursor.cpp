@@ -115,6 +115,7 @@ void CDlgCursor::SetCursorType(const QString& name)
         }
     }
     LoadEffect(m_nType);
+    m_bTrailGone = false;
 }
 
 void CDlgCursor::ReleaseEffect(int32_t nType)
@@ -208,9 +209,20 @@ bool CDlgCursor::OnInitDialog()
     return true;
 }
 
+void CDlgCursor::OnTimer(UINT_PTR nIDEvent)
+{
+    // A still pointer with no trail behind it: nothing to draw or push.
+    if (nIDEvent == m_nTimer && m_bTrailGone &&
+        m_services.desktop->cursorPos() - m_rcWindow.topLeft() == m_ptLast)
+        return;
+    DecorationWindow::OnTimer(nIDEvent);
+}
+
 void CDlgCursor::DrawFrame(FrameDrawing& graphics)
 {
-    const QPoint pointer = m_services.desktop->cursorPos() - GetWindowRect().topLeft();
+    // The window stays where it was put (it takes no clicks, so nobody drags
+    // it): the kept rectangle spares the X server two questions a frame.
+    const QPoint pointer = m_services.desktop->cursorPos() - m_rcWindow.topLeft();
     const int x = pointer.x();
     const int y = pointer.y();
 
@@ -241,6 +253,8 @@ void CDlgCursor::DrawFrame(FrameDrawing& graphics)
     default:
         break;
     }
+    m_bTrailGone =
+        (m_nType == FAIRY_DUST && m_particles.empty()) || (m_nType == SNOW && m_snowflakes.empty());
 }
 
 void CDlgCursor::DrawFairyDust(FrameDrawing& graphics, int x, int y)

@@ -94,6 +94,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void OnTimer(UINT_PTR nIDEvent) override;
     void DrawFrame(FrameDrawing& graphics) override;
 
 private:
@@ -106,4 +107,8 @@ private:
     void ReleaseEffect(int32_t nType);
     void LoadEffect(int32_t nType);
     void FreeAllPictures();
+
+    // The last frame drawn showed a trail effect with nothing of its trail
+    // left: until the pointer moves, every frame would be that one again.
+    bool m_bTrailGone = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/OverlayWindow.h"
 
+#include "platform/CompositorWatch.h"
 #include "platform/OverlayNativeWindow.h"
 #include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 // Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
 namespace platform {
@@ -36,12 +39,69 @@ inline uint32_t scaled(uint32_t pixel, uint32_t alpha)
     return result;
 }
 
+// Without a compositor a pixel is shown whole or not at all; from half
+// opaque on it is more decoration than desktop.
+constexpr uint32_t kShownAlpha = 128;
+
+XRectangle toXRectangle(const QRect& box)
+{
+    return XRectangle{static_cast<short>(box.x()), static_cast<short>(box.y()),
+                      static_cast<unsigned short>(box.width()),
+                      static_cast<unsigned short>(box.height())};
+}
+
+// The picture's shown pixels within the boxes as rectangles: runs along each
+// row, a run exactly under one of the row above growing that rectangle.
+std::vector<XRectangle> shownPixels(const QImage& picture, const QRegion& area)
+{
+    std::vector<XRectangle> shown;
+    std::vector<size_t> above;
+    std::vector<size_t> row;
+    for (const QRect& box : area) {
+        above.clear();
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            const auto* pixels = reinterpret_cast<const uint32_t*>(picture.constScanLine(y));
+            row.clear();
+            size_t next = 0; // the first rectangle of the row above not left of this run
+            int x = box.left();
+            while (x <= box.right()) {
+                if ((pixels[x] >> 24) < kShownAlpha) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x <= box.right() && (pixels[x] >> 24) >= kShownAlpha)
+                    ++x;
+                while (next < above.size() && shown[above[next]].x < start)
+                    ++next;
+                if (next < above.size() && shown[above[next]].x == start &&
+                    shown[above[next]].width == x - start) {
+                    ++shown[above[next]].height;
+                    row.push_back(above[next]);
+                } else {
+                    row.push_back(shown.size());
+                    shown.push_back(toXRectangle(QRect(start, y, x - start, 1)));
+                }
+            }
+            above.swap(row);
+        }
+    }
+    return shown;
+}
+
 } // namespace
 
-OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking)
+OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking,
+                             CompositorWatch* compositor)
     : m_clickThrough(clickThrough), m_stacking(stacking), m_display(qtX11Display()),
-      m_window(std::make_unique<OverlayNativeWindow>()), m_alive(std::make_shared<bool>(true))
+      m_window(std::make_unique<OverlayNativeWindow>()), m_alive(std::make_shared<bool>(true)),
+      m_compositor(compositor)
 {
+    if (m_display && m_compositor) {
+        m_shapedByPixels = !m_compositor->compositorRuns();
+        m_compositorFollower =
+            m_compositor->follow([this](bool runs) { onCompositorChanged(runs); });
+    }
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
     if (m_clickThrough) {
         // A window the user cannot touch never needs the keyboard either.
@@ -54,9 +114,15 @@ OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking)
     // Events still queued for the Qt window may arrive after this object is
     // gone (see the destructor); they then find it marked dead.
     const std::shared_ptr<bool> alive = m_alive;
-    m_window->onExposed = [this, alive] {
+    m_window->onExposed = [this, alive](const QRegion& region) {
         if (*alive)
-            onExposed();
+            onExposed(region);
+    };
+    m_window->onReparented = [this, alive](unsigned long parent, QPoint offset) {
+        if (*alive) {
+            const bool frameAround = parent != DefaultRootWindow(m_display) && offset.isNull();
+            m_frame = frameAround ? parent : 0;
+        }
     };
     m_window->onFocusIn = [this, alive] {
         if (*alive) {
@@ -96,6 +162,8 @@ OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking)
 OverlayWindow::~OverlayWindow()
 {
     *m_alive = false;
+    if (m_compositor)
+        m_compositor->forget(m_compositorFollower);
     if (m_stacking)
         m_stacking->forget(nativeWindowId());
     m_upload.reset(); // before the X window it draws on
@@ -157,8 +225,7 @@ void OverlayWindow::setGeometry(const QRect& rect)
     m_rect = rect;
     m_window->setGeometry(toLogical(rect));
     if (m_display) {
-        if (!m_window->handle())
-            m_window->create();
+        ensureCreated();
         // Scaled logical pixels cannot name every physical pixel; the X
         // window gets the exact rectangle so the picture maps 1:1 to the screen.
         if (pixelRatio() != 1.0 && rect.width() > 0 && rect.height() > 0)
@@ -195,11 +262,31 @@ QRect OverlayWindow::geometry()
 void OverlayWindow::showWithoutActivating()
 {
     if (m_display) {
-        if (!m_window->handle())
-            m_window->create();
+        ensureCreated();
         addSkipTaskbarStates();
     }
     m_window->show();
+    // Qt makes a tool window transient for the whole application when it
+    // shows it; see leaveWindowGroup().
+    if (m_display)
+        XDeleteProperty(m_display, nativeWindowId(), XA_WM_TRANSIENT_FOR);
+}
+
+void OverlayWindow::leaveWindowGroup()
+{
+    // A window manager keeps a window that is transient for its group (as
+    // Qt makes a tool window, and as openbox takes any utility window of a
+    // group) above the application's other windows whatever its layer: snow
+    // on the desktop would fall over the settings window. A decoration
+    // belongs to no other window and to no group.
+    const ::Window window = nativeWindowId();
+    if (XWMHints* hints = XGetWMHints(m_display, window)) {
+        if (hints->flags & WindowGroupHint) {
+            hints->flags &= ~WindowGroupHint;
+            XSetWMHints(m_display, window, hints);
+        }
+        XFree(hints);
+    }
 }
 
 void OverlayWindow::addSkipTaskbarStates()
@@ -220,7 +307,18 @@ void OverlayWindow::addSkipTaskbarStates()
                     static_cast<int>(states.size()));
 }
 
-void OverlayWindow::onExposed()
+void OverlayWindow::ensureCreated()
+{
+    if (m_window->handle())
+        return;
+    m_window->create();
+    leaveWindowGroup();
+    // Nothing is drawn yet, and without a compositor nothing is shown.
+    if (m_shapedByPixels)
+        shapeByPixels(QRegion());
+}
+
+void OverlayWindow::onExposed(const QRegion& logical)
 {
     if (m_clickThrough && !m_inputShapeRenewed) {
         // WORKAROUND: openbox frames a window with an input shape it reads
@@ -234,7 +332,39 @@ void OverlayWindow::onExposed()
     }
     // The server keeps no picture of a window that was covered or unmapped;
     // the kept one is shown again, no frame is drawn for it.
+    if (!m_upload || m_upload->pixels().isNull())
+        return;
+    if (logical.isEmpty()) {
+        sendWholePicture();
+        return;
+    }
+    const qreal ratio = pixelRatio();
+    for (const QRect& box : logical) {
+        m_upload->send(
+            QRectF(box.x() * ratio, box.y() * ratio, box.width() * ratio, box.height() * ratio)
+                .toAlignedRect());
+    }
+    m_upload->flush();
+}
+
+void OverlayWindow::onCompositorChanged(bool compositorRuns)
+{
+    m_shapedByPixels = !compositorRuns;
+    if (!m_window->handle())
+        return;
+    if (m_shapedByPixels)
+        shapeByPixels(m_upload ? QRegion(QRect(QPoint(0, 0), m_upload->size())) : QRegion());
+    else
+        applyVisibleArea();
+    // The compositor takes the window over (or hands it back) in its own
+    // time after its selection changes, from a copy of the screen; the
+    // picture is sent again now and once the change is surely done.
     sendWholePicture();
+    const std::shared_ptr<bool> alive = m_alive;
+    QTimer::singleShot(500, m_window.get(), [this, alive] {
+        if (*alive)
+            sendWholePicture();
+    });
 }
 
 void OverlayWindow::sendWholePicture()
@@ -249,8 +379,7 @@ bool OverlayWindow::prepareUpload(const QSize& size)
 {
     if (!m_display || size.isEmpty())
         return false;
-    if (!m_window->handle())
-        m_window->create();
+    ensureCreated();
     if (!m_upload || m_upload->size() != size) {
         m_upload = std::make_unique<X11PictureUpload>(m_display, nativeWindowId(), size);
         m_uploadIsNew = true;
@@ -286,6 +415,9 @@ void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t
         for (const QRect& box : area)
             copyToUpload(premultiplied, box, constantAlpha);
     }
+    // The shape first: pixels sent outside the window's shape are lost.
+    if (m_shapedByPixels)
+        shapeByPixels(area);
     if (!m_window->isExposed())
         return; // shown whole at the next exposure
     for (const QRect& box : area)
@@ -315,22 +447,68 @@ void OverlayWindow::copyToUpload(const QImage& frame, const QRect& box, uint8_t 
 
 void OverlayWindow::setVisibleArea(const QRegion& area)
 {
+    m_visibleArea = area;
     if (!m_display)
         return;
-    if (!m_window->handle())
-        m_window->create();
+    ensureCreated();
+    if (!m_shapedByPixels)
+        applyVisibleArea();
+}
+
+void OverlayWindow::applyVisibleArea()
+{
     // The bounding shape only: the input shape that lets clicks through is
     // separate and stays as it is.
-    std::vector<XRectangle> rectangles;
-    rectangles.reserve(static_cast<size_t>(area.rectCount()));
-    for (const QRect& box : area) {
-        rectangles.push_back(XRectangle{static_cast<short>(box.x()), static_cast<short>(box.y()),
-                                        static_cast<unsigned short>(box.width()),
-                                        static_cast<unsigned short>(box.height())});
+    const ::Window window = nativeWindowId();
+    if (!m_visibleArea) {
+        XShapeCombineMask(m_display, window, ShapeBounding, 0, 0, 0, ShapeSet);
+    } else {
+        std::vector<XRectangle> rectangles;
+        rectangles.reserve(static_cast<size_t>(m_visibleArea->rectCount()));
+        for (const QRect& box : *m_visibleArea)
+            rectangles.push_back(toXRectangle(box));
+        XShapeCombineRectangles(m_display, window, ShapeBounding, 0, 0, rectangles.data(),
+                                static_cast<int>(rectangles.size()), ShapeSet, YXBanded);
     }
-    XShapeCombineRectangles(m_display, nativeWindowId(), ShapeBounding, 0, 0, rectangles.data(),
-                            static_cast<int>(rectangles.size()), ShapeSet, YXBanded);
     XFlush(m_display);
+}
+
+void OverlayWindow::shapeByPixels(const QRegion& area)
+{
+    // Where the window takes clicks (the tree), it takes them on this shape
+    // too: the input shape is cut by the bounding one.
+    if (m_upload && area.isEmpty())
+        return;
+    const ::Window window = nativeWindowId();
+    std::vector<XRectangle> shown;
+    if (m_upload && !m_upload->pixels().isNull())
+        shown = shownPixels(m_upload->pixels(), area & QRect(QPoint(0, 0), m_upload->size()));
+    // (QRegion::contains(QRect) only says whether they overlap.)
+    const bool whole =
+        !m_upload || QRegion(QRect(QPoint(0, 0), m_upload->size())).subtracted(area).isEmpty();
+    if (!whole) {
+        // Only the changed boxes are cut out and filled again. A window
+        // manager's frame shows its own (black) background wherever its
+        // shape reaches beyond the window's: it is cut first, here, and
+        // given the window's shape at the end, rather than whenever the
+        // window manager gets to it.
+        std::vector<XRectangle> changed;
+        changed.reserve(static_cast<size_t>(area.rectCount()));
+        for (const QRect& box : area)
+            changed.push_back(toXRectangle(box));
+        for (const ::Window shaped : {static_cast<::Window>(m_frame), window}) {
+            if (shaped) {
+                XShapeCombineRectangles(m_display, shaped, ShapeBounding, 0, 0, changed.data(),
+                                        static_cast<int>(changed.size()), ShapeSubtract, YXBanded);
+            }
+        }
+    }
+    XShapeCombineRectangles(m_display, window, ShapeBounding, 0, 0, shown.data(),
+                            static_cast<int>(shown.size()), whole ? ShapeSet : ShapeUnion,
+                            Unsorted);
+    if (m_frame)
+        XShapeCombineShape(m_display, m_frame, ShapeBounding, 0, 0, window, ShapeBounding,
+                           ShapeSet);
 }
 
 void OverlayWindow::setZOrder(bool topmost)

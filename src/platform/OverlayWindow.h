@@ -6,12 +6,14 @@
 #include <QPointF>
 
 #include <memory>
+#include <optional>
 
 class QMouseEvent;
 struct _XDisplay;
 
 namespace platform {
 
+class CompositorWatch;
 class OverlayNativeWindow;
 class StackingKeeper;
 class X11PictureUpload;
@@ -21,14 +23,20 @@ class X11PictureUpload;
 // 32-bit visual for per-pixel alpha and, unless the user must be able to
 // drag it, an empty input shape so every click reaches the window below.
 // Pictures go straight to the X server, and only their changed boxes.
+// Where no compositing manager runs, the server would show every
+// transparent pixel black: the window's shape then follows its picture
+// (pixels at least half opaque), changed box by changed box, so the
+// desktop shows around the decoration's hard edges.
 // Everything is in physical pixels, whatever scaling Qt applies.
 // Without an X display (Qt's offscreen platform) the window exists for Qt
 // only and pictures go nowhere.
 class OverlayWindow final : public OverlaySurface {
 public:
     // The keeper (may be null) holds the window's place in the stacking
-    // order where no window manager does; it must outlive the window.
-    OverlayWindow(bool clickThrough, StackingKeeper* stacking);
+    // order where no window manager does; the watch (may be null: a
+    // compositor is taken to run) tells whether pixels are blended. Both
+    // must outlive the window.
+    OverlayWindow(bool clickThrough, StackingKeeper* stacking, CompositorWatch* compositor);
     ~OverlayWindow() override;
     OverlayWindow(const OverlayWindow&) = delete;
     OverlayWindow& operator=(const OverlayWindow&) = delete;
@@ -50,7 +58,15 @@ public:
 private:
     void showWithoutActivating();
     void addSkipTaskbarStates();
-    void onExposed();
+    void leaveWindowGroup();
+    void onExposed(const QRegion& logical);
+    void onCompositorChanged(bool compositorRuns);
+    // Makes the X window if Qt has not yet, with the shape it starts with.
+    void ensureCreated();
+    // The bounding shape where a compositor blends the window.
+    void applyVisibleArea();
+    // The bounding shape made of the picture's visible pixels within the area.
+    void shapeByPixels(const QRegion& area);
     void onMousePress(QMouseEvent* event);
     void onMouseMove(QMouseEvent* event);
     void onMouseRelease(QMouseEvent* event);
@@ -68,6 +84,14 @@ private:
     _XDisplay* m_display;
     std::unique_ptr<OverlayNativeWindow> m_window;
     std::shared_ptr<bool> m_alive; // false once this object is gone
+    CompositorWatch* m_compositor;
+    int m_compositorFollower = 0;
+    // No compositor: the shape follows the picture's pixels.
+    bool m_shapedByPixels = false;
+    std::optional<QRegion> m_visibleArea;
+    // The window manager's frame exactly around the window, whose shape
+    // follows the window's; 0 when there is none.
+    unsigned long m_frame = 0;
     std::unique_ptr<X11PictureUpload> m_upload;
     QRect m_rect;
     uint8_t m_lastAlpha = 255;

@@ -1,5 +1,6 @@
 #include "platform/QtWindowSystem.h"
 
+#include "platform/CompositorWatch.h"
 #include "platform/OverlayWindow.h"
 #include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
@@ -17,10 +18,13 @@ std::unique_ptr<OverlaySurface> QtWindowSystem::createOverlay(const OverlayOptio
     if (!qGuiApp)
         return nullptr;
     if (!m_stacking) {
-        if (_XDisplay* display = qtX11Display())
+        if (_XDisplay* display = qtX11Display()) {
             m_stacking = std::make_unique<StackingKeeper>(display);
+            m_compositor = std::make_unique<CompositorWatch>(display);
+        }
     }
-    return std::make_unique<OverlayWindow>(options.clickThrough, m_stacking.get());
+    return std::make_unique<OverlayWindow>(options.clickThrough, m_stacking.get(),
+                                           m_compositor.get());
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 
 namespace platform {
 
+class CompositorWatch;
 class StackingKeeper;
 
 // Makes the decoration windows as real windows of the desktop Qt runs on.
@@ -18,7 +19,9 @@ public:
     std::unique_ptr<OverlaySurface> createOverlay(const OverlayOptions& options) override;
 
 private:
-    std::unique_ptr<StackingKeeper> m_stacking; // made with the first window on X
+    // Both made with the first window on X.
+    std::unique_ptr<StackingKeeper> m_stacking;
+    std::unique_ptr<CompositorWatch> m_compositor;
 };
 
 } // namespace platform

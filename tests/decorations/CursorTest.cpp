@@ -212,6 +212,10 @@ TEST_P(CursorTrailTest, OneMarkPerMovedFrameThatFallsAndShrinksAwayInOneHundredT
     EXPECT_EQ(widths.back(), 0);
     EXPECT_TRUE(std::is_sorted(widths.rbegin(), widths.rend()));
     EXPECT_TRUE(items().empty());
+    // Nothing left and the pointer still: no frame goes to the screen.
+    const int pushed = m_platform.windows.live().back()->m_presentCount;
+    frames(10);
+    EXPECT_EQ(m_platform.windows.live().back()->m_presentCount, pushed);
     // A pointer moving all the time keeps at most 120, one more per frame.
     size_t most = 0;
     for (int step = 0; step < 300; ++step) {

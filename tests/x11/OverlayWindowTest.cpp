@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +32,9 @@ using namespace screen_inspection;
 class TestDecoration final : public DecorationWindow {
 public:
     TestDecoration(COptions& options, const platform::Platform& services, Template dialogTemplate,
-                   QRect rect, bool onTop)
-        : DecorationWindow(dialogTemplate, options, services, nullptr), m_rect(rect), m_onTop(onTop)
+                   QRect rect, bool onTop, bool COptions::*onTopSetting = nullptr)
+        : DecorationWindow(dialogTemplate, options, services, onTopSetting), m_rect(rect),
+          m_onTop(onTop)
     {
     }
 
@@ -210,6 +212,83 @@ TEST_F(OverlayWindowTest, ScreenShowsThePictureBlendedOverTheDesktop)
                 << "frame at " << frame.left << ", alpha " << int(frame.alpha) << ": " << std::hex
                 << screenPixel(x(), at) << " at " << std::dec << at.x() << "," << at.y();
         }
+    }
+}
+
+// The program's own windows (the settings window) belong to the same
+// application as the decorations, yet stay above one on the desktop.
+TEST_F(OverlayWindowTest, OwnWindowStaysAboveADecorationOnTheDesktop)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xdotool");
+    ASSERT_TRUE(m_session->startWindowManager());
+    m_options.fSnowTop = false;
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), false,
+                        &COptions::fSnowTop);
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    QWindow settings;
+    settings.setGeometry(100, 100, 300, 200);
+    settings.show();
+    ASSERT_TRUE(shown(settings.winId()));
+    for (int activation = 0; activation < 2; ++activation) {
+        ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(settings.winId())}));
+        // snow.Raise();
+        EXPECT_TRUE(waitUntil([&] {
+            return stackedAbove(x(), settings.winId(), snow.xid()) == true;
+        })) << "activation "
+            << activation;
+    }
+}
+
+// A desktop whose compositor is off, switched on and off again while the
+// snow runs: where the picture is transparent the desktop shows, never
+// black; a faint pixel is blended with a compositor and left out without
+// one; clicks still reach the window below.
+TEST_F(OverlayWindowTest, DesktopShowsAroundThePictureWithOrWithoutCompositor)
+{
+    REQUIRE_PROGRAM("openbox");
+    REQUIRE_PROGRAM("xcompmgr");
+    REQUIRE_PROGRAM("xdotool");
+    ASSERT_TRUE(m_session->startWindowManager());
+    ForeignWindow& desktop = foreignWindow(QRect(0, 0, 640, 400), 0x00ff00);
+    ASSERT_TRUE(shown(desktop.id()));
+
+    TestDecoration snow(m_options, m_services, DecorationWindow::Template::Overlay, screen(), true);
+    int left = 100;
+    snow.m_draw = [&](FrameDrawing& graphics) {
+        graphics.drawImage(filled(QSize(20, 20), Qt::white), left, 100);
+        graphics.drawImage(filled(QSize(20, 20), QColor(255, 0, 0, 64)), 300, 100);
+    };
+    ASSERT_TRUE(snow.Create());
+    ASSERT_TRUE(shown(snow.xid()));
+    const struct {
+        bool compositor;
+        int left;
+    } frames[] = {{false, 100}, {false, 150}, {true, 150}, {true, 200}, {false, 200}, {false, 250}};
+    bool compositorRuns = false;
+    for (const auto& frame : frames) {
+        if (frame.compositor != compositorRuns) {
+            ASSERT_TRUE(frame.compositor ? m_session->startCompositor()
+                                         : m_session->stopCompositor());
+            compositorRuns = frame.compositor;
+        }
+        left = frame.left;
+        snow.redraw();
+        const unsigned long faint = frame.compositor ? 0x40bf00 : 0x00ff00;
+        for (auto [at, expected] : {std::pair{QPoint(frame.left + 10, 110), 0xfffffful},
+                                    std::pair{QPoint(frame.left - 40, 110), 0x00ff00ul},
+                                    std::pair{QPoint(310, 110), faint}}) {
+            EXPECT_TRUE(waitUntil([&] { return near(screenPixel(x(), at), expected); }))
+                << "compositor " << frame.compositor << ", frame at " << frame.left << ": "
+                << std::hex << screenPixel(x(), at) << " at " << std::dec << at.x() << ","
+                << at.y();
+        }
+        const QImage seen = screenshot(x(), QRect(0, 0, 640, 400));
+        EXPECT_EQ(countPixels(seen, [](QRgb pixel) { return (pixel & 0xffffff) == 0; }), 0)
+            << "compositor " << frame.compositor << ", frame at " << frame.left;
+        EXPECT_TRUE(m_session->clickAt(QPoint(frame.left + 10, 110)) && desktop.waitForPress())
+            << "compositor " << frame.compositor << ", frame at " << frame.left;
     }
 }
 

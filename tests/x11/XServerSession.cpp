@@ -187,6 +187,12 @@ bool XServerSession::startTrayHost()
                        [&] { return ownsSelection("_NET_SYSTEM_TRAY_S0"); });
 }
 
+bool XServerSession::stopCompositor()
+{
+    stop(m_compositorPid);
+    return waitUntil([&] { return !ownsSelection("_NET_WM_CM_S0"); }, 5000);
+}
+
 void XServerSession::stopHelpers()
 {
     if (m_trayHostPid > 0) {

@@ -39,6 +39,9 @@ public:
     bool startCompositor();
     // A notification area (trayer, an XEmbed tray) along the bottom edge.
     bool startTrayHost();
+    // Stops the compositor alone, as a user who switches it off; returns once
+    // its selection is gone.
+    bool stopCompositor();
     // Stops whichever of the three runs, so that the next case starts bare.
     void stopHelpers();
 

@@ -68,6 +68,37 @@ TEST(ProgramSessionEndTest, UnsavableSettingsAreLoggedOnceAndTheProgramEnds)
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramRunTest, ::testing::Values(SIGTERM, SIGHUP));
 
+// A settings file in another encoding, with text of the user's own around the
+// settings, comes back from two runs in its own encoding, whole (only the line
+// breaks between the nodes go), and the same both times: nothing is cut or
+// encoded twice.
+TEST(ProgramSettingsFileTest, LatinOneFileSurvivesRunsInItsOwnEncoding)
+{
+    QTemporaryDir home;
+    QDir().mkpath(home.path() + "/config/Varnel/Yulavin");
+    QFile settings(home.path() + "/config/Varnel/Yulavin/settings.xml");
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><!-- r\xe9glages -->";
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(QByteArray(head).replace(">", ">\n") +
+                   "<Options><LogonImage>caf\xe9</LogonImage></Options>\n");
+    settings.close();
+    QByteArray afterRun[2];
+    for (QByteArray& bytes : afterRun) {
+        QProcess program;
+        QByteArray said;
+        ASSERT_NO_FATAL_FAILURE(startProgram(program, home.path(), said));
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+        bytes = settings.readAll();
+        settings.close();
+    }
+    EXPECT_TRUE(afterRun[0].startsWith(head)) << afterRun[0].toStdString();
+    EXPECT_TRUE(afterRun[0].contains("<LogonImage>caf\xe9</LogonImage>"));
+    EXPECT_TRUE(afterRun[0].contains("<fSnow>1</fSnow>"));
+    EXPECT_EQ(afterRun[1], afterRun[0]);
+}
+
 struct NoDisplayCase {
     const char* display;
     const char* said;

@@ -233,7 +233,6 @@ TEST_F(OverlayWindowTest, OwnWindowStaysAboveADecorationOnTheDesktop)
     ASSERT_TRUE(shown(settings.winId()));
     for (int activation = 0; activation < 2; ++activation) {
         ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(settings.winId())}));
-        // snow.Raise();
         EXPECT_TRUE(waitUntil([&] {
             return stackedAbove(x(), settings.winId(), snow.xid()) == true;
         })) << "activation "

@@ -4,6 +4,7 @@
 #include "core/DialogGroup.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
+#include "core/GroupBoxStyle.h"
 #include "core/WrappingCheckBox.h"
 
 #include <QButtonGroup>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +62,7 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         // clicks on them must never land on the frame.
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
         group->setFocusPolicy(Qt::NoFocus);
+        group->setStyle(GroupBoxStyle::instance());
         widget = group;
         break;
     }
@@ -88,6 +92,11 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     // is as high as its text needs.
     if (control.kind == DialogControl::Kind::DropDownList)
         rect.setHeight(widget->sizeHint().height());
+    // A slider's thumb and its ticks keep to the top of its place, as on the
+    // desktop the layouts were made for, so the ticks stay right under the
+    // thumb and clear of the caption below.
+    if (control.kind == DialogControl::Kind::Slider)
+        rect.setHeight(std::min(rect.height(), widget->sizeHint().height()));
     widget->setGeometry(rect);
     if (control.kind == DialogControl::Kind::GroupBox)
         widget->lower();

@@ -1,0 +1,282 @@
+#include "DecorationPageFixture.h"
+
+#include "core/COptions.h"
+#include "core/CxSkinButton.h"
+#include "core/DialogItems.h"
+#include "pages/CDlgTabLights.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace {
+
+const std::vector<int> kDependentControls = {1003, 1010, 1007, 1009, 1008, 1011, 1012};
+
+class CDlgTabLightsTest : public DecorationPageFixture {
+protected:
+    // The settings window with the garland running when its setting says so,
+    // as the program starts it, and the Lights page in front.
+    void runPage(const std::function<void(CDlgTabLights&)>& whileRunning)
+    {
+        runWindow([&](CZelDlg& dlg) {
+            if (app.m_options.fGarland)
+                lights().Create();
+            showPage(dlg, dlg.m_pTabLights);
+            whileRunning(*dlg.m_pTabLights);
+        });
+    }
+    CDlgLights& lights() { return *app.m_pDlgLights; }
+    uint32_t flashPeriod() { return services.scheduler.periodOf(&lights(), lights().m_nTimer); }
+    static std::vector<bool> enabled(const CDlgTabLights& page)
+    {
+        std::vector<bool> states;
+        for (int id : kDependentControls)
+            states.push_back(GetDlgItem(&page, id)->isEnabled());
+        return states;
+    }
+    static std::vector<bool> all(bool state) { return std::vector<bool>(7, state); }
+};
+
+TEST_F(CDlgTabLightsTest, OpensWithTheStoredSettings)
+{
+    COptions& options = app.m_options;
+    options.strGarland = "icicle";
+    options.iFlash = 3;
+    options.iFlashSpeed = 7;
+    options.fGarlandRandom = true;
+    options.fFlashRandom = true;
+    options.fGarlandTop = true;
+    runPage([&](CDlgTabLights& page) {
+        EXPECT_TRUE(page.m_chkEnable->isChecked());
+        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(true));
+        EXPECT_EQ(page.m_comboGarland->currentData().toString(), "icicle");
+        EXPECT_EQ(page.m_comboFlash->currentText(), "Sections");
+        EXPECT_EQ(page.m_sliderFlashSpeed->value(), 7);
+        EXPECT_TRUE(page.m_chkGarlandRandom->isChecked());
+        EXPECT_TRUE(page.m_chkFlashRandom->isChecked());
+        EXPECT_TRUE(page.m_radioTop->isChecked());
+        EXPECT_FALSE(page.m_radioDesktop->isChecked());
+    });
+}
+
+TEST_F(CDlgTabLightsTest, GarlandOffLeavesOnlyTheBoxAndHelpEnabled)
+{
+    app.m_options.fGarland = 0;
+    runPage([&](CDlgTabLights& page) {
+        EXPECT_FALSE(page.m_chkEnable->isChecked());
+        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(false));
+        EXPECT_TRUE(page.m_chkEnable->isEnabled());
+        EXPECT_TRUE(page.m_btnHelp->isEnabled());
+    });
+}
+
+// A hand-edited file: each control shows the nearest choice it has, the
+// garland runs at that speed, and the settings keep what the file said.
+TEST_F(CDlgTabLightsTest, OutOfRangeSettingsShowTheNearestChoiceAndStayAsTheyWere)
+{
+    const struct {
+        int speed, flash;
+        int shownSpeed;
+        const char* shownFlash;
+        uint32_t period;
+    } cases[] = {{12, 7, 9, "Random", 60}, {-4, -1, 1, "Steady On", 540}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "speed " << c.speed << " flash " << c.flash);
+        app.m_options.iFlashSpeed = c.speed;
+        app.m_options.iFlash = c.flash;
+        app.m_options.strGarland = "Blue";
+        runPage([&](CDlgTabLights& page) {
+            EXPECT_EQ(page.m_sliderFlashSpeed->value(), c.shownSpeed);
+            EXPECT_EQ(page.m_comboFlash->currentText(), c.shownFlash);
+            EXPECT_EQ(page.m_comboGarland->currentIndex(), -1);
+            EXPECT_EQ(flashPeriod(), c.period);
+        });
+        EXPECT_EQ(app.m_options.iFlashSpeed, c.speed);
+        EXPECT_EQ(app.m_options.iFlash, c.flash);
+        EXPECT_EQ(app.m_options.strGarland, "Blue");
+    }
+}
+
+TEST_F(CDlgTabLightsTest, ChosenGarlandRunsAtOnceAndIsStoredByItsKey)
+{
+    runPage([&](CDlgTabLights& page) {
+        chooseKey(page.m_comboGarland, "christmas_pine");
+        EXPECT_EQ(lights().m_nType, 6);
+        EXPECT_EQ(app.m_options.strGarland, "christmas_pine");
+        chooseKey(page.m_comboGarland, "snowflake");
+        EXPECT_EQ(lights().m_nType, 10);
+        EXPECT_TRUE(savedASecondLater().contains("<strGarland>snowflake</strGarland>"));
+    });
+}
+
+TEST_F(CDlgTabLightsTest, ChosenFlashModeRunsAtOnce)
+{
+    app.m_options.iFlash = 0;
+    runPage([&](CDlgTabLights& page) {
+        choose(page.m_comboFlash, 3);
+        EXPECT_EQ(app.m_options.iFlash, 3);
+        EXPECT_EQ(lights().m_nFlash, 3);
+        // Sections: the next flash ticks walk through the four sections.
+        const int phase = lights().m_nPhase;
+        services.scheduler.advance(flashPeriod());
+        EXPECT_EQ(lights().m_nPhase, (phase + 1) % 4);
+    });
+}
+
+struct SpeedCase {
+    int position;
+    uint32_t periodMs;
+};
+
+class CDlgTabLightsSpeedTest : public CDlgTabLightsTest,
+                               public ::testing::WithParamInterface<SpeedCase> {};
+
+TEST_P(CDlgTabLightsSpeedTest, SpeedSetsTheFlashPeriod)
+{
+    runPage([&](CDlgTabLights& page) {
+        slideTo(page.m_sliderFlashSpeed, GetParam().position);
+        EXPECT_EQ(flashPeriod(), GetParam().periodMs);
+        EXPECT_EQ(app.m_options.iFlashSpeed, GetParam().position);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, CDlgTabLightsSpeedTest,
+                         ::testing::Values(SpeedCase{1, 540}, SpeedCase{5, 300}, SpeedCase{9, 60}));
+
+// The watcher has taken the garland away for a while: the speed waits for
+// the next window, which starts with it.
+TEST_F(CDlgTabLightsTest, SpeedWhileTheGarlandIsAwayComesWithItsNextWindow)
+{
+    runPage([&](CDlgTabLights& page) {
+        lights().DestroyWindow();
+        slideTo(page.m_sliderFlashSpeed, 2);
+        EXPECT_FALSE(services.scheduler.isRunning(&lights(), lights().m_nTimer));
+        EXPECT_EQ(app.m_options.iFlashSpeed, 2);
+        lights().Create();
+        EXPECT_EQ(flashPeriod(), 480u);
+    });
+}
+
+TEST_F(CDlgTabLightsTest, BoxRemovesTheGarlandAndBringsItBack)
+{
+    runPage([&](CDlgTabLights& page) {
+        const int windows = services.windows.created();
+        click(page.m_chkEnable);
+        EXPECT_FALSE(lights().IsWindow());
+        EXPECT_EQ(services.windows.log().back(), -windows);
+        EXPECT_EQ(app.m_options.fGarland, 0);
+        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(false));
+        EXPECT_TRUE(savedASecondLater().contains("<fGarland>0</fGarland>"));
+
+        click(page.m_chkEnable);
+        EXPECT_TRUE(lights().IsWindow());
+        EXPECT_EQ(services.windows.created(), windows + 1);
+        EXPECT_GT(newestWindow()->m_presentCount, 0);
+        EXPECT_EQ(app.m_options.fGarland, 1);
+        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(true));
+    });
+}
+
+TEST_F(CDlgTabLightsTest, GarlandThatCannotBeMadeLeavesTheBoxUncheckedAndNothingElseChanged)
+{
+    app.m_options.fGarland = 0;
+    runPage([&](CDlgTabLights& page) {
+        services.windows.m_failCreation = true;
+        click(page.m_chkEnable);
+        EXPECT_FALSE(page.m_chkEnable->isChecked());
+        EXPECT_FALSE(lights().IsWindow());
+        EXPECT_EQ(app.m_options.fGarland, 0);
+        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(false));
+        services.scheduler.advance(1000);
+        EXPECT_FALSE(QFile::exists(services.settingsPath()));
+    });
+}
+
+TEST_F(CDlgTabLightsTest, DisplayButtonsStackTheGarland)
+{
+    runPage([&](CDlgTabLights& page) {
+        FakeOverlaySurface* window = newestWindow();
+        click(page.m_radioTop);
+        EXPECT_EQ(window->m_stacking, FakeOverlaySurface::Stacking::Top);
+        EXPECT_TRUE(app.m_options.fGarlandTop);
+        click(page.m_radioDesktop);
+        EXPECT_EQ(window->m_stacking, FakeOverlaySurface::Stacking::Bottom);
+        EXPECT_FALSE(app.m_options.fGarlandTop);
+        EXPECT_TRUE(savedASecondLater().contains("<fGarlandTop>0</fGarlandTop>"));
+    });
+}
+
+TEST_F(CDlgTabLightsTest, RandomBoxesOnlyStoreTheirState)
+{
+    runPage([&](CDlgTabLights& page) {
+        const int type = lights().m_nType;
+        const int flash = lights().m_nFlash;
+        click(page.m_chkGarlandRandom);
+        click(page.m_chkFlashRandom);
+        EXPECT_TRUE(app.m_options.fGarlandRandom);
+        EXPECT_TRUE(app.m_options.fFlashRandom);
+        EXPECT_EQ(lights().m_nType, type);
+        EXPECT_EQ(lights().m_nFlash, flash);
+        const QByteArray saved = savedASecondLater();
+        EXPECT_TRUE(saved.contains("<fGarlandRandom>1<") && saved.contains("<fFlashRandom>1<"));
+    });
+}
+
+struct SortCase {
+    const char* language;
+    std::string keys;
+};
+
+class CDlgTabLightsSortTest : public CDlgTabLightsTest,
+                              public ::testing::WithParamInterface<SortCase> {};
+
+// In the language's alphabetical order of the captions; choosing one still
+// stores its key.
+TEST_P(CDlgTabLightsSortTest, GarlandsInTheAlphabetOfTheLanguage)
+{
+    installShippedLanguages();
+    loadLanguage(GetParam().language);
+    runPage([&](CDlgTabLights& page) {
+        EXPECT_EQ(keysOf(page.m_comboGarland), GetParam().keys);
+        EXPECT_EQ(page.m_comboGarland->currentData().toString(), "multicolor");
+        choose(page.m_comboGarland, 0);
+        const std::string& keys = GetParam().keys;
+        EXPECT_EQ(app.m_options.strGarland.toStdString(), keys.substr(0, keys.find(' ')));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, CDlgTabLightsSortTest,
+    ::testing::Values(
+        SortCase{"English", "blue blue_strawberry christmas_pine icicle backlight ball multicolor "
+                            "snowflake multicolor_strawberry pine white"},
+        SortCase{"Russian", "white christmas_pine icicle backlight multicolor "
+                            "multicolor_strawberry snowflake ball blue blue_strawberry pine"},
+        SortCase{"German", "blue_strawberry blue multicolor_strawberry backlight ball multicolor "
+                           "snowflake icicle pine christmas_pine white"},
+        SortCase{"Polish", "white pine ball multicolor multicolor_strawberry backlight snowflake "
+                           "icicle blue blue_strawberry christmas_pine"},
+        SortCase{"French", "ball snowflake blue_strawberry multicolor_strawberry pine "
+                           "christmas_pine white blue multicolor backlight icicle"}),
+    [](const auto& testCase) { return std::string(testCase.param.language); });
+
+// Picking another language refills both lists in it, the choices kept.
+TEST_F(CDlgTabLightsTest, LanguageChangeRefillsTheListsKeepingTheChoices)
+{
+    installShippedLanguages();
+    app.m_options.strGarland = "pine";
+    app.m_options.iFlash = 2;
+    runPage([&](CDlgTabLights& page) {
+        loadLanguage("German");
+        page.RefreshTexts();
+        EXPECT_EQ(page.m_comboGarland->currentText(), "Tannengirlande");
+        EXPECT_EQ(page.m_comboFlash->currentText(), "Lauflicht");
+        EXPECT_EQ(GetDlgItemText(&page, 1017), "Schnell");
+        EXPECT_EQ(app.m_options.strGarland, "pine");
+        EXPECT_EQ(lights().m_nType, 5);
+    });
+}
+
+} // namespace

@@ -5,6 +5,8 @@
 #include "pages/SettingsPage.h"
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
 #include <QSlider>
 #include <QTest>
 
@@ -16,6 +18,7 @@ const DialogControl kControls[] = {
     {1003, Kind::DropDownList, {13, 43, 170, 30}},
     {1008, Kind::Slider, {199, 64, 100, 26}},
     {1009, Kind::MultiLineCheckBox, {202, 104, 100, 20}},
+    {1015, Kind::GroupBox, {7, 80, 182, 44}},
 };
 
 // A page with one control of each shared kind, made the way every page is.
@@ -83,6 +86,32 @@ TEST_F(PageControlsTest, SliderAppliesOnReleaseAndOnEachStepButNotWhileDragged)
     page.slider->setSliderDown(false);
     EXPECT_EQ(page.applied, (std::vector<int>{1}));
     EXPECT_EQ(page.slider->pageStep(), 1);
+}
+
+// Ticks right under the thumb, clear of what the layout puts below.
+TEST_F(PageControlsTest, SliderKeepsToTheTopOfItsPlace)
+{
+    ControlsPage page(context());
+    EXPECT_EQ(page.slider->y(), 104);
+    EXPECT_EQ(page.slider->height(), page.slider->sizeHint().height());
+    EXPECT_LT(page.slider->height(), 42);
+}
+
+// The frame's top line runs through the middle of the title, not below it.
+TEST_F(PageControlsTest, GroupBoxTitleSitsOnTheFrameLine)
+{
+    ControlsPage page(context());
+    auto* group = GetDlgItemAs<QGroupBox>(&page, 1015);
+    group->setTitle("Display");
+    QImage drawn(group->size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    group->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+    int line = 0;
+    while (line < drawn.height() && qAlpha(drawn.pixel(drawn.width() / 2, line)) == 0)
+        ++line;
+    const int titleHeight = group->fontMetrics().height();
+    EXPECT_GE(line, titleHeight / 2 - 2);
+    EXPECT_LE(line, titleHeight / 2 + 2);
 }
 
 TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)

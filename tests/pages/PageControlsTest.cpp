@@ -114,6 +114,35 @@ TEST_F(PageControlsTest, GroupBoxTitleSitsOnTheFrameLine)
     EXPECT_LE(line, titleHeight / 2 + 2);
 }
 
+// Painted rows of the widget: the first and the last.
+std::pair<int, int> paintedRows(QWidget* widget)
+{
+    QImage drawn(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    widget->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qAlpha(drawn.pixel(x, y)) != 0) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+    return {first, last};
+}
+
+// A short caption keeps to the middle of the box's height, clear of a list
+// just above it.
+TEST_F(PageControlsTest, MultiLineCheckBoxCentresItsCaptionInItsHeight)
+{
+    ControlsPage page(context());
+    auto* box = GetDlgItemAs<WrappingCheckBox>(&page, 1009);
+    box->setText("Random");
+    const auto [top, bottom] = paintedRows(box);
+    EXPECT_GT(top, 2);
+    EXPECT_NEAR(top + bottom, box->height(), 3);
+}
+
 TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)
 {
     ControlsPage page(context());

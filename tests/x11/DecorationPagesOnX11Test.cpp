@@ -1,3 +1,4 @@
+#include "PrivateHome.h"
 #include "X11Fixture.h"
 
 #include "app/CZelApp.h"
@@ -11,13 +12,10 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSlider>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -44,23 +42,6 @@ protected:
         REQUIRE_PROGRAM("xdotool");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startCompositor());
-        // A home of its own: one copy per user is all the program allows.
-        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        const QString runtime = m_home.path() + "/run";
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    }
-
-    void TearDown() override
-    {
-        if (!m_session)
-            return;
-        qputenv("XDG_CONFIG_HOME", m_savedConfig);
-        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
-        X11Fixture::TearDown();
     }
 
     // Every decoration and tune off but the given "key=value" settings.
@@ -74,15 +55,7 @@ protected:
             xml += QStringLiteral("<%1>%2</%1>")
                        .arg(pair.section('=', 0, 0), pair.section('=', 1))
                        .toUtf8();
-        QDir().mkpath(m_home.path() + "/Varnel/Yulavin");
-        QFile file(settingsPath());
-        if (file.open(QIODevice::WriteOnly))
-            file.write(xml + "</Options>");
-    }
-    QByteArray savedSettings() const
-    {
-        QFile file(settingsPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        ASSERT_TRUE(m_home.writeSettings(xml + "</Options>"));
     }
 
     // Runs the program; `drive` works its settings window from inside the
@@ -127,12 +100,7 @@ protected:
         return countPixels(screen, wanted);
     }
 
-    QTemporaryDir m_home;
-    QByteArray m_savedConfig;
-    QByteArray m_savedRuntime;
-
-private:
-    QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
+    PrivateHome m_home;
 };
 
 bool isReddish(QRgb pixel)
@@ -173,7 +141,7 @@ TEST_F(DecorationPagesOnX11Test, GarlandPickedInTheListHangsRoundTheScreenAtOnce
             5000))
             << red << " red and " << blue << " blue pixels";
     });
-    EXPECT_TRUE(savedSettings().contains("<strGarland>blue</strGarland>"));
+    EXPECT_TRUE(m_home.settings().contains("<strGarland>blue</strGarland>"));
 }
 
 TEST_F(DecorationPagesOnX11Test, DensityRaisedWithTheKeysFillsTheScreenWithSnow)
@@ -209,7 +177,7 @@ TEST_F(DecorationPagesOnX11Test, DensityRaisedWithTheKeysFillsTheScreenWithSnow)
             waitUntil([&] { return (many = snowPixels()) > std::max(5 * few, 2000); }, 6000))
             << many << " snow pixels after, " << few << " before";
     });
-    EXPECT_TRUE(savedSettings().contains("<uSnowDensity>9</uSnowDensity>"));
+    EXPECT_TRUE(m_home.settings().contains("<uSnowDensity>9</uSnowDensity>"));
 }
 
 } // namespace

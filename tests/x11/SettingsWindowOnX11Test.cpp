@@ -1,3 +1,4 @@
+#include "PrivateHome.h"
 #include "X11Fixture.h"
 
 #include "app/CZelApp.h"
@@ -8,12 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMenu>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -39,23 +37,6 @@ protected:
         REQUIRE_PROGRAM("trayer");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startTrayHost());
-        // A home of its own: other test programs run the program at the same
-        // time, and one copy per user is all the program allows.
-        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
-        QDir().mkpath(runtimeDir());
-        QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir()));
-    }
-
-    void TearDown() override
-    {
-        if (!m_session)
-            return;
-        qputenv("XDG_CONFIG_HOME", m_savedConfig);
-        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
-        X11Fixture::TearDown();
     }
 
     // The icon's place on the screen in pixels, once the tray holds it; empty
@@ -72,22 +53,13 @@ protected:
         return {};
     }
 
-    QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
-    QString runtimeDir() const { return m_home.path() + "/run"; }
-
-    QTemporaryDir m_home;
-    QByteArray m_savedConfig;
-    QByteArray m_savedRuntime;
+    PrivateHome m_home;
 };
 
 TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsTheProgram)
 {
     // A settings file: the program starts with the window hidden.
-    QDir().mkpath(m_home.path() + "/Varnel/Yulavin");
-    QFile file(settingsPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<Options><uSnowWind>7</uSnowWind></Options>");
-    file.close();
+    ASSERT_TRUE(m_home.writeSettings("<Options><uSnowWind>7</uSnowWind></Options>"));
 
     platform::LinuxPlatform services;
     auto* tray = dynamic_cast<platform::QtTray*>(services.services().tray);
@@ -191,9 +163,7 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
               QStringList({"Settings", "Help", "Check for Update", "About", "Exit Yulavin"}));
     EXPECT_EQ(separators, 2);
     EXPECT_EQ(defaultCaption, "Settings");
-    QFile saved(settingsPath());
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray xml = saved.readAll();
+    const QByteArray xml = m_home.settings();
     EXPECT_TRUE(xml.contains("<uSnowWind>7</uSnowWind>"));
     EXPECT_TRUE(xml.contains("<LogonImage>blue</LogonImage>"));
 }

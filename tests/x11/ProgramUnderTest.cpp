@@ -90,6 +90,11 @@ bool ProgramUnderTest::running() const
     return m_process && m_process->state() != QProcess::NotRunning;
 }
 
+pid_t ProgramUnderTest::pid() const
+{
+    return running() ? static_cast<pid_t>(m_process->processId()) : 0;
+}
+
 std::vector<unsigned long> ProgramUnderTest::decorationWindows() const
 {
     if (!running())

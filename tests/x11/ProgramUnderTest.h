@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/types.h>
+
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,7 @@ public:
     // Ends it as the session's end does.
     bool terminate();
     bool running() const;
+    pid_t pid() const;
 
     std::vector<unsigned long> decorationWindows() const;
     // Waits until exactly `count` decoration windows are on screen.

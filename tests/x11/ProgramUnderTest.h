@@ -17,6 +17,11 @@ class XServerSession;
 // session's end stops it.
 class ProgramUnderTest {
 public:
+    // How long a start and an end may take, even in a sanitized build on a
+    // busy machine; a failing case reports after these, not at CTest's limit.
+    static constexpr int kStartLimitMs = 10000;
+    static constexpr int kEndLimitMs = 10000;
+
     explicit ProgramUnderTest(XServerSession& session);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;

@@ -174,7 +174,7 @@ TEST_F(DecorationPagesOnX11Test, DensityRaisedWithTheKeysFillsTheScreenWithSnow)
 
         int many = 0;
         EXPECT_TRUE(
-            waitUntil([&] { return (many = snowPixels()) > std::max(5 * few, 2000); }, 6000))
+            waitUntil([&] { return (many = snowPixels()) > std::max(5 * few, 2000); }, 10000))
             << many << " snow pixels after, " << few << " before";
     });
     EXPECT_TRUE(m_home.settings().contains("<uSnowDensity>9</uSnowDensity>"));

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include <unistd.h>
 
@@ -42,6 +43,14 @@ protected:
         REQUIRE_PROGRAM("xdotool");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startCompositor());
+        // Set once the helpers run, so that they keep the test's own.
+        m_home.emplace();
+    }
+
+    void TearDown() override
+    {
+        m_home.reset();
+        X11Fixture::TearDown();
     }
 
     // Every decoration and tune off but the given "key=value" settings.
@@ -55,7 +64,7 @@ protected:
             xml += QStringLiteral("<%1>%2</%1>")
                        .arg(pair.section('=', 0, 0), pair.section('=', 1))
                        .toUtf8();
-        ASSERT_TRUE(m_home.writeSettings(xml + "</Options>"));
+        ASSERT_TRUE(m_home->writeSettings(xml + "</Options>"));
     }
 
     // Runs the program; `drive` works its settings window from inside the
@@ -100,7 +109,7 @@ protected:
         return countPixels(screen, wanted);
     }
 
-    PrivateHome m_home;
+    std::optional<PrivateHome> m_home;
 };
 
 bool isReddish(QRgb pixel)
@@ -141,7 +150,7 @@ TEST_F(DecorationPagesOnX11Test, GarlandPickedInTheListHangsRoundTheScreenAtOnce
             5000))
             << red << " red and " << blue << " blue pixels";
     });
-    EXPECT_TRUE(m_home.settings().contains("<strGarland>blue</strGarland>"));
+    EXPECT_TRUE(m_home->settings().contains("<strGarland>blue</strGarland>"));
 }
 
 TEST_F(DecorationPagesOnX11Test, DensityRaisedWithTheKeysFillsTheScreenWithSnow)
@@ -177,7 +186,7 @@ TEST_F(DecorationPagesOnX11Test, DensityRaisedWithTheKeysFillsTheScreenWithSnow)
             waitUntil([&] { return (many = snowPixels()) > std::max(5 * few, 2000); }, 10000))
             << many << " snow pixels after, " << few << " before";
     });
-    EXPECT_TRUE(m_home.settings().contains("<uSnowDensity>9</uSnowDensity>"));
+    EXPECT_TRUE(m_home->settings().contains("<uSnowDensity>9</uSnowDensity>"));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <iterator>
+#include <optional>
 
 #include <X11/Xlib.h>
 
@@ -37,6 +38,14 @@ protected:
         REQUIRE_PROGRAM("trayer");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startTrayHost());
+        // Set once the helpers run, so that they keep the test's own.
+        m_home.emplace();
+    }
+
+    void TearDown() override
+    {
+        m_home.reset();
+        X11Fixture::TearDown();
     }
 
     // The icon's place on the screen in pixels, once the tray holds it; empty
@@ -53,13 +62,13 @@ protected:
         return {};
     }
 
-    PrivateHome m_home;
+    std::optional<PrivateHome> m_home;
 };
 
 TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsTheProgram)
 {
     // A settings file: the program starts with the window hidden.
-    ASSERT_TRUE(m_home.writeSettings("<Options><uSnowWind>7</uSnowWind></Options>"));
+    ASSERT_TRUE(m_home->writeSettings("<Options><uSnowWind>7</uSnowWind></Options>"));
 
     platform::LinuxPlatform services;
     auto* tray = dynamic_cast<platform::QtTray*>(services.services().tray);
@@ -163,7 +172,7 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
               QStringList({"Settings", "Help", "Check for Update", "About", "Exit Yulavin"}));
     EXPECT_EQ(separators, 2);
     EXPECT_EQ(defaultCaption, "Settings");
-    const QByteArray xml = m_home.settings();
+    const QByteArray xml = m_home->settings();
     EXPECT_TRUE(xml.contains("<uSnowWind>7</uSnowWind>"));
     EXPECT_TRUE(xml.contains("<LogonImage>blue</LogonImage>"));
 }

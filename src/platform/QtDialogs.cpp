@@ -47,4 +47,19 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* owner, const QString& text, const
     return toAnswer(button);
 }
 
+void QtDialogs::messageBoxAsync(QWidget* owner, const QString& text, const QString& caption,
+                                Style style, std::function<void(Answer)> onAnswer)
+{
+    QMessageBox* box = makeBox(owner, text, caption, style);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QObject::connect(box, &QMessageBox::finished, box, [box, onAnswer = std::move(onAnswer)](int) {
+        if (onAnswer)
+            onAnswer(toAnswer(box->standardButton(box->clickedButton())));
+    });
+    box->show();
+    box->raise();
+    box->activateWindow();
+}
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "core/LinkLabel.h"
 
+#include <QEvent>
+
 #include <vector>
 
 namespace {
@@ -68,15 +70,32 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 void LinkLabel::SetLinkText(const QString& markup)
 {
     m_markup = markup;
+    ShowMarkup();
+}
+
+void LinkLabel::ShowMarkup()
+{
+    // Rich text colours a link as the application's palette says unless the
+    // link names its colour; this control's own palette is meant.
+    const QString colour = palette().color(QPalette::Link).name();
     QString html;
     int links = 0;
-    for (const Part& part : SplitMarkup(markup)) {
+    for (const Part& part : SplitMarkup(m_markup)) {
         if (part.link)
-            html += QStringLiteral("<a href=\"%1\">%2</a>").arg(links++).arg(Escaped(part.text));
+            html += QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")
+                        .arg(links++)
+                        .arg(colour, Escaped(part.text));
         else
             html += Escaped(part.text);
     }
     setText(html);
+}
+
+void LinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        ShowMarkup();
 }
 
 QStringList LinkLabel::Links() const

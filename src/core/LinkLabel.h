@@ -18,10 +18,15 @@ public:
     // The words of each link, in order.
     QStringList Links() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 Q_SIGNALS:
     // A link was clicked or chosen with the keyboard; links count from 0.
     void linkClicked(int index);
 
 private:
+    void ShowMarkup();
+
     QString m_markup;
 };

@@ -119,6 +119,17 @@ TEST_F(PageControlsTest, LinkControlKeepsLeadingBlanksAndReportsClicksOnItsLinkO
     QTest::mouseClick(link, Qt::LeftButton, {},
                       QPoint(blanks + metrics.horizontalAdvance(QStringLiteral("Tha")), y));
     EXPECT_EQ(clicked, std::vector<int>{0});
+
+    // The link takes its colour from the control's palette.
+    QPalette colours = link->palette();
+    colours.setColor(QPalette::Link, Qt::red);
+    link->setPalette(colours);
+    const QImage shot = link->grab().toImage();
+    int red = 0;
+    for (int row = 0; row < shot.height(); ++row)
+        for (int column = 0; column < shot.width(); ++column)
+            red += shot.pixelColor(column, row) == QColor(Qt::red);
+    EXPECT_GT(red, 20);
 }
 
 } // namespace

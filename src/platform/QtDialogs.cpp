@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
 namespace platform {
 
@@ -57,7 +58,14 @@ void QtDialogs::messageBoxAsync(QWidget* owner, const QString& text, const QStri
         if (onAnswer)
             onAnswer(toAnswer(box->standardButton(box->clickedButton())));
     });
+    const bool ownerShown = owner && owner->isVisible();
     box->show();
+    // A window manager places a box over its owner; an owner that is hidden
+    // (the settings window before the user opens it) would put it in a corner.
+    if (!ownerShown) {
+        if (const QScreen* screen = box->screen())
+            box->move(screen->availableGeometry().center() - box->rect().center());
+    }
     box->raise();
     box->activateWindow();
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -51,6 +52,20 @@ TEST(QtDialogs, AskingWithoutWaitingReturnsAtOnceAndAnswersOnTheClick)
                             [&](Answer given) { answer = given; });
     QTest::keyClick(shownBox(&owner), Qt::Key_Escape);
     EXPECT_EQ(answer, Answer::No);
+    // The owner still hidden, as the settings window is until the user
+    // opens it: the question comes up in the middle of the screen.
+    answer.reset();
+    QWidget hidden;
+    dialogs.messageBoxAsync(&hidden, "Newer?", "Yulavin", Style::YesNoInformation,
+                            [&](Answer given) { answer = given; });
+    QMessageBox* centred = shownBox(&hidden);
+    ASSERT_NE(centred, nullptr);
+    const QPoint offCentre =
+        centred->geometry().center() - centred->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8);
+    QTest::mouseClick(centred->button(QMessageBox::No), Qt::LeftButton);
+    EXPECT_EQ(answer, Answer::No);
+
     answer.reset();
     auto leaving = std::make_unique<QWidget>();
     dialogs.messageBoxAsync(leaving.get(), "Newer?", "Yulavin", Style::YesNoInformation,

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -86,9 +87,15 @@ protected:
     // the UI thread.
     void check(CUpdate& update, const QString& address)
     {
+        onWorker([&] { update.Check(address); });
+        m_services.scheduler.drainPosted();
+    }
+    // Runs the work on a thread of its own while this thread's events turn.
+    static void onWorker(const std::function<void()>& work)
+    {
         std::atomic<bool> done = false;
         std::thread worker([&] {
-            update.Check(address);
+            work();
             done = true;
         });
         QElapsedTimer elapsed;
@@ -96,7 +103,6 @@ protected:
         while (!done && elapsed.elapsed() < 8000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         worker.join();
-        m_services.scheduler.drainPosted();
     }
     // A due check of an update file with that content, the question answered.
     RecordingUpdate checkFile(const QByteArray& content,
@@ -266,16 +272,7 @@ TEST_F(CUpdateTest, TheThreadAsksForTheRussianFileInRussian)
 {
     storeLastCheck(0);
     m_server.setAnswer("/yulavin/update_ru.txt", LocalHttpServer::answer(200, "3|9|"));
-    std::atomic<bool> done = false;
-    std::thread worker([&] {
-        UpdateCheckThreadProc({}, parameter(QStringLiteral("Russian")));
-        done = true;
-    });
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done && elapsed.elapsed() < 8000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    worker.join();
+    onWorker([&] { UpdateCheckThreadProc({}, parameter(QStringLiteral("Russian"))); });
     EXPECT_EQ(m_server.requestedPaths(), QStringList{"/yulavin/update_ru.txt"});
     EXPECT_EQ(m_services.scheduler.drainPosted(), 1u);
     EXPECT_EQ(questionsAsked(), 1u);
@@ -291,14 +288,7 @@ TEST_F(CUpdateTest, TheQuestionIsAskedOnTheUiThreadWhileItsWindowExists)
     UpdateCheckParameter gone = parameter();
     gone.owner = owner.get();
     CUpdate update(gone);
-    std::atomic<bool> done = false;
-    std::thread worker([&] {
-        update.Check(m_server.url(kUpdatePath));
-        done = true;
-    });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    worker.join();
+    onWorker([&] { update.Check(m_server.url(kUpdatePath)); });
     EXPECT_EQ(questionsAsked(), 0u);
     owner.reset();
     EXPECT_EQ(m_services.scheduler.drainPosted(), 1u);

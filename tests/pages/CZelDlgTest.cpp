@@ -29,20 +29,6 @@ protected:
         writeLanguage("Russian", "Русский", {{1, "О программе"}, {11, "Общие"}});
     }
 
-    // Picks a language in the General page's list as the user does.
-    static void pickLanguage(CZelDlg& dlg, const QString& native)
-    {
-        QComboBox* list = dlg.m_pTabGeneral->m_comboLanguage;
-        const int index = list->findText(native);
-        ASSERT_GE(index, 0) << native.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
-    static void clickTab(CZelDlg& dlg, int index)
-    {
-        QTabBar* bar = dlg.m_tab->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
     static QStringList tabCaptions(const CZelDlg& dlg)
     {
         QStringList captions;

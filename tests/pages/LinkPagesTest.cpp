@@ -31,10 +31,8 @@ protected:
     static void clickOnPage(CZelDlg& dlg, QWidget* page, int id)
     {
         for (int i = 0; i < dlg.m_tab->GetItemCount(); ++i) {
-            if (dlg.m_tab->GetItemData(i) == page) {
-                QTabBar* bar = dlg.m_tab->tabBar();
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-            }
+            if (dlg.m_tab->GetItemData(i) == page)
+                clickTab(dlg, i);
         }
         ASSERT_TRUE(page->isVisible());
         QWidget* control = GetDlgItem(page, id);
@@ -48,14 +46,6 @@ protected:
         } else {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
         }
-    }
-    static void pickLanguage(CZelDlg& dlg, const QString& native)
-    {
-        QComboBox* list = dlg.m_pTabGeneral->m_comboLanguage;
-        const int index = list->findText(native);
-        ASSERT_GE(index, 0) << native.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
     }
     // How many pixels of the button's shape differ from the bitmap.
     static int pixelsUnlike(CxSkinButton* button, unsigned bitmap)

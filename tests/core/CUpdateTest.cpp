@@ -220,13 +220,6 @@ TEST_F(CUpdateTest, YesOpensTheDownloadPageWithoutItsLineEndsAndNoOpensNothing)
     EXPECT_TRUE(m_services.shell.m_opened.isEmpty());
 }
 
-TEST_F(CUpdateTest, OnlyTheFirst511BytesCount)
-{
-    const QByteArray address = "http://dl.example/" + QByteArray(600, 'a');
-    const RecordingUpdate update = checkFile("3|6|" + address);
-    EXPECT_EQ(update.m_address, address.left(511 - 4));
-}
-
 // Anyone on the way can answer a plain http request: whatever the file
 // names, only a web page is ever opened, else the maker's own product page.
 TEST_F(CUpdateTest, AHostileOrMissingAddressNeverReachesTheShell)

@@ -5,6 +5,7 @@
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/GroupBoxStyle.h"
+#include "core/LinkLabel.h"
 #include "core/WrappingCheckBox.h"
 
 #include <QButtonGroup>
@@ -82,6 +83,9 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     }
     case DialogControl::Kind::SkinButton:
         widget = new CxSkinButton(window);
+        break;
+    case DialogControl::Kind::SysLink:
+        widget = new LinkLabel(window);
         break;
     }
     SetDlgCtrlID(widget, control.id);

@@ -21,6 +21,7 @@ struct DialogControl {
         Slider,            // horizontal, one tick mark per step below the track
         PushButton,
         SkinButton, // a push button painted from pictures, shaped by a mask
+        SysLink,    // a line of text with links marked in it (LinkLabel)
     };
     // Where a row starts a new group: radio buttons belong to the group of the
     // last row that starts one.

@@ -1,7 +1,6 @@
 #include "DecorationPageFixture.h"
 
 #include "core/COptions.h"
-#include "core/CxSkinButton.h"
 #include "core/DialogItems.h"
 #include "pages/CDlgTabLights.h"
 
@@ -61,17 +60,6 @@ TEST_F(CDlgTabLightsTest, OpensWithTheStoredSettings)
     });
 }
 
-TEST_F(CDlgTabLightsTest, GarlandOffLeavesOnlyTheBoxAndHelpEnabled)
-{
-    app.m_options.fGarland = 0;
-    runPage([&](CDlgTabLights& page) {
-        EXPECT_FALSE(page.m_chkEnable->isChecked());
-        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(false));
-        EXPECT_TRUE(page.m_chkEnable->isEnabled());
-        EXPECT_TRUE(page.m_btnHelp->isEnabled());
-    });
-}
-
 // A hand-edited file: each control shows the nearest choice it has, the
 // garland runs at that speed, and the settings keep what the file said.
 TEST_F(CDlgTabLightsTest, OutOfRangeSettingsShowTheNearestChoiceAndStayAsTheyWere)
@@ -99,32 +87,6 @@ TEST_F(CDlgTabLightsTest, OutOfRangeSettingsShowTheNearestChoiceAndStayAsTheyWer
     }
 }
 
-TEST_F(CDlgTabLightsTest, ChosenGarlandRunsAtOnceAndIsStoredByItsKey)
-{
-    runPage([&](CDlgTabLights& page) {
-        chooseKey(page.m_comboGarland, "christmas_pine");
-        EXPECT_EQ(lights().m_nType, 6);
-        EXPECT_EQ(app.m_options.strGarland, "christmas_pine");
-        chooseKey(page.m_comboGarland, "snowflake");
-        EXPECT_EQ(lights().m_nType, 10);
-        EXPECT_TRUE(savedASecondLater().contains("<strGarland>snowflake</strGarland>"));
-    });
-}
-
-TEST_F(CDlgTabLightsTest, ChosenFlashModeRunsAtOnce)
-{
-    app.m_options.iFlash = 0;
-    runPage([&](CDlgTabLights& page) {
-        choose(page.m_comboFlash, 3);
-        EXPECT_EQ(app.m_options.iFlash, 3);
-        EXPECT_EQ(lights().m_nFlash, 3);
-        // Sections: the next flash ticks walk through the four sections.
-        const int phase = lights().m_nPhase;
-        services.scheduler.advance(flashPeriod());
-        EXPECT_EQ(lights().m_nPhase, (phase + 1) % 4);
-    });
-}
-
 struct SpeedCase {
     int position;
     uint32_t periodMs;
@@ -144,20 +106,6 @@ TEST_P(CDlgTabLightsSpeedTest, SpeedSetsTheFlashPeriod)
 
 INSTANTIATE_TEST_SUITE_P(Positions, CDlgTabLightsSpeedTest,
                          ::testing::Values(SpeedCase{1, 540}, SpeedCase{5, 300}, SpeedCase{9, 60}));
-
-// The watcher has taken the garland away for a while: the speed waits for
-// the next window, which starts with it.
-TEST_F(CDlgTabLightsTest, SpeedWhileTheGarlandIsAwayComesWithItsNextWindow)
-{
-    runPage([&](CDlgTabLights& page) {
-        lights().DestroyWindow();
-        slideTo(page.m_sliderFlashSpeed, 2);
-        EXPECT_FALSE(services.scheduler.isRunning(&lights(), lights().m_nTimer));
-        EXPECT_EQ(app.m_options.iFlashSpeed, 2);
-        lights().Create();
-        EXPECT_EQ(flashPeriod(), 480u);
-    });
-}
 
 TEST_F(CDlgTabLightsTest, BoxRemovesTheGarlandAndBringsItBack)
 {
@@ -183,6 +131,7 @@ TEST_F(CDlgTabLightsTest, GarlandThatCannotBeMadeLeavesTheBoxUncheckedAndNothing
 {
     app.m_options.fGarland = 0;
     runPage([&](CDlgTabLights& page) {
+        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(false));
         services.windows.m_failCreation = true;
         click(page.m_chkEnable);
         EXPECT_FALSE(page.m_chkEnable->isChecked());
@@ -191,36 +140,6 @@ TEST_F(CDlgTabLightsTest, GarlandThatCannotBeMadeLeavesTheBoxUncheckedAndNothing
         EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(false));
         services.scheduler.advance(1000);
         EXPECT_FALSE(QFile::exists(services.settingsPath()));
-    });
-}
-
-TEST_F(CDlgTabLightsTest, DisplayButtonsStackTheGarland)
-{
-    runPage([&](CDlgTabLights& page) {
-        FakeOverlaySurface* window = newestWindow();
-        click(page.m_radioTop);
-        EXPECT_EQ(window->m_stacking, FakeOverlaySurface::Stacking::Top);
-        EXPECT_TRUE(app.m_options.fGarlandTop);
-        click(page.m_radioDesktop);
-        EXPECT_EQ(window->m_stacking, FakeOverlaySurface::Stacking::Bottom);
-        EXPECT_FALSE(app.m_options.fGarlandTop);
-        EXPECT_TRUE(savedASecondLater().contains("<fGarlandTop>0</fGarlandTop>"));
-    });
-}
-
-TEST_F(CDlgTabLightsTest, RandomBoxesOnlyStoreTheirState)
-{
-    runPage([&](CDlgTabLights& page) {
-        const int type = lights().m_nType;
-        const int flash = lights().m_nFlash;
-        click(page.m_chkGarlandRandom);
-        click(page.m_chkFlashRandom);
-        EXPECT_TRUE(app.m_options.fGarlandRandom);
-        EXPECT_TRUE(app.m_options.fFlashRandom);
-        EXPECT_EQ(lights().m_nType, type);
-        EXPECT_EQ(lights().m_nFlash, flash);
-        const QByteArray saved = savedASecondLater();
-        EXPECT_TRUE(saved.contains("<fGarlandRandom>1<") && saved.contains("<fFlashRandom>1<"));
     });
 }
 
@@ -261,22 +180,5 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"French", "ball snowflake blue_strawberry multicolor_strawberry pine "
                            "christmas_pine white blue multicolor backlight icicle"}),
     [](const auto& testCase) { return std::string(testCase.param.language); });
-
-// Picking another language refills both lists in it, the choices kept.
-TEST_F(CDlgTabLightsTest, LanguageChangeRefillsTheListsKeepingTheChoices)
-{
-    installShippedLanguages();
-    app.m_options.strGarland = "pine";
-    app.m_options.iFlash = 2;
-    runPage([&](CDlgTabLights& page) {
-        loadLanguage("German");
-        page.RefreshTexts();
-        EXPECT_EQ(page.m_comboGarland->currentText(), "Tannengirlande");
-        EXPECT_EQ(page.m_comboFlash->currentText(), "Lauflicht");
-        EXPECT_EQ(GetDlgItemText(&page, 1017), "Schnell");
-        EXPECT_EQ(app.m_options.strGarland, "pine");
-        EXPECT_EQ(lights().m_nType, 5);
-    });
-}
 
 } // namespace

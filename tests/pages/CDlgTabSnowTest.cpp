@@ -261,36 +261,4 @@ TEST_F(CDlgTabSnowTest, BoxRemovesTheSnowAndBringsItBackAsTheTypeAllows)
     });
 }
 
-TEST_F(CDlgTabSnowTest, DisplayButtonsStackTheSnow)
-{
-    runPage([&](CDlgTabSnow& page) {
-        FakeOverlaySurface* window = newestWindow();
-        click(page.m_radioTop);
-        EXPECT_EQ(window->m_stacking, FakeOverlaySurface::Stacking::Top);
-        EXPECT_TRUE(app.m_options.fSnowTop);
-        click(page.m_radioDesktop);
-        EXPECT_EQ(window->m_stacking, FakeOverlaySurface::Stacking::Bottom);
-        EXPECT_FALSE(app.m_options.fSnowTop);
-        EXPECT_TRUE(savedASecondLater().contains("<fSnowTop>0</fSnowTop>"));
-    });
-}
-
-TEST_F(CDlgTabSnowTest, RandomBoxesOnlyStoreTheirState)
-{
-    runPage([&](CDlgTabSnow& page) {
-        const int flakes = snow().m_nMaxFlakes;
-        click(page.m_chkTypeRandom);
-        click(page.m_chkDensityRandom);
-        click(page.m_chkWindRandom);
-        EXPECT_TRUE(app.m_options.fSnowTypeRandom);
-        EXPECT_TRUE(app.m_options.fSnowDensityRandom);
-        EXPECT_TRUE(app.m_options.fSnowWindRandom);
-        EXPECT_EQ(snow().m_nMaxFlakes, flakes);
-        const QByteArray saved = savedASecondLater();
-        EXPECT_TRUE(saved.contains("<fSnowTypeRandom>1<") &&
-                    saved.contains("<fSnowDensityRandom>1<") &&
-                    saved.contains("<fSnowWindRandom>1<"));
-    });
-}
-
 } // namespace

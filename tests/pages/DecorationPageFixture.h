@@ -16,29 +16,7 @@
 // A page that drives a running decoration, as the user works it: the page
 // on its tab, clicks on its boxes, keys in its lists and sliders.
 class DecorationPageFixture : public SettingsWindowFixture {
-protected:
-    // The language files the build puts beside the program.
-    void installShippedLanguages() const
-    {
-        const QDir shipped(QStringLiteral(YULAVIN_BIN_DIR));
-        for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
-            QFile::copy(shipped.filePath(name), services.programDir() + "/" + name);
-    }
-
-    // Brings the page's tab to the front, as a click on the tab does.
-    static void showPage(CZelDlg& dlg, QWidget* page)
-    {
-        for (int i = 0; i < dlg.m_tab->GetItemCount(); ++i)
-            if (dlg.m_tab->GetItemData(i) == page)
-                dlg.m_tab->tabBar()->setCurrentIndex(i);
-    }
-
-    // The window the decoration made last, as the window system saw it.
-    FakeOverlaySurface* newestWindow() const
-    {
-        return services.windows.live().empty() ? nullptr : services.windows.live().back();
-    }
-
+public:
     // A click on the box or the round button itself, at the control's left.
     static void click(QAbstractButton* button)
     {
@@ -69,6 +47,30 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             keys << list->itemData(i).toString();
         return keys.join(' ').toStdString();
+    }
+
+protected:
+    // The language files the build puts beside the program.
+    void installShippedLanguages() const
+    {
+        const QDir shipped(QStringLiteral(YULAVIN_BIN_DIR));
+        for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
+            QFile::copy(shipped.filePath(name), services.programDir() + "/" + name);
+    }
+
+    // Brings the page's tab to the front, as a click on the tab does.
+    static void showPage(CZelDlg& dlg, QWidget* page)
+    {
+        for (int i = 0; i < dlg.m_tab->GetItemCount(); ++i)
+            if (dlg.m_tab->GetItemData(i) == page)
+                dlg.m_tab->tabBar()->setCurrentIndex(i);
+    }
+
+protected:
+    // The window the decoration made last, as the window system saw it.
+    FakeOverlaySurface* newestWindow() const
+    {
+        return services.windows.live().empty() ? nullptr : services.windows.live().back();
     }
 
     // What the settings file holds a second after a change.

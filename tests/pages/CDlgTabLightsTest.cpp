@@ -5,7 +5,6 @@
 #include "pages/CDlgTabLights.h"
 
 #include <QCheckBox>
-#include <QRadioButton>
 
 #include <functional>
 
@@ -38,52 +37,35 @@ protected:
     static std::vector<bool> all(bool state) { return std::vector<bool>(7, state); }
 };
 
-TEST_F(CDlgTabLightsTest, OpensWithTheStoredSettings)
-{
-    COptions& options = app.m_options;
-    options.strGarland = "icicle";
-    options.iFlash = 3;
-    options.iFlashSpeed = 7;
-    options.fGarlandRandom = true;
-    options.fFlashRandom = true;
-    options.fGarlandTop = true;
-    runPage([&](CDlgTabLights& page) {
-        EXPECT_TRUE(page.m_chkEnable->isChecked());
-        EXPECT_EQ(CDlgTabLightsTest::enabled(page), all(true));
-        EXPECT_EQ(page.m_comboGarland->currentData().toString(), "icicle");
-        EXPECT_EQ(page.m_comboFlash->currentText(), "Sections");
-        EXPECT_EQ(page.m_sliderFlashSpeed->value(), 7);
-        EXPECT_TRUE(page.m_chkGarlandRandom->isChecked());
-        EXPECT_TRUE(page.m_chkFlashRandom->isChecked());
-        EXPECT_TRUE(page.m_radioTop->isChecked());
-        EXPECT_FALSE(page.m_radioDesktop->isChecked());
-    });
-}
-
-// A hand-edited file: each control shows the nearest choice it has, the
-// garland runs at that speed, and the settings keep what the file said.
-TEST_F(CDlgTabLightsTest, OutOfRangeSettingsShowTheNearestChoiceAndStayAsTheyWere)
+// The page shows what the settings hold; a hand-edited value as the nearest
+// choice the control has, which is also what the garland runs, while the
+// settings keep what the file said.
+TEST_F(CDlgTabLightsTest, OpensWithTheStoredSettingsOrTheNearestChoice)
 {
     const struct {
         int speed, flash;
+        const char* garland;
         int shownSpeed;
         const char* shownFlash;
+        const char* shownGarland;
         uint32_t period;
-    } cases[] = {{12, 7, 9, "Random", 60}, {-4, -1, 1, "Steady On", 540}};
+    } cases[] = {{7, 3, "icicle", 7, "Sections", "Icicle Lights", 180},
+                 {12, 7, "Blue", 9, "Random", "", 60},
+                 {-4, -1, "blue", 1, "Steady On", "Blue Lights", 540}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "speed " << c.speed << " flash " << c.flash);
         app.m_options.iFlashSpeed = c.speed;
         app.m_options.iFlash = c.flash;
-        app.m_options.strGarland = "Blue";
+        app.m_options.strGarland = c.garland;
         runPage([&](CDlgTabLights& page) {
             EXPECT_EQ(page.m_sliderFlashSpeed->value(), c.shownSpeed);
             EXPECT_EQ(page.m_comboFlash->currentText(), c.shownFlash);
-            EXPECT_EQ(page.m_comboGarland->currentIndex(), -1);
+            EXPECT_EQ(page.m_comboGarland->currentText(), c.shownGarland);
             EXPECT_EQ(flashPeriod(), c.period);
         });
         EXPECT_EQ(app.m_options.iFlashSpeed, c.speed);
         EXPECT_EQ(app.m_options.iFlash, c.flash);
-        EXPECT_EQ(app.m_options.strGarland, "Blue");
+        EXPECT_EQ(app.m_options.strGarland, c.garland);
     }
 }
 

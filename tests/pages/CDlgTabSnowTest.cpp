@@ -5,7 +5,6 @@
 #include "pages/CDlgTabSnow.h"
 
 #include <QCheckBox>
-#include <QRadioButton>
 
 #include <functional>
 
@@ -50,32 +49,6 @@ protected:
     }
 };
 
-TEST_F(CDlgTabSnowTest, OpensWithTheStoredSettings)
-{
-    COptions& options = app.m_options;
-    options.strSnowType = "sparkling";
-    options.uSnowDensity = 3;
-    options.uSnowWind = 8;
-    options.uSnowSpeed = 2;
-    options.fSnowTypeRandom = true;
-    options.fSnowWindRandom = true;
-    options.fSnowAcumulate = true;
-    options.fSnowTop = true;
-    runPage([&](CDlgTabSnow& page) {
-        EXPECT_TRUE(page.m_chkEnable->isChecked());
-        EXPECT_EQ(CDlgTabSnowTest::enabled(page), kDependentControls);
-        EXPECT_EQ(page.m_comboType->currentText(), "Sparkling");
-        EXPECT_EQ(page.m_sliderDensity->value(), 3);
-        EXPECT_EQ(page.m_sliderWind->value(), 8);
-        EXPECT_EQ(page.m_sliderSpeed->value(), 2);
-        EXPECT_TRUE(page.m_chkTypeRandom->isChecked());
-        EXPECT_FALSE(page.m_chkDensityRandom->isChecked());
-        EXPECT_TRUE(page.m_chkWindRandom->isChecked());
-        EXPECT_TRUE(page.m_chkAccumulate->isChecked());
-        EXPECT_TRUE(page.m_radioTop->isChecked());
-    });
-}
-
 TEST_F(CDlgTabSnowTest, OffDisablesEveryControlButTheBoxAndDeepTheFlakeControls)
 {
     const struct {
@@ -97,27 +70,40 @@ TEST_F(CDlgTabSnowTest, OffDisablesEveryControlButTheBoxAndDeepTheFlakeControls)
     }
 }
 
-// A hand-edited file: each slider shows the nearest step it has, which the
-// snow runs, and the settings keep what the file said.
-TEST_F(CDlgTabSnowTest, OutOfRangeSettingsShowTheNearestChoiceAndStayAsTheyWere)
+// The page shows what the settings hold; a hand-edited number as the nearest
+// step the slider has, which is also what the snow runs, while the settings
+// keep what the file said.
+TEST_F(CDlgTabSnowTest, OpensWithTheStoredSettingsOrTheNearestChoice)
 {
-    COptions& options = app.m_options;
-    options.uSnowDensity = 0;
-    options.uSnowWind = 4294967295u; // the file's -1
-    options.uSnowSpeed = 15;
-    options.strSnowType = "Fluffy";
-    runPage([&](CDlgTabSnow& page) {
-        EXPECT_EQ(page.m_sliderDensity->value(), 1);
-        EXPECT_EQ(page.m_sliderWind->value(), 1);
-        EXPECT_EQ(page.m_sliderSpeed->value(), 9);
-        EXPECT_EQ(page.m_comboType->currentIndex(), -1);
-        EXPECT_EQ(snow().m_nMaxFlakes, 10);
-        EXPECT_EQ(framePeriod(), 10u);
-    });
-    EXPECT_EQ(options.uSnowDensity, 0u);
-    EXPECT_EQ(options.uSnowWind, 4294967295u);
-    EXPECT_EQ(options.uSnowSpeed, 15u);
-    EXPECT_EQ(options.strSnowType, "Fluffy");
+    const struct {
+        uint32_t density, wind, speed;
+        const char* type;
+        int shownDensity, shownWind, shownSpeed;
+        const char* shownType;
+        int flakes;
+        uint32_t period;
+    } cases[] = {{3, 8, 2, "sparkling", 3, 8, 2, "Sparkling", 30, 128},
+                 {0, 4294967295u /* the file's -1 */, 15, "Fluffy", 1, 1, 9, "", 10, 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        COptions& options = app.m_options;
+        options.uSnowDensity = c.density;
+        options.uSnowWind = c.wind;
+        options.uSnowSpeed = c.speed;
+        options.strSnowType = c.type;
+        runPage([&](CDlgTabSnow& page) {
+            EXPECT_EQ(page.m_sliderDensity->value(), c.shownDensity);
+            EXPECT_EQ(page.m_sliderWind->value(), c.shownWind);
+            EXPECT_EQ(page.m_sliderSpeed->value(), c.shownSpeed);
+            EXPECT_EQ(page.m_comboType->currentText(), c.shownType);
+            EXPECT_EQ(snow().m_nMaxFlakes, c.flakes);
+            EXPECT_EQ(framePeriod(), c.period);
+        });
+        EXPECT_EQ(options.uSnowDensity, c.density);
+        EXPECT_EQ(options.uSnowWind, c.wind);
+        EXPECT_EQ(options.uSnowSpeed, c.speed);
+        EXPECT_EQ(options.strSnowType, c.type);
+    }
 }
 
 class CDlgTabSnowTypesTest : public CDlgTabSnowTest,

@@ -38,7 +38,9 @@ const DialogControl kControls[] = {
     {IDC_CHECK_ENABLE, Kind::CheckBox, {14, 14, 9, 9}},
     {IDC_STATIC_ENABLE, Kind::Static, {26, 14, 60, 8}},
     {IDC_STATIC_EFFECT, Kind::GroupBox, {14, 33, 283, 44}},
-    {IDC_COMBO_TYPE, Kind::DropDownList, {119, 44, 75, 30}},
+    // Wider than the effects' other captions need, and centred in its frame:
+    // the botanical name takes the room in the desktop's fonts.
+    {IDC_COMBO_TYPE, Kind::DropDownList, {111, 44, 90, 30}},
     {IDC_CHECK_TYPE_RANDOM, Kind::CheckBox, {24, 62, 9, 9}},
     {IDC_STATIC_TYPE_RANDOM, Kind::Static, {36, 62, 170, 8}},
     {IDC_STATIC_DISPLAY, Kind::GroupBox, {14, 85, 283, 32}},

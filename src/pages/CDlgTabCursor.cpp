@@ -141,14 +141,8 @@ void CDlgTabCursor::RefreshTexts()
 
 void CDlgTabCursor::OnEnableClicked()
 {
-    const bool enable = m_chkEnable->isChecked();
-    if (enable)
-        m_decoration.Create();
-    else
-        m_decoration.DestroyWindow();
-    EnableControls(kDependentControls, enable);
-    m_context.options.fCursorEnable = enable;
-    SettingsChanged();
+    SwitchDecoration(m_decoration, m_chkEnable->isChecked(), kDependentControls,
+                     m_context.options.fCursorEnable);
 }
 
 void CDlgTabCursor::OnTypeSelChange()

@@ -100,16 +100,11 @@ void CDlgTabFrost::OnEnableClicked()
 {
     const bool enable = m_chkEnable->isChecked();
     COptions& options = m_context.options;
-    if (enable) {
+    if (enable)
         m_decoration.m_dwWaitTime = CDlgFrost::WaitTimeOfMinutes(options.uFrostWaitTime);
-        m_decoration.Create();
-    } else {
-        m_decoration.DestroyWindow();
-    }
     // The number stays readable; only the arrows follow the switch.
-    m_spinWait->setEnabled(enable);
-    options.fFrostEnable = enable;
-    SettingsChanged();
+    constexpr int arrows[] = {IDC_SPIN_WAIT};
+    SwitchDecoration(m_decoration, enable, arrows, options.fFrostEnable);
 }
 
 void CDlgTabFrost::OnWaitDeltaPos(int pos, int delta)

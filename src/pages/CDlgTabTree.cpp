@@ -137,14 +137,8 @@ void CDlgTabTree::RefreshTexts()
 
 void CDlgTabTree::OnEnableClicked()
 {
-    const bool enable = m_chkEnable->isChecked();
-    if (enable)
-        m_decoration.Create();
-    else
-        m_decoration.DestroyWindow();
-    EnableControls(kDependentControls, enable);
-    m_context.options.fTree = enable;
-    SettingsChanged();
+    SwitchDecoration(m_decoration, m_chkEnable->isChecked(), kDependentControls,
+                     m_context.options.fTree);
 }
 
 void CDlgTabTree::OnDisplayDesktop()

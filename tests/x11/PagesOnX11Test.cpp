@@ -1,3 +1,5 @@
+#include "PrivateHome.h"
+#include "ProgramUnderTest.h"
 #include "X11Fixture.h"
 
 #include "app/CZelApp.h"
@@ -19,12 +21,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
-#include <QMap>
 #include <QPainter>
 #include <QScreen>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -56,24 +57,7 @@ protected:
         REQUIRE_PROGRAM("xdotool");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startCompositor());
-        // A home of its own: one copy per user is all the program allows.
-        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
-        const QString runtime = m_home.path() + "/run";
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         foreignWindow(kScreen, kDesktopColour, "_NET_WM_WINDOW_TYPE_DESKTOP");
-    }
-
-    void TearDown() override
-    {
-        if (!m_session)
-            return;
-        qputenv("XDG_CONFIG_HOME", m_savedConfig);
-        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
-        X11Fixture::TearDown();
     }
 
     // Runs the program with every decoration off but the given settings;
@@ -82,19 +66,10 @@ protected:
     void runProgram(const platform::Platform& services, const QString& settings,
                     const std::function<void(CZelApp&, CZelDlg&)>& whileRunning)
     {
-        const QString allOff = "Language=English fSnow=0 fGarland=0 fTree=0 fCursorEnable=0 "
-                               "fFrostEnable=0 iSoundStartup=0 iSoundEveryHour=0 "
-                               "iSoundBackground=0 ";
-        QMap<QString, QString> values;
-        for (const QString& pair : (allOff + settings).split(' ', Qt::SkipEmptyParts))
-            values[pair.section('=', 0, 0)] = pair.section('=', 1);
-        QByteArray xml = "<Options>";
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            xml += QStringLiteral("<%1>%2</%1>").arg(it.key(), it.value()).toUtf8();
-        QDir().mkpath(m_home.path() + "/Varnel/Yulavin");
-        QFile file(m_home.path() + "/Varnel/Yulavin/settings.xml");
+        QDir().mkpath(QFileInfo(m_home.settingsPath()).path());
+        QFile file(m_home.settingsPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(xml + "</Options>");
+        file.write(ProgramUnderTest::settingsFile(settings));
         file.close();
         CZelApp app(services);
         QTimer::singleShot(0, [&] {
@@ -175,9 +150,7 @@ protected:
                std::abs(shown.height() - expected.height()) <= 1;
     }
 
-    QTemporaryDir m_home;
-    QByteArray m_savedConfig;
-    QByteArray m_savedRuntime;
+    PrivateHome m_home;
 };
 
 // Picked in the list, the ball hangs under the pointer at once.

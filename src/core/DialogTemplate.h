@@ -23,6 +23,7 @@ struct DialogControl {
         UpDown,            // arrows that step a number shown in the box before them
         PushButton,
         SkinButton, // a push button painted from pictures, shaped by a mask
+        SysLink,    // a line of text with links marked in it (LinkLabel)
     };
     // Where a row starts a new group: radio buttons belong to the group of the
     // last row that starts one.

@@ -29,6 +29,7 @@ public:
     }
     void setZOrder(bool) override {}
     void raise() override {}
+    void keepAbove(QWindow*) override {}
     bool startSystemMove() override { return false; }
 
 private:

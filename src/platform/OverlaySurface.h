@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+class QWindow;
+
 namespace platform {
 
 // One borderless decoration window over the desktop: no taskbar entry, never
@@ -48,6 +50,12 @@ public:
     virtual void setZOrder(bool topmost) = 0;
     // To the top of its layer (above the window that was just activated).
     virtual void raise() = 0;
+    // Directly above that window of the program in the window order, and
+    // back there each time the window is restacked (a window manager raises
+    // the window the user clicks or starts to drag); null lets go. Never
+    // moves, sizes or activates either window. Nothing while the other
+    // window has no native window yet.
+    virtual void keepAbove(QWindow* window) = 0;
     // Lets the window manager move the window with the pointer while the
     // button is held; false when it cannot (the surface then drags itself).
     virtual bool startSystemMove() = 0;

@@ -533,6 +533,16 @@ void OverlayWindow::raise()
     m_window->raise();
 }
 
+void OverlayWindow::keepAbove(QWindow* window)
+{
+    if (!m_display || !m_stacking)
+        return;
+    ensureCreated();
+    // A window Qt has not made yet has nothing to be stacked against.
+    const unsigned long target = window && window->handle() ? window->winId() : 0;
+    m_stacking->keepAbove(nativeWindowId(), target);
+}
+
 bool OverlayWindow::startSystemMove()
 {
     if (m_window->startSystemMove())

@@ -38,17 +38,36 @@ void StackingKeeper::keep(unsigned long window, bool onTop)
         it->onTop = onTop;
     else
         m_kept.push_back({window, onTop});
-    if (!m_watching && QCoreApplication::instance()) {
-        // Added to the events Qt already takes from the root window, never
-        // in place of them.
-        const ::Window root = DefaultRootWindow(m_display);
-        XWindowAttributes attributes{};
-        if (XGetWindowAttributes(m_display, root, &attributes)) {
-            XSelectInput(m_display, root, attributes.your_event_mask | SubstructureNotifyMask);
-            XFlush(m_display);
-            QCoreApplication::instance()->installNativeEventFilter(this);
-            m_watching = true;
-        }
+    watchRoot();
+}
+
+void StackingKeeper::keepAbove(unsigned long window, unsigned long target)
+{
+    if (!m_display || !window)
+        return;
+    m_above.erase(std::remove_if(m_above.begin(), m_above.end(),
+                                 [window](const KeptAbove& kept) { return kept.window == window; }),
+                  m_above.end());
+    if (!target)
+        return;
+    m_above.push_back({window, target});
+    watchRoot();
+    restackAbove();
+}
+
+void StackingKeeper::watchRoot()
+{
+    if (m_watching || !QCoreApplication::instance())
+        return;
+    // Added to the events Qt already takes from the root window, never in
+    // place of them.
+    const ::Window root = DefaultRootWindow(m_display);
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(m_display, root, &attributes)) {
+        XSelectInput(m_display, root, attributes.your_event_mask | SubstructureNotifyMask);
+        XFlush(m_display);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        m_watching = true;
     }
 }
 
@@ -57,12 +76,18 @@ void StackingKeeper::forget(unsigned long window)
     m_kept.erase(std::remove_if(m_kept.begin(), m_kept.end(),
                                 [window](const Kept& kept) { return kept.window == window; }),
                  m_kept.end());
+    m_above.erase(std::remove_if(m_above.begin(), m_above.end(),
+                                 [window](const KeptAbove& kept) { return kept.window == window; }),
+                  m_above.end());
 }
 
 bool StackingKeeper::isOurs(unsigned long window) const
 {
     return std::any_of(m_kept.begin(), m_kept.end(),
-                       [window](const Kept& kept) { return kept.window == window; });
+                       [window](const Kept& kept) { return kept.window == window; }) ||
+           std::any_of(m_above.begin(), m_above.end(), [window](const KeptAbove& kept) {
+               return kept.window == window || kept.windowTop == window;
+           });
 }
 
 bool StackingKeeper::windowManagerRuns() const
@@ -76,11 +101,12 @@ bool StackingKeeper::windowManagerRuns() const
 
 bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (m_kept.empty() || m_restackPending || eventType != "xcb_generic_event_t")
+    if (eventType != "xcb_generic_event_t" || (m_kept.empty() && m_above.empty()))
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const unsigned long root = DefaultRootWindow(m_display);
     bool concerns = false;
+    bool targetMoved = false;
     switch (event->response_type & 0x7f) {
     case XCB_MAP_NOTIFY: {
         const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
@@ -91,29 +117,56 @@ bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* messag
         const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
         concerns =
             configure->event == root && !configure->override_redirect && !isOurs(configure->window);
+        if (configure->event != root)
+            break;
+        for (KeptAbove& kept : m_above) {
+            if (!kept.targetTop || configure->window != kept.targetTop)
+                continue;
+            // Right above the window that belongs above it, or somewhere
+            // else in the order than before: restacked.
+            if (configure->above_sibling == kept.windowTop ||
+                configure->above_sibling != kept.targetBelow)
+                targetMoved = true;
+            kept.targetBelow = configure->above_sibling;
+        }
+        break;
+    }
+    case XCB_REPARENT_NOTIFY: {
+        // A window manager framed the target or let it go: a new frame is
+        // on top of its layer.
+        const auto* reparent = reinterpret_cast<const xcb_reparent_notify_event_t*>(event);
+        for (const KeptAbove& kept : m_above)
+            targetMoved |= reparent->window == kept.target;
         break;
     }
     default:
         break;
     }
-    if (concerns) {
+    if (concerns && !m_kept.empty() && !m_restackPending) {
         // Once per burst of news, after Qt has handled them.
         m_restackPending = true;
         QTimer::singleShot(0, &m_context, [this] { restack(); });
     }
+    if (targetMoved && !m_restackAbovePending) {
+        m_restackAbovePending = true;
+        QTimer::singleShot(0, &m_context, [this] { restackAbove(); });
+    }
     return false;
+}
+
+bool StackingKeeper::mayRestack()
+{
+    if (!m_second.isValid() || m_second.elapsed() >= 1000) {
+        m_second.start();
+        m_restacksThisSecond = 0;
+    }
+    return ++m_restacksThisSecond <= kRestacksPerSecond;
 }
 
 void StackingKeeper::restack()
 {
     m_restackPending = false;
-    if (m_kept.empty() || windowManagerRuns())
-        return;
-    if (!m_second.isValid() || m_second.elapsed() >= 1000) {
-        m_second.start();
-        m_restacksThisSecond = 0;
-    }
-    if (++m_restacksThisSecond > kRestacksPerSecond)
+    if (m_kept.empty() || windowManagerRuns() || !mayRestack())
         return;
     for (const Kept& kept : m_kept) {
         if (kept.onTop)
@@ -122,6 +175,62 @@ void StackingKeeper::restack()
             XLowerWindow(m_display, kept.window);
     }
     XFlush(m_display);
+}
+
+void StackingKeeper::restackAbove()
+{
+    m_restackAbovePending = false;
+    if (m_above.empty() || !mayRestack())
+        return;
+    const ::Window root = DefaultRootWindow(m_display);
+    const bool managed = windowManagerRuns();
+    for (KeptAbove& kept : m_above) {
+        kept.windowTop = topLevelOf(kept.window);
+        kept.targetTop = topLevelOf(kept.target);
+        if (managed) {
+            // The window manager owns the order of the windows it frames:
+            // it is asked the way a pager asks for a user's restack.
+            // WORKAROUND: openbox ignores the sibling and raises the window
+            // to the top of its layer, which is right above a target it has
+            // just raised or activated.
+            XEvent request{};
+            request.xclient.type = ClientMessage;
+            request.xclient.window = kept.window;
+            request.xclient.message_type = XInternAtom(m_display, "_NET_RESTACK_WINDOW", False);
+            request.xclient.format = 32;
+            request.xclient.data.l[0] = 2; // on the user's behalf
+            request.xclient.data.l[1] = static_cast<long>(kept.target);
+            request.xclient.data.l[2] = Above;
+            XSendEvent(m_display, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
+                       &request);
+        } else if (kept.windowTop && kept.targetTop) {
+            XWindowChanges changes{};
+            changes.sibling = kept.targetTop;
+            changes.stack_mode = Above;
+            XConfigureWindow(m_display, kept.windowTop, CWSibling | CWStackMode, &changes);
+        }
+    }
+    XFlush(m_display);
+}
+
+unsigned long StackingKeeper::topLevelOf(unsigned long window) const
+{
+    const ::Window root = DefaultRootWindow(m_display);
+    ::Window current = window;
+    while (current) {
+        ::Window treeRoot = 0;
+        ::Window parent = 0;
+        ::Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(m_display, current, &treeRoot, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        if (parent == root)
+            return current;
+        current = parent;
+    }
+    return 0;
 }
 
 } // namespace platform

@@ -17,6 +17,9 @@ namespace platform {
 // or restacked. Popup menus and tooltips (windows that bypass the window
 // manager) stay above. Where a window manager runs it does this job through
 // the windows' states, and this does nothing.
+// It also keeps a window directly above another of the program's windows,
+// with or without a window manager: a window manager raises the window the
+// user clicks, and the one that belongs above it follows.
 class StackingKeeper final : public QAbstractNativeEventFilter {
 public:
     explicit StackingKeeper(_XDisplay* display);
@@ -26,6 +29,9 @@ public:
 
     // The window should stay on top (true) or at the bottom (false).
     void keep(unsigned long window, bool onTop);
+    // The window should lie directly above `target`: it is put there now and
+    // again each time `target` is restacked. A target of 0 lets go.
+    void keepAbove(unsigned long window, unsigned long target);
     void forget(unsigned long window);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -35,16 +41,34 @@ private:
         unsigned long window;
         bool onTop;
     };
+    struct KeptAbove {
+        unsigned long window;
+        unsigned long target;
+        // The two among the root's children (a window manager's frame, or
+        // the window itself), as found at the last restack.
+        unsigned long windowTop = 0;
+        unsigned long targetTop = 0;
+        // The sibling right below targetTop at its last change: a plain move
+        // keeps it, a restack changes it.
+        unsigned long targetBelow = 0;
+    };
 
+    void watchRoot();
     bool isOurs(unsigned long window) const;
     bool windowManagerRuns() const;
+    // Whether another restack fits this second's budget.
+    bool mayRestack();
     void restack();
+    void restackAbove();
+    unsigned long topLevelOf(unsigned long window) const;
 
     _XDisplay* m_display;
     QObject m_context; // ends a pending restack with this object
     std::vector<Kept> m_kept;
+    std::vector<KeptAbove> m_above;
     bool m_watching = false;
     bool m_restackPending = false;
+    bool m_restackAbovePending = false;
     // Another program that keeps its own window on top the same way would
     // restack against us forever; a few restacks a second are all we do.
     QElapsedTimer m_second;

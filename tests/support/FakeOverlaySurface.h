@@ -37,6 +37,7 @@ public:
         m_stackingCalls.push_back(m_stacking);
     }
     void raise() override { ++m_raiseCount; }
+    void keepAbove(QWindow* window) override { m_keptAbove.push_back(window); }
     bool startSystemMove() override
     {
         ++m_systemMoves;
@@ -56,5 +57,7 @@ public:
     Stacking m_stacking = Stacking::Unset;
     std::vector<Stacking> m_stackingCalls;
     int m_raiseCount = 0;
+    // Every window it was told to stay above, in order (null: let go).
+    std::vector<QWindow*> m_keptAbove;
     int m_systemMoves = 0;
 };

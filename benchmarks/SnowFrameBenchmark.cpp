@@ -29,7 +29,7 @@ public:
     }
     void setZOrder(bool) override {}
     void raise() override {}
-    void keepAbove(QWindow*) override {}
+    bool keepAbove(QWindow*) override { return false; }
     bool startSystemMove() override { return false; }
 
 private:

@@ -470,13 +470,16 @@ void CZelDlg::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
     // Qt also tells a window where it is as it first shows it; only a change
-    // of place is a move.
-    if (event->pos() != event->oldPos())
+    // of place is a move. Where the desktop tells of the frame's moves, those
+    // are all of them.
+    if (event->pos() != event->oldPos() && !m_bFrameFollowed)
         OnMove();
 }
 
 QRect CZelDlg::GetWindowRect() const
 {
+    if (m_bFrameFollowed)
+        return m_rcFrame;
     return platform::toPhysicalPixels(frameGeometry(), screen());
 }
 
@@ -505,8 +508,14 @@ void CZelDlg::OnActivateApp(bool bActive)
     // The fairy dust lies directly above this window, so the stars that fall
     // across it are seen on top of it, and every window higher in the order
     // covers them.
-    if (bActive && windowHandle())
-        m_effectUnder.KeepAbove(windowHandle());
+    if (!bActive || !windowHandle())
+        return;
+    // A window manager that drags the window may tell it where it went only
+    // once the drag ends; the frame's every step comes this way.
+    m_bFrameFollowed = m_effectUnder.KeepAbove(windowHandle(), [this](const QRect& outline) {
+        m_rcFrame = outline;
+        OnMove();
+    });
 }
 
 void CZelDlg::OnSettingsChanged()

@@ -96,6 +96,10 @@ public:
     std::unique_ptr<QImage> m_pBackground;
     // The fairy dust that falls from the window's edges while it is dragged.
     ZelDlgEffectUnder m_effectUnder;
+    // The desktop tells of every move of the window's frame, also those a
+    // window manager makes without telling the window; the last one told.
+    bool m_bFrameFollowed = false;
+    QRect m_rcFrame;
 
 protected:
     bool OnInitDialog();

@@ -5,6 +5,7 @@
 #include "platform/RuntimeLibrary.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -18,10 +19,13 @@ ZelDlgEffectUnder::ZelDlgEffectUnder(COptions& options, const platform::Platform
     crt::srand(static_cast<uint32_t>(services.clock->unixTime()));
 }
 
-void ZelDlgEffectUnder::KeepAbove(QWindow* window)
+bool ZelDlgEffectUnder::KeepAbove(QWindow* window, std::function<void(const QRect&)> onMoved)
 {
-    if (platform::OverlaySurface* overlay = surface())
-        overlay->keepAbove(window);
+    platform::OverlaySurface* overlay = surface();
+    if (!overlay)
+        return false;
+    overlay->onKeptAboveMoved = std::move(onMoved);
+    return overlay->keepAbove(window);
 }
 
 bool ZelDlgEffectUnder::OnInitDialog()

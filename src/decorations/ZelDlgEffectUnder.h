@@ -6,6 +6,7 @@
 #include <QPoint>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,8 +25,10 @@ public:
     ZelDlgEffectUnder(COptions& options, const platform::Platform& services);
 
     // Directly above that window in the window order, and back there whenever
-    // the window manager raises it; nothing without a window.
-    void KeepAbove(QWindow* window);
+    // the window manager raises it; nothing without a window. True when every
+    // move of that window, frame and all, is told to onMoved from now on
+    // (in screen pixels), also those its own move events miss.
+    bool KeepAbove(QWindow* window, std::function<void(const QRect&)> onMoved);
 
     UINT_PTR m_nTimer = 1;
     // Points still to become stars, in screen pixels, oldest first; the

@@ -244,19 +244,7 @@ QRect OverlayWindow::geometry()
         return m_rect;
     // The X server's answer in device pixels, which also follows a drag by
     // the window manager.
-    ::Window root = 0;
-    int x = 0;
-    int y = 0;
-    unsigned width = 0;
-    unsigned height = 0;
-    unsigned border = 0;
-    unsigned depth = 0;
-    if (!XGetGeometry(m_display, window, &root, &x, &y, &width, &height, &border, &depth))
-        return m_rect;
-    ::Window child = 0;
-    if (!XTranslateCoordinates(m_display, window, root, 0, 0, &x, &y, &child))
-        return m_rect;
-    return QRect(x, y, static_cast<int>(width), static_cast<int>(height));
+    return screenRectOf(m_display, window).value_or(m_rect);
 }
 
 void OverlayWindow::showWithoutActivating()
@@ -533,14 +521,19 @@ void OverlayWindow::raise()
     m_window->raise();
 }
 
-void OverlayWindow::keepAbove(QWindow* window)
+bool OverlayWindow::keepAbove(QWindow* window)
 {
     if (!m_display || !m_stacking)
-        return;
+        return false;
     ensureCreated();
     // A window Qt has not made yet has nothing to be stacked against.
     const unsigned long target = window && window->handle() ? window->winId() : 0;
-    m_stacking->keepAbove(nativeWindowId(), target);
+    const std::shared_ptr<bool> alive = m_alive;
+    m_stacking->keepAbove(nativeWindowId(), target, [this, alive](const QRect& outline) {
+        if (*alive && onKeptAboveMoved)
+            callOut([this, &outline] { onKeptAboveMoved(outline); });
+    });
+    return target != 0;
 }
 
 bool OverlayWindow::startSystemMove()

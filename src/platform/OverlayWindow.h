@@ -48,7 +48,7 @@ public:
     void setVisibleArea(const QRegion& area) override;
     void setZOrder(bool topmost) override;
     void raise() override;
-    void keepAbove(QWindow* window) override;
+    bool keepAbove(QWindow* window) override;
     bool startSystemMove() override;
 
     // The X window, for looking at it from outside; 0 without an X display.

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <xcb/xcb.h>
 
@@ -41,7 +43,8 @@ void StackingKeeper::keep(unsigned long window, bool onTop)
     watchRoot();
 }
 
-void StackingKeeper::keepAbove(unsigned long window, unsigned long target)
+void StackingKeeper::keepAbove(unsigned long window, unsigned long target,
+                               std::function<void(const QRect&)> onTargetMoved)
 {
     if (!m_display || !window)
         return;
@@ -50,7 +53,11 @@ void StackingKeeper::keepAbove(unsigned long window, unsigned long target)
                   m_above.end());
     if (!target)
         return;
-    m_above.push_back({window, target});
+    KeptAbove kept;
+    kept.window = window;
+    kept.target = target;
+    kept.onTargetMoved = std::move(onTargetMoved);
+    m_above.push_back(std::move(kept));
     watchRoot();
     restackAbove();
 }
@@ -107,6 +114,8 @@ bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* messag
     const unsigned long root = DefaultRootWindow(m_display);
     bool concerns = false;
     bool targetMoved = false;
+    bool reframed = false;
+    std::vector<std::pair<std::function<void(const QRect&)>, QRect>> moves;
     switch (event->response_type & 0x7f) {
     case XCB_MAP_NOTIFY: {
         const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
@@ -128,15 +137,25 @@ bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* messag
                 configure->above_sibling != kept.targetBelow)
                 targetMoved = true;
             kept.targetBelow = configure->above_sibling;
+            // Inside its border, as the server tells a window's place.
+            const int border = configure->border_width;
+            const QRect outline(configure->x + border, configure->y + border, configure->width,
+                                configure->height);
+            if (outline != kept.targetOutline) {
+                kept.targetOutline = outline;
+                if (kept.onTargetMoved)
+                    moves.emplace_back(kept.onTargetMoved, outline);
+            }
         }
         break;
     }
     case XCB_REPARENT_NOTIFY: {
-        // A window manager framed the target or let it go: a new frame is
-        // on top of its layer.
+        // A window manager framed the target or let it go. Restacking now
+        // would upset a window manager that is about to focus it; the
+        // activation that follows places the window again.
         const auto* reparent = reinterpret_cast<const xcb_reparent_notify_event_t*>(event);
         for (const KeptAbove& kept : m_above)
-            targetMoved |= reparent->window == kept.target;
+            reframed |= reparent->window == kept.target;
         break;
     }
     default:
@@ -151,6 +170,13 @@ bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* messag
         m_restackAbovePending = true;
         QTimer::singleShot(0, &m_context, [this] { restackAbove(); });
     }
+    if (reframed && !m_findTopsPending) {
+        m_findTopsPending = true;
+        QTimer::singleShot(0, &m_context, [this] { findTops(); });
+    }
+    // Told once this keeper is done with its own lists.
+    for (const auto& [told, outline] : moves)
+        told(outline);
     return false;
 }
 
@@ -177,16 +203,31 @@ void StackingKeeper::restack()
     XFlush(m_display);
 }
 
+void StackingKeeper::findTops()
+{
+    m_findTopsPending = false;
+    for (KeptAbove& kept : m_above) {
+        kept.windowTop = topLevelOf(kept.window);
+        const unsigned long targetTop = topLevelOf(kept.target);
+        // A new frame is where the window manager put the window, which
+        // is no move of it.
+        if (targetTop != kept.targetTop) {
+            kept.targetOutline = screenRectOf(m_display, targetTop).value_or(QRect());
+            kept.targetBelow = 0;
+        }
+        kept.targetTop = targetTop;
+    }
+}
+
 void StackingKeeper::restackAbove()
 {
     m_restackAbovePending = false;
     if (m_above.empty() || !mayRestack())
         return;
+    findTops();
     const ::Window root = DefaultRootWindow(m_display);
     const bool managed = windowManagerRuns();
     for (KeptAbove& kept : m_above) {
-        kept.windowTop = topLevelOf(kept.window);
-        kept.targetTop = topLevelOf(kept.target);
         if (managed) {
             // The window manager owns the order of the windows it frames:
             // it is asked the way a pager asks for a user's restack.
@@ -201,8 +242,9 @@ void StackingKeeper::restackAbove()
             request.xclient.data.l[0] = 2; // on the user's behalf
             request.xclient.data.l[1] = static_cast<long>(kept.target);
             request.xclient.data.l[2] = Above;
-            XSendEvent(m_display, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
-                       &request);
+            // Only the window manager hears it: this keeper listens to the
+            // root's notifications itself.
+            XSendEvent(m_display, root, False, SubstructureRedirectMask, &request);
         } else if (kept.windowTop && kept.targetTop) {
             XWindowChanges changes{};
             changes.sibling = kept.targetTop;

@@ -3,6 +3,9 @@
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QRect>
+
+#include <functional>
 
 #include <vector>
 
@@ -30,8 +33,12 @@ public:
     // The window should stay on top (true) or at the bottom (false).
     void keep(unsigned long window, bool onTop);
     // The window should lie directly above `target`: it is put there now and
-    // again each time `target` is restacked. A target of 0 lets go.
-    void keepAbove(unsigned long window, unsigned long target);
+    // again each time `target` is restacked. A target of 0 lets go. Every
+    // move of the target's outline (its frame, or itself) is told on the
+    // way, in screen pixels: a window manager that drags a window may tell
+    // the window itself only at the end.
+    void keepAbove(unsigned long window, unsigned long target,
+                   std::function<void(const QRect& outline)> onTargetMoved);
     void forget(unsigned long window);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -42,8 +49,8 @@ private:
         bool onTop;
     };
     struct KeptAbove {
-        unsigned long window;
-        unsigned long target;
+        unsigned long window = 0;
+        unsigned long target = 0;
         // The two among the root's children (a window manager's frame, or
         // the window itself), as found at the last restack.
         unsigned long windowTop = 0;
@@ -51,6 +58,9 @@ private:
         // The sibling right below targetTop at its last change: a plain move
         // keeps it, a restack changes it.
         unsigned long targetBelow = 0;
+        std::function<void(const QRect&)> onTargetMoved;
+        // targetTop's rectangle on the screen when last told.
+        QRect targetOutline;
     };
 
     void watchRoot();
@@ -60,6 +70,9 @@ private:
     bool mayRestack();
     void restack();
     void restackAbove();
+    // Where the windows kept above others and their targets are among the
+    // root's children now.
+    void findTops();
     unsigned long topLevelOf(unsigned long window) const;
 
     _XDisplay* m_display;
@@ -69,6 +82,7 @@ private:
     bool m_watching = false;
     bool m_restackPending = false;
     bool m_restackAbovePending = false;
+    bool m_findTopsPending = false;
     // Another program that keeps its own window on top the same way would
     // restack against us forever; a few restacks a second are all we do.
     QElapsedTimer m_second;

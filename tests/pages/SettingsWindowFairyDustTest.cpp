@@ -110,6 +110,40 @@ TEST_F(SettingsWindowFairyDustTest,
     });
 }
 
+// A window manager that drags a window may tell it where it went only at
+// the end; where the desktop follows the frame itself, every step it
+// reports is a move, and the window's own move events add nothing.
+TEST_F(SettingsWindowFairyDustTest, EveryStepOfTheFrameTheDesktopReportsQueuesItsFourEdges)
+{
+    runWindow([&](CZelDlg& dlg) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        overlay()->m_followsKeptAbove = true;
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        frames();
+        dlg.m_effectUnder.m_particles.clear();
+        ASSERT_TRUE(overlay()->onKeptAboveMoved);
+
+        overlay()->onKeptAboveMoved(QRect(100, 50, 500, 340));
+        overlay()->onKeptAboveMoved(QRect(110, 52, 500, 340));
+        const std::vector<QPoint> points(dlg.m_effectUnder.m_points.begin(),
+                                         dlg.m_effectUnder.m_points.end());
+        ASSERT_EQ(points.size(), 8u);
+        EXPECT_EQ(points[0].y(), 50);
+        EXPECT_EQ(points[1].x(), 600);
+        EXPECT_EQ(points[2].y(), 390);
+        EXPECT_EQ(points[3].x(), 100);
+        EXPECT_EQ(points[4].y(), 52);
+        EXPECT_EQ(points[5].x(), 610);
+        EXPECT_EQ(points[6].y(), 392);
+        EXPECT_EQ(points[7].x(), 110);
+
+        moveBy(dlg, QPoint(5, 5));
+        EXPECT_EQ(dlg.m_effectUnder.m_points.size(), 8u);
+        frames();
+        EXPECT_EQ(dlg.m_effectUnder.m_particles.size(), 8u);
+    });
+}
+
 TEST_F(SettingsWindowFairyDustTest, StarsFallAndFadeFor120FramesThenNoFrameIsPushed)
 {
     runWindow([&](CZelDlg& dlg) {

@@ -37,7 +37,11 @@ public:
         m_stackingCalls.push_back(m_stacking);
     }
     void raise() override { ++m_raiseCount; }
-    void keepAbove(QWindow* window) override { m_keptAbove.push_back(window); }
+    bool keepAbove(QWindow* window) override
+    {
+        m_keptAbove.push_back(window);
+        return m_followsKeptAbove;
+    }
     bool startSystemMove() override
     {
         ++m_systemMoves;
@@ -59,5 +63,8 @@ public:
     int m_raiseCount = 0;
     // Every window it was told to stay above, in order (null: let go).
     std::vector<QWindow*> m_keptAbove;
+    // Whether it says it tells of that window's moves (onKeptAboveMoved), as
+    // on X11; Qt's offscreen platform cannot.
+    bool m_followsKeptAbove = false;
     int m_systemMoves = 0;
 };

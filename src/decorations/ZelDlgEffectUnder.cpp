@@ -66,6 +66,12 @@ void ZelDlgEffectUnder::DrawFairyDust(FrameDrawing& graphics)
     FairyDust::MoveAndDraw(m_particles, graphics);
 }
 
+QString ZelDlgEffectUnder::WindowName() const
+{
+    // Tells it from the cursor's window of the same size in a list of windows.
+    return QStringLiteral("Yulavin fairy dust");
+}
+
 std::optional<QRegion> ZelDlgEffectUnder::VisibleArea() const
 {
     // Most of the time no star falls: the window then shows nothing at all,

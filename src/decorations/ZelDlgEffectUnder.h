@@ -46,6 +46,7 @@ protected:
     void OnActivateApp(bool) override {}
     void DrawFrame(FrameDrawing& graphics) override;
     std::optional<QRegion> VisibleArea() const override;
+    QString WindowName() const override;
 
 private:
     void DrawFairyDust(FrameDrawing& graphics);

@@ -57,6 +57,7 @@ TEST_F(SettingsWindowFairyDustTest, CoversThePrimaryScreenLessItsLastRowAndLetsC
         ASSERT_EQ(services.windows.live().size(), 1u);
         EXPECT_EQ(overlay()->m_geometry, QRect(0, 0, 1600, 899));
         EXPECT_TRUE(overlay()->m_clickThrough);
+        EXPECT_EQ(overlay()->m_name, "Yulavin fairy dust");
         EXPECT_EQ(services.scheduler.periodOf(&dlg.m_effectUnder, dlg.m_effectUnder.m_nTimer), 20u);
     });
     // The window goes with the settings window's.

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRegion>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -50,6 +51,7 @@ public:
 
     int m_serial = 0;
     bool m_clickThrough;
+    QString m_name;
     QRect m_geometry;
     QImage m_frame;
     QRegion m_changed;

@@ -174,19 +174,10 @@ bool CDlgTabSnow::OnInitDialog()
 
 void CDlgTabSnow::OnEnableClicked()
 {
-    COptions& options = m_context.options;
-    if (m_chkEnable->isChecked()) {
-        m_decoration.Create();
-        EnableControls(kDependentControls, true);
-        if (IsDeep(options.strSnowType))
-            EnableControls(kFlakeControls, false);
-        options.fSnow = true;
-    } else {
-        m_decoration.DestroyWindow();
-        EnableControls(kDependentControls, false);
-        options.fSnow = false;
-    }
-    SettingsChanged();
+    const bool on = m_chkEnable->isChecked();
+    SwitchDecoration(m_decoration, on, kDependentControls, m_context.options.fSnow);
+    if (on && IsDeep(m_context.options.strSnowType))
+        EnableControls(kFlakeControls, false);
 }
 
 void CDlgTabSnow::OnTypeSelChange()

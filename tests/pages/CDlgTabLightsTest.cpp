@@ -137,12 +137,12 @@ class CDlgTabLightsSortTest : public CDlgTabLightsTest,
 // stores its key.
 TEST_P(CDlgTabLightsSortTest, GarlandsInTheAlphabetOfTheLanguage)
 {
-    installShippedLanguages();
+    copyShippedLanguages();
     loadLanguage(GetParam().language);
     runPage([&](CDlgTabLights& page) {
         EXPECT_EQ(keysOf(page.m_comboGarland), GetParam().keys);
         EXPECT_EQ(page.m_comboGarland->currentData().toString(), "multicolor");
-        choose(page.m_comboGarland, 0);
+        pickAt(page.m_comboGarland, 0);
         const std::string& keys = GetParam().keys;
         EXPECT_EQ(app.m_options.strGarland.toStdString(), keys.substr(0, keys.find(' ')));
     });

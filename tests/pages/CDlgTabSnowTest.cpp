@@ -111,7 +111,7 @@ class CDlgTabSnowTypesTest : public CDlgTabSnowTest,
 
 TEST_P(CDlgTabSnowTypesTest, TypesInTheSameOrderInEveryLanguage)
 {
-    installShippedLanguages();
+    copyShippedLanguages();
     loadLanguage(GetParam());
     runPage([&](CDlgTabSnow& page) {
         EXPECT_EQ(keysOf(page.m_comboType), "deep fantasy fine fluffy sparkling thick");
@@ -126,13 +126,13 @@ INSTANTIATE_TEST_SUITE_P(Languages, CDlgTabSnowTypesTest,
 TEST_F(CDlgTabSnowTest, DeepTypeDisablesTheFlakeControlsAndOthersEnableThem)
 {
     runPage([&](CDlgTabSnow& page) {
-        chooseKey(page.m_comboType, "deep");
+        pickKey(page.m_comboType, "deep");
         EXPECT_EQ(snow().m_nType, CDlgSnow::Deep);
         EXPECT_EQ(app.m_options.strSnowType, "deep");
         EXPECT_EQ(CDlgTabSnowTest::enabled(page), allBut(kFlakeControls));
         EXPECT_TRUE(savedASecondLater().contains("<strSnowType>deep</strSnowType>"));
 
-        chooseKey(page.m_comboType, "thick");
+        pickKey(page.m_comboType, "thick");
         EXPECT_EQ(snow().m_nType, CDlgSnow::Thick);
         EXPECT_EQ(CDlgTabSnowTest::enabled(page), kDependentControls);
     });

@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -18,7 +20,6 @@
 
 #include <functional>
 #include <iterator>
-#include <optional>
 
 #include <X11/Xlib.h>
 
@@ -38,14 +39,6 @@ protected:
         REQUIRE_PROGRAM("trayer");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startTrayHost());
-        // Set once the helpers run, so that they keep the test's own.
-        m_home.emplace();
-    }
-
-    void TearDown() override
-    {
-        m_home.reset();
-        X11Fixture::TearDown();
     }
 
     // The icon's place on the screen in pixels, once the tray holds it; empty
@@ -62,13 +55,19 @@ protected:
         return {};
     }
 
-    std::optional<PrivateHome> m_home;
+    QString settingsPath() const { return m_home.settingsPath(); }
+
+    PrivateHome m_home;
 };
 
 TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsTheProgram)
 {
     // A settings file: the program starts with the window hidden.
-    ASSERT_TRUE(m_home->writeSettings("<Options><uSnowWind>7</uSnowWind></Options>"));
+    QDir().mkpath(m_home.path() + "/Varnel/Yulavin");
+    QFile file(settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<Options><uSnowWind>7</uSnowWind></Options>");
+    file.close();
 
     platform::LinuxPlatform services;
     auto* tray = dynamic_cast<platform::QtTray*>(services.services().tray);
@@ -172,7 +171,9 @@ TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsThePro
               QStringList({"Settings", "Help", "Check for Update", "About", "Exit Yulavin"}));
     EXPECT_EQ(separators, 2);
     EXPECT_EQ(defaultCaption, "Settings");
-    const QByteArray xml = m_home->settings();
+    QFile saved(settingsPath());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray xml = saved.readAll();
     EXPECT_TRUE(xml.contains("<uSnowWind>7</uSnowWind>"));
     EXPECT_TRUE(xml.contains("<LogonImage>blue</LogonImage>"));
 }

@@ -1,68 +1,15 @@
 #include "DecorationPageFixture.h"
 
 #include "core/COptions.h"
-#include "core/WrappingCheckBox.h"
 #include "pages/CDlgTabLights.h"
 #include "pages/CDlgTabSnow.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QRadioButton>
-#include <QStyleOptionComboBox>
 
 #include <functional>
 
 namespace {
-
-class DecorationPageCaptionTest : public DecorationPageFixture,
-                                  public ::testing::WithParamInterface<const char*> {
-protected:
-    // Every caption on the page and every choice of its lists, whole.
-    static void expectCaptionsFit(const QWidget* page)
-    {
-        for (const QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
-            const std::string name = button->text().toStdString();
-            if (qobject_cast<const WrappingCheckBox*>(button)) {
-                EXPECT_LE(button->sizeHint().height(), button->height()) << name;
-            } else if (qobject_cast<const QCheckBox*>(button) ||
-                       qobject_cast<const QRadioButton*>(button)) {
-                EXPECT_LE(button->sizeHint().width(), button->width()) << name;
-            }
-        }
-        for (const QGroupBox* group : page->findChildren<QGroupBox*>())
-            EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
-                << group->title().toStdString();
-        for (QComboBox* list : page->findChildren<QComboBox*>()) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            option.editable = false;
-            const int room = list->style()
-                                 ->subControlRect(QStyle::CC_ComboBox, &option,
-                                                  QStyle::SC_ComboBoxEditField, list)
-                                 .width();
-            for (int i = 0; i < list->count(); ++i)
-                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), room)
-                    << list->itemText(i).toStdString();
-        }
-    }
-};
-
-TEST_P(DecorationPageCaptionTest, CaptionsAndChoicesFitTheirControls)
-{
-    installShippedLanguages();
-    loadLanguage(GetParam());
-    runWindow([&](CZelDlg& dlg) {
-        for (QWidget* page :
-             {static_cast<QWidget*>(dlg.m_pTabLights), static_cast<QWidget*>(dlg.m_pTabSnow)}) {
-            showPage(dlg, page);
-            expectCaptionsFit(page);
-        }
-    });
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, DecorationPageCaptionTest,
-                         ::testing::Values("English", "Russian", "German", "Polish", "French"),
-                         [](const auto& testCase) { return std::string(testCase.param); });
 
 // A choice on either page: what it does to the running decoration, and the
 // settings file holding it a second later.
@@ -87,10 +34,10 @@ const ChoiceCase kChoices[] = {
      },
      "<fGarlandTop>0<",
      [](CZelApp&, auto& lights, auto&) { return lights.m_stacking == Stacking::Bottom; }},
-    {"Garland", [](auto& lights, auto&) { F::chooseKey(lights.m_comboGarland, "snowflake"); },
+    {"Garland", [](auto& lights, auto&) { F::pickKey(lights.m_comboGarland, "snowflake"); },
      "<strGarland>snowflake<",
      [](CZelApp& app, auto&, auto&) { return app.m_pDlgLights->m_nType == 10; }},
-    {"FlashMode", [](auto& lights, auto&) { F::choose(lights.m_comboFlash, 3); }, "<iFlash>3<",
+    {"FlashMode", [](auto& lights, auto&) { F::pickAt(lights.m_comboFlash, 3); }, "<iFlash>3<",
      [](CZelApp& app, auto&, auto&) { return app.m_pDlgLights->m_nFlash == 3; }},
     // The random boxes change nothing before the next start.
     {"GarlandRandom", [](auto& lights, auto&) { F::click(lights.m_chkGarlandRandom); },
@@ -108,7 +55,7 @@ const ChoiceCase kChoices[] = {
      },
      "<fSnowTop>0<",
      [](CZelApp&, auto&, auto& snow) { return snow.m_stacking == Stacking::Bottom; }},
-    {"SnowType", [](auto&, auto& snow) { F::chooseKey(snow.m_comboType, "thick"); },
+    {"SnowType", [](auto&, auto& snow) { F::pickKey(snow.m_comboType, "thick"); },
      "<strSnowType>thick<",
      [](CZelApp& app, auto&, auto&) { return app.m_pDlgSnow->m_nType == CDlgSnow::Thick; }},
     {"SnowTypeRandom", [](auto&, auto& snow) { F::click(snow.m_chkTypeRandom); },
@@ -129,14 +76,14 @@ TEST_P(DecorationPageChoiceTest, ChoiceRunsAtOnceAndIsSavedASecondLater)
 {
     const ChoiceCase& c = GetParam();
     runWindow([&](CZelDlg& dlg) {
+        // Each decoration's window is the one the window system made last
+        // when it was made.
         app.m_pDlgLights->Create();
+        const FakeOverlaySurface& lights = *newestWindow();
         app.m_pDlgSnow->Create();
-        const auto& windows = services.windows.live();
-        ASSERT_EQ(windows.size(), 2u);
-        showPage(dlg, dlg.m_pTabLights);
-        showPage(dlg, dlg.m_pTabSnow);
+        const FakeOverlaySurface& snow = *newestWindow();
         c.choose(*dlg.m_pTabLights, *dlg.m_pTabSnow);
-        EXPECT_TRUE(c.runs(app, *windows[0], *windows[1]));
+        EXPECT_TRUE(c.runs(app, lights, snow));
         EXPECT_TRUE(savedASecondLater().contains(c.saved));
     });
 }

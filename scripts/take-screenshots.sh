@@ -96,6 +96,11 @@ done
 for kind in fluffy fine thick sparkling fantasy deep; do
   take "snow-$kind" 4 fSnow=1 fSnowTop=1 strSnowType=$kind uSnowSpeed=9 fSnowAcumulate=1
 done
+# The thickest snow, long enough for a pile to build up along the bottom.
+for kind in fluffy fine thick sparkling fantasy; do
+  take "snow-pile-$kind" 25 fSnow=1 fSnowTop=1 strSnowType=$kind uSnowSpeed=9 uSnowDensity=9 \
+    fSnowAcumulate=1
+done
 # The frost creeps in one step every ten seconds after the idle time; a
 # minute shows it faint.
 take frost 60 fFrostEnable=1 uFrostWaitTime=0

@@ -219,7 +219,7 @@ void paintSparklingSnow(ArtSink& sink)
     auto ray = [](QPainter& p, double length, double width, double strength) {
         QLinearGradient fade(QPointF(0, 0), QPointF(0, -length));
         fade.setColorAt(0.0, QColor(255, 255, 255, int(255 * strength)));
-        fade.setColorAt(0.65, QColor(255, 255, 255, int(170 * strength)));
+        fade.setColorAt(0.75, QColor(255, 255, 255, int(205 * strength)));
         fade.setColorAt(1.0, QColor(255, 255, 255, 0));
         p.setBrush(fade);
         p.drawPolygon(QPolygonF{QPointF(width, 0), QPointF(0.12, -length), QPointF(-0.12, -length),
@@ -238,7 +238,7 @@ void paintSparklingSnow(ArtSink& sink)
     look.volumeSigma = 0.5f;
     look.volumeFull = 0.75f;
     look.halo = QColor(30, 64, 132);
-    look.haloAlpha = 0.5f;
+    look.haloAlpha = 0.6f;
     look.haloSigma = 0.75f;
     look.haloOffset = QPointF(0.0, 0.0);
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/CTrayIcon.h"
+#include "decorations/ZelDlgEffectUnder.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <QImage>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 class CDlgTabAbout;
@@ -93,6 +95,12 @@ public:
     // The loop ended with the session, which saved the settings already.
     bool m_bSessionEnded = false;
     std::unique_ptr<QImage> m_pBackground;
+    // The fairy dust that falls from the window's edges while it is dragged.
+    ZelDlgEffectUnder m_effectUnder;
+    // The desktop tells of every move of the window's frame, also those a
+    // window manager makes without telling the window; the last one told.
+    bool m_bFrameFollowed = false;
+    QRect m_rcFrame;
 
 protected:
     bool OnInitDialog();
@@ -121,6 +129,9 @@ protected:
 private:
     // Shows the window, un-minimises it and brings it to the front.
     void ShowRestoreAndActivate();
+    // The window's rectangle with the window manager's frame, in the
+    // screen's own pixels.
+    QRect GetWindowRect() const;
     // Every page that has a window, in tab order.
     std::vector<QWidget*> PageWindows() const;
     void DeletePages();
@@ -132,4 +143,7 @@ private:
     QEventLoop* m_pModalLoop = nullptr;
     int m_nModalResult = 0;
     bool m_bEnded = false;
+    // The weekly update check, started with the window; the window's end
+    // stops a download under way and waits for the thread.
+    std::jthread m_updateThread;
 };

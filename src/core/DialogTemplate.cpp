@@ -4,14 +4,19 @@
 #include "core/DialogGroup.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
+#include "core/LinkLabel.h"
+#include "core/UpDownControl.h"
+#include "core/WrappingCheckBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 namespace {
 
@@ -36,8 +41,14 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     case DialogControl::Kind::CentredStatic:
         widget = makeStatic(window, Qt::AlignHCenter);
         break;
+    case DialogControl::Kind::RightStatic:
+        widget = makeStatic(window, Qt::AlignRight);
+        break;
     case DialogControl::Kind::CheckBox:
         widget = new QCheckBox(window);
+        break;
+    case DialogControl::Kind::MultiLineCheckBox:
+        widget = new WrappingCheckBox(window);
         break;
     case DialogControl::Kind::RadioButton:
         widget = new QRadioButton(window);
@@ -54,6 +65,23 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         widget = group;
         break;
     }
+    case DialogControl::Kind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, window);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+        slider->setSingleStep(1);
+        widget = slider;
+        break;
+    }
+    case DialogControl::Kind::ReadOnlyEdit: {
+        auto* edit = new QLineEdit(window);
+        edit->setReadOnly(true);
+        widget = edit;
+        break;
+    }
+    case DialogControl::Kind::UpDown:
+        widget = new UpDownControl(window);
+        break;
     case DialogControl::Kind::PushButton: {
         auto* button = new QPushButton(window);
         button->setAutoDefault(false);
@@ -62,6 +90,9 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     }
     case DialogControl::Kind::SkinButton:
         widget = new CxSkinButton(window);
+        break;
+    case DialogControl::Kind::SysLink:
+        widget = new LinkLabel(window);
         break;
     }
     SetDlgCtrlID(widget, control.id);
@@ -82,8 +113,12 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
 void DialogTemplate::CreateControls(QWidget* window, std::span<const DialogControl> controls)
 {
     QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
     for (const DialogControl& control : controls) {
         QWidget* widget = CreateControl(window, control);
+        if (auto* upDown = qobject_cast<UpDownControl*>(widget))
+            upDown->SetBuddy(qobject_cast<QLineEdit*>(previous));
+        previous = widget;
         if (control.flags & DialogControl::GroupStart)
             group = nullptr;
         if (auto* radio = qobject_cast<QRadioButton*>(widget)) {

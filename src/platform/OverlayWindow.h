@@ -48,8 +48,11 @@ public:
     void setVisibleArea(const QRegion& area) override;
     void setZOrder(bool topmost) override;
     void raise() override;
+    bool keepAbove(QWindow* window) override;
     bool startSystemMove() override;
 
+    // The window's title, for tools that list windows.
+    void setName(const QString& name);
     // The X window, for looking at it from outside; 0 without an X display.
     unsigned long nativeWindowId() const;
     // Whether pictures reach the server through shared memory.
@@ -57,6 +60,8 @@ public:
 
 private:
     void showWithoutActivating();
+    // The X window's rectangle for the decoration's.
+    QRect windowRectFor(const QRect& rect) const;
     void addSkipTaskbarStates();
     void leaveWindowGroup();
     void onExposed(const QRegion& logical);
@@ -94,6 +99,8 @@ private:
     unsigned long m_frame = 0;
     std::unique_ptr<X11PictureUpload> m_upload;
     QRect m_rect;
+    // Rows the X window has below the decoration's rectangle.
+    int m_extraRows = 0;
     uint8_t m_lastAlpha = 255;
     bool m_uploadIsNew = false; // its first picture is sent whole
     bool m_inputShapeRenewed = false;

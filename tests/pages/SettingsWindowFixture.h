@@ -2,13 +2,14 @@
 
 #include "app/CZelApp.h"
 #include "app/CZelDlg.h"
-#include "decorations/CDlgCursor.h"
-#include "decorations/CDlgFrost.h"
-#include "decorations/CDlgLights.h"
-#include "decorations/CDlgSnow.h"
-#include "decorations/CDlgTree.h"
+#include "core/TabControl.h"
+#include "pages/CDlgTabGeneral.h"
+#include "support/DecorationObjects.h"
 #include "support/FakePlatform.h"
 
+#include <QComboBox>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,16 +43,28 @@ protected:
         app.m_translate.LoadLanguage(language);
     }
 
+    // Picks a language in the General page's list as the user does.
+    static void pickLanguage(CZelDlg& dlg, const QString& native)
+    {
+        QComboBox* list = dlg.m_pTabGeneral->m_comboLanguage;
+        const int index = list->findText(native);
+        ASSERT_GE(index, 0) << native.toStdString();
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+
+    static void clickTab(CZelDlg& dlg, int index)
+    {
+        QTabBar* bar = dlg.m_tab->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
     // Runs the window's loop: `whileRunning` looks at the window from inside
     // it, then the loop ends as Exit ends it.
     // The decoration objects exist, without windows, as the pages expect.
     void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false)
     {
-        app.m_pDlgCursor = std::make_unique<CDlgCursor>(app.m_options, app.m_services);
-        app.m_pDlgTree = std::make_unique<CDlgTree>(app.m_options, app.m_services);
-        app.m_pDlgLights = std::make_unique<CDlgLights>(app.m_options, app.m_services);
-        app.m_pDlgSnow = std::make_unique<CDlgSnow>(app.m_options, app.m_services);
-        app.m_pDlgFrost = std::make_unique<CDlgFrost>(app.m_options, app.m_services);
+        makeDecorationObjects(app);
         app.m_pMainDlg = std::make_unique<CZelDlg>(app);
         CZelDlg& dlg = *app.m_pMainDlg;
         dlg.m_bStartHidden = startHidden;

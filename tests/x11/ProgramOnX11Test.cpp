@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include <X11/Xlib.h>
@@ -60,12 +61,32 @@ protected:
         ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(m_normal->id())}));
     }
 
+    // The decoration windows the program shows but the fairy dust's, which
+    // falls from the settings window's edges, lies right above that window
+    // and stays from start to end whatever the settings and the watcher say.
+    std::vector<unsigned long> decorations() const
+    {
+        std::vector<unsigned long> found = m_program->decorationWindows();
+        found.erase(std::remove_if(found.begin(), found.end(),
+                                   [&](unsigned long window) { return isDust(window); }),
+                    found.end());
+        return found;
+    }
+    bool isDust(unsigned long window) const
+    {
+        return nameOf(x(), window) == QLatin1String("Yulavin fairy dust");
+    }
+    bool waitForDecorations(size_t count, int timeoutMs = 10000) const
+    {
+        return waitUntil([&] { return decorations().size() == count; }, timeoutMs);
+    }
+
     // The one decoration window the program shows.
     unsigned long onlyDecoration()
     {
-        if (!m_program->waitForDecorations(1))
+        if (!waitForDecorations(1))
             return 0;
-        return m_program->decorationWindows().front();
+        return decorations().front();
     }
 
     std::unique_ptr<ProgramUnderTest> m_program;
@@ -200,7 +221,7 @@ TEST_P(DecorationOnX11Test, CoversTheScreenLetsClicksThroughAndShowsItsPicture)
     const unsigned long decoration = onlyDecoration();
     ASSERT_NE(decoration, 0u);
 
-    EXPECT_EQ(screenRect(x(), decoration),
+    EXPECT_EQ(onScreenRect(x(), decoration),
               snow ? QRect(0, 0, kScreen.width(), kScreen.height() - 40) : kScreen);
     EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), decoration, m_normal->id()) == onTop; }))
         << name;
@@ -285,15 +306,19 @@ TEST_F(ProgramOnX11Test, SecondCopySaysSoAndEndsWhileTheFirstRunsOn)
     ASSERT_TRUE(m_program->start());
     const std::unique_ptr<QProcess> second = m_program->launch();
     std::vector<unsigned long> box;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            return !(box = viewableWindowsOf(x(), static_cast<pid_t>(second->processId()))).empty();
-        },
-        20000))
+    ASSERT_TRUE(
+        waitUntil(
+            [&] {
+                return second->state() == QProcess::NotRunning ||
+                       !(box = viewableWindowsOf(x(), static_cast<pid_t>(second->processId())))
+                            .empty();
+            },
+            ProgramUnderTest::kStartLimitMs) &&
+        !box.empty())
         << "no message box";
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(box.front())}));
     ASSERT_TRUE(xdotool({"key", "Return"}));
-    ASSERT_TRUE(second->waitForFinished(20000));
+    ASSERT_TRUE(second->waitForFinished(ProgramUnderTest::kEndLimitMs));
     EXPECT_EQ(second->exitCode(), 1);
     EXPECT_TRUE(m_program->running());
     EXPECT_TRUE(m_program->settings().isEmpty());
@@ -312,7 +337,7 @@ TEST_F(ProgramOnX11Test, BrokenXConnectionStillSavesTheSettings)
     ASSERT_NE(snow, 0u);
     XKillClient(x(), snow);
     XSync(x(), False);
-    ASSERT_TRUE(waitUntil([&] { return !m_program->running(); }, 20000));
+    ASSERT_TRUE(waitUntil([&] { return !m_program->running(); }, ProgramUnderTest::kEndLimitMs));
     // The file held a few keys; only a save adds the others.
     EXPECT_TRUE(m_program->settings().contains("<LogonImage>blue</LogonImage>"))
         << m_program->settings().constData();
@@ -323,20 +348,86 @@ TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
     makeDesktop();
     m_program->writeSettings("fDisableAtHighLoad=1 fSnow=1 fGarland=1 fTree=1 fCursorEnable=1");
     ASSERT_TRUE(m_program->start());
-    ASSERT_TRUE(m_program->waitForDecorations(4)) << m_program->decorationWindows().size();
+    ASSERT_TRUE(waitForDecorations(4)) << decorations().size();
 
     auto game = std::make_unique<ForeignWindow>(x(), kScreen);
     game->setAtom("_NET_WM_STATE", "_NET_WM_STATE_FULLSCREEN");
     game->map();
     ASSERT_TRUE(shown(game->id()));
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(game->id())}));
-    EXPECT_TRUE(m_program->waitForDecorations(0, 2500))
-        << m_program->decorationWindows().size() << " decorations left";
+    EXPECT_TRUE(waitForDecorations(0, 2500)) << decorations().size() << " decorations left";
 
     game.reset();
     XSync(x(), False);
-    EXPECT_TRUE(m_program->waitForDecorations(4, 2500))
-        << m_program->decorationWindows().size() << " decorations back";
+    EXPECT_TRUE(waitForDecorations(4, 2500)) << decorations().size() << " decorations back";
+}
+
+// The settings window and the program's icon in the notification area: the
+// viewable windows of the program that are no decorations, the large one and
+// the small one.
+struct OwnWindows {
+    unsigned long settings = 0;
+    unsigned long icon = 0;
+};
+
+class SettingsAboveDecorationsTest : public ProgramOnX11Test {
+protected:
+    OwnWindows ownWindows()
+    {
+        OwnWindows own;
+        const std::vector<unsigned long> decorations = m_program->decorationWindows();
+        for (unsigned long window : viewableWindowsOf(x(), m_program->pid())) {
+            if (std::find(decorations.begin(), decorations.end(), window) != decorations.end())
+                continue;
+            (screenRect(x(), window).width() >= 300 ? own.settings : own.icon) = window;
+        }
+        return own;
+    }
+
+    // Over two seconds, the settings window stays above every decoration but
+    // the fairy dust, which is put right above it once the window is active.
+    void expectAboveDecorationsForAWhile(unsigned long settings)
+    {
+        ASSERT_TRUE(waitUntil([&] {
+            const std::vector<unsigned long> all = m_program->decorationWindows();
+            return std::any_of(all.begin(), all.end(), [&](unsigned long decoration) {
+                return isDust(decoration) && stackedAbove(x(), decoration, settings) == true;
+            });
+        })) << "no fairy dust right above the window";
+        for (int look = 0; look < 10; ++look) {
+            for (unsigned long decoration : m_program->decorationWindows()) {
+                // The fairy dust lies right above the window, the others below.
+                ASSERT_EQ(stackedAbove(x(), settings, decoration), !isDust(decoration))
+                    << "look " << look << ": decoration " << decoration << " over the window";
+            }
+            waitUntil([] { return false; }, 200);
+        }
+    }
+};
+
+// Snow, lights and the cursor's trail "on the desktop" never cover the
+// settings window: not when a first run shows it at once...
+TEST_F(SettingsAboveDecorationsTest, OnAFirstRun)
+{
+    ASSERT_TRUE(m_program->start());
+    ASSERT_TRUE(waitForDecorations(3)) << decorations().size();
+    OwnWindows own;
+    ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
+    expectAboveDecorationsForAWhile(own.settings);
+}
+
+// ...nor when the user opens it from the icon later.
+TEST_F(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
+{
+    m_program->writeSettings("fSnow=1 fGarland=1 fCursorEnable=1");
+    ASSERT_TRUE(m_program->start());
+    ASSERT_TRUE(waitForDecorations(3)) << decorations().size();
+    OwnWindows own;
+    ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).icon != 0; }));
+    EXPECT_EQ(own.settings, 0u);
+    ASSERT_TRUE(m_session->clickAt(screenRect(x(), own.icon).center(), 1, 2));
+    ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
+    expectAboveDecorationsForAWhile(own.settings);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ ProgramUnderTest::~ProgramUnderTest()
     terminate();
 }
 
-void ProgramUnderTest::writeSettings(const QString& settings)
+QByteArray ProgramUnderTest::settingsFile(const QString& settings)
 {
     const QString allOff = "Language=English fSnow=0 fGarland=0 fTree=0 fCursorEnable=0 "
                            "fFrostEnable=0 iSoundStartup=0 iSoundEveryHour=0 iSoundBackground=0 "
@@ -34,9 +34,14 @@ void ProgramUnderTest::writeSettings(const QString& settings)
     QByteArray xml = "<Options>";
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         xml += QStringLiteral("<%1>%2</%1>").arg(it.key(), it.value()).toUtf8();
+    return xml + "</Options>";
+}
+
+void ProgramUnderTest::writeSettings(const QString& settings)
+{
     QFile file(settingsPath());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(xml + "</Options>");
+        file.write(settingsFile(settings));
 }
 
 QByteArray ProgramUnderTest::settings() const
@@ -64,12 +69,14 @@ bool ProgramUnderTest::start()
 {
     m_process = launch();
     QByteArray said;
+    // A program that ended (a crash, a refusal) will never say it runs.
     return waitUntil(
-        [&] {
-            said += m_process->readAllStandardError();
-            return said.contains("Yulavin runs");
-        },
-        20000);
+               [&] {
+                   said += m_process->readAllStandardError();
+                   return said.contains("Yulavin runs") || !running();
+               },
+               kStartLimitMs) &&
+           said.contains("Yulavin runs");
 }
 
 bool ProgramUnderTest::terminate()
@@ -77,7 +84,7 @@ bool ProgramUnderTest::terminate()
     if (!running())
         return true;
     ::kill(static_cast<pid_t>(m_process->processId()), SIGTERM);
-    if (!m_process->waitForFinished(20000)) {
+    if (!m_process->waitForFinished(kEndLimitMs)) {
         m_process->kill();
         m_process->waitForFinished(5000);
         return false;
@@ -88,6 +95,11 @@ bool ProgramUnderTest::terminate()
 bool ProgramUnderTest::running() const
 {
     return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+pid_t ProgramUnderTest::pid() const
+{
+    return running() ? static_cast<pid_t>(m_process->processId()) : 0;
 }
 
 std::vector<unsigned long> ProgramUnderTest::decorationWindows() const

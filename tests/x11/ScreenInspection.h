@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -30,8 +31,12 @@ std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, cons
 unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
 // Whether the window and all its ancestors are mapped.
 bool viewable(_XDisplay* dpy, unsigned long window);
+// The window's title (_NET_WM_NAME); empty when it has none.
+QString nameOf(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
+// The part of it that lies on the screen: what a user can see of it.
+QRect onScreenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);
 // Whether `upper` is stacked above `lower` (their window manager frames
 // compared when they have them); nothing when either is gone.

@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -193,8 +194,28 @@ bool XServerSession::stopCompositor()
     return waitUntil([&] { return !ownsSelection("_NET_WM_CM_S0"); }, 5000);
 }
 
+void XServerSession::releaseHeldKeys() const
+{
+    char keys[32] = {};
+    XQueryKeymap(m_display, keys);
+    QStringList held;
+    for (int code = 8; code < 256; ++code) {
+        if (!(keys[code / 8] & (1 << (code % 8))))
+            continue;
+        const KeySym symbol = XkbKeycodeToKeysym(m_display, static_cast<KeyCode>(code), 0, 0);
+        if (const char* name = XKeysymToString(symbol))
+            held << QString::fromLatin1(name);
+    }
+    if (!held.isEmpty())
+        xdotool(QStringList{QStringLiteral("keyup")} + held);
+}
+
 void XServerSession::stopHelpers()
 {
+    // An xdotool that failed between a key's press and its release (its
+    // window went away) leaves the key down, and the server would repeat it
+    // into the next case.
+    releaseHeldKeys();
     if (m_trayHostPid > 0) {
         stop(m_trayHostPid);
         // The selection goes with its owner; the next case starts without a tray.
@@ -211,13 +232,28 @@ void XServerSession::stopHelpers()
     }
 }
 
-bool XServerSession::xdotool(const QStringList& arguments) const
+bool XServerSession::xdotool(const QStringList& arguments, int timeoutMs) const
 {
     const pid_t pid = spawn(QStringList{QStringLiteral("xdotool")} + arguments);
+    if (pid <= 0)
+        return false;
+    // Plain sleeps, as the callers did not expect Qt's events to run meanwhile.
     int status = 0;
-    while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    pid_t ended = 0;
+    for (int waited = 0;; waited += 5) {
+        ended = waitpid(pid, &status, WNOHANG);
+        if (ended < 0 && errno == EINTR)
+            continue;
+        if (ended != 0 || waited >= timeoutMs)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return pid > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (ended == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return false;
+    }
+    return ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool XServerSession::clickAt(QPoint at, int button, int times) const

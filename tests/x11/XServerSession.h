@@ -42,11 +42,14 @@ public:
     // Stops the compositor alone, as a user who switches it off; returns once
     // its selection is gone.
     bool stopCompositor();
-    // Stops whichever of the three runs, so that the next case starts bare.
+    // Stops whichever of the three runs and lets go of any key still held
+    // down, so that the next case starts bare.
     void stopHelpers();
 
-    // Runs xdotool with the arguments; whether it succeeded.
-    bool xdotool(const QStringList& arguments) const;
+    // Runs xdotool with the arguments; whether it succeeded. One that has not
+    // ended within the limit (a --sync for a window that never becomes
+    // active waits for ever) is killed and counts as failed.
+    bool xdotool(const QStringList& arguments, int timeoutMs = 5000) const;
     // Moves the pointer there and clicks the button (1 left, 3 right) once or
     // more, a user's double-click apart.
     bool clickAt(QPoint at, int button = 1, int times = 1) const;
@@ -60,6 +63,7 @@ public:
     }
 
 private:
+    void releaseHeldKeys() const;
     pid_t spawn(const QStringList& command) const;
     static void stop(pid_t& pid);
     bool ownsSelection(const char* selection) const;

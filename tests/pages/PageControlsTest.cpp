@@ -1,0 +1,135 @@
+#include "SettingsWindowFixture.h"
+
+#include "core/DialogItems.h"
+#include "core/LinkLabel.h"
+#include "core/WrappingCheckBox.h"
+#include "pages/SettingsPage.h"
+
+#include <QComboBox>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+using Kind = DialogControl::Kind;
+
+const DialogControl kControls[] = {
+    {1003, Kind::DropDownList, {13, 43, 170, 30}},
+    {1008, Kind::Slider, {199, 64, 100, 26}},
+    {1009, Kind::MultiLineCheckBox, {202, 104, 100, 20}},
+    {1060, Kind::SysLink, {94, 141, 125, 14}},
+};
+
+// A page with one control of each shared kind, made the way every page is.
+class ControlsPage final : public SettingsPage {
+public:
+    explicit ControlsPage(const PageContext& context)
+        : SettingsPage(context, 0, kNarrowTemplate, kControls)
+    {
+        Create(nullptr);
+        list = GetDlgItemAs<QComboBox>(this, 1003);
+        slider = GetDlgItemAs<QSlider>(this, 1008);
+        SetSliderRange(slider, 1, 9);
+        slider->setValue(5);
+        ConnectReleased(slider, [this] { applied.push_back(slider->sliderPosition()); });
+    }
+    using SettingsPage::FillKeyedList;
+    using SettingsPage::SelectedKey;
+
+    QComboBox* list = nullptr;
+    QSlider* slider = nullptr;
+    std::vector<int> applied;
+};
+
+class PageControlsTest : public SettingsWindowFixture {
+protected:
+    PageContext context() { return {app.m_options, app.m_translate, services.services(), {}}; }
+};
+
+TEST_F(PageControlsTest, KeyedListsSortByTheLanguagesAlphabetAndSelectByExactKey)
+{
+    const std::vector<KeyedListItem> items = {
+        {"Zebra", "z"}, {"Łoś", "moose"}, {"lis", "fox"}, {"Mysz", "mouse"}};
+    app.m_options.Language = "Polish";
+    ControlsPage page(context());
+    page.FillKeyedList(page.list, items, "moose", true);
+    QStringList shown;
+    for (int i = 0; i < page.list->count(); ++i)
+        shown << page.list->itemText(i);
+    // Polish puts Ł right after L, whatever the letters' case.
+    EXPECT_EQ(shown, QStringList({"lis", "Łoś", "Mysz", "Zebra"}));
+    EXPECT_EQ(ControlsPage::SelectedKey(page.list), "moose");
+
+    page.FillKeyedList(page.list, items, "Moose", false);
+    EXPECT_EQ(page.list->itemText(0), "Zebra");
+    EXPECT_EQ(page.list->currentIndex(), -1);
+    EXPECT_EQ(ControlsPage::SelectedKey(page.list), "");
+}
+
+TEST_F(PageControlsTest, SliderAppliesOnReleaseAndOnEachStepButNotWhileDragged)
+{
+    ControlsPage page(context());
+    page.show();
+    // Set from code: nothing applies.
+    page.slider->setValue(3);
+    QTest::keyClick(page.slider, Qt::Key_Right);
+    QTest::keyClick(page.slider, Qt::Key_End);
+    EXPECT_EQ(page.applied, (std::vector<int>{4, 9}));
+
+    page.applied.clear();
+    page.slider->setSliderDown(true);
+    page.slider->triggerAction(QAbstractSlider::SliderMove);
+    page.slider->setSliderPosition(2);
+    page.slider->setSliderPosition(1);
+    EXPECT_TRUE(page.applied.empty());
+    page.slider->setSliderDown(false);
+    EXPECT_EQ(page.applied, (std::vector<int>{1}));
+    EXPECT_EQ(page.slider->pageStep(), 1);
+}
+
+TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)
+{
+    ControlsPage page(context());
+    page.show();
+    auto* box = GetDlgItemAs<WrappingCheckBox>(&page, 1009);
+    ASSERT_NE(box, nullptr);
+    box->setText("Select random at startup, and a few more words");
+    EXPECT_GE(box->sizeHint().height(), 2 * box->fontMetrics().height());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 2, box->height() - 2));
+    EXPECT_TRUE(box->isChecked());
+}
+
+TEST_F(PageControlsTest, LinkControlKeepsLeadingBlanksAndReportsClicksOnItsLinkOnly)
+{
+    ControlsPage page(context());
+    page.show();
+    auto* link = GetDlgItemAs<LinkLabel>(&page, 1060);
+    ASSERT_NE(link, nullptr);
+    SetDlgItemText(&page, 1060, "   <A>Thanks & more</a>");
+    EXPECT_EQ(GetDlgItemText(&page, 1060), "   <A>Thanks & more</a>");
+    EXPECT_EQ(link->Links(), QStringList{"Thanks & more"});
+    std::vector<int> clicked;
+    QObject::connect(link, &LinkLabel::linkClicked, [&](int index) { clicked.push_back(index); });
+    const QFontMetrics metrics = link->fontMetrics();
+    const int blanks = metrics.horizontalAdvance(QStringLiteral("   "));
+    const int y = metrics.height() / 2;
+    // On the blanks nothing happens; on the words the link answers.
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(blanks / 2, y));
+    EXPECT_TRUE(clicked.empty());
+    QTest::mouseClick(link, Qt::LeftButton, {},
+                      QPoint(blanks + metrics.horizontalAdvance(QStringLiteral("Tha")), y));
+    EXPECT_EQ(clicked, std::vector<int>{0});
+
+    // The link takes its colour from the control's palette.
+    QPalette colours = link->palette();
+    colours.setColor(QPalette::Link, Qt::red);
+    link->setPalette(colours);
+    const QImage shot = link->grab().toImage();
+    int red = 0;
+    for (int row = 0; row < shot.height(); ++row)
+        for (int column = 0; column < shot.width(); ++column)
+            red += shot.pixelColor(column, row) == QColor(Qt::red);
+    EXPECT_GT(red, 20);
+}
+
+} // namespace

@@ -7,6 +7,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtTray.h"
 #include "platform/QtWindowSystem.h"
+#include "platform/SdlAudio.h"
 #include "platform/SteadyClock.h"
 #include "platform/X11Desktop.h"
 
@@ -16,7 +17,8 @@ LinuxPlatform::LinuxPlatform()
     : m_clock(std::make_unique<SteadyClock>()), m_scheduler(std::make_unique<QtScheduler>()),
       m_system(std::make_unique<LinuxSystemInfo>()), m_dialogs(std::make_unique<QtDialogs>()),
       m_desktop(std::make_unique<X11Desktop>(*m_clock)), m_shell(std::make_unique<QtShell>()),
-      m_tray(std::make_unique<QtTray>()), m_windows(std::make_unique<QtWindowSystem>())
+      m_tray(std::make_unique<QtTray>()), m_windows(std::make_unique<QtWindowSystem>()),
+      m_audio(std::make_unique<SdlAudio>())
 {
     const QString config = m_system->expandEnvironment(QStringLiteral("%APPDATA%"));
     m_registry =
@@ -32,6 +34,7 @@ LinuxPlatform::LinuxPlatform()
     services.shell = m_shell.get();
     services.tray = m_tray.get();
     services.windows = m_windows.get();
+    services.audio = m_audio.get();
 }
 
 LinuxPlatform::~LinuxPlatform() = default;

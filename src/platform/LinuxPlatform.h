@@ -13,6 +13,7 @@ class QtScheduler;
 class QtShell;
 class QtTray;
 class QtWindowSystem;
+class SdlAudio;
 class SteadyClock;
 class X11Desktop;
 
@@ -37,6 +38,7 @@ private:
     std::unique_ptr<QtShell> m_shell;
     std::unique_ptr<QtTray> m_tray;
     std::unique_ptr<QtWindowSystem> m_windows;
+    std::unique_ptr<SdlAudio> m_audio;
     Platform m_services;
 };
 

@@ -2,11 +2,20 @@
 
 #include "platform/Clock.h"
 
-// Time that moves only when a test moves it.
+// Time that moves only when a test moves it. Local time is the UTC time
+// shifted by an offset the test sets, as a time zone would, daylight saving
+// time included.
 class FakeClock final : public platform::Clock {
 public:
     uint32_t tickCount() override { return m_tick; }
     int64_t unixTime() override { return m_unixTime + m_elapsedMs / 1000; }
+    std::tm localTime(int64_t unixTime) override
+    {
+        const time_t local = static_cast<time_t>(unixTime + m_utcOffset);
+        std::tm fields{};
+        gmtime_r(&local, &fields);
+        return fields;
+    }
 
     void advance(uint32_t ms)
     {
@@ -14,9 +23,18 @@ public:
         m_elapsedMs += ms;
     }
     void setTick(uint32_t tick) { m_tick = tick; }
+    // Sets the wall clock, as the user or a time server would; the tick goes on.
+    void setUnixTime(int64_t unixTime)
+    {
+        m_unixTime = unixTime;
+        m_elapsedMs = 0;
+    }
+    // Seconds local time is ahead of UTC.
+    void setUtcOffset(int seconds) { m_utcOffset = seconds; }
 
 private:
     uint32_t m_tick = 1000;
     int64_t m_unixTime = 1'796'000'000; // a December evening, UTC
     int64_t m_elapsedMs = 0;
+    int m_utcOffset = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "support/FakeAudio.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeScheduler.h"
@@ -57,6 +58,7 @@ public:
     FakeWindowSystem windows;
     FakeTray tray;
     RecordingShell shell;
+    FakeAudio audio;
 
 private:
     QTemporaryDir m_root;

@@ -4,6 +4,7 @@
 #include "core/DialogGroup.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
+#include "core/WrappingCheckBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 namespace {
 
@@ -36,8 +38,14 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     case DialogControl::Kind::CentredStatic:
         widget = makeStatic(window, Qt::AlignHCenter);
         break;
+    case DialogControl::Kind::RightStatic:
+        widget = makeStatic(window, Qt::AlignRight);
+        break;
     case DialogControl::Kind::CheckBox:
         widget = new QCheckBox(window);
+        break;
+    case DialogControl::Kind::MultiLineCheckBox:
+        widget = new WrappingCheckBox(window);
         break;
     case DialogControl::Kind::RadioButton:
         widget = new QRadioButton(window);
@@ -52,6 +60,14 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
         group->setFocusPolicy(Qt::NoFocus);
         widget = group;
+        break;
+    }
+    case DialogControl::Kind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, window);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+        slider->setSingleStep(1);
+        widget = slider;
         break;
     }
     case DialogControl::Kind::PushButton: {

@@ -10,12 +10,15 @@ class QWidget;
 // units. The layouts carry no texts; captions are set by id at run time.
 struct DialogControl {
     enum class Kind {
-        Static,        // text from the top left, wrapped at word ends
-        CentredStatic, // the same, each line centred
-        CheckBox,      // toggles itself when clicked
-        RadioButton,   // checks itself and unchecks the rest of its group
-        DropDownList,  // a list to pick from, not editable, in insertion order
-        GroupBox,      // a frame with a title, drawn behind the controls it frames
+        Static,            // text from the top left, wrapped at word ends
+        CentredStatic,     // the same, each line centred
+        RightStatic,       // the same, each line right-aligned
+        CheckBox,          // toggles itself when clicked
+        MultiLineCheckBox, // the same, its caption wrapped over the control's height
+        RadioButton,       // checks itself and unchecks the rest of its group
+        DropDownList,      // a list to pick from, not editable, in insertion order
+        GroupBox,          // a frame with a title, drawn behind the controls it frames
+        Slider,            // horizontal, one tick mark per step below the track
         PushButton,
         SkinButton, // a push button painted from pictures, shaped by a mask
     };

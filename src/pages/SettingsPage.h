@@ -7,14 +7,24 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 class CxSkinButton;
+class QComboBox;
+class QSlider;
 
 // One row of a page's text table: the control and the id of its text.
 struct CONTROL_TEXT {
     uint16_t controlId;
     uint16_t textId;
+};
+
+// One choice of a list whose setting is a key: the caption the user sees and
+// the key the settings keep.
+struct KeyedListItem {
+    QString caption;
+    QString key;
 };
 
 // What every settings page shares. A page object exists from the settings
@@ -64,6 +74,30 @@ protected:
     // Every change the user makes to a setting ends here, so that it is
     // saved a moment later rather than only at Exit.
     void SettingsChanged() const;
+
+    // Refills a list whose items stand for keys: each item shows its caption
+    // and carries its key. With `sorted` the captions are in the alphabetical
+    // order of the current language. The item whose key equals `current`
+    // exactly is selected; none when no key does.
+    void FillKeyedList(QComboBox* list, std::span<const KeyedListItem> items,
+                       const QString& current, bool sorted) const;
+    // The key of the selected item; empty when nothing is selected.
+    static QString SelectedKey(const QComboBox* list);
+    // Refills a list of plain choices, whose index is the setting's value, and
+    // selects `current`; nothing is selected when it is not an index.
+    void FillList(QComboBox* list, std::span<const unsigned> textIds, int current) const;
+
+    // A slider's range; the page keys move the thumb a fifth of the range.
+    static void SetSliderRange(QSlider* slider, int minimum, int maximum);
+    // Runs `apply` when the user lets go of the slider's thumb and after each
+    // step the keyboard, the wheel or a click beside the thumb makes, but not
+    // while the thumb is being dragged: what runs is then always what the
+    // slider shows. `apply` reads the slider's sliderPosition(), which already
+    // holds the new place when a step is made.
+    void ConnectReleased(QSlider* slider, const std::function<void()>& apply);
+
+    // Enables or disables the controls with these ids.
+    void EnableControls(std::span<const int> ids, bool enable) const;
 
     // The text with that id in the current language; throws past the end of
     // the table, which the program's own ids never reach.

@@ -3,10 +3,12 @@
 #include "core/DialogItems.h"
 #include "core/WrappingCheckBox.h"
 #include "pages/SettingsPage.h"
+#include "support/WaitUntil.h"
 
 #include <QComboBox>
 #include <QSlider>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -83,6 +85,22 @@ TEST_F(PageControlsTest, SliderAppliesOnReleaseAndOnEachStepButNotWhileDragged)
     page.slider->setSliderDown(false);
     EXPECT_EQ(page.applied, (std::vector<int>{1}));
     EXPECT_EQ(page.slider->pageStep(), 1);
+}
+
+TEST_F(PageControlsTest, TooltipSliderMarksItsEndsAndShowsItsPlaceWhileDragged)
+{
+    QWidget window;
+    auto* slider = qobject_cast<QSlider*>(
+        DialogTemplate::CreateControl(&window, {1042, Kind::TooltipSlider, {15, 40, 200, 16}}));
+    ASSERT_NE(slider, nullptr);
+    slider->setRange(1, 100);
+    EXPECT_EQ(slider->tickInterval(), 99);
+    window.show();
+    slider->setSliderDown(true);
+    slider->setSliderPosition(42);
+    EXPECT_EQ(QToolTip::text(), "42");
+    slider->setSliderDown(false);
+    EXPECT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)

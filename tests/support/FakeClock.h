@@ -11,7 +11,8 @@ public:
     int64_t unixTime() override { return m_unixTime + m_elapsedMs / 1000; }
     std::tm localTime(int64_t unixTime) override
     {
-        const time_t local = static_cast<time_t>(unixTime + m_utcOffset);
+        const int offset = unixTime >= m_changeAt ? m_changedOffset : m_utcOffset;
+        const time_t local = static_cast<time_t>(unixTime + offset);
         std::tm fields{};
         gmtime_r(&local, &fields);
         return fields;
@@ -30,11 +31,24 @@ public:
         m_elapsedMs = 0;
     }
     // Seconds local time is ahead of UTC.
-    void setUtcOffset(int seconds) { m_utcOffset = seconds; }
+    void setUtcOffset(int seconds)
+    {
+        m_utcOffset = seconds;
+        m_changeAt = INT64_MAX;
+    }
+    // From that moment on local time is `seconds` ahead of UTC, as when
+    // daylight saving time begins or ends.
+    void changeUtcOffsetAt(int64_t unixTime, int seconds)
+    {
+        m_changeAt = unixTime;
+        m_changedOffset = seconds;
+    }
 
 private:
     uint32_t m_tick = 1000;
     int64_t m_unixTime = 1'796'000'000; // a December evening, UTC
     int64_t m_elapsedMs = 0;
     int m_utcOffset = 0;
+    int64_t m_changeAt = INT64_MAX;
+    int m_changedOffset = 0;
 };

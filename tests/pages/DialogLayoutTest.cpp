@@ -4,9 +4,12 @@
 #include "core/TabControl.h"
 #include "pages/CDlgTabGeneral.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -40,7 +43,7 @@ TEST_F(DialogLayoutTest, LabelsShowAmpersandPairsAsOne)
     });
 }
 
-// Every caption fits its control in every shipped language.
+// Every caption and list item fits its control in every shipped language.
 class DialogCaptionTest : public SettingsWindowFixture,
                           public ::testing::WithParamInterface<const char*> {};
 
@@ -58,6 +61,19 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
             EXPECT_LE(label->heightForWidth(label->width()), label->height())
                 << label->objectName().toStdString() << ": " << label->text().toStdString();
         }
+        // Room for a button's frame, a list's arrow, a frame's corners.
+        for (const QPushButton* button : dlg.findChildren<QPushButton*>())
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
+        for (const QComboBox* list : dlg.findChildren<QComboBox*>()) {
+            for (int i = 0; i < list->count(); ++i)
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)) + 30,
+                          list->width())
+                    << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
+        }
+        for (const QGroupBox* group : dlg.findChildren<QGroupBox*>())
+            EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
+                << group->objectName().toStdString() << ": " << group->title().toStdString();
     });
 }
 

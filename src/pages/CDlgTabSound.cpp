@@ -302,26 +302,33 @@ void CDlgTabSound::OnBackgroundSelChange()
 
 void CDlgTabSound::OnPlayStartupClicked()
 {
-    if (m_sound.IsPlaying(kStartupKey)) {
-        m_sound.Stop(kStartupKey);
-        SetDlgItemText(this, IDC_BUTTON_PLAY_STARTUP, Text(kTextPlay));
-        return;
-    }
-    SetDlgItemText(this, IDC_BUTTON_PLAY_STARTUP, Text(kTextStop));
-    m_sound.Play(GetTuneName(StartupTune()), kStartupKey, this, false);
-    m_sound.SetVolume(kStartupKey, PlayerVolume(m_context.options.iSoundStartupVolume));
+    OnPlayClicked(kStartupKey, IDC_BUTTON_PLAY_STARTUP, StartupTune(),
+                  m_context.options.iSoundStartupVolume);
 }
 
 void CDlgTabSound::OnPlayEveryHourClicked()
 {
-    if (m_sound.IsPlaying(kEveryHourKey)) {
-        m_sound.Stop(kEveryHourKey);
-        SetDlgItemText(this, IDC_BUTTON_PLAY_EVERY_HOUR, Text(kTextPlay));
+    OnPlayClicked(kEveryHourKey, IDC_BUTTON_PLAY_EVERY_HOUR, EveryHourTune(),
+                  m_context.options.iSoundEveryHourVolume);
+}
+
+void CDlgTabSound::OnPlayClicked(const QString& key, int button, int tune, int volume)
+{
+    if (m_sound.IsPlaying(key)) {
+        m_sound.Stop(key);
+        SetDlgItemText(this, button, Text(kTextPlay));
         return;
     }
-    SetDlgItemText(this, IDC_BUTTON_PLAY_EVERY_HOUR, Text(kTextStop));
-    m_sound.Play(GetTuneName(EveryHourTune()), kEveryHourKey, this, false);
-    m_sound.SetVolume(kEveryHourKey, PlayerVolume(m_context.options.iSoundEveryHourVolume));
+    PlayTune(key, button, tune, volume);
+}
+
+void CDlgTabSound::PlayTune(const QString& key, int button, int tune, int volume)
+{
+    // "Stop" first: a tune that cannot be played leaves it there until the
+    // next click, which then tries again.
+    SetDlgItemText(this, button, Text(kTextStop));
+    m_sound.Play(GetTuneName(tune), key, this, false);
+    m_sound.SetVolume(key, PlayerVolume(volume));
 }
 
 void CDlgTabSound::OnHScroll(QSlider* slider)
@@ -360,9 +367,8 @@ void CDlgTabSound::OnTimer(platform::Scheduler::TimerId id)
         return;
     if (m_context.options.fDisableAtHighLoad && !m_highLoad.m_bEffectsShown)
         return;
-    SetDlgItemText(this, IDC_BUTTON_PLAY_EVERY_HOUR, Text(kTextStop));
-    m_sound.Play(GetTuneName(EveryHourTune()), kEveryHourKey, this, false);
-    m_sound.SetVolume(kEveryHourKey, PlayerVolume(m_context.options.iSoundEveryHourVolume));
+    PlayTune(kEveryHourKey, IDC_BUTTON_PLAY_EVERY_HOUR, EveryHourTune(),
+             m_context.options.iSoundEveryHourVolume);
 }
 
 bool CDlgTabSound::WindowProc(QEvent* event)

@@ -78,6 +78,10 @@ private:
     // A volume setting as the player takes it, in thousandths.
     static unsigned PlayerVolume(int volume);
     void StartHourTimer();
+    // A play button: stops its tune while it plays, plays it otherwise.
+    void OnPlayClicked(const QString& key, int button, int tune, int volume);
+    // Plays a tune once under `key`, its button showing "Stop".
+    void PlayTune(const QString& key, int button, int tune, int volume);
     void FillTuneList(QComboBox* list, int selected);
 
     const CHighLoad& m_highLoad;

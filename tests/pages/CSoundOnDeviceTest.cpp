@@ -1,5 +1,6 @@
 #include "pages/CSound.h"
 #include "platform/SdlAudio.h"
+#include "support/EndNoticeCounter.h"
 #include "support/FakeSystemInfo.h"
 #include "support/Mp3Decoding.h"
 #include "support/WaitUntil.h"
@@ -31,22 +32,6 @@ constexpr size_t kRate = 44100;
 // The player's buffer: a sound may be a buffer late or early against a call
 // made while the device mixes, and SDL's file output lags by up to a buffer.
 constexpr size_t kSlack = 2 * 1024;
-
-// A window that counts the end notices it gets.
-class NoticeCounter final : public QWidget {
-public:
-    int notices = 0;
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == CSound::MM_MCINOTIFY) {
-            ++notices;
-            return true;
-        }
-        return QWidget::event(e);
-    }
-};
 
 // Interleaved stereo frames.
 struct Frames {
@@ -153,7 +138,7 @@ TEST_F(CSoundOnDeviceTest, StartupTuneAtThirtyPlaysWholeAtThreeTenthsOfItsLevelA
 {
     const DecodedMp3 tune = decodeMp3(tunePath(kStartupTune));
     ASSERT_GT(tune.left.size(), 30 * kRate);
-    NoticeCounter window;
+    EndNoticeCounter window;
     player().Play(kStartupTune, "startup", &window, false);
     player().SetVolume("startup", 300);
     EXPECT_TRUE(player().IsPlaying("startup"));
@@ -192,7 +177,7 @@ TEST_F(CSoundOnDeviceTest, VolumeZeroIsSilence)
 TEST_F(CSoundOnDeviceTest, LoopCrossesItsSeamWithoutAGapOrAClickAndNeverNotifies)
 {
     const DecodedMp3 loop = decodeMp3(tunePath(kLoop));
-    NoticeCounter window;
+    EndNoticeCounter window;
     // A loop is never given a window, so it could not tell one anyway; the
     // window is here to see that nothing arrives.
     player().Play(kLoop, "background", nullptr, true);
@@ -259,7 +244,7 @@ TEST_F(CSoundOnDeviceTest, FileThatBreaksOffPlaysWhatItHasAndEndsOnce)
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(whole.read(whole.size() / 3));
     cut.close();
-    NoticeCounter window;
+    EndNoticeCounter window;
     player().Play("cut", "startup", &window, false);
     EXPECT_TRUE(player().IsPlaying("startup"));
     ASSERT_TRUE(waitUntil([&] { return window.notices > 0; }, 20000));
@@ -315,7 +300,7 @@ TEST(CSoundWithoutDeviceTest, AnUnknownDriverLeavesThePlayerSilent)
     services.system = &system;
     services.audio = &audio;
     CSound player(services);
-    NoticeCounter window;
+    EndNoticeCounter window;
     player.Play(kShortTune, "startup", &window, false);
     player.SetVolume("startup", 300);
     EXPECT_FALSE(player.IsPlaying("startup"));

@@ -1,4 +1,5 @@
 #include "pages/CSound.h"
+#include "support/EndNoticeCounter.h"
 #include "support/FakePlatform.h"
 
 #include <QCoreApplication>
@@ -12,21 +13,6 @@
 // CSoundOnDeviceTest.
 
 namespace {
-
-class NoticeCounter final : public QWidget {
-public:
-    int notices = 0;
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == CSound::MM_MCINOTIFY) {
-            ++notices;
-            return true;
-        }
-        return QWidget::event(e);
-    }
-};
 
 class CSoundTest : public ::testing::Test {
 protected:
@@ -68,7 +54,7 @@ TEST_F(CSoundTest, TunesComeFromTheProgramsFolderAndAKeyHoldsOneSound)
 
 TEST_F(CSoundTest, EndNoticeIsPostedOnceAndOnlyForATuneThatPlaysOnceWithAWindow)
 {
-    NoticeCounter window;
+    EndNoticeCounter window;
     player->Play("santa-ho-ho-ho", "startup", &window, false);
     const auto once = services.audio.sounds().size() - 1;
     player->Play("fireplace", "background", &window, true);
@@ -90,12 +76,12 @@ TEST_F(CSoundTest, EndNoticeIsPostedOnceAndOnlyForATuneThatPlaysOnceWithAWindow)
 
 TEST_F(CSoundTest, AWindowGoneBeforeTheEndHearsNothing)
 {
-    auto window = std::make_unique<NoticeCounter>();
+    auto window = std::make_unique<EndNoticeCounter>();
     player->Play("santa-ho-ho-ho", "startup", window.get(), false);
     services.audio.finish(0);
     window.reset();
     QCoreApplication::processEvents();
-    auto second = std::make_unique<NoticeCounter>();
+    auto second = std::make_unique<EndNoticeCounter>();
     player->Play("santa-ho-ho-ho", "startup", second.get(), false);
     second.reset();
     services.audio.finish(1);

@@ -101,7 +101,7 @@ TEST(ProgramSoundTest, FirstStartPlaysTheMusicBoxAtThreeTenthsWholeAndOnce)
     QProcess program;
     QByteArray said;
     ASSERT_NO_FATAL_FAILURE(startProgram(program, home.path(), said, sound));
-    // The whole tune, then a second of what follows it.
+    // The whole tune, then two seconds of what follows it.
     const qint64 wanted = qint64(tune.left.size() + 2 * 44100) * 8;
     EXPECT_TRUE(waitUntil([&] { return QFileInfo(output).size() >= wanted; }, 20000));
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);

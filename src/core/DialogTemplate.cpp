@@ -4,6 +4,7 @@
 #include "core/DialogGroup.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
+#include "core/LinkLabel.h"
 #include "core/WrappingCheckBox.h"
 
 #include <QButtonGroup>
@@ -101,6 +102,9 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     }
     case DialogControl::Kind::SkinButton:
         widget = new CxSkinButton(window);
+        break;
+    case DialogControl::Kind::SysLink:
+        widget = new LinkLabel(window);
         break;
     }
     SetDlgCtrlID(widget, control.id);

@@ -22,6 +22,7 @@ struct DialogControl {
         TooltipSlider,     // horizontal, tick marks at its ends, its position shown while dragged
         PushButton,
         SkinButton, // a push button painted from pictures, shaped by a mask
+        SysLink,    // a line of text with links marked in it (LinkLabel)
     };
     // Where a row starts a new group: radio buttons belong to the group of the
     // last row that starts one.

@@ -7,7 +7,8 @@
 #include <algorithm>
 
 CSound::CSound(const platform::Platform& services)
-    : m_engine(*services.audio), m_bEngineReady(m_engine.init()), m_system(*services.system)
+    : m_engine(*services.audio), m_bEngineReady(m_engine.init()), m_system(*services.system),
+      m_scheduler(*services.scheduler)
 {
 }
 
@@ -39,8 +40,9 @@ void CSound::Play(const QString& name, const QString& key, QWidget* notify, bool
         return;
     item->sound = *sound;
     if (notify && !loop) {
-        m_engine.setEndCallback(item->sound,
-                                [window = item->hwndNotify] { SoundEndCallback(window); });
+        m_engine.setEndCallback(item->sound, [scheduler = &m_scheduler, window = item->hwndNotify] {
+            SoundEndCallback(*scheduler, window);
+        });
     }
     if (!m_engine.start(item->sound)) {
         m_engine.close(item->sound);
@@ -89,18 +91,12 @@ void CSound::SetVolume(const QString& key, unsigned value)
                        std::clamp(static_cast<float>(value) / 1000.0f, 0.0f, 1.0f));
 }
 
-void CSound::SoundEndCallback(const QPointer<QWidget>& notify)
+void CSound::SoundEndCallback(platform::Scheduler& uiThread, const QPointer<QWidget>& notify)
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    if (!application)
-        return;
-    QMetaObject::invokeMethod(
-        application,
-        [notify] {
-            if (notify) {
-                QEvent event(MM_MCINOTIFY);
-                QCoreApplication::sendEvent(notify, &event);
-            }
-        },
-        Qt::QueuedConnection);
+    uiThread.post([notify] {
+        if (notify) {
+            QEvent event(MM_MCINOTIFY);
+            QCoreApplication::sendEvent(notify, &event);
+        }
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Audio.h"
 #include "platform/Platform.h"
+#include "platform/Scheduler.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -42,7 +43,7 @@ public:
 
     // Runs on the audio thread when a tune ends: it only passes the news on
     // to the UI thread, where the window (if it still exists) gets it.
-    static void SoundEndCallback(const QPointer<QWidget>& notify);
+    static void SoundEndCallback(platform::Scheduler& uiThread, const QPointer<QWidget>& notify);
 
 private:
     struct SOUND_ITEM {
@@ -56,4 +57,5 @@ private:
     // By key; a key is here only with a sound that started.
     std::map<QString, std::unique_ptr<SOUND_ITEM>> m_sounds;
     platform::SystemInfo& m_system;
+    platform::Scheduler& m_scheduler;
 };

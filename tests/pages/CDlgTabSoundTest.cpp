@@ -6,7 +6,6 @@
 #include "pages/CDlgTabSound.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -60,7 +59,7 @@ protected:
     }
     static QString caption(const QPushButton* button) { return button->text(); }
     // Lets what the audio thread posted arrive.
-    static void deliverPosted() { QCoreApplication::processEvents(); }
+    void deliverPosted() { services.scheduler.drainPosted(); }
 };
 
 TEST_F(CDlgTabSoundTest, StartPlaysTheMusicBoxAtThirtyWithTheWindowHiddenAndStopShowsTillItEnds)

@@ -1,4 +1,5 @@
 #include "pages/CSound.h"
+#include "platform/QtScheduler.h"
 #include "platform/SdlAudio.h"
 #include "support/EndNoticeCounter.h"
 #include "support/FakeSystemInfo.h"
@@ -72,6 +73,7 @@ protected:
         for (const QString& tune : {kStartupTune, kShortTune, kLoop})
             QFile::link(QStringLiteral(YULAVIN_BIN_DIR "/") + tune + ".mp3", tunePath(tune));
         m_services.system = &m_system;
+        m_services.scheduler = &m_scheduler;
         m_services.audio = &m_audio;
     }
     void TearDown() override { m_player.reset(); }
@@ -130,6 +132,7 @@ protected:
 
     QTemporaryDir m_dir;
     FakeSystemInfo m_system;
+    platform::QtScheduler m_scheduler;
     platform::SdlAudio m_audio;
     platform::Platform m_services;
     std::unique_ptr<CSound> m_player;

@@ -2,7 +2,6 @@
 #include "support/EndNoticeCounter.h"
 #include "support/FakePlatform.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -68,7 +67,7 @@ TEST_F(CSoundTest, EndNoticeIsPostedOnceAndOnlyForATuneThatPlaysOnceWithAWindow)
     // Posted from the audio thread, so the window hears of it only from the
     // UI thread's loop.
     EXPECT_EQ(window.notices, 0);
-    QCoreApplication::processEvents();
+    services.scheduler.drainPosted();
     EXPECT_EQ(window.notices, 1);
     EXPECT_FALSE(player->IsPlaying("startup"));
     EXPECT_TRUE(player->IsAtEnd("startup"));
@@ -80,12 +79,12 @@ TEST_F(CSoundTest, AWindowGoneBeforeTheEndHearsNothing)
     player->Play("santa-ho-ho-ho", "startup", window.get(), false);
     services.audio.finish(0);
     window.reset();
-    QCoreApplication::processEvents();
+    services.scheduler.drainPosted();
     auto second = std::make_unique<EndNoticeCounter>();
     player->Play("santa-ho-ho-ho", "startup", second.get(), false);
     second.reset();
     services.audio.finish(1);
-    QCoreApplication::processEvents();
+    services.scheduler.drainPosted();
     EXPECT_TRUE(player->IsAtEnd("startup"));
 }
 

@@ -2,9 +2,11 @@
 
 #include "platform/Clock.h"
 
-// Time that moves only when a test moves it. Local time is the UTC time
-// shifted by an offset the test sets, as a time zone would, daylight saving
-// time included.
+#include <atomic>
+
+// Time that moves only when a test moves it. Readable from any thread, as the
+// update check's worker reads it. Local time is the UTC time shifted by an
+// offset the test sets, as a time zone would, daylight saving time included.
 class FakeClock final : public platform::Clock {
 public:
     uint32_t tickCount() override { return m_tick; }
@@ -24,10 +26,11 @@ public:
         m_elapsedMs += ms;
     }
     void setTick(uint32_t tick) { m_tick = tick; }
-    // Sets the wall clock, as the user or a time server would; the tick goes on.
-    void setUnixTime(int64_t unixTime)
+    // Sets the calendar time, in seconds since 1970, as a user setting the
+    // clock would; the tick count goes on.
+    void setUnixTime(int64_t seconds)
     {
-        m_unixTime = unixTime;
+        m_unixTime = seconds;
         m_elapsedMs = 0;
     }
     // Seconds local time is ahead of UTC.
@@ -45,10 +48,10 @@ public:
     }
 
 private:
-    uint32_t m_tick = 1000;
-    int64_t m_unixTime = 1'796'000'000; // a December evening, UTC
-    int64_t m_elapsedMs = 0;
-    int m_utcOffset = 0;
-    int64_t m_changeAt = INT64_MAX;
-    int m_changedOffset = 0;
+    std::atomic<uint32_t> m_tick = 1000;
+    std::atomic<int64_t> m_unixTime = 1'796'000'000; // a December evening, UTC
+    std::atomic<int64_t> m_elapsedMs = 0;
+    std::atomic<int> m_utcOffset = 0;
+    std::atomic<int64_t> m_changeAt = INT64_MAX;
+    std::atomic<int> m_changedOffset = 0;
 };

@@ -4,6 +4,7 @@
 #include "support/FakeAudio.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
+#include "support/FakeHttp.h"
 #include "support/FakeScheduler.h"
 #include "support/FakeSystemInfo.h"
 #include "support/FakeTray.h"
@@ -58,6 +59,7 @@ public:
     FakeWindowSystem windows;
     FakeTray tray;
     RecordingShell shell;
+    FakeHttp http;
     FakeAudio audio;
 
 private:

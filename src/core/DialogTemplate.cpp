@@ -5,6 +5,7 @@
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/LinkLabel.h"
+#include "core/UpDownControl.h"
 #include "core/WrappingCheckBox.h"
 
 #include <QButtonGroup>
@@ -13,6 +14,7 @@
 #include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -94,6 +96,15 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         widget = slider;
         break;
     }
+    case DialogControl::Kind::ReadOnlyEdit: {
+        auto* edit = new QLineEdit(window);
+        edit->setReadOnly(true);
+        widget = edit;
+        break;
+    }
+    case DialogControl::Kind::UpDown:
+        widget = new UpDownControl(window);
+        break;
     case DialogControl::Kind::PushButton: {
         auto* button = new QPushButton(window);
         button->setAutoDefault(false);
@@ -125,8 +136,12 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
 void DialogTemplate::CreateControls(QWidget* window, std::span<const DialogControl> controls)
 {
     QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
     for (const DialogControl& control : controls) {
         QWidget* widget = CreateControl(window, control);
+        if (auto* upDown = qobject_cast<UpDownControl*>(widget))
+            upDown->SetBuddy(qobject_cast<QLineEdit*>(previous));
+        previous = widget;
         if (control.flags & DialogControl::GroupStart)
             group = nullptr;
         if (auto* radio = qobject_cast<QRadioButton*>(widget)) {

@@ -20,6 +20,8 @@ struct DialogControl {
         GroupBox,          // a frame with a title, drawn behind the controls it frames
         Slider,            // horizontal, one tick mark per step below the track
         TooltipSlider,     // horizontal, tick marks at its ends, its position shown while dragged
+        ReadOnlyEdit,      // a framed one-line box the user cannot type into
+        UpDown,            // arrows that step a number shown in the box before them
         PushButton,
         SkinButton, // a push button painted from pictures, shaped by a mask
         SysLink,    // a line of text with links marked in it (LinkLabel)
@@ -39,7 +41,8 @@ struct DialogControl {
 };
 
 // Makes a window's controls from its layout, in the layout's order, which is
-// also the order the Tab key walks.
+// also the order the Tab key walks. Up-down arrows belong to the box made
+// just before them.
 class DialogTemplate final {
 public:
     static void CreateControls(QWidget* window, std::span<const DialogControl> controls);

@@ -2,14 +2,19 @@
 
 #include "core/DialogItems.h"
 #include "core/TabControl.h"
+#include "core/WrappingCheckBox.h"
 #include "pages/CDlgTabGeneral.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -61,16 +66,32 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
             EXPECT_LE(label->heightForWidth(label->width()), label->height())
                 << label->objectName().toStdString() << ": " << label->text().toStdString();
         }
-        // Room for a button's frame, a list's arrow, a frame's corners.
+        for (const QAbstractButton* button : dlg.findChildren<QAbstractButton*>()) {
+            const bool choice =
+                qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button);
+            if (!choice || button->text().isEmpty())
+                continue;
+            EXPECT_TRUE(qobject_cast<const WrappingCheckBox*>(button)
+                            ? button->sizeHint().height() <= button->height()
+                            : button->sizeHint().width() <= button->width())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
+        }
+        // A closed list shows its choice whole, whichever the user picks.
+        for (const QComboBox* list : dlg.findChildren<QComboBox*>()) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const int room = list->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, list)
+                                 .width();
+            for (int i = 0; i < list->count(); ++i)
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), room)
+                    << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
+        }
+        // Room for a push button's frame and a frame's corners.
         for (const QPushButton* button : dlg.findChildren<QPushButton*>())
             EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
                 << button->objectName().toStdString() << ": " << button->text().toStdString();
-        for (const QComboBox* list : dlg.findChildren<QComboBox*>()) {
-            for (int i = 0; i < list->count(); ++i)
-                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)) + 30,
-                          list->width())
-                    << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
-        }
         for (const QGroupBox* group : dlg.findChildren<QGroupBox*>())
             EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
                 << group->objectName().toStdString() << ": " << group->title().toStdString();

@@ -2,29 +2,28 @@
 
 #include "Arrangement.h"
 #include "Mastering.h"
+#include "vocabulary/TuneNames.h"
 
 #include <cmath>
 
 const std::vector<TuneEntry>& tuneBook()
 {
     static const std::vector<TuneEntry> kTunes = {
-        {"angels_we_have_heard_on_high", "Angels We Have Heard on High", renderAngels},
-        {"away_in_a_manger", "Away in a Manger", renderAwayInAManger},
-        {"deck_the_halls_alternate", "Deck the Halls", renderDeckTheHalls},
-        {"jingle_bells", "Jingle Bells", renderJingleBells},
-        {"joy_to_the_world", "Joy to the World", renderJoyToTheWorld},
-        {"musical-snow-globe-we-wish-you-a-merry-christmas",
-         "Musical Snow Globe - We Wish You A Merry Christmas", renderSnowGlobeWish},
-        {"music-box-joy-to-the-world", "Music Box - Joy To The World", renderMusicBoxJoy},
-        {"music-box-symphonion-o-christmas-tree", "Music Box - O Christmas Tree (O Tannenbaum)",
-         renderMusicBoxTree},
-        {"music-box-wish-you-a-merry-christmas", "Music Box - We Wish You a Merry Christmas",
-         renderMusicBoxWish},
-        {"dance_of_the_sugar_plum_fairy", "The Nutcracker: Dance Of The Sugar Plum Fairies",
+        {kTuneFileNames[0], "Angels We Have Heard on High", renderAngels},
+        {kTuneFileNames[1], "Away in a Manger", renderAwayInAManger},
+        {kTuneFileNames[2], "Deck the Halls", renderDeckTheHalls},
+        {kTuneFileNames[3], "Jingle Bells", renderJingleBells},
+        {kTuneFileNames[4], "Joy to the World", renderJoyToTheWorld},
+        {kTuneFileNames[5], "Musical Snow Globe - We Wish You A Merry Christmas",
+         renderSnowGlobeWish},
+        {kTuneFileNames[6], "Music Box - Joy To The World", renderMusicBoxJoy},
+        {kTuneFileNames[7], "Music Box - O Christmas Tree (O Tannenbaum)", renderMusicBoxTree},
+        {kTuneFileNames[8], "Music Box - We Wish You a Merry Christmas", renderMusicBoxWish},
+        {kTuneFileNames[9], "The Nutcracker: Dance Of The Sugar Plum Fairies",
          renderSugarPlumFairy},
-        {"santa-ho-ho-ho", "Santa Claus", renderSanta},
-        {"fireplace", "Fireplace", renderFireplace},
-        {"snowstorm", "Snowstorm", renderSnowstorm},
+        {kTuneFileNames[10], "Santa Claus", renderSanta},
+        {kFireplaceFileName, "Fireplace", renderFireplace},
+        {kSnowstormFileName, "Snowstorm", renderSnowstorm},
     };
     return kTunes;
 }

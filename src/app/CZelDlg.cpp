@@ -102,7 +102,7 @@ CZelDlg::CZelDlg(CZelApp& app)
     m_pTabLights = new CDlgTabLights(context, *app.m_pDlgLights);
     m_pTabLogon = new CDlgTabLogon(context);
     m_pTabSnow = new CDlgTabSnow(context, *app.m_pDlgSnow);
-    m_pTabSound = new CDlgTabSound(context);
+    m_pTabSound = new CDlgTabSound(context, app.m_highLoad);
     m_pTabWallpapers = new CDlgTabWallpapers(context);
     m_pTabCountdown = new CDlgTabCountdown(context);
     m_pTabAbout = new CDlgTabAbout(context);

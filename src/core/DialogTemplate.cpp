@@ -12,12 +12,16 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QToolTip>
+
+#include <algorithm>
 
 #include <algorithm>
 
@@ -74,6 +78,25 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(1);
         slider->setSingleStep(1);
+        widget = slider;
+        break;
+    }
+    case DialogControl::Kind::TooltipSlider: {
+        auto* slider = new QSlider(Qt::Horizontal, window);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setSingleStep(1);
+        // One tick at each end, wherever the page puts them.
+        QObject::connect(slider, &QSlider::rangeChanged, slider,
+                         [slider](int minimum, int maximum) {
+                             slider->setTickInterval(std::max(1, maximum - minimum));
+                         });
+        // The number the thumb stands at floats beside the pointer while the
+        // thumb is dragged, and goes when it is let go.
+        QObject::connect(slider, &QSlider::sliderMoved, slider, [slider](int position) {
+            QToolTip::showText(QCursor::pos() + QPoint(0, -2 * slider->height()),
+                               QString::number(position), slider);
+        });
+        QObject::connect(slider, &QSlider::sliderReleased, slider, [] { QToolTip::hideText(); });
         widget = slider;
         break;
     }

@@ -19,6 +19,7 @@ struct DialogControl {
         DropDownList,      // a list to pick from, not editable, in insertion order
         GroupBox,          // a frame with a title, drawn behind the controls it frames
         Slider,            // horizontal, one tick mark per step below the track
+        TooltipSlider,     // horizontal, tick marks at its ends, its position shown while dragged
         ReadOnlyEdit,      // a framed one-line box the user cannot type into
         UpDown,            // arrows that step a number shown in the box before them
         PushButton,

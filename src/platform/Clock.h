@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 namespace platform {
 
@@ -14,6 +15,9 @@ public:
     virtual uint32_t tickCount() = 0;
     // Seconds since 1970-01-01 UTC.
     virtual int64_t unixTime() = 0;
+    // The user's wall-clock time and date at that moment, in the local time
+    // zone with its daylight saving time.
+    virtual std::tm localTime(int64_t unixTime) = 0;
 };
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtTray.h"
 #include "platform/QtWindowSystem.h"
+#include "platform/SdlAudio.h"
 #include "platform/SteadyClock.h"
 #include "platform/X11Desktop.h"
 
@@ -18,7 +19,7 @@ LinuxPlatform::LinuxPlatform()
       m_system(std::make_unique<LinuxSystemInfo>()), m_dialogs(std::make_unique<QtDialogs>()),
       m_desktop(std::make_unique<X11Desktop>(*m_clock)), m_shell(std::make_unique<QtShell>()),
       m_http(std::make_unique<QtHttp>()), m_tray(std::make_unique<QtTray>()),
-      m_windows(std::make_unique<QtWindowSystem>())
+      m_windows(std::make_unique<QtWindowSystem>()), m_audio(std::make_unique<SdlAudio>())
 {
     const QString config = m_system->expandEnvironment(QStringLiteral("%APPDATA%"));
     m_registry =
@@ -35,6 +36,7 @@ LinuxPlatform::LinuxPlatform()
     services.http = m_http.get();
     services.tray = m_tray.get();
     services.windows = m_windows.get();
+    services.audio = m_audio.get();
 }
 
 LinuxPlatform::~LinuxPlatform() = default;

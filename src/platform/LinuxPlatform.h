@@ -14,6 +14,7 @@ class QtScheduler;
 class QtShell;
 class QtTray;
 class QtWindowSystem;
+class SdlAudio;
 class SteadyClock;
 class X11Desktop;
 
@@ -39,6 +40,7 @@ private:
     std::unique_ptr<QtHttp> m_http;
     std::unique_ptr<QtTray> m_tray;
     std::unique_ptr<QtWindowSystem> m_windows;
+    std::unique_ptr<SdlAudio> m_audio;
     Platform m_services;
 };
 

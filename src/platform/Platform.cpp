@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -24,6 +25,7 @@ class NoClock final : public Clock {
 public:
     uint32_t tickCount() override { return 0; }
     int64_t unixTime() override { return 0; }
+    std::tm localTime(int64_t) override { return {}; }
 };
 
 class NoScheduler final : public Scheduler {
@@ -116,6 +118,21 @@ public:
     }
 };
 
+// No output device: nothing ever plays.
+class NoAudio final : public Audio {
+public:
+    bool init() override { return false; }
+    void uninit() override {}
+    std::optional<Sound> open(const QString&, bool) override { return std::nullopt; }
+    void setEndCallback(Sound, EndCallback) override {}
+    bool start(Sound) override { return false; }
+    void stop(Sound) override {}
+    void close(Sound) override {}
+    bool isPlaying(Sound) override { return false; }
+    bool atEnd(Sound) override { return false; }
+    void setVolume(Sound, float) override {}
+};
+
 // Shared by every bundle; none of them keeps any state worth separating.
 NoClock g_noClock;
 NoScheduler g_noScheduler;
@@ -127,13 +144,14 @@ NoShell g_noShell;
 NoHttp g_noHttp;
 NoTray g_noTray;
 NoWindowSystem g_noWindows;
+NoAudio g_noAudio;
 
 } // namespace
 
 Platform::Platform()
     : clock(&g_noClock), scheduler(&g_noScheduler), desktop(&g_noDesktop), system(&g_noSystem),
       registry(&g_noRegistry), dialogs(&g_noDialogs), shell(&g_noShell), http(&g_noHttp),
-      tray(&g_noTray), windows(&g_noWindows)
+      tray(&g_noTray), windows(&g_noWindows), audio(&g_noAudio)
 {
 }
 

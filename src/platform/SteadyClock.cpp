@@ -17,4 +17,15 @@ int64_t SteadyClock::unixTime()
     return static_cast<int64_t>(std::time(nullptr));
 }
 
+std::tm SteadyClock::localTime(int64_t unixTime)
+{
+    const time_t moment = static_cast<time_t>(unixTime);
+    std::tm local{};
+    // Read again each time, so a time zone the user changes while the
+    // program runs is followed as a clock set to another hour would be.
+    tzset();
+    localtime_r(&moment, &local);
+    return local;
+}
+
 } // namespace platform

@@ -1,11 +1,16 @@
+#include "support/Mp3Decoding.h"
+#include "support/WaitUntil.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
 
 namespace {
@@ -17,11 +22,14 @@ constexpr int kEndLimitMs = 10000;
 
 // Starts the real program on the offscreen platform in a private home and
 // waits until it says it runs its main loop; what it said is in `said`.
-void startProgram(QProcess& program, const QString& home, QByteArray& said)
+void startProgram(QProcess& program, const QString& home, QByteArray& said,
+                  const QProcessEnvironment& extra = {})
 {
     QDir().mkpath(home + "/run");
     QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : extra.keys())
+        env.insert(name, extra.value(name));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", home + "/config");
     env.insert("XDG_RUNTIME_DIR", home + "/run");
@@ -75,6 +83,49 @@ TEST(ProgramSessionEndTest, UnsavableSettingsAreLoggedOnceAndTheProgramEnds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramRunTest, ::testing::Values(SIGTERM, SIGHUP));
+
+// A first start with the default settings plays the music box tune at 30 of
+// 100 through the sound device: SDL's disk driver writes what reaches the
+// device to a file, about twenty times faster than it would play.
+TEST(ProgramSoundTest, FirstStartPlaysTheMusicBoxAtThreeTenths)
+{
+    const DecodedMp3 tune =
+        decodeMp3(QStringLiteral(YULAVIN_BIN_DIR "/music-box-wish-you-a-merry-christmas.mp3"));
+    QTemporaryDir home;
+    const QString output = home.path() + "/device.raw";
+    QProcessEnvironment sound;
+    sound.insert("SDL_AUDIODRIVER", "disk");
+    sound.insert("SDL_DISKAUDIOFILE", output);
+    sound.insert("SDL_DISKAUDIODELAY", "1");
+    QProcess program;
+    QByteArray said;
+    ASSERT_NO_FATAL_FAILURE(startProgram(program, home.path(), said, sound));
+    // The whole tune, and a second for the start.
+    const qint64 wanted = qint64(tune.left.size() + 44100) * 8;
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo(output).size() >= wanted; }, 20000));
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(kEndLimitMs));
+
+    QFile file(output);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_GE(bytes.size(), wanted);
+    const auto* frames = reinterpret_cast<const float*>(bytes.constData());
+    const size_t count = size_t(bytes.size()) / 8;
+    size_t start = 0;
+    while (start < count && frames[2 * start] == 0.0f && frames[2 * start + 1] == 0.0f)
+        ++start;
+    size_t first = 0;
+    while (tune.left[first] == 0.0f && tune.right[first] == 0.0f)
+        ++first;
+    start -= first;
+    double played = 0.0, recorded = 0.0;
+    for (size_t i = 0; i < tune.left.size(); ++i) {
+        played += double(frames[2 * (start + i)]) * frames[2 * (start + i)];
+        recorded += double(tune.left[i]) * tune.left[i];
+    }
+    EXPECT_NEAR(std::sqrt(played / recorded), 0.3, 0.003);
+}
 
 // A settings file in another encoding, with text of the user's own around the
 // settings, comes back from two runs in its own encoding, whole (only the line

@@ -85,6 +85,8 @@ TEST_F(CDlgTabGeneralTest, ClickingTheBoxRemovesAndWritesTheEntryAndTheFileASeco
 TEST_F(CDlgTabGeneralTest, HighLoadBoxStartsAndStopsTheWatcher)
 {
     app.m_options.fDisableAtHighLoad = false;
+    // Without hourly tunes no other timer runs.
+    app.m_options.iSoundEveryHour = 0;
     runWindow([&](CZelDlg& dlg) {
         QCheckBox* box = dlg.m_pTabGeneral->m_chkHighLoad;
         // Only the frames of the fairy dust under the window run.

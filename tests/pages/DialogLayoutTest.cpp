@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -51,7 +52,7 @@ TEST_F(DialogLayoutTest, LabelsShowAmpersandPairsAsOne)
     });
 }
 
-// Every caption fits its control in every shipped language.
+// Every caption and list item fits its control in every shipped language.
 class DialogCaptionTest : public SettingsWindowFixture,
                           public ::testing::WithParamInterface<const char*> {};
 
@@ -95,6 +96,13 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
                 EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), room)
                     << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
         }
+        // Room for a push button's frame and a frame's corners.
+        for (const QPushButton* button : dlg.findChildren<QPushButton*>())
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
+        for (const QGroupBox* group : dlg.findChildren<QGroupBox*>())
+            EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
+                << group->objectName().toStdString() << ": " << group->title().toStdString();
     });
 }
 

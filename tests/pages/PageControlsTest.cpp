@@ -4,12 +4,14 @@
 #include "core/LinkLabel.h"
 #include "core/WrappingCheckBox.h"
 #include "pages/SettingsPage.h"
+#include "support/WaitUntil.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QSlider>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -143,6 +145,22 @@ TEST_F(PageControlsTest, MultiLineCheckBoxCentresItsCaptionInItsHeight)
     const auto [top, bottom] = paintedRows(box);
     EXPECT_GT(top, 2);
     EXPECT_NEAR(top + bottom, box->height(), 3);
+}
+
+TEST_F(PageControlsTest, TooltipSliderMarksItsEndsAndShowsItsPlaceWhileDragged)
+{
+    QWidget window;
+    auto* slider = qobject_cast<QSlider*>(
+        DialogTemplate::CreateControl(&window, {1042, Kind::TooltipSlider, {15, 40, 200, 16}}));
+    ASSERT_NE(slider, nullptr);
+    slider->setRange(1, 100);
+    EXPECT_EQ(slider->tickInterval(), 99);
+    window.show();
+    slider->setSliderDown(true);
+    slider->setSliderPosition(42);
+    EXPECT_EQ(QToolTip::text(), "42");
+    slider->setSliderDown(false);
+    EXPECT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)

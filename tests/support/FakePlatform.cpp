@@ -28,6 +28,7 @@ FakePlatform::FakePlatform()
     services.tray = &tray;
     services.shell = &shell;
     services.http = &http;
+    services.audio = &audio;
     services.registry = m_registry.get();
 }
 

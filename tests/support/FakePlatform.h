@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "support/FakeAudio.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeHttp.h"
@@ -59,6 +60,7 @@ public:
     FakeTray tray;
     RecordingShell shell;
     FakeHttp http;
+    FakeAudio audio;
 
 private:
     QTemporaryDir m_root;

@@ -1,6 +1,6 @@
 #include "ForeignWindow.h"
 
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

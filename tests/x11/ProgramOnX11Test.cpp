@@ -1,8 +1,8 @@
 #include "ForeignWindow.h"
 #include "ProgramUnderTest.h"
 #include "ScreenInspection.h"
-#include "WaitUntil.h"
 #include "X11Fixture.h"
+#include "support/WaitUntil.h"
 
 #include <QPainter>
 #include <QProcess>

@@ -1,8 +1,8 @@
 #include "ProgramUnderTest.h"
 
 #include "ScreenInspection.h"
-#include "WaitUntil.h"
 #include "XServerSession.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "WaitUntil.h"
 #include "support/LocalHttpServer.h"
+#include "support/WaitUntil.h"
 
 #include "platform/QtHttp.h"
 

@@ -1,6 +1,6 @@
 #include "FakeScreenLocker.h"
 #include "PrivateSessionBus.h"
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include "platform/SessionLockWatcher.h"
 

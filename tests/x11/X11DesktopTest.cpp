@@ -1,7 +1,7 @@
 #include "ForeignWindow.h"
 #include "ScreenInspection.h"
-#include "WaitUntil.h"
 #include "X11Fixture.h"
+#include "support/WaitUntil.h"
 
 #include "platform/SteadyClock.h"
 #include "platform/X11Desktop.h"

@@ -2,8 +2,8 @@
 
 #include "ForeignWindow.h"
 #include "ScreenInspection.h"
-#include "WaitUntil.h"
 #include "XServerSession.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 

@@ -31,6 +31,9 @@ int main(int argc, char** argv)
     else
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     qputenv("QT_QPA_PLATFORM", session && session->available() ? "xcb" : "offscreen");
+    // The program's tunes play, into a device that sounds nowhere.
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
 
     int result = 0;
     {

@@ -1,7 +1,7 @@
 #include "XServerSession.h"
 
 #include "ScreenInspection.h"
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QStandardPaths>
 

@@ -6,9 +6,10 @@
 
 #include <functional>
 
-// Keeps Qt's events flowing (the X server's property and geometry news reach
-// Qt this way) until the condition holds or the time is up; returns whether
-// it held. Desktop changes made by other X clients arrive asynchronously, so
+// Keeps Qt's events flowing (the X server's property and geometry news, and
+// what other threads post, reach Qt this way) until the condition holds or
+// the time is up; returns whether it held. Desktop changes made by other X
+// clients and sound played by the audio thread arrive asynchronously, so
 // tests look for the result instead of guessing a delay.
 inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000)
 {

@@ -5,6 +5,7 @@
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/WrappingCheckBox.h"
+#include "core/WrappingPushButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -70,8 +71,19 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         widget = slider;
         break;
     }
-    case DialogControl::Kind::PushButton: {
-        auto* button = new QPushButton(window);
+    case DialogControl::Kind::PictureStatic: {
+        auto* picture = new QLabel(window);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(2);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = picture;
+        break;
+    }
+    case DialogControl::Kind::PushButton:
+    case DialogControl::Kind::MultiLinePushButton: {
+        auto* button = control.kind == DialogControl::Kind::PushButton
+                           ? new QPushButton(window)
+                           : new WrappingPushButton(window);
         button->setAutoDefault(false);
         widget = button;
         break;

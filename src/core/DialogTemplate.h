@@ -19,8 +19,10 @@ struct DialogControl {
         DropDownList,      // a list to pick from, not editable, in insertion order
         GroupBox,          // a frame with a title, drawn behind the controls it frames
         Slider,            // horizontal, one tick mark per step below the track
+        PictureStatic,     // a sunken frame that shows a picture at its own size
         PushButton,
-        SkinButton, // a push button painted from pictures, shaped by a mask
+        MultiLinePushButton, // the same, its caption wrapped and centred
+        SkinButton,          // a push button painted from pictures, shaped by a mask
     };
     // Where a row starts a new group: radio buttons belong to the group of the
     // last row that starts one.

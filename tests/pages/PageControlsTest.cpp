@@ -2,9 +2,12 @@
 
 #include "core/DialogItems.h"
 #include "core/WrappingCheckBox.h"
+#include "core/WrappingPushButton.h"
 #include "pages/SettingsPage.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 
@@ -16,6 +19,8 @@ const DialogControl kControls[] = {
     {1003, Kind::DropDownList, {13, 43, 170, 30}},
     {1008, Kind::Slider, {199, 64, 100, 26}},
     {1009, Kind::MultiLineCheckBox, {202, 104, 100, 20}},
+    {1061, Kind::PictureStatic, {146, 39, 160, 90}},
+    {1049, Kind::MultiLinePushButton, {35, 118, 80, 28}},
 };
 
 // A page with one control of each shared kind, made the way every page is.
@@ -95,6 +100,31 @@ TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)
     EXPECT_GE(box->sizeHint().height(), 2 * box->fontMetrics().height());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 2, box->height() - 2));
     EXPECT_TRUE(box->isChecked());
+}
+
+TEST_F(PageControlsTest, PictureFrameAndWrappingButton)
+{
+    ControlsPage page(context());
+    page.show();
+    // The picture goes inside the sunken edge, at its own size.
+    auto* frame = GetDlgItemAs<QLabel>(&page, 1061);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->contentsRect(), frame->rect().adjusted(2, 2, -2, -2));
+    EXPECT_FALSE(frame->hasScaledContents());
+
+    auto* button = GetDlgItemAs<WrappingPushButton>(&page, 1049);
+    ASSERT_NE(button, nullptr);
+    // The settings window's font.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(10);
+    page.setFont(font);
+    button->setText("Перезапустить как администратор");
+    // Wider than the button on one line, it fits in two.
+    EXPECT_GT(button->fontMetrics().horizontalAdvance(button->text()), button->width());
+    EXPECT_LE(button->sizeHint().height(), button->height());
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    EXPECT_EQ(clicked.count(), 1);
 }
 
 } // namespace

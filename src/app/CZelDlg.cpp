@@ -97,7 +97,7 @@ CZelDlg::CZelDlg(CZelApp& app) : m_trayIcon(*app.m_services.tray), m_app(app)
     m_pTabGeneral = new CDlgTabGeneral(context, app.m_highLoad, app.m_strModulePath,
                                        [this] { ApplyLanguage(); });
     m_pTabLights = new CDlgTabLights(context, *app.m_pDlgLights);
-    m_pTabLogon = new CDlgTabLogon(context);
+    m_pTabLogon = new CDlgTabLogon(context, app.m_hMutex.get());
     m_pTabSnow = new CDlgTabSnow(context, *app.m_pDlgSnow);
     m_pTabSound = new CDlgTabSound(context);
     m_pTabWallpapers = new CDlgTabWallpapers(context);

@@ -2,6 +2,7 @@
 
 #include "core/DialogItems.h"
 #include "core/TabControl.h"
+#include "core/WrappingPushButton.h"
 #include "pages/CDlgTabGeneral.h"
 
 #include <QDir>
@@ -51,6 +52,8 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
     for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
         QFile::copy(shipped.filePath(name), services.programDir() + "/" + name);
     loadLanguage(GetParam());
+    // Windows 7 adds the Logon page.
+    services.system.setVersion(6, 1);
     runWindow([&](CZelDlg& dlg) {
         for (const QLabel* label : dlg.findChildren<QLabel*>()) {
             if (label->isHidden() || label->text().isEmpty())
@@ -58,6 +61,9 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
             EXPECT_LE(label->heightForWidth(label->width()), label->height())
                 << label->objectName().toStdString() << ": " << label->text().toStdString();
         }
+        for (const WrappingPushButton* button : dlg.findChildren<WrappingPushButton*>())
+            EXPECT_LE(button->sizeHint().height(), button->height())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
     });
 }
 

@@ -4,6 +4,7 @@
 #include "platform/OverlayNativeWindow.h"
 #include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
+#include "platform/X11Desktop.h"
 #include "platform/X11PictureUpload.h"
 #include "platform/X11Properties.h"
 
@@ -220,18 +221,39 @@ QRect OverlayWindow::toLogical(const QRect& physical) const
                        static_cast<int>(std::ceil(physical.height() / ratio))));
 }
 
+QRect OverlayWindow::windowRectFor(const QRect& rect) const
+{
+    // WORKAROUND: openbox takes a frameless window exactly the size of a
+    // monitor (or of the whole screen) for a full-screen program whenever no
+    // other window has the focus, and lifts it above every window for good:
+    // snow "on the desktop" would fall over the settings window and every
+    // other. The X window of such a decoration is one row taller; the extra
+    // row lies past the screen's edge and is never drawn on.
+    if (!m_display || !m_clickThrough)
+        return rect;
+    const std::vector<QRect> monitors = X11Desktop::monitorRects(m_display);
+    QRect screen;
+    for (const QRect& monitor : monitors)
+        screen |= monitor;
+    const bool screenSized =
+        rect == screen || std::find(monitors.begin(), monitors.end(), rect) != monitors.end();
+    return screenSized ? rect.adjusted(0, 0, 0, 1) : rect;
+}
+
 void OverlayWindow::setGeometry(const QRect& rect)
 {
     m_rect = rect;
-    m_window->setGeometry(toLogical(rect));
+    const QRect window = windowRectFor(rect);
+    m_extraRows = window.height() - rect.height();
+    m_window->setGeometry(toLogical(window));
     if (m_display) {
         ensureCreated();
         // Scaled logical pixels cannot name every physical pixel; the X
         // window gets the exact rectangle so the picture maps 1:1 to the screen.
-        if (pixelRatio() != 1.0 && rect.width() > 0 && rect.height() > 0)
-            XMoveResizeWindow(m_display, nativeWindowId(), rect.x(), rect.y(),
-                              static_cast<unsigned>(rect.width()),
-                              static_cast<unsigned>(rect.height()));
+        if ((pixelRatio() != 1.0 || m_extraRows) && window.width() > 0 && window.height() > 0)
+            XMoveResizeWindow(m_display, nativeWindowId(), window.x(), window.y(),
+                              static_cast<unsigned>(window.width()),
+                              static_cast<unsigned>(window.height()));
     }
     if (!m_window->isVisible())
         showWithoutActivating();
@@ -256,7 +278,7 @@ QRect OverlayWindow::geometry()
     ::Window child = 0;
     if (!XTranslateCoordinates(m_display, window, root, 0, 0, &x, &y, &child))
         return m_rect;
-    return QRect(x, y, static_cast<int>(width), static_cast<int>(height));
+    return QRect(x, y, static_cast<int>(width), static_cast<int>(height) - m_extraRows);
 }
 
 void OverlayWindow::showWithoutActivating()

@@ -57,6 +57,8 @@ public:
 
 private:
     void showWithoutActivating();
+    // The X window's rectangle for the decoration's.
+    QRect windowRectFor(const QRect& rect) const;
     void addSkipTaskbarStates();
     void leaveWindowGroup();
     void onExposed(const QRegion& logical);
@@ -94,6 +96,8 @@ private:
     unsigned long m_frame = 0;
     std::unique_ptr<X11PictureUpload> m_upload;
     QRect m_rect;
+    // Rows the X window has below the decoration's rectangle.
+    int m_extraRows = 0;
     uint8_t m_lastAlpha = 255;
     bool m_uploadIsNew = false; // its first picture is sent whole
     bool m_inputShapeRenewed = false;

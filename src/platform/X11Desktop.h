@@ -22,6 +22,8 @@ class SessionLockWatcher;
 // no button is held, no screen saver runs, and presence cannot be told.
 class X11Desktop final : public Desktop {
 public:
+    // Each monitor's rectangle in physical pixels.
+    static std::vector<QRect> monitorRects(_XDisplay* dpy);
     explicit X11Desktop(Clock& clock);
     ~X11Desktop() override;
 
@@ -51,7 +53,6 @@ private:
     static std::optional<PointerState> queryPointer(_XDisplay* dpy);
     std::optional<IdleInfo> queryIdle(_XDisplay* dpy);
     bool activeWindowIsFullScreen(_XDisplay* dpy);
-    static std::vector<QRect> monitorRects(_XDisplay* dpy);
 
     bool sessionLocked();
 

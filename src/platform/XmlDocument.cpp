@@ -122,11 +122,13 @@ void removeStaleTemporaries(const QString& folder)
         QFile::remove(folder + QLatin1Char('/') + name);
 }
 
-// The new file gets the old one's permissions, or the usual ones for a new file.
+// The new file gets the old one's permissions, or the usual ones for a new
+// file. Only a regular file's are kept: a device or a FIFO in its place is
+// often open to everyone, and the settings must not become so.
 bool filled(int fd, const QByteArray& bytes, const QByteArray& target)
 {
     struct stat old {};
-    if (::stat(target.constData(), &old) == 0) {
+    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);

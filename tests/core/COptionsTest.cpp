@@ -154,6 +154,75 @@ TEST_F(COptionsTest, RandomAtStartDrawsAfreshAndKeepsTheFlags)
     }
 }
 
+struct RandomCase {
+    const char* flag;
+    const char* key;
+    QString (*value)(const COptions&);
+    QStringList range; // every value a start may draw
+    friend void PrintTo(const RandomCase& c, std::ostream* out) { *out << c.key; }
+};
+
+QStringList numbers(int first, int last)
+{
+    QStringList values;
+    for (int n = first; n <= last; ++n)
+        values << QString::number(n);
+    return values;
+}
+
+class COptionsRandomTest : public COptionsTest, public ::testing::WithParamInterface<RandomCase> {};
+
+// Over many starts, each a second apart, a "random at start" setting takes
+// every value of its range, the first and the last ones included, and
+// nothing outside it.
+TEST_P(COptionsRandomTest, StartsDrawEveryValueOfTheRange)
+{
+    const RandomCase& c = GetParam();
+    writeSettings(QByteArray("<Options><") + c.flag + ">1</" + c.flag + "></Options>");
+    QStringList drawn;
+    for (int start = 0; start < 300; ++start) {
+        services.clock.advance(1000);
+        COptions started(services.services());
+        started.Load();
+        const QString value = c.value(started);
+        ASSERT_TRUE(c.range.contains(value)) << c.key << " drew " << value.toStdString();
+        if (!drawn.contains(value))
+            drawn << value;
+    }
+    for (const QString& value : c.range)
+        EXPECT_TRUE(drawn.contains(value)) << c.key << " never drew " << value.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, COptionsRandomTest,
+    ::testing::Values(
+        RandomCase{"fGarlandRandom",
+                   "strGarland",
+                   [](const COptions& o) { return o.strGarland; },
+                   {"multicolor", "blue", "white", "multicolor_strawberry", "blue_strawberry",
+                    "pine", "christmas_pine", "icicle", "ball", "backlight", "snowflake"}},
+        RandomCase{"fFlashRandom", "iFlash",
+                   [](const COptions& o) { return QString::number(o.iFlash); }, numbers(0, 4)},
+        RandomCase{"fSnowTypeRandom",
+                   "strSnowType",
+                   [](const COptions& o) { return o.strSnowType; },
+                   {"fluffy", "fine", "thick", "sparkling", "fantasy", "deep"}},
+        RandomCase{"fSnowDensityRandom", "uSnowDensity",
+                   [](const COptions& o) { return QString::number(o.uSnowDensity); },
+                   numbers(4, 6)},
+        RandomCase{"fSnowWindRandom", "uSnowWind",
+                   [](const COptions& o) { return QString::number(o.uSnowWind); }, numbers(1, 9)},
+        RandomCase{"fCursorTypeRandom",
+                   "strCursorType",
+                   [](const COptions& o) { return o.strCursorType; },
+                   {"FAIRY_DUST", "SNOW", "STOCKING"}},
+        RandomCase{"fTreeRandom", "iTree",
+                   [](const COptions& o) { return QString::number(o.iTree); }, numbers(0, 4)},
+        RandomCase{"fTreeSpeedRandom", "iTreeSpeed",
+                   [](const COptions& o) { return QString::number(o.iTreeSpeed); },
+                   numbers(1, 10)}),
+    [](const auto& testCase) { return std::string(testCase.param.key); });
+
 TEST_F(COptionsTest, FailedSavesKeepTheOldFileWholeAndAreReported)
 {
     const std::string file = "<Options><fSnow>0</fSnow></Options>";

@@ -29,6 +29,15 @@ protected:
                                          "[Text]\r\n1=О программе\r\n"))));
         write("pl.lng", "\xEF\xBB\xBF[Language]\nlang_en=Polish\nlang_native=Polski\n"
                         "[Text]\n1=O programie – żółw\n");
+        // Files whose last line has no line end, in both encodings; the
+        // last has its name on that line.
+        write("it.lng", "[Language]\nlang_en=Italian\nlang_native=Italiano\n[Text]\n"
+                        "1=Informazioni\n5=Mostra le decorazioni");
+        write("uk.lng", "\xFF\xFE" + QByteArray(utf16.encode(QStringLiteral(
+                                         "[Language]\r\nlang_en=Ukrainian\r\n"
+                                         "lang_native=Українська\r\n[Text]\r\n1=Про програму"))));
+        write("nl.lng",
+              "[Text]\r\n1=Over\r\n[Language]\r\nlang_native=Nederlands\r\nlang_en=Dutch");
     }
     void write(const QString& name, const QByteArray& text)
     {
@@ -72,7 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Escapes", 14, "quoted"},
                       TextCase{"Escapes", 15, QString(1023, QLatin1Char('w'))},
                       TextCase{"Russian", 1, "О программе"},
-                      TextCase{"Polish", 1, "O programie – żółw"}),
+                      TextCase{"Polish", 1, "O programie – żółw"},
+                      TextCase{"Italian", 5, "Mostra le decorazioni"},
+                      TextCase{"Ukrainian", 1, "Про програму"}, TextCase{"Dutch", 1, "Over"}),
     [](const auto& testCase) {
         return testCase.param.language + std::to_string(testCase.param.id);
     });
@@ -81,9 +92,10 @@ TEST_F(CTranslateTest, ListShowsNativeNamesAndSelectsTheLastFileOfTheLanguage)
 {
     QComboBox list;
     translate.FillLanguageList(&list, "French");
-    EXPECT_EQ(list.count(), 9);
+    EXPECT_EQ(list.count(), 12);
     EXPECT_EQ(list.currentText(), "Français B");
     EXPECT_GE(list.findText("Русский"), 0);
+    EXPECT_GE(list.findText("Nederlands"), 0);
 
     QComboBox unknown;
     translate.FillLanguageList(&unknown, "Klingon");

@@ -1,6 +1,7 @@
 #include "SettingsFileFixture.h"
 
 #include "app/CZelApp.h"
+#include "app/CZelDlg.h"
 #include "decorations/CDlgFrost.h"
 #include "platform/SingleInstanceLock.h"
 
@@ -13,8 +14,22 @@
 
 namespace {
 
+// How long the main loop may run on after it is told to end, or at all where
+// it should never start; then it is ended and the case fails, in seconds.
+constexpr int kLoopLimitMs = 3000;
+
 class CZelAppTest : public SettingsFileFixture {
 protected:
+    CZelAppTest()
+    {
+        m_watchdog.setSingleShot(true);
+        QObject::connect(&m_watchdog, &QTimer::timeout, [this] {
+            ADD_FAILURE() << "the main loop ran on";
+            if (app && app->m_pMainDlg)
+                app->m_pMainDlg->EndDialog(0);
+        });
+    }
+
     // Runs the program's life; `whileRunning` sees the running program, then
     // ends it, and the application object ends as main() ends it.
     bool run(const std::function<void()>& whileRunning)
@@ -22,12 +37,15 @@ protected:
         QTimer::singleShot(0, [&] {
             whileRunning();
             app->EndMainLoop();
+            m_watchdog.start(kLoopLimitMs);
         });
         const bool result = app->InitInstance();
+        m_watchdog.stop();
         app.reset();
         return result;
     }
     std::optional<CZelApp> app{std::in_place, services.services()};
+    QTimer m_watchdog;
 };
 
 TEST_F(CZelAppTest, SecondCopyRefusesInTheUsersLanguageAndTouchesNothing)
@@ -39,7 +57,10 @@ TEST_F(CZelAppTest, SecondCopyRefusesInTheUsersLanguageAndTouchesNothing)
     platform::SingleInstanceLock firstCopy(services.system.runtimeDir(), "VarnelYulavinMutex");
     ASSERT_FALSE(firstCopy.alreadyExists());
 
+    // Timers run only in the main loop, which a refusing copy never starts.
+    m_watchdog.start(kLoopLimitMs);
     EXPECT_FALSE(app->InitInstance());
+    m_watchdog.stop();
     EXPECT_EQ(app->m_nExitCode, 1);
     ASSERT_EQ(services.dialogs.m_shown.size(), 1u);
     EXPECT_EQ(services.dialogs.m_shown[0].text, "Das Programm läuft bereits.");

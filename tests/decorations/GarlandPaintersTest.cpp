@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -179,6 +180,54 @@ TEST_F(GarlandTest, CorneredBulbsTurnEachEdgeAndCornerItsOwnWay)
     drawAt(0, 0);
     EXPECT_EQ(runsOf(drawsOf(m_lights)), kCornered);
 }
+
+// ---- The bulb garlands with corner pieces on a screen they do not fill ----
+
+using CentringCase = std::tuple<const char*, QSize>;
+
+class GarlandCentring : public GarlandTest, public ::testing::WithParamInterface<CentringCase> {};
+
+// The room a row of bulbs leaves between the corners is shared between its
+// two ends, so no edge shows a gap at one corner only.
+TEST_P(GarlandCentring, EachEdgesRowSitsInTheMiddleOfItsEdge)
+{
+    const auto& [key, size] = GetParam();
+    useWindowSize(size);
+    createGarland(QString::fromLatin1(key));
+    drawAt(0, 0);
+    // The straight bulbs of each edge, told apart by their turn: top, right,
+    // bottom, left.
+    std::map<int, QRect> rows;
+    const std::vector<Drawn> draws = drawsOf(m_lights);
+    const auto& items = m_lights.lastDrawing().items();
+    for (size_t i = 0; i < items.size(); ++i)
+        if (groupOf(draws[i].slot) == Group::Straight)
+            rows[draws[i].turns] |= items[i].transform.mapRect(items[i].target).toAlignedRect();
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto& [turns, name] : {std::pair{2, "top"}, std::pair{0, "bottom"}}) {
+        const QRect& row = rows[turns];
+        const int before = row.left(), after = size.width() - 1 - row.right();
+        EXPECT_LE(std::abs(before - after), 1)
+            << name << " row: " << before << " px left, " << after << " px right";
+    }
+    for (const auto& [turns, name] : {std::pair{3, "right"}, std::pair{1, "left"}}) {
+        const QRect& column = rows[turns];
+        const int before = column.top(), after = size.height() - 1 - column.bottom();
+        EXPECT_LE(std::abs(before - after), 1)
+            << name << " column: " << before << " px above, " << after << " px below";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Garlands, GarlandCentring,
+    ::testing::Combine(::testing::Values(kGarlandMulticolor, kGarlandBlue,
+                                         kGarlandMulticolorStrawberry, kGarlandBlueStrawberry),
+                       ::testing::Values(QSize(1366, 728), QSize(1600, 860), QSize(1023, 767))),
+    [](const ::testing::TestParamInfo<CentringCase>& testCase) {
+        const QSize size = std::get<1>(testCase.param);
+        return KeyCaseName::withoutUnderscores(std::get<0>(testCase.param)) + "On" +
+               std::to_string(size.width()) + "x" + std::to_string(size.height());
+    });
 
 // ---- Any other size: what holds for every layout ----
 

@@ -47,6 +47,11 @@ protected:
             captions << dlg.m_tab->GetItemText(i);
         return captions;
     }
+    // The caption of the tab the row shows as selected.
+    static std::string highlightedTab(const CZelDlg& dlg)
+    {
+        return dlg.m_tab->tabBar()->tabText(dlg.m_tab->tabBar()->currentIndex()).toStdString();
+    }
     // Which page shows, by its tab position; -1 for none, -2 for several.
     static int shownTab(const CZelDlg& dlg)
     {
@@ -122,9 +127,11 @@ TEST_F(CZelDlgTest, TrayMenuFollowsTheLanguageAndOpensTheLastOrFirstPage)
             services.tray.rightClick();
             EXPECT_TRUE(dlg.isVisible());
             EXPECT_EQ(shownTab(dlg), dlg.m_tab->GetItemCount() - 1);
+            EXPECT_EQ(highlightedTab(dlg), "About");
             pickLanguage(dlg, "Deutsch");
             services.tray.rightClick();
             EXPECT_EQ(shownTab(dlg), 0);
+            EXPECT_EQ(highlightedTab(dlg), "Allgemein");
         },
         true);
     const std::vector<int> ids = {ID_TRAY_SETTINGS, 0, ID_TRAY_HELP, ID_TRAY_UPDATE,

@@ -16,15 +16,12 @@ class XmlDocumentTest : public ::testing::Test {
 protected:
     // The file's bytes after a load and a save, with Options/a's text changed
     // when asked.
-    QByteArray roundTrip(const QByteArray& bytes, const QString& newText = {},
-                         QFile::Permissions permissions = {})
+    QByteArray roundTrip(const QByteArray& bytes, const QString& newText = {})
     {
         QFile file(dir.filePath("doc.xml"));
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
         file.close();
-        if (permissions)
-            file.setPermissions(permissions);
         auto doc = platform::XmlDocument::create();
         if (!doc->load(file.fileName()))
             return "not loaded";
@@ -100,11 +97,69 @@ INSTANTIATE_TEST_SUITE_P(
                      "<Options><a>\xC3\xA9</a></Options>\n" + QByteArray(1, 0) + "<!--\xE9-->"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
-TEST_F(XmlDocumentTest, SaveKeepsThePermissionsOfTheFileItReplaces)
+// Sets the process's file-creation mask for one test.
+class UmaskScope {
+public:
+    explicit UmaskScope(mode_t mask) : m_previous(::umask(mask)) {}
+    ~UmaskScope() { ::umask(m_previous); }
+    UmaskScope(const UmaskScope&) = delete;
+    UmaskScope& operator=(const UmaskScope&) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+// The file's type and permissions in octal, as ls shows them: "100644".
+std::string modeOf(const QString& path)
 {
-    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    EXPECT_EQ(roundTrip("<Options/>", {}, ownerOnly), "<Options/>");
-    EXPECT_EQ(QFile::permissions(dir.filePath("doc.xml")) & 0x7077, ownerOnly); // all but user's
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return "missing";
+    return QString::number(info.st_mode, 8).toStdString();
+}
+
+std::string regularFileMode(mode_t permissions)
+{
+    return QString::number(S_IFREG | permissions, 8).toStdString();
+}
+
+class XmlDocumentModeTest : public XmlDocumentTest, public ::testing::WithParamInterface<mode_t> {};
+
+// A mask that gives new files 0600, so that a kept mode cannot be mistaken
+// for a new file's.
+TEST_P(XmlDocumentModeTest, SaveKeepsThePermissionsOfTheFileItReplaces)
+{
+    const UmaskScope mask(077);
+    const QString path = dir.filePath("doc.xml");
+    QFile(path).open(QIODevice::WriteOnly);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), GetParam()), 0);
+    auto doc = platform::XmlDocument::create();
+    ASSERT_TRUE(doc->loadXml("<Options/>"));
+    ASSERT_TRUE(doc->save(path));
+    EXPECT_EQ(modeOf(path), regularFileMode(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, XmlDocumentModeTest, ::testing::Values(0600, 0640, 0644, 0664),
+                         [](const auto& testCase) {
+                             return "Mode0" + QString::number(testCase.param, 8).toStdString();
+                         });
+
+// A link to a device or a FIFO, which everyone may write to, is replaced by a
+// file with a new file's permissions, not theirs.
+TEST_F(XmlDocumentTest, SaveGivesAFileReplacingADeviceANewFilesPermissions)
+{
+    const UmaskScope mask(022);
+    const QString path = dir.filePath("doc.xml"), fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(fifo).constData(), 0666), 0);
+    auto doc = platform::XmlDocument::create();
+    ASSERT_TRUE(doc->loadXml("<Options/>"));
+    for (const QString& device : {QStringLiteral("/dev/zero"), QStringLiteral("/dev/null"), fifo}) {
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::link(device, path));
+        ASSERT_TRUE(doc->save(path)) << device.toStdString();
+        EXPECT_EQ(modeOf(path), regularFileMode(0644)) << device.toStdString();
+    }
 }
 
 // A linked file is written through its link; a link to anything but a

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include <X11/Xlib.h>
@@ -200,7 +201,7 @@ TEST_P(DecorationOnX11Test, CoversTheScreenLetsClicksThroughAndShowsItsPicture)
     const unsigned long decoration = onlyDecoration();
     ASSERT_NE(decoration, 0u);
 
-    EXPECT_EQ(screenRect(x(), decoration),
+    EXPECT_EQ(onScreenRect(x(), decoration),
               snow ? QRect(0, 0, kScreen.width(), kScreen.height() - 40) : kScreen);
     EXPECT_TRUE(waitUntil([&] { return stackedAbove(x(), decoration, m_normal->id()) == onTop; }))
         << name;
@@ -285,15 +286,19 @@ TEST_F(ProgramOnX11Test, SecondCopySaysSoAndEndsWhileTheFirstRunsOn)
     ASSERT_TRUE(m_program->start());
     const std::unique_ptr<QProcess> second = m_program->launch();
     std::vector<unsigned long> box;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            return !(box = viewableWindowsOf(x(), static_cast<pid_t>(second->processId()))).empty();
-        },
-        20000))
+    ASSERT_TRUE(
+        waitUntil(
+            [&] {
+                return second->state() == QProcess::NotRunning ||
+                       !(box = viewableWindowsOf(x(), static_cast<pid_t>(second->processId())))
+                            .empty();
+            },
+            ProgramUnderTest::kStartLimitMs) &&
+        !box.empty())
         << "no message box";
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(box.front())}));
     ASSERT_TRUE(xdotool({"key", "Return"}));
-    ASSERT_TRUE(second->waitForFinished(20000));
+    ASSERT_TRUE(second->waitForFinished(ProgramUnderTest::kEndLimitMs));
     EXPECT_EQ(second->exitCode(), 1);
     EXPECT_TRUE(m_program->running());
     EXPECT_TRUE(m_program->settings().isEmpty());
@@ -312,7 +317,7 @@ TEST_F(ProgramOnX11Test, BrokenXConnectionStillSavesTheSettings)
     ASSERT_NE(snow, 0u);
     XKillClient(x(), snow);
     XSync(x(), False);
-    ASSERT_TRUE(waitUntil([&] { return !m_program->running(); }, 20000));
+    ASSERT_TRUE(waitUntil([&] { return !m_program->running(); }, ProgramUnderTest::kEndLimitMs));
     // The file held a few keys; only a save adds the others.
     EXPECT_TRUE(m_program->settings().contains("<LogonImage>blue</LogonImage>"))
         << m_program->settings().constData();
@@ -337,6 +342,59 @@ TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
     XSync(x(), False);
     EXPECT_TRUE(m_program->waitForDecorations(4, 2500))
         << m_program->decorationWindows().size() << " decorations back";
+}
+
+// The settings window and the program's icon in the notification area: the
+// viewable windows of the program that are no decorations, the large one and
+// the small one.
+struct OwnWindows {
+    unsigned long settings = 0;
+    unsigned long icon = 0;
+};
+
+class SettingsAboveDecorationsTest : public ProgramOnX11Test {
+protected:
+    OwnWindows ownWindows()
+    {
+        OwnWindows own;
+        const std::vector<unsigned long> decorations = m_program->decorationWindows();
+        for (unsigned long window : viewableWindowsOf(x(), m_program->pid())) {
+            if (std::find(decorations.begin(), decorations.end(), window) != decorations.end())
+                continue;
+            (screenRect(x(), window).width() >= 300 ? own.settings : own.icon) = window;
+        }
+        return own;
+    }
+
+    // Over two seconds, the settings window stays above every decoration.
+    void expectAboveDecorationsForAWhile(unsigned long settings)
+    {
+        for (int look = 0; look < 10; ++look) {
+            for (unsigned long decoration : m_program->decorationWindows())
+                ASSERT_EQ(stackedAbove(x(), settings, decoration), true)
+                    << "look " << look << ": decoration " << decoration << " over the window";
+            waitUntil([] { return false; }, 200);
+        }
+    }
+};
+
+// Snow, lights and the cursor's trail "on the desktop" never cover the
+// settings window: not when a first run shows it at once, nor when the user
+// opens it from the icon later.
+TEST_F(SettingsAboveDecorationsTest, OnAFirstRunAndWhenOpenedFromTheIcon)
+{
+    ASSERT_TRUE(m_program->start());
+    ASSERT_TRUE(m_program->waitForDecorations(3)) << m_program->decorationWindows().size();
+    OwnWindows own;
+    ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
+    expectAboveDecorationsForAWhile(own.settings);
+
+    ASSERT_TRUE(xdotool({"key", "--window", QString::number(own.settings), "Escape"}));
+    ASSERT_TRUE(waitUntil([&] { return ownWindows().settings == 0; }));
+    ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).icon != 0; }));
+    ASSERT_TRUE(m_session->clickAt(screenRect(x(), own.icon).center(), 1, 2));
+    ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
+    expectAboveDecorationsForAWhile(own.settings);
 }
 
 } // namespace

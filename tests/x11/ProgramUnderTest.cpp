@@ -64,12 +64,14 @@ bool ProgramUnderTest::start()
 {
     m_process = launch();
     QByteArray said;
+    // A program that ended (a crash, a refusal) will never say it runs.
     return waitUntil(
-        [&] {
-            said += m_process->readAllStandardError();
-            return said.contains("Yulavin runs");
-        },
-        20000);
+               [&] {
+                   said += m_process->readAllStandardError();
+                   return said.contains("Yulavin runs") || !running();
+               },
+               kStartLimitMs) &&
+           said.contains("Yulavin runs");
 }
 
 bool ProgramUnderTest::terminate()
@@ -77,7 +79,7 @@ bool ProgramUnderTest::terminate()
     if (!running())
         return true;
     ::kill(static_cast<pid_t>(m_process->processId()), SIGTERM);
-    if (!m_process->waitForFinished(20000)) {
+    if (!m_process->waitForFinished(kEndLimitMs)) {
         m_process->kill();
         m_process->waitForFinished(5000);
         return false;
@@ -88,6 +90,11 @@ bool ProgramUnderTest::terminate()
 bool ProgramUnderTest::running() const
 {
     return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+pid_t ProgramUnderTest::pid() const
+{
+    return running() ? static_cast<pid_t>(m_process->processId()) : 0;
 }
 
 std::vector<unsigned long> ProgramUnderTest::decorationWindows() const

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/types.h>
+
 #include <memory>
 #include <vector>
 
@@ -15,6 +17,11 @@ class XServerSession;
 // session's end stops it.
 class ProgramUnderTest {
 public:
+    // How long a start and an end may take, even in a sanitized build on a
+    // busy machine; a failing case reports after these, not at CTest's limit.
+    static constexpr int kStartLimitMs = 10000;
+    static constexpr int kEndLimitMs = 10000;
+
     explicit ProgramUnderTest(XServerSession& session);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
@@ -32,6 +39,7 @@ public:
     // Ends it as the session's end does.
     bool terminate();
     bool running() const;
+    pid_t pid() const;
 
     std::vector<unsigned long> decorationWindows() const;
     // Waits until exactly `count` decoration windows are on screen.

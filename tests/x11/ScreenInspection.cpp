@@ -142,6 +142,14 @@ QRect screenRect(Display* dpy, unsigned long window)
     return QRect(x, y, attributes.width, attributes.height);
 }
 
+QRect onScreenRect(Display* dpy, unsigned long window)
+{
+    XWindowAttributes root{};
+    if (!XGetWindowAttributes(dpy, DefaultRootWindow(dpy), &root))
+        return QRect();
+    return screenRect(dpy, window) & QRect(0, 0, root.width, root.height);
+}
+
 int depthOf(Display* dpy, unsigned long window)
 {
     XWindowAttributes attributes{};

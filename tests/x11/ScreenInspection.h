@@ -32,6 +32,8 @@ unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
 bool viewable(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
+// The part of it that lies on the screen: what a user can see of it.
+QRect onScreenRect(_XDisplay* dpy, unsigned long window);
 int depthOf(_XDisplay* dpy, unsigned long window);
 // Whether `upper` is stacked above `lower` (their window manager frames
 // compared when they have them); nothing when either is gone.

@@ -211,13 +211,28 @@ void XServerSession::stopHelpers()
     }
 }
 
-bool XServerSession::xdotool(const QStringList& arguments) const
+bool XServerSession::xdotool(const QStringList& arguments, int timeoutMs) const
 {
     const pid_t pid = spawn(QStringList{QStringLiteral("xdotool")} + arguments);
+    if (pid <= 0)
+        return false;
+    // Plain sleeps, as the callers did not expect Qt's events to run meanwhile.
     int status = 0;
-    while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    pid_t ended = 0;
+    for (int waited = 0;; waited += 5) {
+        ended = waitpid(pid, &status, WNOHANG);
+        if (ended < 0 && errno == EINTR)
+            continue;
+        if (ended != 0 || waited >= timeoutMs)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return pid > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (ended == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return false;
+    }
+    return ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool XServerSession::clickAt(QPoint at, int button, int times) const

@@ -45,8 +45,10 @@ public:
     // Stops whichever of the three runs, so that the next case starts bare.
     void stopHelpers();
 
-    // Runs xdotool with the arguments; whether it succeeded.
-    bool xdotool(const QStringList& arguments) const;
+    // Runs xdotool with the arguments; whether it succeeded. One that has not
+    // ended within the limit (a --sync for a window that never becomes
+    // active waits for ever) is killed and counts as failed.
+    bool xdotool(const QStringList& arguments, int timeoutMs = 5000) const;
     // Moves the pointer there and clicks the button (1 left, 3 right) once or
     // more, a user's double-click apart.
     bool clickAt(QPoint at, int button = 1, int times = 1) const;

@@ -320,9 +320,9 @@ void paintButtons(ArtSink& sink)
     add(kSiteButtonMask, siteMask());
     add(kCountdownButtonMask, countdownMask());
     for (const auto& edition : PageShowcase::countdownEditions()) {
-        add(edition.normal, countdownButton(edition.buttonLabel, State::Normal));
-        add(edition.down, countdownButton(edition.buttonLabel, State::Down));
-        add(edition.over, countdownButton(edition.buttonLabel, State::Over));
+        add(edition.ids.normal, countdownButton(edition.buttonLabel, State::Normal));
+        add(edition.ids.down, countdownButton(edition.buttonLabel, State::Down));
+        add(edition.ids.over, countdownButton(edition.buttonLabel, State::Over));
     }
 }
 

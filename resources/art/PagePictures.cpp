@@ -24,7 +24,7 @@ void paintPages(ArtSink& sink)
     sink.add(QStringLiteral("png/%1.png").arg(kEmblemPicture), PageShowcase::emblem());
     sink.add(QStringLiteral("png/%1.png").arg(kTitlePicture), PageShowcase::title());
     for (const auto& edition : PageShowcase::countdownEditions())
-        sink.add(QStringLiteral("png/%1.png").arg(edition.picture),
+        sink.add(QStringLiteral("png/%1.png").arg(edition.ids.picture),
                  PageShowcase::countdownPage(edition));
     sink.add(QStringLiteral("png/%1.png").arg(kWallpapersPagePicture),
              PageShowcase::wallpapersPage());

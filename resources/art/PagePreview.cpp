@@ -52,7 +52,7 @@ struct Picture {
 };
 
 struct Skinned {
-    int normal, over, down, mask;
+    unsigned normal, over, down, mask;
     QPointF at; // pixels in the page
     bool hover = false;
 };
@@ -152,12 +152,15 @@ std::vector<Page> pages()
                      {K::Slider, {120, 136, 160, 16}, ""}},
                     {help}});
     const auto& english = PageShowcase::countdownEditions().front();
-    list.push_back(
-        {"Countdown",
-         5,
-         {{QStringLiteral("png/%1.png").arg(english.picture), {0, 0}, {}}},
-         {},
-         {{english.normal, english.over, english.down, kCountdownButtonMask, {192, 138}}}});
+    list.push_back({"Countdown",
+                    5,
+                    {{QStringLiteral("png/%1.png").arg(english.ids.picture), {0, 0}, {}}},
+                    {},
+                    {{english.ids.normal,
+                      english.ids.over,
+                      english.ids.down,
+                      kCountdownButtonMask,
+                      {192, 138}}}});
     list.push_back({"Cursor",
                     6,
                     {{pngPath(kPageBackgroundPicture), {0, 0}, {470, 273}},
@@ -517,8 +520,8 @@ QImage buttonStates(const std::map<QString, QImage>& pics)
          {kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonBitmap, kHelpButtonMask, {440, 0}},
          {40, 24}});
     for (const auto& e : PageShowcase::countdownEditions())
-        rows.push_back({QStringLiteral("png/%1.png").arg(e.picture),
-                        {e.normal, e.over, e.down, kCountdownButtonMask, {182, 128}},
+        rows.push_back({QStringLiteral("png/%1.png").arg(e.ids.picture),
+                        {e.ids.normal, e.ids.over, e.ids.down, kCountdownButtonMask, {182, 128}},
                         {126, 60}});
     rows.push_back(
         {pngPath(kSitePagePicture),
@@ -542,7 +545,7 @@ QImage buttonStates(const std::map<QString, QImage>& pics)
             y += rowHeight + 10;
             rowHeight = 0;
         }
-        const int ids[] = {row.button.normal, row.button.over, row.button.down};
+        const unsigned ids[] = {row.button.normal, row.button.over, row.button.down};
         for (int s = 0; s < 3; ++s) {
             const QPointF at(x + s * (row.size.width() + 6), y);
             const auto page = pics.find(row.page);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vocabulary/PictureIds.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -13,12 +15,11 @@ namespace PageShowcase {
 
 // One language's Countdown picture and button, with the words painted in.
 struct CountdownEdition {
-    QString language;       // the interface language, for the preview
-    int picture;            // png id, 470 x 273
-    int normal, down, over; // bmp ids of the button (mask 278 for all)
-    QStringList headline;   // the picture's title, one entry per line
-    QString question;       // a smaller line under the title
-    QString buttonLabel;    // the word on the button
+    QString language; // the interface language, for the preview
+    CountdownPictures ids;
+    QStringList headline; // the picture's title, one entry per line
+    QString question;     // a smaller line under the title
+    QString buttonLabel;  // the word on the button
 };
 const std::vector<CountdownEdition>& countdownEditions();
 

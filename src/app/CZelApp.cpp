@@ -11,7 +11,6 @@
 #include "platform/SingleInstanceLock.h"
 #include "platform/SystemInfo.h"
 
-#include <algorithm>
 #include <cstdint>
 
 CZelApp::CZelApp(const platform::Platform& services)
@@ -63,10 +62,7 @@ bool CZelApp::InitInstance()
     m_pDlgFrost = std::make_unique<CDlgFrost>(m_options, m_services);
     if (m_options.fFrostEnable) {
         m_pDlgFrost->Create();
-        // A hand-edited wait too long to count in milliseconds waits as long
-        // as can be counted, rather than wrapping round to a short one.
-        m_pDlgFrost->m_dwWaitTime = static_cast<uint32_t>(
-            std::min<uint64_t>(uint64_t{m_options.uFrostWaitTime} * 60000u, UINT32_MAX));
+        m_pDlgFrost->m_dwWaitTime = CDlgFrost::WaitTimeOfMinutes(m_options.uFrostWaitTime);
     }
 
     m_highLoad.SetDecorations({m_pDlgCursor.get(), m_pDlgTree.get(), m_pDlgLights.get(),

@@ -2,6 +2,7 @@
 
 #include "app/CZelApp.h"
 #include "core/COptions.h"
+#include "core/CUpdate.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/MakerSite.h"
@@ -231,8 +232,9 @@ bool CZelDlg::OnInitDialog()
         ShowRestoreAndActivate();
     }
 
-    // The weekly look at the maker's site for a newer version starts here once
-    // it exists.
+    m_updateThread = std::jthread(
+        UpdateCheckThreadProc,
+        UpdateCheckParameter{this, m_app.m_services, &m_app.m_translate, m_app.m_options.Language});
     return true;
 }
 
@@ -512,6 +514,9 @@ void CZelDlg::paintEvent(QPaintEvent*)
 
 void CZelDlg::DestroyWindow()
 {
+    m_updateThread.request_stop();
+    if (m_updateThread.joinable())
+        m_updateThread.join();
     m_trayIcon.Remove();
     platform::Tray& tray = *m_app.m_services.tray;
     tray.onDoubleClick = nullptr;

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 class CDlgTabAbout;
@@ -132,4 +133,7 @@ private:
     QEventLoop* m_pModalLoop = nullptr;
     int m_nModalResult = 0;
     bool m_bEnded = false;
+    // The weekly update check, started with the window; the window's end
+    // stops a download under way and waits for the thread.
+    std::jthread m_updateThread;
 };

@@ -1,5 +1,7 @@
 #include "core/DialogItems.h"
 
+#include "core/LinkLabel.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -57,7 +59,9 @@ void SetDlgItemText(const QWidget* window, int id, const QString& text)
     if (!control)
         return;
     control->setProperty(kCaptionProperty, text);
-    if (auto* label = qobject_cast<QLabel*>(control))
+    if (auto* link = qobject_cast<LinkLabel*>(control))
+        link->SetLinkText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(withoutMnemonics(text));
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->setText(text);

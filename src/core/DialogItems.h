@@ -22,7 +22,7 @@ template <class Control> Control* GetDlgItemAs(const QWidget* window, int id)
 
 // The caption of a label, button, check box or group box. Labels show an
 // ampersand pair as one ampersand and drop a single one, as buttons do with
-// their mnemonic marker.
+// their mnemonic marker; a link control takes the text with its links marked.
 void SetDlgItemText(const QWidget* window, int id, const QString& text);
 // The caption as set, with its ampersands as given.
 QString GetDlgItemText(const QWidget* window, int id);

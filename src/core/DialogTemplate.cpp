@@ -4,6 +4,8 @@
 #include "core/DialogGroup.h"
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
+#include "core/LinkLabel.h"
+#include "core/UpDownControl.h"
 #include "core/WrappingCheckBox.h"
 #include "core/WrappingPushButton.h"
 
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -71,6 +74,15 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
         widget = slider;
         break;
     }
+    case DialogControl::Kind::ReadOnlyEdit: {
+        auto* edit = new QLineEdit(window);
+        edit->setReadOnly(true);
+        widget = edit;
+        break;
+    }
+    case DialogControl::Kind::UpDown:
+        widget = new UpDownControl(window);
+        break;
     case DialogControl::Kind::PictureStatic: {
         auto* picture = new QLabel(window);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -91,6 +103,9 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     case DialogControl::Kind::SkinButton:
         widget = new CxSkinButton(window);
         break;
+    case DialogControl::Kind::SysLink:
+        widget = new LinkLabel(window);
+        break;
     }
     SetDlgCtrlID(widget, control.id);
     if (control.flags & DialogControl::GroupStart)
@@ -110,8 +125,12 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
 void DialogTemplate::CreateControls(QWidget* window, std::span<const DialogControl> controls)
 {
     QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
     for (const DialogControl& control : controls) {
         QWidget* widget = CreateControl(window, control);
+        if (auto* upDown = qobject_cast<UpDownControl*>(widget))
+            upDown->SetBuddy(qobject_cast<QLineEdit*>(previous));
+        previous = widget;
         if (control.flags & DialogControl::GroupStart)
             group = nullptr;
         if (auto* radio = qobject_cast<QRadioButton*>(widget)) {

@@ -19,10 +19,13 @@ struct DialogControl {
         DropDownList,      // a list to pick from, not editable, in insertion order
         GroupBox,          // a frame with a title, drawn behind the controls it frames
         Slider,            // horizontal, one tick mark per step below the track
+        ReadOnlyEdit,      // a framed one-line box the user cannot type into
+        UpDown,            // arrows that step a number shown in the box before them
         PictureStatic,     // a sunken frame that shows a picture at its own size
         PushButton,
         MultiLinePushButton, // the same, its caption wrapped and centred
         SkinButton,          // a push button painted from pictures, shaped by a mask
+        SysLink,             // a line of text with links marked in it (LinkLabel)
     };
     // Where a row starts a new group: radio buttons belong to the group of the
     // last row that starts one.
@@ -39,7 +42,8 @@ struct DialogControl {
 };
 
 // Makes a window's controls from its layout, in the layout's order, which is
-// also the order the Tab key walks.
+// also the order the Tab key walks. Up-down arrows belong to the box made
+// just before them.
 class DialogTemplate final {
 public:
     static void CreateControls(QWidget* window, std::span<const DialogControl> controls);

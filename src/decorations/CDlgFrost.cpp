@@ -11,6 +11,7 @@ namespace {
 
 constexpr uint32_t kFadePeriodMs = 10000;
 constexpr uint32_t kInputPeriodMs = 500;
+constexpr uint32_t kShortestIdleMs = 2 * kInputPeriodMs;
 constexpr int kAlphaStep = 5;
 // The 1920x1080 picture is used on screens taller than this.
 constexpr int kSmallPictureMaxHeight = 768;
@@ -35,6 +36,11 @@ bool CDlgFrost::DestroyWindow()
     return DecorationWindow::DestroyWindow();
 }
 
+uint32_t CDlgFrost::WaitTimeOfMinutes(uint64_t minutes)
+{
+    return static_cast<uint32_t>(std::min<uint64_t>(minutes * 60000u, UINT32_MAX));
+}
+
 bool CDlgFrost::OnInitDialog()
 {
     const QRect screen = m_services.desktop->virtualScreen();
@@ -55,7 +61,11 @@ void CDlgFrost::OnTimer(UINT_PTR nIDEvent)
     // Unsigned 32-bit difference, so the idle time stays right when the tick
     // count wraps after 49.7 days.
     const uint32_t idleMs = m_services.clock->tickCount() - lastInput;
-    const bool idle = idleMs > m_dwWaitTime && !screenSaver;
+    // However short the wait (0 minutes), input counts until two checks of
+    // the input timer have had the chance to see it: otherwise the input that
+    // came just before a tick would count as idle time, and nothing the user
+    // did could clear the frost.
+    const bool idle = idleMs > std::max(m_dwWaitTime, kShortestIdleMs) && !screenSaver;
 
     if (idle) {
         if (nIDEvent == m_nFadeTimer && (!m_bShown || m_nAlpha < 255)) {

@@ -18,6 +18,11 @@ public:
 
     bool DestroyWindow() override;
 
+    // The wait for that many minutes without input. A hand-edited number too
+    // large to count in milliseconds waits as long as can be counted, rather
+    // than wrapping round to a short wait.
+    static uint32_t WaitTimeOfMinutes(uint64_t minutes);
+
     UINT_PTR m_nFadeTimer = 1;
     UINT_PTR m_nInputTimer = 2;
     // Milliseconds without input before the frost starts; start-up and the

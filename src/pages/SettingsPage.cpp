@@ -6,6 +6,7 @@
 #include "core/DialogItems.h"
 #include "core/DialogUnits.h"
 #include "core/MakerSite.h"
+#include "decorations/DecorationWindow.h"
 #include "vocabulary/PictureIds.h"
 
 #include <QCollator>
@@ -150,6 +151,18 @@ void SettingsPage::EnableControls(std::span<const int> ids, bool enable) const
 {
     for (int id : ids)
         EnableDlgItem(this, id, enable);
+}
+
+void SettingsPage::SwitchDecoration(DecorationWindow& decoration, bool on,
+                                    std::span<const int> dependents, bool& setting) const
+{
+    if (on)
+        decoration.Create();
+    else
+        decoration.DestroyWindow();
+    EnableControls(dependents, on);
+    setting = on;
+    SettingsChanged();
 }
 
 const QString& SettingsPage::Text(unsigned id) const

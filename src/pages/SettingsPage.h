@@ -11,6 +11,7 @@
 #include <span>
 
 class CxSkinButton;
+class DecorationWindow;
 class QComboBox;
 class QSlider;
 
@@ -98,6 +99,11 @@ protected:
 
     // Enables or disables the controls with these ids.
     void EnableControls(std::span<const int> ids, bool enable) const;
+    // A decoration's on/off box was clicked: its window is made or ended,
+    // the controls that mean something only while it is on follow the box,
+    // and so does its setting.
+    void SwitchDecoration(DecorationWindow& decoration, bool on, std::span<const int> dependents,
+                          bool& setting) const;
 
     // The text with that id in the current language; throws past the end of
     // the table, which the program's own ids never reach.

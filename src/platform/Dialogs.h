@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace platform {
@@ -17,6 +19,11 @@ public:
     // Modal; UI thread only.
     virtual Answer messageBox(QWidget* owner, const QString& text, const QString& caption,
                               Style style) = 0;
+    // Shows the box and returns at once, so that the windows and the
+    // decorations go on while it waits; UI thread only. The answer comes
+    // later, on the UI thread; a box that goes with its owner never answers.
+    virtual void messageBoxAsync(QWidget* owner, const QString& text, const QString& caption,
+                                 Style style, std::function<void(Answer)> onAnswer) = 0;
 };
 
 } // namespace platform

@@ -9,6 +9,7 @@ namespace platform {
 class FileRegistry;
 class LinuxSystemInfo;
 class QtDialogs;
+class QtHttp;
 class QtScheduler;
 class QtShell;
 class QtTray;
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<QtDialogs> m_dialogs;
     std::unique_ptr<X11Desktop> m_desktop;
     std::unique_ptr<QtShell> m_shell;
+    std::unique_ptr<QtHttp> m_http;
     std::unique_ptr<QtTray> m_tray;
     std::unique_ptr<QtWindowSystem> m_windows;
     Platform m_services;

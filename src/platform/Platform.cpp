@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/Http.h"
 #include "platform/Registry.h"
 #include "platform/Scheduler.h"
 #include "platform/Shell.h"
@@ -35,6 +36,7 @@ public:
     }
     bool killTimer(const void*, TimerId) override { return false; }
     void killAllTimers(const void*) override {}
+    void post(std::function<void()>) override {}
 };
 
 class NoDesktop final : public Desktop {
@@ -82,12 +84,25 @@ public:
         qWarning().noquote() << text;
         return style == Style::Ok ? Answer::Ok : Answer::No;
     }
+    void messageBoxAsync(QWidget*, const QString& text, const QString&, Style,
+                         std::function<void(Answer)>) override
+    {
+        qWarning().noquote() << text;
+    }
 };
 
 class NoShell final : public Shell {
 public:
     bool open(const QString&) override { return false; }
     bool runElevated(const QString&) override { return false; }
+};
+
+class NoHttp final : public Http {
+public:
+    Reply fetchFirstBytes(const QString&, const QString&, int, std::stop_token) override
+    {
+        return {Reply::Status::OpenFailed, {}};
+    }
 };
 
 class NoTray final : public Tray {
@@ -114,6 +129,7 @@ NoSystemInfo g_noSystem;
 NoRegistry g_noRegistry;
 NoDialogs g_noDialogs;
 NoShell g_noShell;
+NoHttp g_noHttp;
 NoTray g_noTray;
 NoWindowSystem g_noWindows;
 
@@ -121,8 +137,8 @@ NoWindowSystem g_noWindows;
 
 Platform::Platform()
     : clock(&g_noClock), scheduler(&g_noScheduler), desktop(&g_noDesktop), system(&g_noSystem),
-      registry(&g_noRegistry), dialogs(&g_noDialogs), shell(&g_noShell), tray(&g_noTray),
-      windows(&g_noWindows)
+      registry(&g_noRegistry), dialogs(&g_noDialogs), shell(&g_noShell), http(&g_noHttp),
+      tray(&g_noTray), windows(&g_noWindows)
 {
 }
 

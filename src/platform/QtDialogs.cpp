@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
 namespace platform {
 
@@ -45,6 +46,28 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* owner, const QString& text, const
     const int button = box->exec();
     delete box;
     return toAnswer(button);
+}
+
+void QtDialogs::messageBoxAsync(QWidget* owner, const QString& text, const QString& caption,
+                                Style style, std::function<void(Answer)> onAnswer)
+{
+    QMessageBox* box = makeBox(owner, text, caption, style);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QObject::connect(box, &QMessageBox::finished, box, [box, onAnswer = std::move(onAnswer)](int) {
+        if (onAnswer)
+            onAnswer(toAnswer(box->standardButton(box->clickedButton())));
+    });
+    const bool ownerShown = owner && owner->isVisible();
+    box->show();
+    // A window manager places a box over its owner; an owner that is hidden
+    // (the settings window before the user opens it) would put it in a corner.
+    if (!ownerShown) {
+        if (const QScreen* screen = box->screen())
+            box->move(screen->availableGeometry().center() - box->rect().center());
+    }
+    box->raise();
+    box->activateWindow();
 }
 
 } // namespace platform

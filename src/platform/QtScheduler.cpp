@@ -1,5 +1,6 @@
 #include "platform/QtScheduler.h"
 
+#include <QMetaObject>
 #include <QTimer>
 
 #include <algorithm>
@@ -55,6 +56,11 @@ void QtScheduler::killAllTimers(const void* owner)
             ++it;
         }
     }
+}
+
+void QtScheduler::post(std::function<void()> onUiThread)
+{
+    QMetaObject::invokeMethod(&m_context, std::move(onUiThread), Qt::QueuedConnection);
 }
 
 } // namespace platform

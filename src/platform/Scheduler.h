@@ -26,6 +26,9 @@ public:
     virtual bool killTimer(const void* owner, TimerId id) = 0;
     // Stops every timer of a window (the window is being destroyed).
     virtual void killAllTimers(const void* owner) = 0;
+    // Runs a function on the UI thread soon, after the events already
+    // waiting; callable from any thread.
+    virtual void post(std::function<void()> onUiThread) = 0;
 };
 
 } // namespace platform

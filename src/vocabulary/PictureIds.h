@@ -40,8 +40,7 @@ inline constexpr unsigned kDeepPictureCount = 120;
 inline constexpr unsigned short kHelpButtonBitmap = 257;
 inline constexpr unsigned short kHelpButtonMask = 258;
 
-// The pictures of the other pages, which only the art generator and its
-// preview of the settings window name.
+// The pictures of the other pages.
 inline constexpr unsigned kCursorTopPicture = 561;
 inline constexpr unsigned kFrostPagePicture = 562;
 inline constexpr unsigned kTreePagePicture = 310;
@@ -61,3 +60,17 @@ inline constexpr unsigned kSiteButtonBitmap = 291;
 inline constexpr unsigned kSiteButtonMask = 292;
 inline constexpr unsigned kSiteButtonOverBitmap = 293;
 inline constexpr unsigned kCountdownButtonMask = 278;
+
+// The Countdown page's picture and button in one language of the user
+// interface, the words painted in; every button has the same shape
+// (kCountdownButtonMask).
+struct CountdownPictures {
+    unsigned picture;            // png, 470 x 273
+    unsigned normal, down, over; // bmp, 106 x 40
+};
+inline constexpr CountdownPictures kCountdownFrench{571, 567, 568, 569};
+inline constexpr CountdownPictures kCountdownGerman{570, 564, 565, 566};
+inline constexpr CountdownPictures kCountdownPolish{575, 574, 572, 573};
+inline constexpr CountdownPictures kCountdownRussian{276, 281, 283, 282};
+// English and every language without its own.
+inline constexpr CountdownPictures kCountdownOther{265, 277, 280, 279};

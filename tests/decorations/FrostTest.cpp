@@ -139,20 +139,38 @@ TEST_F(FrostTest, IdleTimeIsRightWhenTheTickCountWrapsAfter49Days)
     EXPECT_LE(300000 + *shownAfter, 610000u);
 }
 
-TEST_F(FrostTest, ZeroMinutesCountsEveryQuietMillisecond)
+// With no wait at all the frost comes after a quiet second, and input always
+// takes it away, however close it comes before a check.
+TEST_F(FrostTest, AtZeroMinutesEveryInputClearsIt)
 {
     m_frost.m_dwWaitTime = 0;
     m_frost.Create();
-    // Input in the very millisecond of a fade tick is not idle; one
-    // millisecond earlier is.
-    m_platform.scheduler.advance(9999);
-    m_platform.desktop.m_lastInput = m_platform.clock.tickCount() + 1;
-    m_platform.scheduler.advance(1);
-    EXPECT_FALSE(m_frost.m_bShown);
     m_platform.scheduler.advance(9999);
     input();
     m_platform.scheduler.advance(1);
-    EXPECT_EQ(surface()->m_alpha, 5);
+    EXPECT_FALSE(m_frost.m_bShown);
+    m_platform.scheduler.advance(10000);
+    ASSERT_EQ(surface()->m_alpha, 5);
+
+    for (uint32_t beforeTick : {1u, 250u, 499u}) {
+        SCOPED_TRACE(beforeTick);
+        m_platform.scheduler.advance(500 - beforeTick);
+        input();
+        m_platform.scheduler.advance(beforeTick);
+        EXPECT_FALSE(m_frost.m_bShown);
+        EXPECT_EQ(surface()->m_alpha, 0);
+        m_platform.scheduler.advance(9500 + 10000);
+        ASSERT_TRUE(m_frost.m_bShown);
+    }
+
+    // A pointer that keeps moving keeps it away.
+    input();
+    m_platform.scheduler.advance(500);
+    for (int move = 0; move < 600; ++move) {
+        ASSERT_FALSE(m_frost.m_bShown) << "after " << move << " moves";
+        m_platform.scheduler.advance(100);
+        input();
+    }
 }
 
 TEST_F(FrostTest, KeepsItsOpacityAcrossDestroyAndCreate)

@@ -4,8 +4,11 @@
 #include "core/DialogItems.h"
 #include "core/TabControl.h"
 #include "pages/CDlgTabGeneral.h"
+#include "platform/FileRegistry.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTabBar>
 #include <QTest>
 
@@ -26,20 +29,6 @@ protected:
         writeLanguage("Russian", "Русский", {{1, "О программе"}, {11, "Общие"}});
     }
 
-    // Picks a language in the General page's list as the user does.
-    static void pickLanguage(CZelDlg& dlg, const QString& native)
-    {
-        QComboBox* list = dlg.m_pTabGeneral->m_comboLanguage;
-        const int index = list->findText(native);
-        ASSERT_GE(index, 0) << native.toStdString();
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
-    static void clickTab(CZelDlg& dlg, int index)
-    {
-        QTabBar* bar = dlg.m_tab->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
     static QStringList tabCaptions(const CZelDlg& dlg)
     {
         QStringList captions;
@@ -268,6 +257,27 @@ TEST_F(CZelDlgTest, ExitWithTheWindowHiddenEndsWithoutShowingIt)
     EXPECT_FALSE(services.tray.m_shown);
     EXPECT_TRUE(
         FakePlatform::readFile(services.settingsPath()).contains("<uSnowWind>3</uSnowWind>"));
+}
+
+// Started with the window, the weekly check reads the file of the window's
+// language from the maker's site, and the window owns the question.
+TEST_F(CZelDlgTest, WindowStartsTheUpdateCheckAndOwnsItsQuestion)
+{
+    platform::Registry& registry = services.registry();
+    registry.set(platform::Registry::Root::CurrentUser, "Software\\Varnel\\Yulavin",
+                 "LastUpdateCheck", QStringLiteral("0"), true);
+    services.http.setReply({platform::Http::Reply::Status::Ok, "4|0|http://dl.example/"});
+    loadLanguage("Russian");
+    runWindow([&](CZelDlg& dlg) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (services.scheduler.drainPosted() == 0 && elapsed.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_EQ(services.dialogs.m_owners.size(), 1u);
+        EXPECT_EQ(services.dialogs.m_owners[0], &dlg);
+    });
+    EXPECT_EQ(services.http.requested(),
+              QStringList{"http://varnel.example/yulavin/update_ru.txt"});
 }
 
 } // namespace

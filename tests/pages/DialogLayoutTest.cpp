@@ -2,12 +2,18 @@
 
 #include "core/DialogItems.h"
 #include "core/TabControl.h"
+#include "core/WrappingCheckBox.h"
 #include "core/WrappingPushButton.h"
 #include "pages/CDlgTabGeneral.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -60,6 +66,28 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
                 continue;
             EXPECT_LE(label->heightForWidth(label->width()), label->height())
                 << label->objectName().toStdString() << ": " << label->text().toStdString();
+        }
+        for (const QAbstractButton* button : dlg.findChildren<QAbstractButton*>()) {
+            const bool choice =
+                qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button);
+            if (!choice || button->text().isEmpty())
+                continue;
+            EXPECT_TRUE(qobject_cast<const WrappingCheckBox*>(button)
+                            ? button->sizeHint().height() <= button->height()
+                            : button->sizeHint().width() <= button->width())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
+        }
+        // A closed list shows its choice whole, whichever the user picks.
+        for (const QComboBox* list : dlg.findChildren<QComboBox*>()) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const int room = list->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, list)
+                                 .width();
+            for (int i = 0; i < list->count(); ++i)
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), room)
+                    << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
         }
         for (const WrappingPushButton* button : dlg.findChildren<WrappingPushButton*>())
             EXPECT_LE(button->sizeHint().height(), button->height())

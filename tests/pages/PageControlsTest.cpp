@@ -1,6 +1,7 @@
 #include "SettingsWindowFixture.h"
 
 #include "core/DialogItems.h"
+#include "core/LinkLabel.h"
 #include "core/WrappingCheckBox.h"
 #include "core/WrappingPushButton.h"
 #include "pages/SettingsPage.h"
@@ -19,6 +20,7 @@ const DialogControl kControls[] = {
     {1003, Kind::DropDownList, {13, 43, 170, 30}},
     {1008, Kind::Slider, {199, 64, 100, 26}},
     {1009, Kind::MultiLineCheckBox, {202, 104, 100, 20}},
+    {1060, Kind::SysLink, {94, 141, 125, 14}},
     {1061, Kind::PictureStatic, {146, 39, 160, 90}},
     {1049, Kind::MultiLinePushButton, {35, 118, 80, 28}},
 };
@@ -100,6 +102,39 @@ TEST_F(PageControlsTest, MultiLineCheckBoxWrapsAndTogglesAnywhereOnIt)
     EXPECT_GE(box->sizeHint().height(), 2 * box->fontMetrics().height());
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 2, box->height() - 2));
     EXPECT_TRUE(box->isChecked());
+}
+
+TEST_F(PageControlsTest, LinkControlKeepsLeadingBlanksAndReportsClicksOnItsLinkOnly)
+{
+    ControlsPage page(context());
+    page.show();
+    auto* link = GetDlgItemAs<LinkLabel>(&page, 1060);
+    ASSERT_NE(link, nullptr);
+    SetDlgItemText(&page, 1060, "   <A>Thanks & more</a>");
+    EXPECT_EQ(GetDlgItemText(&page, 1060), "   <A>Thanks & more</a>");
+    EXPECT_EQ(link->Links(), QStringList{"Thanks & more"});
+    std::vector<int> clicked;
+    QObject::connect(link, &LinkLabel::linkClicked, [&](int index) { clicked.push_back(index); });
+    const QFontMetrics metrics = link->fontMetrics();
+    const int blanks = metrics.horizontalAdvance(QStringLiteral("   "));
+    const int y = metrics.height() / 2;
+    // On the blanks nothing happens; on the words the link answers.
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(blanks / 2, y));
+    EXPECT_TRUE(clicked.empty());
+    QTest::mouseClick(link, Qt::LeftButton, {},
+                      QPoint(blanks + metrics.horizontalAdvance(QStringLiteral("Tha")), y));
+    EXPECT_EQ(clicked, std::vector<int>{0});
+
+    // The link takes its colour from the control's palette.
+    QPalette colours = link->palette();
+    colours.setColor(QPalette::Link, Qt::red);
+    link->setPalette(colours);
+    const QImage shot = link->grab().toImage();
+    int red = 0;
+    for (int row = 0; row < shot.height(); ++row)
+        for (int column = 0; column < shot.width(); ++column)
+            red += shot.pixelColor(column, row) == QColor(Qt::red);
+    EXPECT_GT(red, 20);
 }
 
 TEST_F(PageControlsTest, PictureFrameAndWrappingButton)

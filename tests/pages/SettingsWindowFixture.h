@@ -2,13 +2,18 @@
 
 #include "app/CZelApp.h"
 #include "app/CZelDlg.h"
+#include "core/TabControl.h"
 #include "decorations/CDlgCursor.h"
 #include "decorations/CDlgFrost.h"
 #include "decorations/CDlgLights.h"
 #include "decorations/CDlgSnow.h"
 #include "decorations/CDlgTree.h"
+#include "pages/CDlgTabGeneral.h"
 #include "support/FakePlatform.h"
 
+#include <QComboBox>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -40,6 +45,22 @@ protected:
     {
         app.m_options.Language = language;
         app.m_translate.LoadLanguage(language);
+    }
+
+    // Picks a language in the General page's list as the user does.
+    static void pickLanguage(CZelDlg& dlg, const QString& native)
+    {
+        QComboBox* list = dlg.m_pTabGeneral->m_comboLanguage;
+        const int index = list->findText(native);
+        ASSERT_GE(index, 0) << native.toStdString();
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+
+    static void clickTab(CZelDlg& dlg, int index)
+    {
+        QTabBar* bar = dlg.m_tab->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
     // Runs the window's loop: `whileRunning` looks at the window from inside

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -57,6 +59,16 @@ TEST(QtScheduler, ReArmingReplacesTheCallbackAndPeriodsHaveATenMillisecondFloor)
     EXPECT_GE(elapsed.elapsed(), 48);
     processUntil([] { return false; }, 50);
     EXPECT_EQ(calls, std::vector<int>(5, 2));
+}
+
+TEST(QtScheduler, PostedWorkRunsOnTheUiThreadFromAnyThread)
+{
+    platform::QtScheduler scheduler;
+    bool ran = false;
+    std::thread worker(
+        [&] { scheduler.post([&] { ran = QThread::currentThread() == qApp->thread(); }); });
+    worker.join();
+    EXPECT_TRUE(processUntil([&] { return ran; }));
 }
 
 } // namespace

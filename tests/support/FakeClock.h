@@ -2,7 +2,10 @@
 
 #include "platform/Clock.h"
 
-// Time that moves only when a test moves it.
+#include <atomic>
+
+// Time that moves only when a test moves it. Readable from any thread, as the
+// update check's worker reads it.
 class FakeClock final : public platform::Clock {
 public:
     uint32_t tickCount() override { return m_tick; }
@@ -14,9 +17,16 @@ public:
         m_elapsedMs += ms;
     }
     void setTick(uint32_t tick) { m_tick = tick; }
+    // Sets the calendar time, in seconds since 1970, as a user setting the
+    // clock would; the tick count goes on.
+    void setUnixTime(int64_t seconds)
+    {
+        m_unixTime = seconds;
+        m_elapsedMs = 0;
+    }
 
 private:
-    uint32_t m_tick = 1000;
-    int64_t m_unixTime = 1'796'000'000; // a December evening, UTC
-    int64_t m_elapsedMs = 0;
+    std::atomic<uint32_t> m_tick = 1000;
+    std::atomic<int64_t> m_unixTime = 1'796'000'000; // a December evening, UTC
+    std::atomic<int64_t> m_elapsedMs = 0;
 };

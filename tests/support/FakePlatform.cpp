@@ -27,6 +27,7 @@ FakePlatform::FakePlatform()
     services.windows = &windows;
     services.tray = &tray;
     services.shell = &shell;
+    services.http = &http;
     services.registry = m_registry.get();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "support/FakeClock.h"
 #include "support/FakeDesktop.h"
+#include "support/FakeHttp.h"
 #include "support/FakeScheduler.h"
 #include "support/FakeSystemInfo.h"
 #include "support/FakeTray.h"
@@ -57,6 +58,7 @@ public:
     FakeWindowSystem windows;
     FakeTray tray;
     RecordingShell shell;
+    FakeHttp http;
 
 private:
     QTemporaryDir m_root;

@@ -27,6 +27,29 @@ void FakeScheduler::killAllTimers(const void* owner)
     std::erase_if(m_timers, [owner](const auto& entry) { return entry.first.first == owner; });
 }
 
+void FakeScheduler::post(std::function<void()> onUiThread)
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_posted.push_back(std::move(onUiThread));
+}
+
+size_t FakeScheduler::drainPosted()
+{
+    size_t ran = 0;
+    for (;;) {
+        std::function<void()> function;
+        {
+            const std::lock_guard lock(m_postedMutex);
+            if (m_posted.empty())
+                return ran;
+            function = std::move(m_posted.front());
+            m_posted.pop_front();
+        }
+        function();
+        ++ran;
+    }
+}
+
 void FakeScheduler::advance(uint32_t ms)
 {
     const uint64_t end = m_now + ms;

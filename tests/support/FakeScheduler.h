@@ -2,7 +2,9 @@
 
 #include "platform/Scheduler.h"
 
+#include <deque>
 #include <map>
+#include <mutex>
 #include <utility>
 
 class FakeClock;
@@ -17,9 +19,13 @@ public:
                      TimerCallback onTick) override;
     bool killTimer(const void* owner, TimerId id) override;
     void killAllTimers(const void* owner) override;
+    // Keeps the function for drainPosted(); callable from any thread.
+    void post(std::function<void()> onUiThread) override;
 
     // Moves the clock on by ms, firing due timers on the way.
     void advance(uint32_t ms);
+    // Runs the posted functions, including those they post; returns how many ran.
+    size_t drainPosted();
 
     bool isRunning(const void* owner, TimerId id) const;
     // The effective period of a running timer, 0 when none runs.
@@ -38,4 +44,6 @@ private:
     uint64_t m_now = 0;
     TimerId m_nextThreadTimerId = 1;
     std::map<Key, Timer> m_timers;
+    std::mutex m_postedMutex;
+    std::deque<std::function<void()>> m_posted;
 };

@@ -19,8 +19,20 @@ public:
         m_shown.push_back({text, caption, style});
         return nextAnswer(style);
     }
+    // Answers at once, as if the user had been waiting for the question.
+    void messageBoxAsync(QWidget* owner, const QString& text, const QString& caption, Style style,
+                         std::function<void(Answer)> onAnswer) override
+    {
+        m_owners.push_back(owner);
+        m_shown.push_back({text, caption, style});
+        const Answer answer = nextAnswer(style);
+        if (onAnswer)
+            onAnswer(answer);
+    }
 
     std::vector<Shown> m_shown;
+    // The owners of the boxes asked without waiting, in order.
+    std::vector<QWidget*> m_owners;
     std::deque<Answer> m_answers;
 
 private:

@@ -23,7 +23,7 @@ ProgramUnderTest::~ProgramUnderTest()
     terminate();
 }
 
-void ProgramUnderTest::writeSettings(const QString& settings)
+QByteArray ProgramUnderTest::settingsFile(const QString& settings)
 {
     const QString allOff = "Language=English fSnow=0 fGarland=0 fTree=0 fCursorEnable=0 "
                            "fFrostEnable=0 iSoundStartup=0 iSoundEveryHour=0 iSoundBackground=0 "
@@ -34,9 +34,14 @@ void ProgramUnderTest::writeSettings(const QString& settings)
     QByteArray xml = "<Options>";
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         xml += QStringLiteral("<%1>%2</%1>").arg(it.key(), it.value()).toUtf8();
+    return xml + "</Options>";
+}
+
+void ProgramUnderTest::writeSettings(const QString& settings)
+{
     QFile file(settingsPath());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(xml + "</Options>");
+        file.write(settingsFile(settings));
 }
 
 QByteArray ProgramUnderTest::settings() const

@@ -29,6 +29,7 @@ public:
 
     // A settings file with every decoration and every tune off, then the
     // given "key=value key=value" settings on top.
+    static QByteArray settingsFile(const QString& settings);
     void writeSettings(const QString& settings);
     QByteArray settings() const;
 

@@ -1,3 +1,4 @@
+#include "PrivateHome.h"
 #include "X11Fixture.h"
 
 #include "app/CZelApp.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -39,23 +39,6 @@ protected:
         REQUIRE_PROGRAM("trayer");
         ASSERT_TRUE(m_session->startWindowManager());
         ASSERT_TRUE(m_session->startTrayHost());
-        // A home of its own: other test programs run the program at the same
-        // time, and one copy per user is all the program allows.
-        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
-        QDir().mkpath(runtimeDir());
-        QFile::setPermissions(runtimeDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir()));
-    }
-
-    void TearDown() override
-    {
-        if (!m_session)
-            return;
-        qputenv("XDG_CONFIG_HOME", m_savedConfig);
-        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
-        X11Fixture::TearDown();
     }
 
     // The icon's place on the screen in pixels, once the tray holds it; empty
@@ -72,12 +55,9 @@ protected:
         return {};
     }
 
-    QString settingsPath() const { return m_home.path() + "/Varnel/Yulavin/settings.xml"; }
-    QString runtimeDir() const { return m_home.path() + "/run"; }
+    QString settingsPath() const { return m_home.settingsPath(); }
 
-    QTemporaryDir m_home;
-    QByteArray m_savedConfig;
-    QByteArray m_savedRuntime;
+    PrivateHome m_home;
 };
 
 TEST_F(SettingsWindowOnX11Test, IconOpensTheWindowEscHidesItAndTheMenuEndsTheProgram)

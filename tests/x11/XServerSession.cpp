@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -193,8 +194,28 @@ bool XServerSession::stopCompositor()
     return waitUntil([&] { return !ownsSelection("_NET_WM_CM_S0"); }, 5000);
 }
 
+void XServerSession::releaseHeldKeys() const
+{
+    char keys[32] = {};
+    XQueryKeymap(m_display, keys);
+    QStringList held;
+    for (int code = 8; code < 256; ++code) {
+        if (!(keys[code / 8] & (1 << (code % 8))))
+            continue;
+        const KeySym symbol = XkbKeycodeToKeysym(m_display, static_cast<KeyCode>(code), 0, 0);
+        if (const char* name = XKeysymToString(symbol))
+            held << QString::fromLatin1(name);
+    }
+    if (!held.isEmpty())
+        xdotool(QStringList{QStringLiteral("keyup")} + held);
+}
+
 void XServerSession::stopHelpers()
 {
+    // An xdotool that failed between a key's press and its release (its
+    // window went away) leaves the key down, and the server would repeat it
+    // into the next case.
+    releaseHeldKeys();
     if (m_trayHostPid > 0) {
         stop(m_trayHostPid);
         // The selection goes with its owner; the next case starts without a tray.

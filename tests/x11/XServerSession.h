@@ -42,7 +42,8 @@ public:
     // Stops the compositor alone, as a user who switches it off; returns once
     // its selection is gone.
     bool stopCompositor();
-    // Stops whichever of the three runs, so that the next case starts bare.
+    // Stops whichever of the three runs and lets go of any key still held
+    // down, so that the next case starts bare.
     void stopHelpers();
 
     // Runs xdotool with the arguments; whether it succeeded. One that has not
@@ -62,6 +63,7 @@ public:
     }
 
 private:
+    void releaseHeldKeys() const;
     pid_t spawn(const QStringList& command) const;
     static void stop(pid_t& pid);
     bool ownsSelection(const char* selection) const;

@@ -175,15 +175,7 @@ void CDlgTabLogon::DoDataExchange()
     connect(m_checkEnable, &QCheckBox::clicked, this, &CDlgTabLogon::OnEnableClicked);
     if (auto* restart = GetDlgItemAs<QPushButton>(this, IDC_BUTTON_RESTART))
         connect(restart, &QPushButton::clicked, this, &CDlgTabLogon::OnRestartAsAdmin);
-    // The label names the list beside it: its text sits on the list's text
-    // line, which a closed list centres in its own height.
-    if (auto* label = GetDlgItemAs<QLabel>(this, IDC_STATIC_IMAGE)) {
-        QRect line = label->geometry();
-        line.setTop(m_comboImage->y());
-        line.setHeight(m_comboImage->height());
-        label->setGeometry(line);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
+    AlignLabelWithList(IDC_STATIC_IMAGE, m_comboImage, Qt::AlignRight);
 }
 
 bool CDlgTabLogon::OnInitDialog()

@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 
 #include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -102,14 +104,18 @@ bool QtShell::runElevated(const QString& program)
 
     // pkexec must stay this program's child: it refuses a caller that has
     // already gone, and polkit asks on behalf of the caller's session.
+    const QByteArray self = processName(getpid());
     pid_t pid = 0;
     if (posix_spawn(&pid, argv.front(), nullptr, nullptr, argv.data(), environ) != 0)
         return false;
+    // The child takes pkexec's name a moment after posix_spawn returns.
+    QElapsedTimer clock;
+    clock.start();
+    while (processName(pid) == self && clock.elapsed() < 1000)
+        QThread::yieldCurrentThread();
     // pkexec gives way to the program only once the user has agreed; when it
     // ends first, the user declined or polkit could not ask.
     const QByteArray starter = QFile::encodeName(QFileInfo(pkexec).fileName()).left(15);
-    QElapsedTimer clock;
-    clock.start();
     for (;;) {
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid)

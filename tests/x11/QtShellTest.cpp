@@ -3,7 +3,6 @@
 #include "platform/QtShell.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,72 +14,49 @@ using platform::QtShell;
 namespace {
 
 // Sets an environment variable for one scope and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+struct ScopedEnv {
+    ScopedEnv(const char* variable, const QByteArray& value) : name(variable), old(qgetenv(name))
     {
         qputenv(name, value);
     }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
+    ~ScopedEnv() { old.isNull() ? qunsetenv(name) : qputenv(name, old); }
+    const char* name;
+    QByteArray old;
 };
 
 // A stand-in for polkit's pkexec, first on the search path: it notes its
-// arguments and then either runs them, as after the user agreed, or ends as
-// pkexec does when the user declines.
-class FakePkexec {
-public:
+// arguments, then runs them as after the user agreed, or ends as pkexec does
+// when the user declines. The program it starts notes its environment and
+// its process id, and waits to be ended.
+struct FakePkexec {
     explicit FakePkexec(bool agree)
     {
-        writeScript("pkexec", "printf '%s\\n' \"$@\" > \"" + file("arguments") + "\"\n" +
-                                  (agree ? "exec \"$@\"\n" : "exit 126\n"));
-        // The program started: it notes what it was given and runs on.
-        writeScript("yulavin", "echo $$ > \"" + file("pid") + ".part\"\nenv > \"" +
-                                   file("environment") + "\"\nmv \"" + file("pid") + ".part\" \"" +
-                                   file("pid") + "\"\nexec sleep 30\n");
+        script("pkexec", "printf '%s\\n' \"$@\" > \"$0.arguments\"\n" +
+                             QByteArray(agree ? "exec \"$@\"" : "exit 126"));
+        script("yulavin", "env > \"$0.environment\"; echo $$ > \"$0.part\"\n"
+                          "mv \"$0.part\" \"$0.pid\"; exec sleep 30");
     }
     ~FakePkexec()
     {
-        const qint64 pid = read("pid").trimmed().toLongLong();
-        if (pid > 0)
-            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        if (const int pid = read("yulavin.pid").trimmed().toInt(); pid > 0)
+            ::kill(pid, SIGKILL);
     }
-    FakePkexec(const FakePkexec&) = delete;
-    FakePkexec& operator=(const FakePkexec&) = delete;
-
-    QString program() const { return m_dir.filePath("yulavin"); }
-    QByteArray file(const char* name) const { return QFile::encodeName(m_dir.filePath(name)); }
+    void script(const char* name, const QByteArray& body)
+    {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + body + "\n");
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString program() const { return dir.filePath("yulavin"); }
     QByteArray read(const char* name) const
     {
-        QFile found(m_dir.filePath(name));
-        return found.open(QIODevice::ReadOnly) ? found.readAll() : QByteArray();
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private:
-    void writeScript(const char* name, const QByteArray& body)
-    {
-        QFile script(m_dir.filePath(name));
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\n" + body);
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QTemporaryDir m_dir;
-    ScopedEnv m_searchPath{"PATH", QFile::encodeName(m_dir.path()) + ":/usr/bin:/bin"};
+    QTemporaryDir dir;
+    ScopedEnv path{"PATH", QFile::encodeName(dir.path()) + ":/usr/bin:/bin"};
 };
 
 } // namespace
@@ -123,13 +99,10 @@ TEST(QtShell, ElevatedCopyGetsTheSessionAndRunsOnceTheUserAgrees)
     ScopedEnv display("DISPLAY", ":77");
     ScopedEnv xauthority("XAUTHORITY", "/tmp/xauthority-test");
     ScopedEnv version("YULAVIN_WINDOWS_VERSION", "6.1");
-    QtShell shell;
-    ASSERT_TRUE(shell.runElevated(pkexec.program()));
-    ASSERT_TRUE(waitUntil([&] { return !pkexec.read("pid").isEmpty(); }, 5000));
-    const QList<QByteArray> arguments = pkexec.read("arguments").split('\n');
-    EXPECT_EQ(arguments.value(0), "/usr/bin/env");
-    EXPECT_EQ(arguments.value(arguments.size() - 2), QFile::encodeName(pkexec.program()));
-    const QByteArray environment = pkexec.read("environment");
+    ASSERT_TRUE(QtShell().runElevated(pkexec.program()));
+    ASSERT_TRUE(waitUntil([&] { return !pkexec.read("yulavin.pid").isEmpty(); }, 5000));
+    EXPECT_TRUE(pkexec.read("pkexec.arguments").startsWith("/usr/bin/env\n"));
+    const QByteArray environment = pkexec.read("yulavin.environment");
     for (const QByteArray& pair :
          {QByteArray("DISPLAY=:77"), QByteArray("XAUTHORITY=/tmp/xauthority-test"),
           "XDG_CONFIG_HOME=" + qgetenv("XDG_CONFIG_HOME"),
@@ -143,13 +116,11 @@ TEST(QtShell, ADeclinedOrImpossibleElevationStartsNothing)
 {
     {
         FakePkexec pkexec(false);
-        QtShell shell;
-        EXPECT_FALSE(shell.runElevated(pkexec.program()));
-        EXPECT_FALSE(pkexec.read("arguments").isEmpty());
-        EXPECT_TRUE(pkexec.read("pid").isEmpty());
+        EXPECT_FALSE(QtShell().runElevated(pkexec.program()));
+        EXPECT_FALSE(pkexec.read("pkexec.arguments").isEmpty());
+        EXPECT_TRUE(pkexec.read("yulavin.environment").isEmpty());
     }
     QTemporaryDir empty;
     ScopedEnv path("PATH", QFile::encodeName(empty.path()));
-    QtShell shell;
-    EXPECT_FALSE(shell.runElevated("/opt/yulavin/yulavin"));
+    EXPECT_FALSE(QtShell().runElevated("/opt/yulavin/yulavin"));
 }

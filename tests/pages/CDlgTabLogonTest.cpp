@@ -40,22 +40,15 @@ protected:
         return services.system.m_windowsDir +
                "/System32/oobe/info/backgrounds/backgroundDefault.jpg";
     }
-    // The colour in the middle of the preview, by name; "none" before any.
+    // The plain colour in the middle of the preview; "none" before any.
     static QString preview(const CDlgTabLogon& page)
     {
         const QImage shown = page.m_staticPreview->pixmap().toImage();
         if (shown.isNull())
             return "none";
-        const QRgb middle = shown.pixel(shown.width() / 2, shown.height() / 2);
-        for (const auto& [name, colour] : {std::pair{"blue", qRgb(0, 0, 255)},
-                                           {"white", qRgb(255, 255, 255)},
-                                           {"red", qRgb(255, 0, 0)},
-                                           {"green", qRgb(0, 255, 0)}})
-            if (std::abs(qRed(middle) - qRed(colour)) + std::abs(qGreen(middle) - qGreen(colour)) +
-                    std::abs(qBlue(middle) - qBlue(colour)) <
-                12)
-                return name;
-        return QColor(middle).name();
+        const QColor middle = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+        const int r = middle.red() / 128, g = middle.green() / 128, b = middle.blue() / 128;
+        return r && g && b ? "white" : r ? "red" : g ? "green" : b ? "blue" : "black";
     }
     // Picks a picture in the list as the user does.
     static void pick(CDlgTabLogon& page, const QString& name)

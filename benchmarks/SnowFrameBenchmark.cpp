@@ -29,6 +29,7 @@ public:
     }
     void setZOrder(bool) override {}
     void raise() override {}
+    bool keepAbove(QWindow*) override { return false; }
     bool startSystemMove() override { return false; }
 
 private:

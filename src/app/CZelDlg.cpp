@@ -21,6 +21,8 @@
 #include "pages/CDlgTabSound.h"
 #include "pages/CDlgTabTree.h"
 #include "pages/CDlgTabWallpapers.h"
+#include "platform/PhysicalPixels.h"
+#include "platform/RuntimeLibrary.h"
 #include "platform/Scheduler.h"
 #include "platform/SessionEndWatcher.h"
 #include "platform/Shell.h"
@@ -34,6 +36,8 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPainter>
+
+#include <deque>
 
 namespace {
 
@@ -87,7 +91,8 @@ void ShowPage(QWidget* page, bool show)
 
 } // namespace
 
-CZelDlg::CZelDlg(CZelApp& app) : m_trayIcon(*app.m_services.tray), m_app(app)
+CZelDlg::CZelDlg(CZelApp& app)
+    : m_trayIcon(*app.m_services.tray), m_effectUnder(app.m_options, app.m_services), m_app(app)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -224,8 +229,9 @@ bool CZelDlg::OnInitDialog()
 
     ApplyLanguage();
 
-    // The fairy dust that falls from the window's edges while it is dragged
-    // gets its window here once it exists.
+    // Made while the window still stays hidden too; with nothing queued it
+    // shows nothing.
+    m_effectUnder.Create();
 
     if (!m_bStartHidden) {
         setVisible(true);
@@ -465,20 +471,53 @@ void CZelDlg::OnSize(bool minimised)
 void CZelDlg::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    OnMove();
+    // Qt also tells a window where it is as it first shows it; only a change
+    // of place is a move. Where the desktop tells of the frame's moves, those
+    // are all of them.
+    if (event->pos() != event->oldPos() && !m_bFrameFollowed)
+        OnMove();
+}
+
+QRect CZelDlg::GetWindowRect() const
+{
+    if (m_bFrameFollowed)
+        return m_rcFrame;
+    return platform::toPhysicalPixels(frameGeometry(), screen());
 }
 
 void CZelDlg::OnMove()
 {
     if (m_bStartHidden)
         return;
-    // Each move of the visible window hands four points of its edges to the
-    // fairy dust falling beneath it, once that exists.
+    // Every move leaves a star on each edge of the window's outline, so a
+    // drag leaves stars all around it.
+    const QRect rect = GetWindowRect();
+    const int L = rect.left();
+    const int T = rect.top();
+    const int R = L + rect.width();
+    const int B = T + rect.height();
+    const int w = R - L;
+    const int h = B - T;
+    std::deque<QPoint>& points = m_effectUnder.m_points;
+    points.push_back(QPoint(L + crt::rand() % (w + 1), T));
+    points.push_back(QPoint(R, T + crt::rand() % (h + 1)));
+    points.push_back(QPoint(L + crt::rand() % (w + 1), B));
+    points.push_back(QPoint(L, T + crt::rand() % (h + 1)));
 }
 
-void CZelDlg::OnActivateApp(bool)
+void CZelDlg::OnActivateApp(bool bActive)
 {
-    // The fairy dust is stacked right above this window here once it exists.
+    // The fairy dust lies directly above this window, so the stars that fall
+    // across it are seen on top of it, and every window higher in the order
+    // covers them.
+    if (!bActive || !windowHandle())
+        return;
+    // A window manager that drags the window may tell it where it went only
+    // once the drag ends; the frame's every step comes this way.
+    m_bFrameFollowed = m_effectUnder.KeepAbove(windowHandle(), [this](const QRect& outline) {
+        m_rcFrame = outline;
+        OnMove();
+    });
 }
 
 void CZelDlg::OnSettingsChanged()
@@ -518,6 +557,7 @@ void CZelDlg::DestroyWindow()
     if (m_updateThread.joinable())
         m_updateThread.join();
     m_trayIcon.Remove();
+    m_effectUnder.DestroyWindow();
     platform::Tray& tray = *m_app.m_services.tray;
     tray.onDoubleClick = nullptr;
     tray.onContextMenu = nullptr;

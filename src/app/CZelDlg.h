@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CTrayIcon.h"
+#include "decorations/ZelDlgEffectUnder.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -94,6 +95,12 @@ public:
     // The loop ended with the session, which saved the settings already.
     bool m_bSessionEnded = false;
     std::unique_ptr<QImage> m_pBackground;
+    // The fairy dust that falls from the window's edges while it is dragged.
+    ZelDlgEffectUnder m_effectUnder;
+    // The desktop tells of every move of the window's frame, also those a
+    // window manager makes without telling the window; the last one told.
+    bool m_bFrameFollowed = false;
+    QRect m_rcFrame;
 
 protected:
     bool OnInitDialog();
@@ -122,6 +129,9 @@ protected:
 private:
     // Shows the window, un-minimises it and brings it to the front.
     void ShowRestoreAndActivate();
+    // The window's rectangle with the window manager's frame, in the
+    // screen's own pixels.
+    QRect GetWindowRect() const;
     // Every page that has a window, in tab order.
     std::vector<QWidget*> PageWindows() const;
     void DeletePages();

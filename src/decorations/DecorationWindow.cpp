@@ -23,6 +23,7 @@ bool DecorationWindow::Create()
         return true;
     platform::WindowSystem::OverlayOptions options;
     options.clickThrough = m_template == Template::Overlay;
+    options.name = WindowName();
     m_surface = m_services.windows->createOverlay(options);
     if (!m_surface)
         return false;

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -85,6 +86,9 @@ protected:
     virtual void OnLButtonDown(QPoint point);
     // Draws the decoration on a fully transparent picture of m_rcWindow's size.
     virtual void DrawFrame(FrameDrawing& graphics) = 0;
+    // The window's title, for tools that list windows (the user never sees
+    // it); none by default.
+    virtual QString WindowName() const { return {}; }
     // The alpha applied to the whole frame on top of each pixel's own.
     virtual uint8_t ConstantAlpha() const { return 255; }
     // The part of the window the frame just drawn (lastDrawing()) can cover,

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+class QWindow;
+
 namespace platform {
 
 // One borderless decoration window over the desktop: no taskbar entry, never
@@ -48,6 +50,13 @@ public:
     virtual void setZOrder(bool topmost) = 0;
     // To the top of its layer (above the window that was just activated).
     virtual void raise() = 0;
+    // Directly above that window of the program in the window order, and
+    // back there each time the window is restacked (a window manager raises
+    // the window the user clicks or starts to drag); null lets go. Never
+    // moves, sizes or activates either window. Nothing while the other
+    // window has no native window yet. True when onKeptAboveMoved will tell
+    // of every move of that window from now on.
+    virtual bool keepAbove(QWindow* window) = 0;
     // Lets the window manager move the window with the pointer while the
     // button is held; false when it cannot (the surface then drags itself).
     virtual bool startSystemMove() = 0;
@@ -58,6 +67,10 @@ public:
     std::function<void(bool active)> onApplicationActivation;
     // The left button went down on the window, at a point in window coordinates.
     std::function<void(QPoint)> onLeftButtonDown;
+    // The window it is kept above moved, also while a window manager drags
+    // it without telling that window (openbox tells it only at the end): its
+    // outline, frame and all, in physical pixels.
+    std::function<void(const QRect& outline)> onKeptAboveMoved;
 };
 
 } // namespace platform

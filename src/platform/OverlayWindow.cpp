@@ -188,6 +188,11 @@ template <typename Call> void OverlayWindow::callOut(const Call& call)
         --m_callsOut;
 }
 
+void OverlayWindow::setName(const QString& name)
+{
+    m_window->setTitle(name);
+}
+
 unsigned long OverlayWindow::nativeWindowId() const
 {
     return m_display && m_window->handle() ? static_cast<unsigned long>(m_window->winId()) : 0;
@@ -266,19 +271,10 @@ QRect OverlayWindow::geometry()
         return m_rect;
     // The X server's answer in device pixels, which also follows a drag by
     // the window manager.
-    ::Window root = 0;
-    int x = 0;
-    int y = 0;
-    unsigned width = 0;
-    unsigned height = 0;
-    unsigned border = 0;
-    unsigned depth = 0;
-    if (!XGetGeometry(m_display, window, &root, &x, &y, &width, &height, &border, &depth))
+    const std::optional<QRect> rect = screenRectOf(m_display, window);
+    if (!rect)
         return m_rect;
-    ::Window child = 0;
-    if (!XTranslateCoordinates(m_display, window, root, 0, 0, &x, &y, &child))
-        return m_rect;
-    return QRect(x, y, static_cast<int>(width), static_cast<int>(height) - m_extraRows);
+    return rect->adjusted(0, 0, 0, -m_extraRows);
 }
 
 void OverlayWindow::showWithoutActivating()
@@ -553,6 +549,21 @@ void OverlayWindow::setZOrder(bool topmost)
 void OverlayWindow::raise()
 {
     m_window->raise();
+}
+
+bool OverlayWindow::keepAbove(QWindow* window)
+{
+    if (!m_display || !m_stacking)
+        return false;
+    ensureCreated();
+    // A window Qt has not made yet has nothing to be stacked against.
+    const unsigned long target = window && window->handle() ? window->winId() : 0;
+    const std::shared_ptr<bool> alive = m_alive;
+    m_stacking->keepAbove(nativeWindowId(), target, [this, alive](const QRect& outline) {
+        if (*alive && onKeptAboveMoved)
+            callOut([this, &outline] { onKeptAboveMoved(outline); });
+    });
+    return target != 0;
 }
 
 bool OverlayWindow::startSystemMove()

@@ -48,8 +48,11 @@ public:
     void setVisibleArea(const QRegion& area) override;
     void setZOrder(bool topmost) override;
     void raise() override;
+    bool keepAbove(QWindow* window) override;
     bool startSystemMove() override;
 
+    // The window's title, for tools that list windows.
+    void setName(const QString& name);
     // The X window, for looking at it from outside; 0 without an X display.
     unsigned long nativeWindowId() const;
     // Whether pictures reach the server through shared memory.

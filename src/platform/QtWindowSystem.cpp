@@ -23,8 +23,11 @@ std::unique_ptr<OverlaySurface> QtWindowSystem::createOverlay(const OverlayOptio
             m_compositor = std::make_unique<CompositorWatch>(display);
         }
     }
-    return std::make_unique<OverlayWindow>(options.clickThrough, m_stacking.get(),
-                                           m_compositor.get());
+    auto window =
+        std::make_unique<OverlayWindow>(options.clickThrough, m_stacking.get(), m_compositor.get());
+    if (!options.name.isEmpty())
+        window->setName(options.name);
+    return window;
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <xcb/xcb.h>
 
@@ -38,17 +40,41 @@ void StackingKeeper::keep(unsigned long window, bool onTop)
         it->onTop = onTop;
     else
         m_kept.push_back({window, onTop});
-    if (!m_watching && QCoreApplication::instance()) {
-        // Added to the events Qt already takes from the root window, never
-        // in place of them.
-        const ::Window root = DefaultRootWindow(m_display);
-        XWindowAttributes attributes{};
-        if (XGetWindowAttributes(m_display, root, &attributes)) {
-            XSelectInput(m_display, root, attributes.your_event_mask | SubstructureNotifyMask);
-            XFlush(m_display);
-            QCoreApplication::instance()->installNativeEventFilter(this);
-            m_watching = true;
-        }
+    watchRoot();
+}
+
+void StackingKeeper::keepAbove(unsigned long window, unsigned long target,
+                               std::function<void(const QRect&)> onTargetMoved)
+{
+    if (!m_display || !window)
+        return;
+    m_above.erase(std::remove_if(m_above.begin(), m_above.end(),
+                                 [window](const KeptAbove& kept) { return kept.window == window; }),
+                  m_above.end());
+    if (!target)
+        return;
+    KeptAbove kept;
+    kept.window = window;
+    kept.target = target;
+    kept.onTargetMoved = std::move(onTargetMoved);
+    m_above.push_back(std::move(kept));
+    watchRoot();
+    restackAbove();
+}
+
+void StackingKeeper::watchRoot()
+{
+    if (m_watching || !QCoreApplication::instance())
+        return;
+    // Added to the events Qt already takes from the root window, never in
+    // place of them.
+    const ::Window root = DefaultRootWindow(m_display);
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(m_display, root, &attributes)) {
+        XSelectInput(m_display, root, attributes.your_event_mask | SubstructureNotifyMask);
+        XFlush(m_display);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        m_watching = true;
     }
 }
 
@@ -57,12 +83,18 @@ void StackingKeeper::forget(unsigned long window)
     m_kept.erase(std::remove_if(m_kept.begin(), m_kept.end(),
                                 [window](const Kept& kept) { return kept.window == window; }),
                  m_kept.end());
+    m_above.erase(std::remove_if(m_above.begin(), m_above.end(),
+                                 [window](const KeptAbove& kept) { return kept.window == window; }),
+                  m_above.end());
 }
 
 bool StackingKeeper::isOurs(unsigned long window) const
 {
     return std::any_of(m_kept.begin(), m_kept.end(),
-                       [window](const Kept& kept) { return kept.window == window; });
+                       [window](const Kept& kept) { return kept.window == window; }) ||
+           std::any_of(m_above.begin(), m_above.end(), [window](const KeptAbove& kept) {
+               return kept.window == window || kept.windowTop == window;
+           });
 }
 
 bool StackingKeeper::windowManagerRuns() const
@@ -76,11 +108,14 @@ bool StackingKeeper::windowManagerRuns() const
 
 bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (m_kept.empty() || m_restackPending || eventType != "xcb_generic_event_t")
+    if (eventType != "xcb_generic_event_t" || (m_kept.empty() && m_above.empty()))
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const unsigned long root = DefaultRootWindow(m_display);
     bool concerns = false;
+    bool targetMoved = false;
+    bool reframed = false;
+    std::vector<std::pair<std::function<void(const QRect&)>, QRect>> moves;
     switch (event->response_type & 0x7f) {
     case XCB_MAP_NOTIFY: {
         const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
@@ -91,29 +126,73 @@ bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* messag
         const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
         concerns =
             configure->event == root && !configure->override_redirect && !isOurs(configure->window);
+        if (configure->event != root)
+            break;
+        for (KeptAbove& kept : m_above) {
+            if (!kept.targetTop || configure->window != kept.targetTop)
+                continue;
+            // Right above the window that belongs above it, or somewhere
+            // else in the order than before: restacked.
+            if (configure->above_sibling == kept.windowTop ||
+                configure->above_sibling != kept.targetBelow)
+                targetMoved = true;
+            kept.targetBelow = configure->above_sibling;
+            // Inside its border, as the server tells a window's place.
+            const int border = configure->border_width;
+            const QRect outline(configure->x + border, configure->y + border, configure->width,
+                                configure->height);
+            if (outline != kept.targetOutline) {
+                kept.targetOutline = outline;
+                if (kept.onTargetMoved)
+                    moves.emplace_back(kept.onTargetMoved, outline);
+            }
+        }
+        break;
+    }
+    case XCB_REPARENT_NOTIFY: {
+        // A window manager framed the target or let it go. Restacking now
+        // would upset a window manager that is about to focus it; the
+        // activation that follows places the window again.
+        const auto* reparent = reinterpret_cast<const xcb_reparent_notify_event_t*>(event);
+        for (const KeptAbove& kept : m_above)
+            reframed |= reparent->window == kept.target;
         break;
     }
     default:
         break;
     }
-    if (concerns) {
+    if (concerns && !m_kept.empty() && !m_restackPending) {
         // Once per burst of news, after Qt has handled them.
         m_restackPending = true;
         QTimer::singleShot(0, &m_context, [this] { restack(); });
     }
+    if (targetMoved && !m_restackAbovePending) {
+        m_restackAbovePending = true;
+        QTimer::singleShot(0, &m_context, [this] { restackAbove(); });
+    }
+    if (reframed && !m_findTopsPending) {
+        m_findTopsPending = true;
+        QTimer::singleShot(0, &m_context, [this] { findTops(); });
+    }
+    // Told once this keeper is done with its own lists.
+    for (const auto& [told, outline] : moves)
+        told(outline);
     return false;
+}
+
+bool StackingKeeper::mayRestack()
+{
+    if (!m_second.isValid() || m_second.elapsed() >= 1000) {
+        m_second.start();
+        m_restacksThisSecond = 0;
+    }
+    return ++m_restacksThisSecond <= kRestacksPerSecond;
 }
 
 void StackingKeeper::restack()
 {
     m_restackPending = false;
-    if (m_kept.empty() || windowManagerRuns())
-        return;
-    if (!m_second.isValid() || m_second.elapsed() >= 1000) {
-        m_second.start();
-        m_restacksThisSecond = 0;
-    }
-    if (++m_restacksThisSecond > kRestacksPerSecond)
+    if (m_kept.empty() || windowManagerRuns() || !mayRestack())
         return;
     for (const Kept& kept : m_kept) {
         if (kept.onTop)
@@ -122,6 +201,78 @@ void StackingKeeper::restack()
             XLowerWindow(m_display, kept.window);
     }
     XFlush(m_display);
+}
+
+void StackingKeeper::findTops()
+{
+    m_findTopsPending = false;
+    for (KeptAbove& kept : m_above) {
+        kept.windowTop = topLevelOf(kept.window);
+        const unsigned long targetTop = topLevelOf(kept.target);
+        // A new frame is where the window manager put the window, which
+        // is no move of it.
+        if (targetTop != kept.targetTop) {
+            kept.targetOutline = screenRectOf(m_display, targetTop).value_or(QRect());
+            kept.targetBelow = 0;
+        }
+        kept.targetTop = targetTop;
+    }
+}
+
+void StackingKeeper::restackAbove()
+{
+    m_restackAbovePending = false;
+    if (m_above.empty() || !mayRestack())
+        return;
+    findTops();
+    const ::Window root = DefaultRootWindow(m_display);
+    const bool managed = windowManagerRuns();
+    for (KeptAbove& kept : m_above) {
+        if (managed) {
+            // The window manager owns the order of the windows it frames:
+            // it is asked the way a pager asks for a user's restack.
+            // WORKAROUND: openbox ignores the sibling and raises the window
+            // to the top of its layer, which is right above a target it has
+            // just raised or activated.
+            XEvent request{};
+            request.xclient.type = ClientMessage;
+            request.xclient.window = kept.window;
+            request.xclient.message_type = XInternAtom(m_display, "_NET_RESTACK_WINDOW", False);
+            request.xclient.format = 32;
+            request.xclient.data.l[0] = 2; // on the user's behalf
+            request.xclient.data.l[1] = static_cast<long>(kept.target);
+            request.xclient.data.l[2] = Above;
+            // Only the window manager hears it: this keeper listens to the
+            // root's notifications itself.
+            XSendEvent(m_display, root, False, SubstructureRedirectMask, &request);
+        } else if (kept.windowTop && kept.targetTop) {
+            XWindowChanges changes{};
+            changes.sibling = kept.targetTop;
+            changes.stack_mode = Above;
+            XConfigureWindow(m_display, kept.windowTop, CWSibling | CWStackMode, &changes);
+        }
+    }
+    XFlush(m_display);
+}
+
+unsigned long StackingKeeper::topLevelOf(unsigned long window) const
+{
+    const ::Window root = DefaultRootWindow(m_display);
+    ::Window current = window;
+    while (current) {
+        ::Window treeRoot = 0;
+        ::Window parent = 0;
+        ::Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(m_display, current, &treeRoot, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        if (parent == root)
+            return current;
+        current = parent;
+    }
+    return 0;
 }
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/OverlaySurface.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace platform {
@@ -11,6 +13,9 @@ class WindowSystem {
 public:
     struct OverlayOptions {
         bool clickThrough = true; // false for a decoration the user can drag
+        // The window's title, seen only by tools that list windows; none
+        // when empty.
+        QString name;
     };
 
     virtual ~WindowSystem() = default;

@@ -1,6 +1,7 @@
 #include "platform/X11Desktop.h"
 
 #include "platform/Clock.h"
+#include "platform/PhysicalPixels.h"
 #include "platform/QtX11Display.h"
 #include "platform/SessionLockWatcher.h"
 #include "platform/X11Properties.h"
@@ -20,27 +21,6 @@
 namespace platform {
 
 namespace {
-
-// Qt keeps each screen's origin in device pixels and scales only distances
-// inside the screen, so a logical rectangle on a scaled screen maps back to
-// physical pixels around that origin.
-QRect toPhysical(const QRect& logical, const QScreen* screen)
-{
-    const qreal dpr = screen->devicePixelRatio();
-    const QPoint origin = screen->geometry().topLeft();
-    const QPoint offset = logical.topLeft() - origin;
-    const QPoint topLeft(origin.x() + qRound(offset.x() * dpr),
-                         origin.y() + qRound(offset.y() * dpr));
-    return QRect(topLeft, QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
-}
-
-QPoint toPhysical(const QPoint& logical, const QScreen* screen)
-{
-    const qreal dpr = screen->devicePixelRatio();
-    const QPoint origin = screen->geometry().topLeft();
-    const QPoint offset = logical - origin;
-    return QPoint(origin.x() + qRound(offset.x() * dpr), origin.y() + qRound(offset.y() * dpr));
-}
 
 bool contains(const std::vector<unsigned long>& values, Atom atom)
 {
@@ -63,14 +43,14 @@ QSize X11Desktop::primaryScreenSize()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return QSize();
-    return toPhysical(screen->geometry(), screen).size();
+    return toPhysicalPixels(screen->geometry(), screen).size();
 }
 
 QRect X11Desktop::virtualScreen()
 {
     QRect all;
     for (const QScreen* screen : QGuiApplication::screens())
-        all |= toPhysical(screen->geometry(), screen);
+        all |= toPhysicalPixels(screen->geometry(), screen);
     return all;
 }
 
@@ -81,7 +61,7 @@ QRect X11Desktop::workArea()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return QRect();
-    return toPhysical(screen->availableGeometry(), screen);
+    return toPhysicalPixels(screen->availableGeometry(), screen);
 }
 
 bool X11Desktop::taskbarAutoHide()
@@ -103,7 +83,7 @@ QPoint X11Desktop::cursorPos()
     const QScreen* screen = QGuiApplication::screenAt(logical);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    return screen ? toPhysical(logical, screen) : logical;
+    return screen ? toPhysicalPixels(logical, screen) : logical;
 }
 
 bool X11Desktop::leftButtonDown()
@@ -197,7 +177,7 @@ std::vector<QRect> X11Desktop::monitorRects(Display* dpy)
 {
     std::vector<QRect> rects;
     for (const QScreen* screen : QGuiApplication::screens())
-        rects.push_back(toPhysical(screen->geometry(), screen));
+        rects.push_back(toPhysicalPixels(screen->geometry(), screen));
     if (rects.empty()) {
         XWindowAttributes root{};
         if (XGetWindowAttributes(dpy, DefaultRootWindow(dpy), &root))

@@ -25,4 +25,21 @@ std::vector<unsigned long> readProperty32(Display* display, unsigned long window
     return values;
 }
 
+std::optional<QRect> screenRectOf(Display* display, unsigned long window)
+{
+    ::Window root = 0;
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (!window || !XGetGeometry(display, window, &root, &x, &y, &width, &height, &border, &depth))
+        return std::nullopt;
+    ::Window child = 0;
+    if (!XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child))
+        return std::nullopt;
+    return QRect(x, y, static_cast<int>(width), static_cast<int>(height));
+}
+
 } // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+
+#include <optional>
 #include <vector>
 
 struct _XDisplay;
@@ -13,5 +16,10 @@ namespace platform {
 // type.
 std::vector<unsigned long> readProperty32(_XDisplay* display, unsigned long window,
                                           unsigned long property, unsigned long type);
+
+// Where the window is on the screen, as the X server has it (physical
+// pixels, inside its border), also after a window manager moved it;
+// nothing when it has gone.
+std::optional<QRect> screenRectOf(_XDisplay* display, unsigned long window);
 
 } // namespace platform

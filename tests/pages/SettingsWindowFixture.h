@@ -3,12 +3,8 @@
 #include "app/CZelApp.h"
 #include "app/CZelDlg.h"
 #include "core/TabControl.h"
-#include "decorations/CDlgCursor.h"
-#include "decorations/CDlgFrost.h"
-#include "decorations/CDlgLights.h"
-#include "decorations/CDlgSnow.h"
-#include "decorations/CDlgTree.h"
 #include "pages/CDlgTabGeneral.h"
+#include "support/DecorationObjects.h"
 #include "support/FakePlatform.h"
 
 #include <QComboBox>
@@ -68,11 +64,7 @@ protected:
     // The decoration objects exist, without windows, as the pages expect.
     void runWindow(const std::function<void(CZelDlg&)>& whileRunning, bool startHidden = false)
     {
-        app.m_pDlgCursor = std::make_unique<CDlgCursor>(app.m_options, app.m_services);
-        app.m_pDlgTree = std::make_unique<CDlgTree>(app.m_options, app.m_services);
-        app.m_pDlgLights = std::make_unique<CDlgLights>(app.m_options, app.m_services);
-        app.m_pDlgSnow = std::make_unique<CDlgSnow>(app.m_options, app.m_services);
-        app.m_pDlgFrost = std::make_unique<CDlgFrost>(app.m_options, app.m_services);
+        makeDecorationObjects(app);
         app.m_pMainDlg = std::make_unique<CZelDlg>(app);
         CZelDlg& dlg = *app.m_pMainDlg;
         dlg.m_bStartHidden = startHidden;

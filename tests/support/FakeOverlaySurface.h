@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRegion>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -37,6 +38,11 @@ public:
         m_stackingCalls.push_back(m_stacking);
     }
     void raise() override { ++m_raiseCount; }
+    bool keepAbove(QWindow* window) override
+    {
+        m_keptAbove.push_back(window);
+        return m_followsKeptAbove;
+    }
     bool startSystemMove() override
     {
         ++m_systemMoves;
@@ -45,6 +51,7 @@ public:
 
     int m_serial = 0;
     bool m_clickThrough;
+    QString m_name;
     QRect m_geometry;
     QImage m_frame;
     QRegion m_changed;
@@ -56,5 +63,10 @@ public:
     Stacking m_stacking = Stacking::Unset;
     std::vector<Stacking> m_stackingCalls;
     int m_raiseCount = 0;
+    // Every window it was told to stay above, in order (null: let go).
+    std::vector<QWindow*> m_keptAbove;
+    // Whether it says it tells of that window's moves (onKeptAboveMoved), as
+    // on X11; Qt's offscreen platform cannot.
+    bool m_followsKeptAbove = false;
     int m_systemMoves = 0;
 };

@@ -14,6 +14,7 @@ public:
         if (m_failCreation)
             return nullptr;
         auto surface = std::make_unique<Surface>(options.clickThrough, *this);
+        surface->m_name = options.name;
         surface->m_serial = ++m_created;
         m_live.push_back(surface.get());
         m_log.push_back(surface->m_serial);

@@ -61,12 +61,32 @@ protected:
         ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(m_normal->id())}));
     }
 
+    // The decoration windows the program shows but the fairy dust's, which
+    // falls from the settings window's edges, lies right above that window
+    // and stays from start to end whatever the settings and the watcher say.
+    std::vector<unsigned long> decorations() const
+    {
+        std::vector<unsigned long> found = m_program->decorationWindows();
+        found.erase(std::remove_if(found.begin(), found.end(),
+                                   [&](unsigned long window) { return isDust(window); }),
+                    found.end());
+        return found;
+    }
+    bool isDust(unsigned long window) const
+    {
+        return nameOf(x(), window) == QLatin1String("Yulavin fairy dust");
+    }
+    bool waitForDecorations(size_t count, int timeoutMs = 10000) const
+    {
+        return waitUntil([&] { return decorations().size() == count; }, timeoutMs);
+    }
+
     // The one decoration window the program shows.
     unsigned long onlyDecoration()
     {
-        if (!m_program->waitForDecorations(1))
+        if (!waitForDecorations(1))
             return 0;
-        return m_program->decorationWindows().front();
+        return decorations().front();
     }
 
     std::unique_ptr<ProgramUnderTest> m_program;
@@ -328,20 +348,18 @@ TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
     makeDesktop();
     m_program->writeSettings("fDisableAtHighLoad=1 fSnow=1 fGarland=1 fTree=1 fCursorEnable=1");
     ASSERT_TRUE(m_program->start());
-    ASSERT_TRUE(m_program->waitForDecorations(4)) << m_program->decorationWindows().size();
+    ASSERT_TRUE(waitForDecorations(4)) << decorations().size();
 
     auto game = std::make_unique<ForeignWindow>(x(), kScreen);
     game->setAtom("_NET_WM_STATE", "_NET_WM_STATE_FULLSCREEN");
     game->map();
     ASSERT_TRUE(shown(game->id()));
     ASSERT_TRUE(xdotool({"windowactivate", "--sync", QString::number(game->id())}));
-    EXPECT_TRUE(m_program->waitForDecorations(0, 2500))
-        << m_program->decorationWindows().size() << " decorations left";
+    EXPECT_TRUE(waitForDecorations(0, 2500)) << decorations().size() << " decorations left";
 
     game.reset();
     XSync(x(), False);
-    EXPECT_TRUE(m_program->waitForDecorations(4, 2500))
-        << m_program->decorationWindows().size() << " decorations back";
+    EXPECT_TRUE(waitForDecorations(4, 2500)) << decorations().size() << " decorations back";
 }
 
 // The settings window and the program's icon in the notification area: the
@@ -366,13 +384,22 @@ protected:
         return own;
     }
 
-    // Over two seconds, the settings window stays above every decoration.
+    // Over two seconds, the settings window stays above every decoration but
+    // the fairy dust, which is put right above it once the window is active.
     void expectAboveDecorationsForAWhile(unsigned long settings)
     {
+        ASSERT_TRUE(waitUntil([&] {
+            const std::vector<unsigned long> all = m_program->decorationWindows();
+            return std::any_of(all.begin(), all.end(), [&](unsigned long decoration) {
+                return isDust(decoration) && stackedAbove(x(), decoration, settings) == true;
+            });
+        })) << "no fairy dust right above the window";
         for (int look = 0; look < 10; ++look) {
-            for (unsigned long decoration : m_program->decorationWindows())
-                ASSERT_EQ(stackedAbove(x(), settings, decoration), true)
+            for (unsigned long decoration : m_program->decorationWindows()) {
+                // The fairy dust lies right above the window, the others below.
+                ASSERT_EQ(stackedAbove(x(), settings, decoration), !isDust(decoration))
                     << "look " << look << ": decoration " << decoration << " over the window";
+            }
             waitUntil([] { return false; }, 200);
         }
     }
@@ -383,7 +410,7 @@ protected:
 TEST_F(SettingsAboveDecorationsTest, OnAFirstRun)
 {
     ASSERT_TRUE(m_program->start());
-    ASSERT_TRUE(m_program->waitForDecorations(3)) << m_program->decorationWindows().size();
+    ASSERT_TRUE(waitForDecorations(3)) << decorations().size();
     OwnWindows own;
     ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
     expectAboveDecorationsForAWhile(own.settings);
@@ -394,7 +421,7 @@ TEST_F(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
 {
     m_program->writeSettings("fSnow=1 fGarland=1 fCursorEnable=1");
     ASSERT_TRUE(m_program->start());
-    ASSERT_TRUE(m_program->waitForDecorations(3)) << m_program->decorationWindows().size();
+    ASSERT_TRUE(waitForDecorations(3)) << decorations().size();
     OwnWindows own;
     ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).icon != 0; }));
     EXPECT_EQ(own.settings, 0u);

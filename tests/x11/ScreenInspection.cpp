@@ -129,6 +129,25 @@ std::vector<unsigned long> decorationWindowsOf(Display* dpy, pid_t pid)
     return decorations;
 }
 
+QString nameOf(Display* dpy, unsigned long window)
+{
+    QString name;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(dpy, "UTF8_STRING", False), &type, &format, &count, &after,
+                           &data) == Success &&
+        data && format == 8)
+        name =
+            QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(count));
+    if (data)
+        XFree(data);
+    return name;
+}
+
 QRect screenRect(Display* dpy, unsigned long window)
 {
     XWindowAttributes attributes{};

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -30,6 +31,8 @@ std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, cons
 unsigned long topLevelOf(_XDisplay* dpy, unsigned long window);
 // Whether the window and all its ancestors are mapped.
 bool viewable(_XDisplay* dpy, unsigned long window);
+// The window's title (_NET_WM_NAME); empty when it has none.
+QString nameOf(_XDisplay* dpy, unsigned long window);
 // The window's rectangle on the screen.
 QRect screenRect(_XDisplay* dpy, unsigned long window);
 // The part of it that lies on the screen: what a user can see of it.

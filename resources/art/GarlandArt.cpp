@@ -1,7 +1,7 @@
 // The 84 pictures of the light garland: wired bulbs in five colours, strawberry
 // bulbs, a string of small white bulbs, pine branches with small lights, a
 // decorated pine swag, icicle strings, glass ball lights, coloured backlight
-// glows and snowflake lights.
+// glows and snowflake lights; and the wires that join them across gaps.
 #include "ArtRegistry.h"
 #include "GarlandBalls.h"
 #include "GarlandBulbs.h"
@@ -55,6 +55,9 @@ void paintBulbs(ArtSink& sink)
         paintGarlandBulb(GarlandBulbShape::Mini, warmWhite(), false, false));
     add(sink, kWhiteBulbLitPicture,
         paintGarlandBulb(GarlandBulbShape::Mini, warmWhite(), true, false));
+    add(sink, kWhiteWirePicture, paintWhiteWire());
+    add(sink, kWhiteWireBendLeftPicture, paintWhiteWireBend(false));
+    add(sink, kWhiteWireBendRightPicture, paintWhiteWireBend(true));
 }
 
 void paintPine(ArtSink& sink)
@@ -89,6 +92,7 @@ void paintBalls(ArtSink& sink)
         add(sink, c.ids.cornerUnlit, paintBallLight(c.hue, false, true));
         add(sink, c.ids.cornerLit, paintBallLight(c.hue, true, true));
     }
+    add(sink, kBallWirePicture, paintBallWire());
 }
 
 void paintBacklight(ArtSink& sink)
@@ -112,6 +116,7 @@ void paintSnowflakes(ArtSink& sink)
     add(sink, kSnowflakeLightPictures[2], paintSnowflakeLight(red(), true));
     add(sink, kSnowflakeLightPictures[3], paintSnowflakeLight(yellow(), true));
     add(sink, kSnowflakeLightPictures[4], paintSnowflakeLight(blue(), false));
+    add(sink, kSnowflakeStringPicture, paintSnowflakeString());
 }
 
 void paintGarland(ArtSink& sink)

@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kTile = 96;
 constexpr qreal kWire = 15.0; // how far in from the screen edge's far side the wire holds a socket
-constexpr qreal kRadius = 26.0; // the glass globe
+constexpr qreal kWireSide = 22.0; // and how far in it crosses the ends of a piece
+constexpr qreal kRadius = 26.0;   // the glass globe
 constexpr qreal kSocketLength = 11.0;
 
 // A twisted pair, dark enough for a light desktop, with a pale twist that
@@ -68,21 +69,18 @@ void paintGlobe(QPainter& p, const GarlandHue& hue, bool lit)
     p.drawLine(QPointF(2.0, kSocketLength - 1.0), QPointF(1.4, centre.y() - 4.0));
     p.drawArc(QRectF(-1.6, centre.y() - 5.5, 3.2, 3.0), 180 * 16, 180 * 16);
 
-    // The room's windows mirrored on both flanks and a rim of light, all
-    // symmetric about the axis.
-    p.setPen(Qt::NoPen);
-    for (int side : {-1, 1}) {
-        p.save();
-        p.translate(centre + QPointF(side * 0.52 * r, 0.05 * r));
-        QRadialGradient shine(QPointF(0, 0), 1.0);
-        shine.setColorAt(0.0, QColor(255, 255, 255, side < 0 ? 215 : 120));
-        shine.setColorAt(0.6, QColor(255, 255, 255, side < 0 ? 110 : 50));
-        shine.setColorAt(1.0, QColor(255, 255, 255, 0));
-        p.scale(0.13 * r, 0.34 * r);
-        p.setBrush(shine);
-        p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-        p.restore();
-    }
+    // Light caught by a sphere, the same all round: a bright rim just inside
+    // its edge and a soft sheen over its middle, so the globe reads as glass
+    // on every edge it is turned to.
+    QRadialGradient sheen(centre, r);
+    sheen.setColorAt(0.0, QColor(255, 255, 255, lit ? 0 : 70));
+    sheen.setColorAt(0.45, QColor(255, 255, 255, lit ? 0 : 18));
+    sheen.setColorAt(0.74, QColor(255, 255, 255, 0));
+    sheen.setColorAt(0.9, QColor(255, 255, 255, lit ? 110 : 130));
+    sheen.setColorAt(0.97, QColor(255, 255, 255, lit ? 40 : 50));
+    sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setBrush(sheen);
+    p.drawEllipse(centre, r, r);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(ArtColour::withAlpha(ArtColour::scaled(hue.glass, 0.32), 0.8), 0.7));
     p.drawEllipse(centre, r, r);
@@ -131,23 +129,31 @@ QImage paintBallLight(const GarlandHue& hue, bool lit, bool corner)
                   0.5);
     }
 
-    // The wire swings from the screen edge at the piece's ends up to the
-    // socket and back: pieces are spread with gaps between them, and a wire
-    // that passes beyond the screen's edge there reads as one string whatever
-    // the gap.
+    // The wire crosses both ends of a piece level and at the same depth, so
+    // it runs on into the neighbour, or into the stretch of wire that fills
+    // the gap the window leaves between two globes; between those it rises
+    // to the socket, and the string hangs in shallow swags.
+    // Each end runs straight for a few pixels, so the wire crosses it level.
     QPainterPath wire;
-    const qreal out = 3.5; // where the wire meets the screen edge, in from the piece's end
+    const qreal level = 5.0;
     if (corner) {
         const QPointF in = origin;
-        wire.moveTo(-1.0, out);
-        wire.cubicTo(QPointF(0.3 * in.x(), 7.0), QPointF(in.x() - 22.0, in.y() - 16.0), in);
-        wire.cubicTo(QPointF(in.x() + 16.0, in.y() + 22.0), QPointF(T - 7.0, T - 0.3 * in.x()),
-                     QPointF(T - out, T + 1.0));
+        wire.moveTo(T - kWireSide, -1.0);
+        wire.lineTo(T - kWireSide, level);
+        wire.cubicTo(QPointF(T - kWireSide, 0.4 * in.y()), QPointF(in.x() + 8.0, in.y() - 12.0),
+                     in);
+        wire.moveTo(T + 1.0, kWireSide);
+        wire.lineTo(T - level, kWireSide);
+        wire.cubicTo(QPointF(T - 0.4 * (T - in.x()), kWireSide),
+                     QPointF(in.x() + 12.0, in.y() - 8.0), in);
     } else {
-        wire.moveTo(out, T + 1.0);
-        wire.cubicTo(QPointF(7.0, 0.45 * T), QPointF(0.22 * T, kWire), QPointF(T / 2, kWire));
-        wire.cubicTo(QPointF(0.78 * T, kWire), QPointF(T - 7.0, 0.45 * T),
-                     QPointF(T - out, T + 1.0));
+        wire.moveTo(-1.0, kWireSide);
+        wire.lineTo(level, kWireSide);
+        wire.cubicTo(QPointF(0.2 * T, kWireSide), QPointF(0.34 * T, kWire - 1.0),
+                     QPointF(T / 2, kWire - 1.0));
+        wire.cubicTo(QPointF(0.66 * T, kWire - 1.0), QPointF(0.8 * T, kWireSide),
+                     QPointF(T - level, kWireSide));
+        wire.lineTo(T + 1.0, kWireSide);
     }
     strokeWire(p, wire);
 
@@ -181,6 +187,19 @@ QImage paintBacklightGlow(const GarlandHue& hue)
     p.setPen(Qt::NoPen);
     p.setBrush(light);
     p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
+    p.end();
+    return surface.result();
+}
+
+QImage paintBallWire()
+{
+    GarlandSurface surface(QSize(kBallWireLength, kTile), 3);
+    QPainter p;
+    surface.begin(p);
+    QPainterPath wire;
+    wire.moveTo(-2.0, kWireSide);
+    wire.lineTo(kBallWireLength + 2.0, kWireSide);
+    strokeWire(p, wire);
     p.end();
     return surface.result();
 }

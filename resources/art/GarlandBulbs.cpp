@@ -169,21 +169,22 @@ void paintGlass(QPainter& p, GarlandBulbShape shape, const BulbGeometry& g, cons
     p.drawPath(body);
     p.setPen(Qt::NoPen);
 
-    // Window light caught on the glass: a long streak on the left and a dot.
-    {
+    // Window light caught on the glass: a soft streak down each flank and a
+    // glint by the neck, mirrored across the bulb's axis, so the glass reads
+    // the same on every edge the bulb is turned to.
+    for (int side : {-1, 1}) {
         p.save();
-        p.translate(-0.5 * R, y0 + 0.36 * L);
-        p.rotate(12);
+        p.translate(side * 0.5 * R, y0 + 0.42 * L);
         QRadialGradient streak(QPointF(0, 0), 1.0);
-        streak.setColorAt(0.0, QColor(255, 255, 255, lit ? 190 : 170));
+        streak.setColorAt(0.0, QColor(255, 255, 255, lit ? 150 : 140));
         streak.setColorAt(1.0, QColor(255, 255, 255, 0));
-        p.scale(0.2 * R, 0.27 * L);
+        p.scale(0.17 * R, 0.26 * L);
         p.setBrush(streak);
         p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
         p.restore();
+        p.setBrush(QColor(255, 255, 255, lit ? 200 : 185));
+        p.drawEllipse(QPointF(side * 0.36 * R, y0 + 0.17 * L), 0.08 * R + 0.25, 0.08 * R + 0.25);
     }
-    p.setBrush(QColor(255, 255, 255, lit ? 230 : 215));
-    p.drawEllipse(QPointF(-0.42 * R, y0 + 0.2 * L), 0.11 * R + 0.3, 0.11 * R + 0.3);
     if (!lit) {
         // A faint reflection on the far side keeps the dark glass round.
         p.save();
@@ -321,6 +322,46 @@ QImage paintGarlandBulb(GarlandBulbShape shape, const GarlandHue& hue, bool lit,
     paintSocket(p, shape, g);
     p.restore();
 
+    p.end();
+    return surface.result();
+}
+
+QImage paintWhiteWire()
+{
+    const BulbGeometry g = geometryOf(GarlandBulbShape::Mini);
+    GarlandSurface surface(QSize(kWhiteWireLength, g.tile), 4);
+    QPainter p;
+    surface.begin(p);
+    QPainterPath wire;
+    wire.moveTo(-1.0, g.wire);
+    wire.lineTo(kWhiteWireLength + 1.0, g.wire);
+    strokeWire(p, wire, g.tile);
+    p.end();
+    return surface.result();
+}
+
+QImage paintWhiteWireBend(bool rightCorner)
+{
+    const BulbGeometry g = geometryOf(GarlandBulbShape::Mini);
+    const qreal T = g.tile, c = g.wire;
+    GarlandSurface surface(QSize(g.tile, g.tile), 4);
+    QPainter p;
+    surface.begin(p);
+    if (rightCorner) {
+        p.translate(T, 0);
+        p.scale(-1, 1);
+    }
+    // Down the side's line, then a quarter turn into the row's wire right
+    // beside the corner bulb's socket, which it seems to enter.
+    const qreal side = T - c;
+    const qreal socketSide = g.straightOrigin.x() + g.socketHalf;
+    const qreal radius = side - socketSide - 1.0;
+    QPainterPath wire;
+    wire.moveTo(side, -1.0);
+    wire.lineTo(side, c - radius);
+    wire.quadTo(side, c, side - radius, c);
+    wire.lineTo(socketSide - 1.0, c);
+    strokeWire(p, wire, g.tile);
     p.end();
     return surface.result();
 }

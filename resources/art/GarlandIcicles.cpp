@@ -54,16 +54,20 @@ void paintCrystal(QPainter& p, QPointF top, qreal halfWidth, qreal length, const
     const QPainterPath body = crystalPath(top, halfWidth, length);
     QLinearGradient fill(top + QPointF(-halfWidth, 0), top + QPointF(halfWidth, 0));
     if (lit) {
-        fill.setColorAt(0.0, ArtColour::mix(light, Qt::white, 0.2));
+        fill.setColorAt(0.0, ArtColour::scaled(light, 0.86));
         fill.setColorAt(0.45, QColor(255, 255, 255));
-        fill.setColorAt(1.0, light);
+        fill.setColorAt(1.0, ArtColour::scaled(light, 0.78));
     } else {
-        fill.setColorAt(0.0, QColor(150, 170, 190, 150));
-        fill.setColorAt(0.4, QColor(236, 244, 252, 190));
-        fill.setColorAt(0.6, QColor(180, 200, 220, 150));
-        fill.setColorAt(1.0, QColor(110, 130, 150, 170));
+        fill.setColorAt(0.0, QColor(130, 152, 176, 190));
+        fill.setColorAt(0.4, QColor(236, 244, 252, 215));
+        fill.setColorAt(0.6, QColor(170, 192, 214, 190));
+        fill.setColorAt(1.0, QColor(96, 118, 142, 200));
     }
-    p.setPen(QPen(lit ? ArtColour::withAlpha(light, 0.9) : QColor(90, 110, 130, 200), 0.35));
+    // A steel-blue edge keeps the crystal in sight on a light desktop, where
+    // its glow and its white body alone would melt into the background.
+    p.setPen(QPen(lit ? ArtColour::withAlpha(ArtColour::scaled(light, 0.5), 0.85)
+                      : QColor(62, 82, 106, 225),
+                  0.6));
     p.setBrush(fill);
     p.drawPath(body);
     // The ridge of the cut crystal.
@@ -79,7 +83,7 @@ void paintClip(QPainter& p, QPointF at)
     g.setColorAt(0.4, QColor(250, 252, 255, 240));
     g.setColorAt(1.0, QColor(150, 160, 172, 230));
     p.setBrush(g);
-    p.setPen(QPen(QColor(100, 110, 120, 160), 0.3));
+    p.setPen(QPen(QColor(70, 80, 92, 200), 0.4));
     p.drawRoundedRect(QRectF(at.x() - 1.6, at.y() - 2.2, 3.2, 4.6), 0.8, 0.8);
     p.setPen(Qt::NoPen);
 }
@@ -100,7 +104,8 @@ QImage paintIcicleString(int variant, bool lit)
     QPainter p;
     surface.begin(p);
 
-    const QColor wire(214, 224, 234, 200), wireShade(120, 134, 150, 200);
+    // A dark core with a pale strand: the wire shows on light and dark desktops.
+    const QColor wire(214, 224, 234, 210), wireShade(70, 82, 98, 235);
     const qreal ledStep = 21.0, tipLength = 24.0;
 
     // Light first, under the wires and crystals.
@@ -124,7 +129,7 @@ QImage paintIcicleString(int variant, bool lit)
     for (size_t d = 0; d < kDropX.size(); ++d) {
         const qreal x = kDropX[d], end = kWireY + v.lengths[d];
         const qreal tipTop = end - tipLength;
-        p.setPen(QPen(wireShade, 0.9));
+        p.setPen(QPen(wireShade, 1.1));
         p.drawLine(QPointF(x, kWireY), QPointF(x, tipTop + 1));
         p.setPen(QPen(wire, 0.4));
         p.drawLine(QPointF(x - 0.2, kWireY), QPointF(x - 0.2, tipTop + 1));

@@ -40,6 +40,13 @@ struct PreviewScreen {
     {
         painter.drawImage(x, y, picture(id, quarterTurns));
     }
+    // A joining wire stretched over the area, as the window fills the room it
+    // leaves between pieces.
+    void join(unsigned id, int quarterTurns, const QRect& area)
+    {
+        if (area.width() > 0 && area.height() > 0)
+            painter.drawImage(area, picture(static_cast<int>(id), quarterTurns));
+    }
 
     int pick(std::pair<int, int> unlitLit) const { return lit ? unlitLit.second : unlitLit.first; }
 };
@@ -94,6 +101,15 @@ void whiteString(PreviewScreen& s)
     const int w = 32, h = 32, W = s.W, H = s.H;
     const int nH = W / w, remH = W - w * nH, nV = (H - 2 * h) / h, remV = H - 2 * h - h * nV;
     const int id = s.pick({pictureId(kWhiteBulbUnlitPicture), pictureId(kWhiteBulbLitPicture)});
+    const int rightEnd = h + remV / 2 + h * nV, leftTop = H - h - remV / 2 - h * nV;
+    s.join(kWhiteWireBendRightPicture, 2, QRect(0, 0, w, h));
+    s.join(kWhiteWireBendLeftPicture, 2, QRect(W - w, 0, w, h));
+    s.join(kWhiteWireBendRightPicture, 0, QRect(W - w, H - h, w, h));
+    s.join(kWhiteWireBendLeftPicture, 0, QRect(0, H - h, w, h));
+    s.join(kWhiteWirePicture, 3, QRect(W - w, h, w, remV / 2));
+    s.join(kWhiteWirePicture, 3, QRect(W - w, rightEnd, w, H - h - rightEnd));
+    s.join(kWhiteWirePicture, 1, QRect(0, H - h - remV / 2, w, remV / 2));
+    s.join(kWhiteWirePicture, 1, QRect(0, h, w, leftTop - h));
     for (int i = 0, x = remH / 2; i < nH; ++i, x += w)
         s.draw(id, 2, x, 0);
     for (int i = 0, y = h + remV / 2; i < nV; ++i, y += h)
@@ -138,10 +154,6 @@ void christmasPine(PreviewScreen& s)
     const int w = 48, h = 48, W = s.W, H = s.H, wG = 480;
     const int cV = pineTiles(H / h), cH = pineTiles(W / w);
     const int nG = W / (wG - 36) + (W % (wG - 36) ? 1 : 0);
-    for (int i = 0, y = -12; i < cV; ++i, y += h - 12) {
-        s.draw(pictureId(kPineBranchPicture), 0, -12, y);
-        s.draw(pictureId(kPineBranchPicture), 0, W - w + 12, y);
-    }
     for (int i = 0, x = -12; i < cH; ++i, x += w - 12)
         s.draw(pictureId(kPineBranchPicture), 3, x, H - h + 12);
     const int start = -((wG - 36) * nG - W) / 2;
@@ -151,6 +163,10 @@ void christmasPine(PreviewScreen& s)
         s.draw(s.pick({pictureId(kPineSectionLightsUnlitPicture),
                        pictureId(kPineSectionLightsLitPicture)}),
                0, x, -24);
+    for (int i = 0, y = -12; i < cV; ++i, y += h - 12) {
+        s.draw(pictureId(kPineBranchPicture), 0, -12, y);
+        s.draw(pictureId(kPineBranchPicture), 0, W - w + 12, y);
+    }
     const int light = s.pick({pictureId(kPineLightUnlitPicture), pictureId(kPineLightLitPicture)});
     const int nLV = H / h + 1, nLH = W / w, remH = W - w * nLH;
     for (int i = 0, y = 0; i < nLV; ++i, y += h)
@@ -181,6 +197,17 @@ void balls(PreviewScreen& s)
     const int w = 96, h = 96, W = s.W, H = s.H;
     const int nV = (H - 2 * h) / h, nH = (W - 2 * w) / w;
     const int gapV = (H - 2 * h - h * nV) / (nV + 1), gapH = (W - 2 * w - w * nH) / (nH + 1);
+    const int rowEnd = w + nH * (w + gapH), columnEnd = h + nV * (h + gapV);
+    for (int i = 0; i <= nH; ++i) {
+        const int x = w + i * (w + gapH), gap = i < nH ? gapH : W - w - rowEnd;
+        s.join(kBallWirePicture, 2, QRect(x, 0, gap, h));
+        s.join(kBallWirePicture, 0, QRect(W - x - gap, H - h, gap, h));
+    }
+    for (int i = 0; i <= nV; ++i) {
+        const int y = h + i * (h + gapV), gap = i < nV ? gapV : H - h - columnEnd;
+        s.join(kBallWirePicture, 3, QRect(W - w, y, w, gap));
+        s.join(kBallWirePicture, 1, QRect(0, H - y - gap, w, gap));
+    }
     size_t colour = 0;
     auto next = [&](const std::vector<Pair>& set) { return s.pick(set[colour++ % set.size()]); };
     s.draw(next(corner), 1, 0, 0);
@@ -236,6 +263,18 @@ void snowflakes(PreviewScreen& s)
     const int nV = (H + 2 * (44 - h)) / h, nH = (W + 2 * (44 - w)) / w;
     const int gapV = (H + 2 * (44 - h) - h * nV) / (nV + 1);
     const int gapH = (W + 2 * (44 - w) - w * nH) / (nH + 1);
+    for (int i = 0; i <= nH; ++i) {
+        const int x = i == 0 ? 0 : w - 44 + i * (w + gapH);
+        const int end = i < nH ? w - 44 + gapH + i * (w + gapH) : W;
+        s.join(kSnowflakeStringPicture, 2, QRect(x, 0, end - x, h));
+        s.join(kSnowflakeStringPicture, 0, QRect(W - end, H - h, end - x, h));
+    }
+    for (int i = 0; i <= nV; ++i) {
+        const int y = h - 44 + i * (h + gapV);
+        const int end = i < nV ? h - 44 + gapV + i * (h + gapV) : H - h + 44;
+        s.join(kSnowflakeStringPicture, 3, QRect(W - w, y, w, end - y));
+        s.join(kSnowflakeStringPicture, 1, QRect(0, H - end, w, end - y));
+    }
     size_t colour = 0;
     auto draw = [&](int q, int x, int y) {
         const int id = flakes[colour++ % 4];

@@ -13,8 +13,16 @@
 namespace {
 
 constexpr int kTile = 156;
-constexpr QPointF kCentre(78.0, 84.0);
-constexpr qreal kArm = 62.0;
+// The window lays the corner lights 44 pixels past the screen's edge along
+// the edge they hang on; an arm short enough to stay on the screen there
+// keeps the corner lights whole.
+constexpr qreal kArm = 30.0;
+// The string runs along the screen edge, just inside it, and each light hangs
+// a short cord's length in from it.
+constexpr qreal kStringY = kTile - 3.0;
+constexpr QPointF kCentre(kTile / 2.0, kStringY - 12.0 - kArm);
+// Strokes are as thick as the light is big, but never thinner than reads.
+constexpr qreal kStroke = 0.62;
 
 QPointF polar(qreal degrees, qreal length)
 {
@@ -37,7 +45,8 @@ QPainterPath segment(QPointF a, QPointF b, qreal width)
 struct Branch {
     qreal at, length, width;
 };
-constexpr Branch kBranches[] = {{0.36, 0.30, 2.6}, {0.60, 0.24, 2.2}, {0.80, 0.13, 1.7}};
+constexpr Branch kBranches[] = {
+    {0.36, 0.30, 2.6 * kStroke}, {0.60, 0.24, 2.2 * kStroke}, {0.80, 0.13, 1.7 * kStroke}};
 
 QPainterPath flakeShape()
 {
@@ -45,8 +54,8 @@ QPainterPath flakeShape()
     shape.setFillRule(Qt::WindingFill);
     for (int arm = 0; arm < 6; ++arm) {
         const qreal a = arm * 60.0;
-        shape.addPath(segment(polar(a, 0.1 * kArm), polar(a, 0.55 * kArm), 4.4));
-        shape.addPath(segment(polar(a, 0.5 * kArm), polar(a, 0.93 * kArm), 3.2));
+        shape.addPath(segment(polar(a, 0.1 * kArm), polar(a, 0.55 * kArm), 4.4 * kStroke));
+        shape.addPath(segment(polar(a, 0.5 * kArm), polar(a, 0.93 * kArm), 3.2 * kStroke));
         for (const Branch& b : kBranches) {
             const QPointF root = polar(a, b.at * kArm);
             for (qreal side : {-1.0, 1.0}) {
@@ -60,10 +69,10 @@ QPainterPath flakeShape()
         const QPointF along(-std::sin(rad), std::cos(rad)), across(-along.y(), along.x());
         const QPointF tip = polar(a, 0.95 * kArm);
         QPainterPath diamond;
-        diamond.moveTo(tip - along * 4.0);
-        diamond.lineTo(tip + across * 3.2);
-        diamond.lineTo(tip + along * 5.0);
-        diamond.lineTo(tip - across * 3.2);
+        diamond.moveTo(tip - along * (4.0 * kStroke));
+        diamond.lineTo(tip + across * (3.2 * kStroke));
+        diamond.lineTo(tip + along * (5.0 * kStroke));
+        diamond.lineTo(tip - across * (3.2 * kStroke));
         diamond.closeSubpath();
         shape.addPath(diamond);
     }
@@ -79,7 +88,7 @@ QPainterPath flakeShape()
 void paintRidges(QPainter& p, const QColor& colour)
 {
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour, 0.7, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, 0.55, Qt::SolidLine, Qt::RoundCap));
     for (int arm = 0; arm < 6; ++arm) {
         const qreal a = arm * 60.0;
         p.drawLine(polar(a, 0.2 * kArm), polar(a, 0.9 * kArm));
@@ -99,20 +108,30 @@ void paintRidges(QPainter& p, const QColor& colour)
     p.setPen(Qt::NoPen);
 }
 
-// A short cord from the arm nearest the screen edge down to that edge, with
-// the ring that holds it: the light hangs from the edge of the screen whichever
-// edge it is turned to, never from a loop that leads nowhere.
+// The string along the screen edge, crossing both ends of the picture at the
+// same depth so it runs on into its neighbours, and a short cord from it to
+// the arm nearest the edge, with the ring that holds it.
+void strokeString(QPainter& p, qreal from, qreal to)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(96, 102, 114, 235), 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(from, kStringY), QPointF(to, kStringY));
+    p.setPen(QPen(QColor(232, 236, 242, 200), 0.55, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(from, kStringY - 0.35), QPointF(to, kStringY - 0.35));
+    p.setPen(Qt::NoPen);
+}
+
 void paintHanger(QPainter& p)
 {
-    const QPointF tip = polar(0.0, kArm + 1.0);
-    const QPointF ring = tip + QPointF(0, 3.0);
+    strokeString(p, -1.0, kTile + 1.0);
+    const QPointF tip = polar(0.0, 0.95 * kArm + 3.0 * kStroke);
+    const QPointF ring(kCentre.x(), kStringY - 2.6);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(120, 126, 136, 230), 1.4, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(polar(0.0, 0.95 * kArm), tip);
-    p.drawLine(ring + QPointF(0, 3.0), QPointF(ring.x(), kTile + 1.0));
-    p.drawEllipse(ring, 2.6, 3.0);
-    p.setPen(QPen(QColor(235, 238, 244, 220), 0.6));
-    p.drawEllipse(ring + QPointF(-0.2, -0.2), 2.6, 3.0);
+    p.setPen(QPen(QColor(96, 102, 114, 235), 1.2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tip, ring - QPointF(0, 2.4));
+    p.drawEllipse(ring, 2.2, 2.4);
+    p.setPen(QPen(QColor(235, 238, 244, 220), 0.5));
+    p.drawEllipse(ring + QPointF(-0.2, -0.2), 2.2, 2.4);
     p.setPen(Qt::NoPen);
 }
 
@@ -124,7 +143,6 @@ QImage paintSnowflakeLight(const GarlandHue& hue, bool lit)
     GarlandSurface surface(QSize(kTile, kTile), 3);
     QPainter p;
     surface.begin(p);
-    paintHanger(p);
     QRadialGradient body(kCentre, kArm);
     if (lit) {
         body.setColorAt(0.0, QColor(255, 255, 255));
@@ -142,23 +160,35 @@ QImage paintSnowflakeLight(const GarlandHue& hue, bool lit)
     p.drawPath(shape);
     paintRidges(p, lit ? QColor(255, 255, 255, 230) : QColor(246, 248, 252, 210));
     if (lit)
-        paintHalo(p, kCentre, 12.0, 12.0, QColor(255, 255, 255), 0.8);
+        paintHalo(p, kCentre, 7.0, 7.0, QColor(255, 255, 255), 0.8);
     p.end();
     const QImage crystal = surface.result();
-    if (!lit)
-        return crystal;
 
-    // The glow: the crystal's own silhouette blurred wide and narrow.
-    const QImage wide = glowFromAlpha(crystal, 9, hue.halo, 1.5);
-    const QImage near = glowFromAlpha(crystal, 3, hue.halo, 1.3);
-    QImage out(crystal.size(), QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
+    // The string and cord go behind the crystal; only the crystal glows.
+    GarlandSurface hanger(QSize(kTile, kTile), 3);
+    hanger.begin(p);
+    paintHanger(p);
+    p.end();
+    QImage out = hanger.result();
     QPainter c(&out);
-    c.setCompositionMode(QPainter::CompositionMode_Plus);
-    c.drawImage(0, 0, wide);
-    c.drawImage(0, 0, near);
-    c.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (lit) {
+        // The glow: the crystal's own silhouette blurred wide and narrow.
+        c.setCompositionMode(QPainter::CompositionMode_Plus);
+        c.drawImage(0, 0, glowFromAlpha(crystal, 6, hue.halo, 1.5));
+        c.drawImage(0, 0, glowFromAlpha(crystal, 2, hue.halo, 1.3));
+        c.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     c.drawImage(0, 0, crystal);
     c.end();
     return out;
+}
+
+QImage paintSnowflakeString()
+{
+    GarlandSurface surface(QSize(kSnowflakeStringLength, kTile), 3);
+    QPainter p;
+    surface.begin(p);
+    strokeString(p, -1.0, kSnowflakeStringLength + 1.0);
+    p.end();
+    return surface.result();
 }

@@ -48,17 +48,27 @@ void groove(QPainter& p, QPointF from, QPointF to, double width, int strength)
     p.restore();
 }
 
-QImage crystal(const std::function<void(QPainter&)>& draw, QColor body = QColor(255, 255, 255))
+// The crystals are drawn fine, then filled out a little so each needle is
+// solid white at the size it falls; a soft blue shadow rather than a grey
+// outline sets them off a light desktop the way snow looks against the sky.
+SnowLook crystalLook(QColor body)
 {
     SnowLook look;
     look.body = body;
-    look.rim = QColor(150, 192, 240);
+    look.rim = QColor(176, 208, 248);
     look.volumeSigma = 0.8f;
-    look.volumeFull = 0.85f;
-    look.haloAlpha = 0.5f;
-    look.haloSigma = 0.75f;
+    look.volumeFull = 0.45f;
+    look.halo = QColor(34, 66, 128);
+    look.haloAlpha = 0.42f;
+    look.haloSigma = 1.0f;
     look.haloOffset = QPointF(0.0, 0.0);
-    return look.render(SnowMask::painted(side, side, draw));
+    return look;
+}
+
+QImage crystal(const std::function<void(QPainter&)>& draw, QColor body = QColor(255, 255, 255))
+{
+    return crystalLook(body).render(
+        SnowMask::painted(side, side, draw).blurred(0.4f).multiplied(1.55f));
 }
 
 // Branch pairs leaving the arm at 60 degrees, like a real dendrite's.
@@ -206,14 +216,10 @@ QImage glowingStar()
     const SnowMask glow = SnowMask::painted(side, side, [](QPainter& p) { disc(p, centre, 7.0); })
                               .blurred(2.2f)
                               .multiplied(0.35f);
-    SnowLook look;
-    look.body = QColor(255, 255, 255);
+    SnowLook look = crystalLook(QColor(255, 255, 255));
     look.rim = QColor(170, 210, 255);
     look.volumeSigma = 1.0f;
-    look.volumeFull = 0.9f;
-    look.haloAlpha = 0.5f;
-    look.haloSigma = 0.75f;
-    look.haloOffset = QPointF(0.0, 0.0);
+    look.volumeFull = 0.6f;
     return look.render(shape.combined(glow));
 }
 

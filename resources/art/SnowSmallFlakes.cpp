@@ -173,14 +173,14 @@ void paintFluffySnow(ArtSink& sink)
     // One pixel: a light blue-grey rather than white, so it still shows on a
     // white window.
     sink.add(pngPath(kFluffySnowPictures[0]),
-             fromPixels(1, 1, {premultiplied(222, 230, 242, 240)}));
-    const QRgb edge = premultiplied(226, 234, 246, 190);
-    const QRgb corner = premultiplied(92, 108, 132, 110);
+             fromPixels(1, 1, {premultiplied(236, 242, 252, 245)}));
+    const QRgb edge = premultiplied(240, 245, 254, 215);
+    const QRgb corner = premultiplied(190, 210, 242, 120);
     sink.add(pngPath(kFluffySnowPictures[1]),
              fromPixels(3, 3,
                         {corner, edge, corner,                          //
                          edge, premultiplied(255, 255, 255, 255), edge, //
-                         corner, edge, premultiplied(70, 84, 108, 130)}));
+                         corner, edge, premultiplied(150, 178, 224, 140)}));
     sink.add(pngPath(kFluffySnowPictures[2]), fluffyPuff());
     sink.add(pngPath(kFluffySnowPictures[3]), fluffyStar());
     sink.add(pngPath(kFluffySnowPictures[4]), fluffyClump());
@@ -192,20 +192,23 @@ void paintFluffySnow(ArtSink& sink)
     sink.add(pngPath(kFluffySnowPictures[10]), fluffyBall());
 }
 
+// Fine snow is a pixel or a few: soft white dots that fade to a pale blue
+// at their edges, never to grey, so they read as snow on a dark desktop and
+// don't look like dust on a light one.
 void paintFineSnow(ArtSink& sink)
 {
-    sink.add(pngPath(kFineSnowPictures[0]), fromPixels(1, 1, {premultiplied(214, 224, 238, 230)}));
+    sink.add(pngPath(kFineSnowPictures[0]), fromPixels(1, 1, {premultiplied(250, 252, 255, 245)}));
     sink.add(pngPath(kFineSnowPictures[1]),
              fromPixels(2, 2,
-                        {premultiplied(255, 255, 255, 235), premultiplied(232, 238, 248, 205),
-                         premultiplied(226, 234, 246, 205), premultiplied(150, 164, 188, 190)}));
-    const QRgb edge = premultiplied(238, 242, 250, 150);
-    const QRgb corner = premultiplied(60, 72, 96, 56);
+                        {premultiplied(255, 255, 255, 250), premultiplied(240, 246, 255, 225),
+                         premultiplied(236, 244, 255, 225), premultiplied(204, 222, 248, 190)}));
+    const QRgb edge = premultiplied(244, 248, 255, 220);
+    const QRgb corner = premultiplied(206, 224, 250, 120);
     sink.add(pngPath(kFineSnowPictures[2]),
              fromPixels(3, 3,
                         {corner, edge, corner,                          //
-                         edge, premultiplied(255, 255, 255, 250), edge, //
-                         corner, premultiplied(200, 212, 230, 160), corner}));
+                         edge, premultiplied(255, 255, 255, 255), edge, //
+                         corner, edge, corner}));
 }
 
 void paintSparklingSnow(ArtSink& sink)
@@ -216,7 +219,7 @@ void paintSparklingSnow(ArtSink& sink)
     auto ray = [](QPainter& p, double length, double width, double strength) {
         QLinearGradient fade(QPointF(0, 0), QPointF(0, -length));
         fade.setColorAt(0.0, QColor(255, 255, 255, int(255 * strength)));
-        fade.setColorAt(0.65, QColor(255, 255, 255, int(170 * strength)));
+        fade.setColorAt(0.75, QColor(255, 255, 255, int(205 * strength)));
         fade.setColorAt(1.0, QColor(255, 255, 255, 0));
         p.setBrush(fade);
         p.drawPolygon(QPolygonF{QPointF(width, 0), QPointF(0.12, -length), QPointF(-0.12, -length),
@@ -227,13 +230,16 @@ void paintSparklingSnow(ArtSink& sink)
             .blurred(sigma)
             .multiplied(strength);
     };
+    // White at the heart, ice blue towards the tips, in a soft blue shadow:
+    // the glint shows on a light desktop too.
     SnowLook look;
     look.body = QColor(255, 255, 255);
-    look.rim = QColor(176, 212, 255);
+    look.rim = QColor(132, 188, 255);
     look.volumeSigma = 0.5f;
-    look.volumeFull = 0.6f;
-    look.haloAlpha = 0.35f;
-    look.haloSigma = 0.6f;
+    look.volumeFull = 0.75f;
+    look.halo = QColor(30, 64, 132);
+    look.haloAlpha = 0.6f;
+    look.haloSigma = 0.75f;
     look.haloOffset = QPointF(0.0, 0.0);
 
     // The glint: a hot core with long upright and level streaks and short
@@ -241,16 +247,16 @@ void paintSparklingSnow(ArtSink& sink)
     const SnowMask flash =
         SnowMask::painted(10, 10, [&](QPainter& p) {
             p.setPen(Qt::NoPen);
-            radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 4.5, 0.55, 1.0); });
-            radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 2.6, 0.45, 0.75); });
+            radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 4.5, 0.65, 1.0); });
+            radial(p, centre, 4, 45.0, [&](QPainter& arm) { ray(arm, 3.1, 0.5, 0.8); });
             disc(p, centre, 0.9);
-        }).combined(glowOf(2.0, 0.9f, 0.8f));
+        }).combined(glowOf(2.3, 1.0f, 0.9f));
     // Its afterglow: a dimmer, smaller twinkle. Shown in turn with the glint,
     // the flake flickers.
     const SnowMask glow =
         SnowMask::painted(10, 10, [&](QPainter& p) {
             p.setPen(Qt::NoPen);
-            radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 2.6, 0.45, 0.6); });
+            radial(p, centre, 4, 0.0, [&](QPainter& arm) { ray(arm, 3.2, 0.5, 0.7); });
             disc(p, centre, 0.7);
         }).combined(glowOf(1.4, 0.8f, 0.45f));
     sink.add(pngPath(kSparklingSnowPictures[0]), look.render(flash));

@@ -31,6 +31,7 @@
 #include "vocabulary/PictureIds.h"
 #include "vocabulary/TextIds.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
@@ -42,10 +43,6 @@
 namespace {
 
 enum : int { IDC_TAB = 1000 };
-
-// Where the pages sit on the tab control, in pixels: just inside the pane's
-// left border and right under the row of tabs.
-constexpr QPoint kPageOrigin(1, TabControl::kTabRowHeight);
 
 // The minimised window stays on the taskbar this long before it hides, so the
 // user sees where it went.
@@ -182,6 +179,8 @@ bool CZelDlg::OnInitDialog()
     QFont dialogFont(QStringLiteral("Liberation Sans"));
     dialogFont.setPixelSize(10);
     setFont(dialogFont);
+    // The tray menu belongs to this window and is written in the same letters.
+    QApplication::setFont(dialogFont, "QMenu");
     m_tab = new TabControl(this);
     SetDlgCtrlID(m_tab, IDC_TAB);
     m_tab->setGeometry(DialogUnits::ToPixels(QRect(7, 7, 319, 186)));
@@ -223,7 +222,7 @@ bool CZelDlg::OnInitDialog()
         SettingsPage* page = pages[i];
         m_tab->SetItemData(static_cast<int>(i), page);
         page->Create(m_tab);
-        page->move(kPageOrigin);
+        page->move(m_tab->PageOrigin(page->size()));
         page->setVisible(page == m_pTabGeneral);
     }
 
@@ -262,7 +261,7 @@ void CZelDlg::ApplyLanguage()
         m_pTabSite = new CDlgTabSite(Context());
         m_tab->SetItemData(next, m_pTabSite);
         m_pTabSite->Create(m_tab);
-        m_pTabSite->move(kPageOrigin);
+        m_pTabSite->move(m_tab->PageOrigin(m_pTabSite->size()));
         m_pTabSite->hide();
     }
     const int frost = m_tab->GetItemCount() > tabsWithoutSite ? next + 1 : next;

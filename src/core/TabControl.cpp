@@ -4,6 +4,8 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace {
 
 // Tabs as low as the pages expect: the pages sit right under the row, and a
@@ -122,4 +124,27 @@ void TabControl::paintEvent(QPaintEvent*)
     frame.tabBarSize = m_bar->sizeHint();
     frame.tabBarRect = m_bar->geometry();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+
+    // The pages' pictures are a few pixels smaller than the pane: a pale mat
+    // with a fine line round the page frames them evenly instead of leaving a
+    // white gutter along two sides.
+    painter.fillRect(PaneRect(), QColor(0xe2, 0xea, 0xf4));
+    painter.setPen(QColor(0xb4, 0xc4, 0xd8));
+    painter.setBrush(Qt::NoBrush);
+    for (const QWidget* page : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (page != m_bar && page->isVisible())
+            painter.drawRect(page->geometry().adjusted(-1, -1, 0, 0));
+    }
+}
+
+QRect TabControl::PaneRect() const
+{
+    return QRect(1, kTabRowHeight, width() - 2, height() - kTabRowHeight - 1);
+}
+
+QPoint TabControl::PageOrigin(QSize pageSize) const
+{
+    const QRect pane = PaneRect();
+    return pane.topLeft() + QPoint(std::max(pane.width() - pageSize.width(), 0) / 2,
+                                   std::max(pane.height() - pageSize.height(), 0) / 2);
 }

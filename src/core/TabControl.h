@@ -36,6 +36,12 @@ public:
 
     QTabBar* tabBar() const { return m_bar; }
 
+    // The inside of the pane under the tabs, within its border.
+    QRect PaneRect() const;
+    // Where a page of that size goes: in the middle of the pane, so the mat
+    // the pane shows round a page smaller than itself is even on every side.
+    QPoint PageOrigin(QSize pageSize) const;
+
 Q_SIGNALS:
     // The user picked another tab and is leaving this one.
     void selChanging(int left);

@@ -53,6 +53,11 @@ constexpr std::array<unsigned, CDlgLights::kImageCount> kImageIds = [] {
 
 constexpr int kGarlandCount = 11;
 
+constexpr std::array<unsigned, CDlgLights::kJoinCount> kJoinIds = {
+    kWhiteWirePicture, kWhiteWireBendLeftPicture, kWhiteWireBendRightPicture, kBallWirePicture,
+    kSnowflakeStringPicture};
+enum Join { kWhiteWire, kWhiteBendLeft, kWhiteBendRight, kBallWire, kSnowflakeString };
+
 // The shown part of the window is made of squares this big: a few strips
 // along the edges rather than one box per bulb.
 constexpr int kOutlineCell = 32;
@@ -174,6 +179,11 @@ bool CDlgLights::OnInitDialog()
         if (image && !image->isNull())
             m_images[slot] = std::make_unique<TurnablePicture>(*image);
     }
+    for (size_t join = 0; join < kJoinIds.size(); ++join) {
+        std::unique_ptr<QImage> image = LoadPngResource(kJoinIds[join]);
+        if (image && !image->isNull())
+            m_joins[join] = std::make_unique<TurnablePicture>(*image);
+    }
 
     SetGarland(options.strGarland);
 
@@ -257,6 +267,16 @@ void CDlgLights::FreeImages()
 {
     for (std::unique_ptr<TurnablePicture>& image : m_images)
         image.reset();
+    for (std::unique_ptr<TurnablePicture>& join : m_joins)
+        join.reset();
+}
+
+void CDlgLights::DrawJoin(FrameDrawing& graphics, int join, int quarterTurns,
+                          const QRect& area) const
+{
+    const TurnablePicture* picture = m_joins[static_cast<size_t>(join)].get();
+    if (picture && area.width() > 0 && area.height() > 0)
+        graphics.drawImage(picture->orientation(quarterTurns), QRectF(area));
 }
 
 bool CDlgLights::IsLit(int nBulb, int nSection)
@@ -529,6 +549,20 @@ void CDlgLights::DrawWhite(FrameDrawing& graphics)
     int nBulb = 0;
     TurnablePicture* bulb = nullptr;
 
+    // The rows run into the corners and the columns stop short of them: the
+    // wire bends from each column into the row over the corner bulb's
+    // square, and a stretch of wire fills what the columns leave over.
+    const int nRightEnd = h + Half(remV) + h * nV;
+    const int nLeftTop = H - h - Half(remV) - h * nV;
+    DrawJoin(graphics, kWhiteBendRight, 2, QRect(0, 0, w, h));
+    DrawJoin(graphics, kWhiteBendLeft, 2, QRect(W - w, 0, w, h));
+    DrawJoin(graphics, kWhiteBendRight, 0, QRect(W - w, H - h, w, h));
+    DrawJoin(graphics, kWhiteBendLeft, 0, QRect(0, H - h, w, h));
+    DrawJoin(graphics, kWhiteWire, 3, QRect(W - w, h, w, Half(remV)));
+    DrawJoin(graphics, kWhiteWire, 3, QRect(W - w, nRightEnd, w, H - h - nRightEnd));
+    DrawJoin(graphics, kWhiteWire, 1, QRect(0, H - h - Half(remV), w, Half(remV)));
+    DrawJoin(graphics, kWhiteWire, 1, QRect(0, h, w, nLeftTop - h));
+
     RotateSlots(20, 21, 2);
     int x = Half(remH);
     for (int i = 0; i < nH; ++i) {
@@ -643,11 +677,6 @@ void CDlgLights::DrawChristmasPine(FrameDrawing& graphics)
         WidthOr(Picture(kPineSection), kPineSectionWidth) - kPineSectionOverlap;
     const int nG = sectionCount(nSectionStep);
 
-    for (int i = 0, y = -kPineOverlap; i < cV; ++i, y += h - kPineOverlap) {
-        Draw(graphics, branch, -kPineOverlap, y);
-        Draw(graphics, branch, W - w + kPineOverlap, y);
-    }
-
     RotateSlots(kPineBranch, kPineBranch, 3);
     for (int i = 0, x = -kPineOverlap; i < cH; ++i, x += w - kPineOverlap)
         Draw(graphics, branch, x, H - h + kPineOverlap);
@@ -664,6 +693,14 @@ void CDlgLights::DrawChristmasPine(FrameDrawing& graphics)
     for (int i = 0, x = -((nLightsStep * nLightsCount - W) / 2); i < nLightsCount;
          ++i, x += nLightsStep)
         Draw(graphics, LitOrUnlit(kPineSectionLights, ++nBulb, 1), x, -kPineSectionRise);
+
+    // The side branches come up over the ends of the top row, so a bow, a
+    // chain or a light that the row's centring puts at a corner tucks in
+    // under them rather than being cut by the screen's edge.
+    for (int i = 0, y = -kPineOverlap; i < cV; ++i, y += h - kPineOverlap) {
+        Draw(graphics, branch, -kPineOverlap, y);
+        Draw(graphics, branch, W - w + kPineOverlap, y);
+    }
 
     const TurnablePicture* light = Picture(kPineLight);
     w = WidthOr(light, kPineTileSize);
@@ -739,6 +776,22 @@ void CDlgLights::DrawBall(FrameDrawing& graphics)
         nColour = nColour % 4 + 1;
         ++nBulb;
     };
+
+    // The globes' wire runs on across the gaps between them, corners included.
+    const int nRowEnd = w + nH * (w + gapH);
+    const int nColumnEnd = h + nV * (h + gapV);
+    for (int i = 0; i <= nH; ++i) {
+        const int x = w + i * (w + gapH);
+        const int gap = i < nH ? gapH : W - w - nRowEnd;
+        DrawJoin(graphics, kBallWire, 2, QRect(x, 0, gap, h));
+        DrawJoin(graphics, kBallWire, 0, QRect(W - x - gap, H - h, gap, h));
+    }
+    for (int i = 0; i <= nV; ++i) {
+        const int y = h + i * (h + gapV);
+        const int gap = i < nV ? gapV : H - h - nColumnEnd;
+        DrawJoin(graphics, kBallWire, 3, QRect(W - w, y, w, gap));
+        DrawJoin(graphics, kBallWire, 1, QRect(0, H - y - gap, w, gap));
+    }
 
     RotateBallCorners();
     TurnablePicture* ball = pick(nColour, nBulb, true, 4);
@@ -864,6 +917,21 @@ void CDlgLights::DrawSnowflake(FrameDrawing& graphics)
         nColour = nColour % 4 + 1;
         ++nBulb;
     };
+
+    // The lights hang from a string along the screen's edges, which runs on
+    // across the gaps between them and out through the corners.
+    for (int i = 0; i <= nH; ++i) {
+        const int x = i == 0 ? 0 : w - r + i * (w + gapH);
+        const int end = i < nH ? w - r + gapH + i * (w + gapH) : W;
+        DrawJoin(graphics, kSnowflakeString, 2, QRect(x, 0, end - x, h));
+        DrawJoin(graphics, kSnowflakeString, 0, QRect(W - end, H - h, end - x, h));
+    }
+    for (int i = 0; i <= nV; ++i) {
+        const int y = h - r + i * (h + gapV);
+        const int end = i < nV ? h - r + gapV + i * (h + gapV) : H - h + r;
+        DrawJoin(graphics, kSnowflakeString, 3, QRect(W - w, y, w, end - y));
+        DrawJoin(graphics, kSnowflakeString, 1, QRect(0, H - end, w, end - y));
+    }
 
     RotateSnowflakes(2);
     for (int i = 0, x = gapH + w - r; i < nH; ++i, x += w + gapH) {

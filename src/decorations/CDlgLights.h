@@ -32,6 +32,11 @@ public:
     // The pictures of every garland, slots 0 to 83; empty while there is no
     // window and where a picture could not be loaded.
     std::array<std::unique_ptr<TurnablePicture>, kImageCount> m_images;
+    // What joins the pieces where the layout leaves room between them: the
+    // white string's wire and its corner bends, the globes' wire and the
+    // snowflakes' string. Loaded and freed with the pictures.
+    static constexpr int kJoinCount = 5;
+    std::array<std::unique_ptr<TurnablePicture>, kJoinCount> m_joins;
     // The Lights page re-arms the flash timer with a new speed through this.
     using DecorationWindow::SetTimer;
 
@@ -82,6 +87,11 @@ private:
     // strawberry garlands share.
     void DrawCornerString(FrameDrawing& graphics, int nColours, const Picker& pick,
                           const StraightRotator& rotateBulbs, const CornerRotator& rotateCorners);
+
+    // A join picture, stored as it runs along the bottom edge, turned by that
+    // many quarter turns and stretched over the area; nothing when the area
+    // is empty or the picture missing.
+    void DrawJoin(FrameDrawing& graphics, int join, int quarterTurns, const QRect& area) const;
 
     // The pickers: the lit or the unlit picture of a bulb.
     TurnablePicture* GetMulticolorBulb(int nColour, int nBulb, bool bCorner, int nSection);

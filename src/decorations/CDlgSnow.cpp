@@ -416,6 +416,11 @@ void CDlgSnow::DrawPile(FrameDrawing& graphics)
         // pile costs one picture per frame.
         if (!m_pile.empty() && !m_pile.back().baked) {
             QPainter painter(m_pPileBitmap.get());
+            // Flakes keep the lighter of their own colour and the pile's: the
+            // faint dark edge that shows a falling flake on a light window
+            // would otherwise grey the snow it lands on, and a deep pile
+            // would read as dirty rather than white.
+            painter.setCompositionMode(QPainter::CompositionMode_Lighten);
             for (auto record = m_pile.rbegin(); record != m_pile.rend() && !record->baked;
                  ++record) {
                 if (record->image) {

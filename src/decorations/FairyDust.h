@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-// The fairy dust: coloured stars that fall and shrink away. The cursor window
+// The fairy dust: coloured stars that glow softly, fall and shrink away. The cursor window
 // makes them behind the mouse pointer, the window under the settings window
 // along the edges of a dragged settings window; both age and draw them by the
 // same rule here.
@@ -33,7 +33,7 @@ public:
     static Particle MakeParticle(float x, float y);
 
     // One frame: moves and ages every star, drops those whose life ran out and
-    // draws the others, smoothed, in order.
+    // draws the others in order, each a picture of the star in its halo.
     static void MoveAndDraw(std::vector<Particle>& particles, FrameDrawing& graphics);
 
     // The star's size in pixels for the frames it has left: 16 at 119, 0 at 0.

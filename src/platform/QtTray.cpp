@@ -1,6 +1,7 @@
 #include "platform/QtTray.h"
 
 #include <QAction>
+#include <QFont>
 #include <QMenu>
 
 #ifdef YULAVIN_HAVE_DBUS
@@ -62,6 +63,11 @@ void QtTray::remove()
 int QtTray::trackPopupMenu(const std::vector<MenuItem>& items, int defaultId, QPoint at)
 {
     QMenu menu;
+    // The menu has no pictures: without this the style keeps an empty column
+    // for them down its left side.
+    menu.setStyleSheet(QStringLiteral("QMenu::item { padding: 4px 20px 4px 12px; }"
+                                      "QMenu::item:selected { background: palette(highlight); "
+                                      "color: palette(highlighted-text); }"));
     for (const MenuItem& item : items) {
         if (item.id == 0) {
             menu.addSeparator();
@@ -69,8 +75,13 @@ int QtTray::trackPopupMenu(const std::vector<MenuItem>& items, int defaultId, QP
         }
         QAction* action = menu.addAction(item.text);
         action->setData(item.id);
-        if (item.id == defaultId)
+        if (item.id == defaultId) {
             menu.setDefaultAction(action);
+            // The style sheet above leaves the default item in plain letters.
+            QFont bold = menu.font();
+            bold.setBold(true);
+            action->setFont(bold);
+        }
     }
     const QAction* chosen = menu.exec(at);
     return chosen ? chosen->data().toInt() : 0;

@@ -51,3 +51,13 @@ inline constexpr std::array<GarlandColourPictures, 4> kBallLightPictures = {
 // the one shown switched off.
 inline constexpr std::array<unsigned, 5> kBacklightPictures = {515, 516, 517, 518, 519};
 inline constexpr std::array<unsigned, 5> kSnowflakeLightPictures = {521, 522, 524, 525, 523};
+
+// What joins the pieces where the window leaves room between them: stretches
+// of wire stored as they run along the bottom edge, stretched to fit, and the
+// white string's bends from a side column into the bottom row at the left and
+// at the right corner.
+inline constexpr unsigned kWhiteWirePicture = 600;
+inline constexpr unsigned kWhiteWireBendLeftPicture = 601;
+inline constexpr unsigned kWhiteWireBendRightPicture = 602;
+inline constexpr unsigned kBallWirePicture = 603;
+inline constexpr unsigned kSnowflakeStringPicture = 604;

@@ -27,19 +27,15 @@ struct WiredPiece {
 const std::vector<WiredPiece> kWiredPieces = {
     {141, 139}, {142, 140}, {143, 149}, {144, 150}, {145, 151}, {146, 152}, {147, 153},
     {148, 154}, {157, 155}, {158, 156}, {162, 164}, {163, 165}, {173, 180}, {172, 179},
-    {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}};
-
-// Ball lights, which the garland window spreads with gaps between them.
-const std::vector<WiredPiece> kSpreadPieces = {{544, 497}, {545, 499}, {504, 502}, {505, 503},
-                                               {508, 506}, {509, 507}, {512, 510}, {513, 511}};
+    {171, 178}, {170, 177}, {169, 176}, {168, 161}, {167, 175}, {166, 174}, {544, 497},
+    {545, 499}, {504, 502}, {505, 503}, {508, 506}, {509, 507}, {512, 510}, {513, 511}};
 
 // Unlit and lit twins of every garland picture that lights up: straight
 // pieces, corners, and pictures that meet no neighbour.
 using Twins = std::vector<std::pair<int, int>>;
-const Twins kStraightTwins = {{141, 142}, {143, 144}, {145, 146}, {147, 148},
-                              {157, 158}, {159, 160}, {162, 163}, {173, 172},
-                              {171, 170}, {169, 168}, {167, 166}};
-const Twins kSpreadTwins = {{544, 545}, {504, 505}, {508, 509}, {512, 513}};
+const Twins kStraightTwins = {{141, 142}, {143, 144}, {145, 146}, {147, 148}, {157, 158},
+                              {159, 160}, {162, 163}, {173, 172}, {171, 170}, {169, 168},
+                              {167, 166}, {544, 545}, {504, 505}, {508, 509}, {512, 513}};
 const Twins kCornerTwins = {{139, 140}, {149, 150}, {151, 152}, {153, 154}, {155, 156},
                             {164, 165}, {180, 179}, {178, 177}, {176, 161}, {175, 174},
                             {497, 499}, {502, 503}, {506, 507}, {510, 511}};
@@ -130,41 +126,33 @@ TEST(GarlandPieces, CornersMeetTheTurnedStraightPieces)
     }
 }
 
-// The ball lights are spread along each edge with whatever gap the screen's
-// size leaves (none to a fifth of a piece). A wire that crossed a piece's side
-// would stop dead at every gap; instead it runs out through the screen edge
-// at both ends of every piece, corners included, and the string reads as one
-// passing beyond the screen.
-TEST(GarlandPieces, SpreadPiecesTakeTheirWireOutThroughTheScreenEdge)
+// Where the layout leaves room between pieces (the globes and the snowflakes
+// are spread with gaps, the white string's side columns stop short of its
+// rows) the garland window stretches a short piece of the same wire over it:
+// its cross-section must be the one the pieces show where they end.
+TEST(GarlandPieces, JoiningWiresContinueThePiecesWire)
 {
-    const auto largest = [](const std::vector<int>& profile, int from, int to) {
-        return *std::max_element(profile.begin() + from, profile.begin() + to + 1);
-    };
-    for (const WiredPiece& piece : kSpreadPieces) {
-        SCOPED_TRACE(::testing::Message()
-                     << "corner " << piece.corner << ", straight " << piece.straight);
-        // Both are stored as they lie on the bottom edge: the screen edge is
-        // their last row; a straight piece's neighbours lie past its first and
-        // last columns, the corner's past its last column and its first row.
-        const QImage straight = picture(piece.straight);
-        const int last = straight.width() - 1;
-        const auto edge = alphaRow(straight, last);
-        EXPECT_GE(largest(edge, 0, 5), 160) << "the wire leaves at the left end";
-        EXPECT_GE(largest(edge, last - 5, last), 160) << "the wire leaves at the right end";
-        for (int x : {0, last})
-            EXPECT_LE(largest(alphaColumn(straight, x), 0, last), 3) << "a wire ends at side " << x;
-
-        const QImage corner = picture(piece.corner);
-        EXPECT_GE(largest(alphaRow(corner, last), last - 5, last), 160);
-        EXPECT_GE(largest(alphaColumn(corner, 0), 0, 5), 160) << "the wire leaves up the side";
-        EXPECT_LE(largest(alphaColumn(corner, last), 0, last), 3);
-        EXPECT_LE(largest(alphaRow(corner, 0), 0, last), 3);
+    const std::vector<std::pair<int, int>> joins = {{600, 159}, {600, 160}, {603, 544},
+                                                    {603, 513}, {604, 521}, {604, 523}};
+    for (const auto& [join, piece] : joins) {
+        SCOPED_TRACE(::testing::Message() << "join " << join << ", piece " << piece);
+        const QImage wire = picture(join);
+        const QImage image = picture(piece);
+        for (const int x : {0, image.width() - 1})
+            expectSameCrossing(alphaColumn(wire, 0), alphaColumn(image, x));
     }
+    // The white string's bends come down a side column's line from the
+    // square's inner side: the bottom-left one down the left column, the
+    // bottom-right one down the right.
+    const QImage white = picture(159);
+    const int last = white.width() - 1;
+    expectSameCrossing(alphaRow(picture(601), 0), alphaRow(turned(white, 1), last));
+    expectSameCrossing(alphaRow(picture(602), 0), alphaRow(turned(white, 3), last));
 }
 
 TEST(GarlandPieces, LitTwinsOutshineTheUnlitAndFadeBeforeTheSides)
 {
-    for (const Twins* twins : {&kStraightTwins, &kSpreadTwins, &kCornerTwins, &kSingleTwins}) {
+    for (const Twins* twins : {&kStraightTwins, &kCornerTwins, &kSingleTwins}) {
         for (const auto& [unlitId, litId] : *twins) {
             SCOPED_TRACE(::testing::Message() << "unlit " << unlitId << ", lit " << litId);
             const QImage unlit = picture(unlitId);

@@ -272,6 +272,40 @@ TEST_P(GarlandOddSize, LightsEveryEdgeWithinTheWindowWithoutOverlapsEvenly)
 INSTANTIATE_TEST_SUITE_P(Garlands, GarlandOddSize, ::testing::ValuesIn(kGarlandKeys),
                          KeyCaseName());
 
+// Where the layout leaves room between pieces, or a side column stops short
+// of the rows, the garland's wire still runs on: along every edge, a band at
+// the wire's depth shows it in every column or row.
+TEST_F(GarlandTest, WiresRunUnbrokenAlongEveryEdge)
+{
+    const QSize size(1366, 767);
+    useWindowSize(size);
+    struct Wire {
+        const char* key;
+        int near, far; // depth of the band from the screen edge
+        int corner;    // how far from each corner the band is looked at
+    };
+    for (const Wire wire :
+         {Wire{"white", 24, 28, 26}, Wire{"ball", 66, 84, 96}, Wire{"snowflake", 1, 5, 0}}) {
+        SCOPED_TRACE(wire.key);
+        m_lights.DestroyWindow();
+        createGarland(QString::fromLatin1(wire.key));
+        drawAt(0, 0);
+        const QImage& frame = m_lights.frameImage();
+        const int depth = wire.far - wire.near + 1;
+        const int w = size.width(), h = size.height();
+        int breaks = 0;
+        for (int x = wire.corner; x < w - wire.corner; ++x) {
+            breaks += paintedPixels(frame, QRect(x, wire.near, 1, depth), 127) == 0;
+            breaks += paintedPixels(frame, QRect(x, h - 1 - wire.far, 1, depth), 127) == 0;
+        }
+        for (int y = wire.corner; y < h - wire.corner; ++y) {
+            breaks += paintedPixels(frame, QRect(wire.near, y, depth, 1), 127) == 0;
+            breaks += paintedPixels(frame, QRect(w - 1 - wire.far, y, depth, 1), 127) == 0;
+        }
+        EXPECT_EQ(breaks, 0);
+    }
+}
+
 // ---- Turning pictures ----
 
 TEST(GarlandPictureTurning, QuarterTurnsGoClockwise)

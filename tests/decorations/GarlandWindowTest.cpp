@@ -136,6 +136,8 @@ TEST_P(GarlandMissingPictures, DrawsWhatItHasWhereItBelongs)
 
     for (auto& picture : m_lights.m_images)
         picture.reset();
+    for (auto& join : m_lights.m_joins)
+        join.reset();
     for (int mode = 0; mode <= 4; ++mode)
         drawAt(mode, 1);
     EXPECT_TRUE(m_lights.lastDrawing().isEmpty());

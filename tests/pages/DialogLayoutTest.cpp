@@ -6,6 +6,7 @@
 #include "core/WrappingPushButton.h"
 #include "pages/CDlgTabGeneral.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +27,10 @@ TEST_F(DialogLayoutTest, WindowTabsAndGeneralPageSitWhereTheLayoutPutsThem)
         EXPECT_EQ(dlg.size(), QSize(500, 325));
         EXPECT_EQ(GetDlgItem(&dlg, 1000)->geometry(), QRect(11, 11, 478, 303));
         const QWidget* page = dlg.m_pTabGeneral;
-        EXPECT_EQ(page->geometry(), QRect(1, 21, 468, 273));
+        // In the middle of the pane under the tabs (476 x 281 inside its border).
+        EXPECT_EQ(page->geometry(), QRect(5, 25, 468, 273));
+        // The tray menu is written in the window's letters.
+        EXPECT_EQ(QApplication::font("QMenu"), dlg.font());
         EXPECT_EQ(GetDlgItem(page, 1004)->geometry().topLeft(), QPoint(138, 62));
         EXPECT_EQ(GetDlgItem(page, 1004)->width(), 90);
         EXPECT_EQ(GetDlgItem(page, 1006)->geometry(), QRect(78, 102, 15, 17));

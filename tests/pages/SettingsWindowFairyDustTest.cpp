@@ -152,13 +152,11 @@ TEST_F(SettingsWindowFairyDustTest, StarsFallAndFadeFor120FramesThenNoFrameIsPus
         moveBy(dlg, QPoint(-40, 10));
         const int firstY = dlg.m_effectUnder.m_points.front().y();
         frames();
-        const qreal largest =
-            dlg.m_effectUnder.lastDrawing().items().at(0).path.boundingRect().height();
+        const qreal largest = dlg.m_effectUnder.lastDrawing().items().at(0).target.height();
 
         frames(99);
         ASSERT_EQ(dlg.m_effectUnder.m_particles.size(), 4u);
-        EXPECT_LT(dlg.m_effectUnder.lastDrawing().items().at(0).path.boundingRect().height(),
-                  largest / 2);
+        EXPECT_LT(dlg.m_effectUnder.lastDrawing().items().at(0).target.height(), largest / 2);
         // The 120th frame ages them to nothing; the next one takes them away.
         frames(20);
         ASSERT_EQ(dlg.m_effectUnder.m_particles.size(), 4u);

@@ -13,6 +13,7 @@ packages=(
   libx11-dev libxss-dev libxext-dev libxfixes-dev libx11-xcb-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth openbox xcompmgr trayer xdotool x11-utils dbus-daemon
+  pkexec
   clang-format
   clang-14 libclang-rt-14-dev llvm-14
 )

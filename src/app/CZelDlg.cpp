@@ -100,7 +100,7 @@ CZelDlg::CZelDlg(CZelApp& app)
     m_pTabGeneral = new CDlgTabGeneral(context, app.m_highLoad, app.m_strModulePath,
                                        [this] { ApplyLanguage(); });
     m_pTabLights = new CDlgTabLights(context, *app.m_pDlgLights);
-    m_pTabLogon = new CDlgTabLogon(context);
+    m_pTabLogon = new CDlgTabLogon(context, app.m_hMutex.get());
     m_pTabSnow = new CDlgTabSnow(context, *app.m_pDlgSnow);
     m_pTabSound = new CDlgTabSound(context, app.m_highLoad);
     m_pTabWallpapers = new CDlgTabWallpapers(context);

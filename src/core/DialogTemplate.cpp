@@ -8,6 +8,7 @@
 #include "core/LinkLabel.h"
 #include "core/UpDownControl.h"
 #include "core/WrappingCheckBox.h"
+#include "core/WrappingPushButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -109,8 +110,19 @@ QWidget* DialogTemplate::CreateControl(QWidget* window, const DialogControl& con
     case DialogControl::Kind::UpDown:
         widget = new UpDownControl(window);
         break;
-    case DialogControl::Kind::PushButton: {
-        auto* button = new QPushButton(window);
+    case DialogControl::Kind::PictureStatic: {
+        auto* picture = new QLabel(window);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(2);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = picture;
+        break;
+    }
+    case DialogControl::Kind::PushButton:
+    case DialogControl::Kind::MultiLinePushButton: {
+        auto* button = control.kind == DialogControl::Kind::PushButton
+                           ? new QPushButton(window)
+                           : new WrappingPushButton(window);
         button->setAutoDefault(false);
         widget = button;
         break;

@@ -22,9 +22,11 @@ struct DialogControl {
         TooltipSlider,     // horizontal, tick marks at its ends, its position shown while dragged
         ReadOnlyEdit,      // a framed one-line box the user cannot type into
         UpDown,            // arrows that step a number shown in the box before them
+        PictureStatic,     // a sunken frame that shows a picture at its own size
         PushButton,
-        SkinButton, // a push button painted from pictures, shaped by a mask
-        SysLink,    // a line of text with links marked in it (LinkLabel)
+        MultiLinePushButton, // the same, its caption wrapped and centred
+        SkinButton,          // a push button painted from pictures, shaped by a mask
+        SysLink,             // a line of text with links marked in it (LinkLabel)
     };
     // Where a row starts a new group: radio buttons belong to the group of the
     // last row that starts one.

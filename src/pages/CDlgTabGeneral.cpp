@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QPainter>
 
 namespace {
@@ -89,15 +88,7 @@ void CDlgTabGeneral::DoDataExchange()
     connect(m_comboLanguage, &QComboBox::activated, this, &CDlgTabGeneral::OnLanguageSelChange);
     connect(m_chkAutoRun, &QCheckBox::clicked, this, &CDlgTabGeneral::OnAutoRunClicked);
     connect(m_chkHighLoad, &QCheckBox::clicked, this, &CDlgTabGeneral::OnDisableAtHighLoadClicked);
-    // The label names the list beside it: its text sits on the list's text
-    // line, which a closed list centres in its own height.
-    if (auto* label = GetDlgItemAs<QLabel>(this, IDC_STATIC_LANGUAGE)) {
-        QRect line = label->geometry();
-        line.setTop(m_comboLanguage->y());
-        line.setHeight(m_comboLanguage->height());
-        label->setGeometry(line);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    }
+    AlignLabelWithList(IDC_STATIC_LANGUAGE, m_comboLanguage, Qt::AlignHCenter);
 }
 
 bool CDlgTabGeneral::OnInitDialog()

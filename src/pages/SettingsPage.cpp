@@ -12,6 +12,7 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSlider>
 
 #include <algorithm>
@@ -151,6 +152,19 @@ void SettingsPage::EnableControls(std::span<const int> ids, bool enable) const
 {
     for (int id : ids)
         EnableDlgItem(this, id, enable);
+}
+
+void SettingsPage::AlignLabelWithList(int labelId, const QComboBox* list,
+                                      Qt::Alignment horizontal) const
+{
+    auto* label = GetDlgItemAs<QLabel>(this, labelId);
+    if (!label)
+        return;
+    QRect line = label->geometry();
+    line.setTop(list->y());
+    line.setHeight(list->height());
+    label->setGeometry(line);
+    label->setAlignment(horizontal | Qt::AlignVCenter);
 }
 
 void SettingsPage::SwitchDecoration(DecorationWindow& decoration, bool on,

@@ -99,6 +99,9 @@ protected:
 
     // Enables or disables the controls with these ids.
     void EnableControls(std::span<const int> ids, bool enable) const;
+    // The label that names the list beside it: its text sits on the list's
+    // text line, which a closed list centres in its own height.
+    void AlignLabelWithList(int labelId, const QComboBox* list, Qt::Alignment horizontal) const;
     // A decoration's on/off box was clicked: its window is made or ended,
     // the controls that mean something only while it is on follow the box,
     // and so does its setting.

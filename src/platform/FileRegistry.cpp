@@ -1,6 +1,7 @@
 #include "platform/FileRegistry.h"
 
-#include <QDir>
+#include "platform/FolderOwner.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -209,7 +210,7 @@ Registry::Result FileRegistry::set(Root root, const QString& key, const QString&
         // The Run key always exists; an autostart entry only starts programs.
         if (!std::holds_alternative<QString>(value))
             return Result::Error;
-        if (!QDir().mkpath(m_autostartDir))
+        if (!FolderOwner::MakePath(m_autostartDir))
             return Result::Error;
         const QString exec = execLineFor(std::get<QString>(value));
         if (exec.isEmpty())
@@ -223,9 +224,12 @@ Registry::Result FileRegistry::set(Root root, const QString& key, const QString&
                                        "X-GNOME-Autostart-enabled=true\n")
                             .arg(name, exec);
         file.write(entry.toUtf8());
-        return file.commit() ? Result::Ok : Result::Error;
+        if (!file.commit())
+            return Result::Error;
+        FolderOwner::HandOver(autostartFile(name));
+        return Result::Ok;
     }
-    QDir().mkpath(QFileInfo(m_valuesFile).path());
+    FolderOwner::MakePath(QFileInfo(m_valuesFile).path());
     QSettings values(m_valuesFile, QSettings::IniFormat);
     values.beginGroup(groupFor(root, key));
     // A key exists in the file as long as it holds a value.
@@ -238,6 +242,7 @@ Registry::Result FileRegistry::set(Root root, const QString& key, const QString&
                         QStringLiteral("dword:%1").arg(std::get<uint32_t>(value)));
     values.endGroup();
     values.sync();
+    FolderOwner::HandOver(m_valuesFile);
     return values.status() == QSettings::NoError ? Result::Ok : Result::Error;
 }
 
@@ -256,6 +261,7 @@ Registry::Result FileRegistry::remove(Root root, const QString& key, const QStri
     values.remove(encodeName(name));
     values.endGroup();
     values.sync();
+    FolderOwner::HandOver(m_valuesFile);
     return values.status() == QSettings::NoError ? Result::Ok : Result::Error;
 }
 

@@ -1,6 +1,5 @@
 #include "platform/LinuxSystemInfo.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -50,7 +49,8 @@ QString LinuxSystemInfo::expandEnvironment(const QString& text)
         if (name.compare(QLatin1String("APPDATA"), Qt::CaseInsensitive) == 0)
             value = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         else if (name.compare(QLatin1String("windir"), Qt::CaseInsensitive) == 0)
-            value = QDir::homePath() + QStringLiteral("/.local/share/Varnel/Windows");
+            value = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                    QStringLiteral("/Yulavin/windows");
         else if (qEnvironmentVariableIsSet(name.toLocal8Bit().constData()))
             value = qEnvironmentVariable(name.toLocal8Bit().constData());
         else
@@ -64,7 +64,23 @@ QString LinuxSystemInfo::expandEnvironment(const QString& text)
 
 QString LinuxSystemInfo::runtimeDir()
 {
+    // A copy restarted as administrator for the user keeps the user's folder,
+    // where the user's lock is: Qt would turn it down as not root's own, and
+    // a lock elsewhere would let a second copy start beside this one.
+    const QString session = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (geteuid() == 0 && !session.isEmpty() && QFileInfo(session).isDir())
+        return session;
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+bool LinuxSystemInfo::isAdministrator()
+{
+    return geteuid() == 0;
+}
+
+void LinuxSystemInfo::exitNow(int code)
+{
+    _exit(code);
 }
 
 } // namespace platform

@@ -14,6 +14,8 @@
 
 #include <QDebug>
 
+#include <cstdlib>
+
 namespace platform {
 
 namespace {
@@ -62,6 +64,8 @@ public:
     QString programPath() override { return {}; }
     QString expandEnvironment(const QString& text) override { return text; }
     QString runtimeDir() override { return {}; }
+    bool isAdministrator() override { return false; }
+    [[noreturn]] void exitNow(int code) override { std::_Exit(code); }
 };
 
 class NoRegistry final : public Registry {
@@ -92,6 +96,7 @@ public:
 class NoShell final : public Shell {
 public:
     bool open(const QString&) override { return false; }
+    bool runElevated(const QString&) override { return false; }
 };
 
 class NoHttp final : public Http {

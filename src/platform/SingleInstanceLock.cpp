@@ -11,14 +11,18 @@
 namespace platform {
 
 SingleInstanceLock::SingleInstanceLock(const QString& folder, const QString& name)
+    : m_path(QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".lock")))
 {
     QDir().mkpath(folder);
-    const QByteArray path =
-        QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".lock"));
-    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    take();
+}
+
+bool SingleInstanceLock::take()
+{
+    m_fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // Without a lock file the program still runs: a second copy is the lesser harm.
     if (m_fd < 0)
-        return;
+        return false;
     int result;
     do {
         result = ::flock(m_fd, LOCK_EX | LOCK_NB);
@@ -27,7 +31,17 @@ SingleInstanceLock::SingleInstanceLock(const QString& folder, const QString& nam
         m_alreadyExists = errno == EWOULDBLOCK;
         ::close(m_fd);
         m_fd = -1;
+        return false;
     }
+    m_alreadyExists = false;
+    return true;
+}
+
+bool SingleInstanceLock::retake()
+{
+    if (m_fd >= 0)
+        return true;
+    return take();
 }
 
 SingleInstanceLock::~SingleInstanceLock()

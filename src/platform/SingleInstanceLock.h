@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -19,8 +20,14 @@ public:
     bool alreadyExists() const { return m_alreadyExists; }
     // Lets another copy start (before this one hands over to a new process).
     void release();
+    // Holds the lock again after release(), when the handover did not happen;
+    // false when another copy took it meanwhile.
+    bool retake();
 
 private:
+    bool take();
+
+    QByteArray m_path;
     int m_fd = -1;
     bool m_alreadyExists = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/XmlDocument.h"
 
+#include "platform/FolderOwner.h"
 #include "platform/RegularFile.h"
 
 #include <QDir>
@@ -296,6 +297,8 @@ bool XmlDocument::save(const QString& path) const
         ok = ::rename(temporary.constData(), targetName.constData()) == 0;
     if (!ok)
         ::unlink(temporary.constData());
+    else
+        FolderOwner::HandOver(target);
     return ok;
 }
 

@@ -4,6 +4,7 @@
 #include "core/DialogItems.h"
 #include "core/TabControl.h"
 #include "pages/CDlgTabGeneral.h"
+#include "pages/CDlgTabLogon.h"
 #include "platform/FileRegistry.h"
 
 #include <QComboBox>
@@ -72,6 +73,7 @@ TEST_P(CZelDlgTabTest, TabsFollowTheVersionAndLanguage)
                                "Wallpapers", "Sound && Music", "Countdown", "Cursor", "Tree"}) +
                       c.lastTabs);
         EXPECT_EQ(shownTab(dlg), 0);
+        EXPECT_EQ(dlg.m_pTabLogon->IsWindow(), c.lastTabs.contains("Logon Screen"));
     });
 }
 
@@ -79,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
     VersionsAndLanguages, CZelDlgTabTest,
     ::testing::Values(
         TabCase{10, 0, "English", {"Frost", "About"}}, TabCase{6, 0, "German", {"Frost", "Über"}},
+        TabCase{6, 2, "English", {"Frost", "About"}},
         TabCase{6, 1, "English", {"Logon Screen", "Frost", "About"}},
         TabCase{5, 1, "Russian", {"Logon Screen", kSiteCaption, "Frost", "О программе"}}));
 

@@ -3,12 +3,15 @@
 #include "core/DialogItems.h"
 #include "core/LinkLabel.h"
 #include "core/WrappingCheckBox.h"
+#include "core/WrappingPushButton.h"
 #include "pages/SettingsPage.h"
 #include "support/WaitUntil.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolTip>
@@ -23,6 +26,8 @@ const DialogControl kControls[] = {
     {1009, Kind::MultiLineCheckBox, {202, 104, 100, 20}},
     {1015, Kind::GroupBox, {7, 80, 182, 44}},
     {1060, Kind::SysLink, {94, 141, 125, 14}},
+    {1061, Kind::PictureStatic, {146, 39, 160, 90}},
+    {1049, Kind::MultiLinePushButton, {35, 118, 80, 28}},
 };
 
 // A page with one control of each shared kind, made the way every page is.
@@ -206,6 +211,31 @@ TEST_F(PageControlsTest, LinkControlKeepsLeadingBlanksAndReportsClicksOnItsLinkO
         for (int column = 0; column < shot.width(); ++column)
             red += shot.pixelColor(column, row) == QColor(Qt::red);
     EXPECT_GT(red, 20);
+}
+
+TEST_F(PageControlsTest, PictureFrameAndWrappingButton)
+{
+    ControlsPage page(context());
+    page.show();
+    // The picture goes inside the sunken edge, at its own size.
+    auto* frame = GetDlgItemAs<QLabel>(&page, 1061);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->contentsRect(), frame->rect().adjusted(2, 2, -2, -2));
+    EXPECT_FALSE(frame->hasScaledContents());
+
+    auto* button = GetDlgItemAs<WrappingPushButton>(&page, 1049);
+    ASSERT_NE(button, nullptr);
+    // The settings window's font.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(10);
+    page.setFont(font);
+    button->setText("Перезапустить как администратор");
+    // Wider than the button on one line, it fits in two.
+    EXPECT_GT(button->fontMetrics().horizontalAdvance(button->text()), button->width());
+    EXPECT_LE(button->sizeHint().height(), button->height());
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    EXPECT_EQ(clicked.count(), 1);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 TEST(LinuxSystemInfo, VersionComesFromTheEnvironmentElseTen)
@@ -22,13 +24,19 @@ TEST(LinuxSystemInfo, VersionComesFromTheEnvironmentElseTen)
     EXPECT_TRUE(LinuxSystemInfo().versionAtLeast(10, 0));
 }
 
-TEST(LinuxSystemInfo, AppDataIsTheConfigurationFolderAndTheProgramIsThisOne)
+TEST(LinuxSystemInfo, FoldersAreTheUsersAndTheProgramIsThisOne)
 {
-    // %APPDATA% is the only name the program expands.
+    // %APPDATA% is the configuration folder, %windir% the emulated Windows
+    // folder among the user's data.
     platform::LinuxSystemInfo system;
     ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
+    ASSERT_FALSE(qEnvironmentVariable("XDG_DATA_HOME").isEmpty());
     EXPECT_EQ(system.expandEnvironment("%APPDATA%"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    EXPECT_EQ(system.expandEnvironment("%windir%\\System32"),
+              qEnvironmentVariable("XDG_DATA_HOME") + "/Yulavin/windows\\System32");
     EXPECT_TRUE(system.programPath().endsWith("/platform_tests"));
+    EXPECT_EQ(system.isAdministrator(), geteuid() == 0);
+    EXPECT_EQ(system.runtimeDir(), qEnvironmentVariable("XDG_RUNTIME_DIR"));
 }
 
 } // namespace

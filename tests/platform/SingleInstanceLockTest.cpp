@@ -36,4 +36,20 @@ TEST(SingleInstanceLock, AnotherProcessSeesItAndADeadHolderLeavesNothingBehind)
     EXPECT_FALSE(platform::SingleInstanceLock(dir.path(), "Lock").alreadyExists());
 }
 
+TEST(SingleInstanceLock, ReleasedItLetsAnotherCopyInAndTakenAgainItKeepsOthersOut)
+{
+    QTemporaryDir dir;
+    platform::SingleInstanceLock lock(dir.path(), "Lock");
+    ASSERT_FALSE(lock.alreadyExists());
+    lock.release();
+    {
+        platform::SingleInstanceLock other(dir.path(), "Lock");
+        EXPECT_FALSE(other.alreadyExists());
+        EXPECT_FALSE(lock.retake());
+    }
+    EXPECT_TRUE(lock.retake());
+    EXPECT_TRUE(lock.retake());
+    EXPECT_TRUE(platform::SingleInstanceLock(dir.path(), "Lock").alreadyExists());
+}
+
 } // namespace

@@ -100,11 +100,13 @@ TEST_P(DialogCaptionTest, CaptionsFitTheirControls)
                     << list->objectName().toStdString() << ": " << list->itemText(i).toStdString();
         }
         // Room for a push button's frame and a frame's corners.
-        for (const QPushButton* button : dlg.findChildren<QPushButton*>())
-            if (!qobject_cast<const WrappingPushButton*>(button))
-                EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8,
-                          button->width())
-                    << button->objectName().toStdString() << ": " << button->text().toStdString();
+        for (const QPushButton* button : dlg.findChildren<QPushButton*>()) {
+            // A caption that wraps is checked by its height, below.
+            if (qobject_cast<const WrappingPushButton*>(button))
+                continue;
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
+        }
         for (const QGroupBox* group : dlg.findChildren<QGroupBox*>())
             EXPECT_LE(group->fontMetrics().horizontalAdvance(group->title()) + 16, group->width())
                 << group->objectName().toStdString() << ": " << group->title().toStdString();

@@ -1,4 +1,4 @@
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include "platform/QtShell.h"
 

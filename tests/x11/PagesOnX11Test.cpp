@@ -362,4 +362,36 @@ TEST_F(PagesOnX11Test, DensityRaisedWithTheKeysFillsTheScreenWithSnow)
     EXPECT_TRUE(savedSettings().contains("<uSnowDensity>9</uSnowDensity>"));
 }
 
+// Snow switched on "on the desktop" while the settings window is open stays
+// below it, also once the user clicks the desktop and nothing has the focus.
+TEST_F(PagesOnX11Test, SnowSwitchedOnWhileTheWindowIsOpenStaysBelowIt)
+{
+    platform::LinuxPlatform services;
+    runProgram(services.services(), "fSnowTop=0", [&](CZelApp& app, CZelDlg& dlg) {
+        CDlgTabSnow& page = *dlg.m_pTabSnow;
+        showPage(dlg, &page);
+        ASSERT_TRUE(clickUntil(page.m_chkEnable, [&] { return app.m_pDlgSnow->IsWindow(); }));
+        // The snow's window: the screen-sized one that is not the fairy dust.
+        unsigned long snow = 0;
+        ASSERT_TRUE(waitUntil([&] {
+            for (unsigned long window : decorationWindowsOf(x(), getpid()))
+                if (nameOf(x(), window) != QLatin1String("Yulavin fairy dust"))
+                    snow = window;
+            return snow != 0;
+        }));
+        const unsigned long settings = dlg.winId();
+        auto staysBelow = [&] {
+            for (int look = 0; look < 8; ++look) {
+                if (stackedAbove(x(), settings, snow) != true)
+                    return false;
+                waitUntil([] { return false; }, 150);
+            }
+            return true;
+        };
+        EXPECT_TRUE(staysBelow()) << "with the window active";
+        ASSERT_TRUE(m_session->clickAt(QPoint(20, kScreen.height() - 20)));
+        EXPECT_TRUE(staysBelow()) << "with the desktop clicked";
+    });
+}
+
 } // namespace

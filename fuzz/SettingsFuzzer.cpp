@@ -24,6 +24,11 @@ public:
             std::abort();
         return Answer::Ok;
     }
+    void messageBoxAsync(QWidget* owner, const QString& text, const QString& caption, Style style,
+                         std::function<void(Answer)> onAnswer) override
+    {
+        onAnswer(messageBox(owner, text, caption, style));
+    }
     bool strict = false;
 };
 

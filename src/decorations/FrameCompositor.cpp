@@ -208,7 +208,7 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, 
         }
     }
 
-    m_spans.clear();
+    m_boxes.clear();
     for (size_t i = 0; i < m_previous.size(); ++i)
         if (!m_previousMatched[i])
             addBox(m_previous[i].bounds);
@@ -219,7 +219,7 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, 
         addBox(area.intersected(m_image.rect()));
 
     m_previous.swap(m_next);
-    if (m_spans.empty())
+    if (m_boxes.empty())
         return {};
 
     // Antialiased edges and smoothed pictures come out slightly different
@@ -299,16 +299,25 @@ void FrameCompositor::paintPlainPicturePieces(QPainter& painter, const FrameDraw
 
 void FrameCompositor::addBox(const QRect& box)
 {
-    if (box.isEmpty())
-        return;
-    const int firstBand = box.top() / kBandHeight;
-    const int lastBand = box.bottom() / kBandHeight;
-    for (int band = firstBand; band <= lastBand; ++band)
-        m_spans.push_back({band, box.left(), box.right() + 1});
+    if (!box.isEmpty())
+        m_boxes.push_back(box);
 }
 
 QRegion FrameCompositor::bandedRegion()
 {
+    QRegion region = bandedRegion(kBandHeight);
+    if (m_rects.size() > kCrowdedPieces)
+        region = bandedRegion(kCrowdedBandHeight);
+    return region;
+}
+
+QRegion FrameCompositor::bandedRegion(int bandHeight)
+{
+    m_spans.clear();
+    for (const QRect& box : m_boxes) {
+        for (int band = box.top() / bandHeight; band <= box.bottom() / bandHeight; ++band)
+            m_spans.push_back({band, box.left(), box.right() + 1});
+    }
     std::sort(m_spans.begin(), m_spans.end(), [](const BandSpan& a, const BandSpan& b) {
         return a.band != b.band ? a.band < b.band : a.left < b.left;
     });
@@ -322,8 +331,8 @@ QRegion FrameCompositor::bandedRegion()
     size_t i = 0;
     while (i < m_spans.size()) {
         const int band = m_spans[i].band;
-        const int top = band * kBandHeight;
-        const int height = std::min(kBandHeight, m_image.height() - top);
+        const int top = band * bandHeight;
+        const int height = std::min(bandHeight, m_image.height() - top);
         const size_t bandStart = m_rects.size();
         while (i < m_spans.size() && m_spans[i].band == band) {
             int left = m_spans[i].left;

@@ -23,10 +23,17 @@ class QPainter;
 // rectangle in each full-screen picture they touch, and a little per
 // rectangle: short bands keep the rows close to the flakes' own while 270
 // moving flakes still give a few hundred band pieces instead of thousands of
-// slivers (32-row bands cost the X server about a third more).
+// slivers (32-row bands cost the X server about a third more). A crowded
+// frame (the densest snow) is cut into bands twice as tall: the server
+// merges each rectangle it is sent into the area it tracks as changed, at a
+// cost that grows with the rectangles already there, so halving them is
+// worth the extra rows.
 class FrameCompositor final {
 public:
     static constexpr int kBandHeight = 8;
+    static constexpr int kCrowdedBandHeight = 16;
+    // More band pieces than this make a frame crowded.
+    static constexpr size_t kCrowdedPieces = 256;
 
     // Brings the picture up to date; returns the changed area (window
     // coordinates). With a target (premultiplied ARGB of that size, kept
@@ -72,7 +79,10 @@ private:
     static bool samePicture(const ItemPrint& previous, const ItemPrint& next, bool editsAreNamed);
     static bool sameItem(const ItemPrint& previous, const ItemPrint& next, bool editsAreNamed);
     void addBox(const QRect& box);
+    // The changed boxes snapped to bands, of the crowded height when there
+    // are many; m_rects holds the region's rectangles.
     QRegion bandedRegion();
+    QRegion bandedRegion(int bandHeight);
     void repaintAll(const FrameDrawing& drawing);
     void paintPlainPicturePieces(QPainter& painter, const FrameDrawing::Item& item,
                                  const ItemPrint& print);
@@ -85,6 +95,7 @@ private:
     std::vector<bool> m_nextMatched;
     std::vector<bool> m_repaintWhole;
     std::vector<std::pair<uint64_t, uint32_t>> m_previousByHash;
+    std::vector<QRect> m_boxes;
     std::vector<BandSpan> m_spans;
     std::vector<QRect> m_rects;
 };

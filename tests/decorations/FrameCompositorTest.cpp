@@ -210,6 +210,35 @@ TEST(FrameCompositorTest, NewSizeOrResetChangesEverythingAndMemoryOfTheWrongSize
     EXPECT_EQ(compositor.image().size(), QSize(120, 80));
 }
 
+// Hundreds of flakes moving at once are cut into taller bands than a few.
+TEST(FrameCompositorTest, CrowdedFrameIsCutIntoTallerBands)
+{
+    const QSize size(1600, 900);
+    const QImage flake = disc(16, Qt::white);
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    // The first flake falls by `first` rows, the others by `others`.
+    auto draw = [&](int first, int others) {
+        drawing.clear();
+        for (int i = 0; i < 400; ++i)
+            drawing.drawImage(flake, i * 97 % 1580, i * 53 % 880 + (i == 0 ? first : others));
+    };
+    draw(0, 0);
+    compositor.update(drawing, size);
+
+    draw(1, 1);
+    const QRegion crowded = compositor.update(drawing, size);
+    ASSERT_FALSE(crowded.isEmpty());
+    for (const QRect& rect : crowded)
+        EXPECT_EQ(rect.top() % FrameCompositor::kCrowdedBandHeight, 0) << rect.top();
+    EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
+
+    // One flake moving on: the usual bands.
+    draw(3, 1);
+    EXPECT_EQ(compositor.update(drawing, size), QRegion(0, 0, 16, 24));
+    EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
+}
+
 TEST(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
 {
     QImage pile(200, 50, QImage::Format_ARGB32_Premultiplied);

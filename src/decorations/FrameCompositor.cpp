@@ -155,14 +155,15 @@ bool FrameCompositor::sameItem(const ItemPrint& previous, const ItemPrint& next,
     return false;
 }
 
-QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, QImage* target)
+QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, QImage* target,
+                                bool targetIsBlank)
 {
     if (target &&
         (target->size() != size || target->format() != QImage::Format_ARGB32_Premultiplied))
         target = nullptr;
     const bool sameMemory =
         target ? m_imageIsTarget && m_image.constBits() == target->constBits() : !m_imageIsTarget;
-    if (m_image.size() != size || m_image.isNull() || !sameMemory) {
+    if (m_image.size() != size || m_image.isNull() || !sameMemory || (target && targetIsBlank)) {
         if (target) {
             // A view of the target's memory, not a shared copy: writing to a
             // shared copy would detach it from that memory.
@@ -175,7 +176,7 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, 
         m_previous.clear();
         if (m_image.isNull())
             return {};
-        repaintAll(drawing);
+        repaintAll(drawing, !(target && targetIsBlank));
         return QRegion(m_image.rect());
     }
 
@@ -364,9 +365,10 @@ QRegion FrameCompositor::bandedRegion(int bandHeight)
     return region;
 }
 
-void FrameCompositor::repaintAll(const FrameDrawing& drawing)
+void FrameCompositor::repaintAll(const FrameDrawing& drawing, bool clear)
 {
-    m_image.fill(Qt::transparent);
+    if (clear)
+        m_image.fill(Qt::transparent);
     QPainter painter(&m_image);
     m_previous.clear();
     for (const FrameDrawing::Item& item : drawing.items()) {

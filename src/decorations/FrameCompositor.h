@@ -38,8 +38,12 @@ public:
     // Brings the picture up to date; returns the changed area (window
     // coordinates). With a target (premultiplied ARGB of that size, kept
     // between frames) the picture lives in the target's memory, else in
-    // memory of its own; a new target is painted in full.
-    QRegion update(const FrameDrawing& drawing, const QSize& size, QImage* target = nullptr);
+    // memory of its own; a new target, or one said to be blank (fully
+    // transparent, new memory), is painted in full, a blank one without
+    // clearing it first so that the memory the items do not cover is never
+    // touched.
+    QRegion update(const FrameDrawing& drawing, const QSize& size, QImage* target = nullptr,
+                   bool targetIsBlank = false);
     // Premultiplied ARGB, the window's size. With a target it points into
     // the target's memory and is valid only as long as that memory.
     const QImage& image() const { return m_image; }
@@ -83,7 +87,7 @@ private:
     // are many; m_rects holds the region's rectangles.
     QRegion bandedRegion();
     QRegion bandedRegion(int bandHeight);
-    void repaintAll(const FrameDrawing& drawing);
+    void repaintAll(const FrameDrawing& drawing, bool clear = true);
     void paintPlainPicturePieces(QPainter& painter, const FrameDrawing::Item& item,
                                  const ItemPrint& print);
 

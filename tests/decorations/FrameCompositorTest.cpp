@@ -239,6 +239,27 @@ TEST(FrameCompositorTest, CrowdedFrameIsCutIntoTallerBands)
     EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
 }
 
+// Memory said to be blank is painted over without being cleared first, so
+// what the items leave alone is never touched; other memory is cleared.
+TEST(FrameCompositorTest, BlankTargetIsPaintedOverWithoutClearing)
+{
+    const QSize size(64, 48);
+    FrameDrawing drawing;
+    drawing.drawImage(disc(16, Qt::white), 10, 10);
+    // Red stands for memory the compositor must not have written to.
+    QImage given(size, QImage::Format_ARGB32_Premultiplied);
+    given.fill(Qt::red);
+    FrameCompositor compositor;
+    EXPECT_EQ(compositor.update(drawing, size, &given, true), QRegion(0, 0, 64, 48));
+    EXPECT_EQ(given.pixel(40, 40), QColor(Qt::red).rgba());
+    EXPECT_EQ(given.pixel(18, 18), paintedFromScratch(drawing, size).pixel(18, 18));
+
+    given.fill(Qt::red);
+    compositor.reset();
+    compositor.update(drawing, size, &given, false);
+    EXPECT_EQ(given, paintedFromScratch(drawing, size));
+}
+
 TEST(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
 {
     QImage pile(200, 50, QImage::Format_ARGB32_Premultiplied);

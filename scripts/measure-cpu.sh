@@ -6,7 +6,7 @@
 #
 #   scripts/measure-cpu.sh [--size WxHxD] [--seconds N] [--warm-up N]
 #                          [--program PATH] [--move-pointer] [--no-compositor]
-#                          [SETTINGS_FILE]
+#                          [--no-window-manager] [SETTINGS_FILE]
 #
 # --size     Xvfb screen, default 1920x1080x24
 # --seconds  length of the measurement, default 30
@@ -17,6 +17,7 @@
 #            whole time (50 steps a second, xdotool), so cursor effects work
 # --no-compositor  leaves xcompmgr out: the decorations then shape their
 #            windows to their shown pixels
+# --no-window-manager  leaves openbox out too (and with it the compositor)
 # SETTINGS_FILE is copied to where the program reads its settings, inside a
 # private configuration folder; without it the program starts with its
 # defaults (a first run).
@@ -36,6 +37,7 @@ program=build/bin/yulavin
 settings=""
 move_pointer=0
 compositor=1
+window_manager=1
 while (($#)); do
   case "$1" in
     --size) size=$2; shift 2 ;;
@@ -44,13 +46,16 @@ while (($#)); do
     --program) program=$2; shift 2 ;;
     --move-pointer) move_pointer=1; shift ;;
     --no-compositor) compositor=0; shift ;;
-    -h|--help) sed -n '2,29p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --no-window-manager) window_manager=0; compositor=0; shift ;;
+    -h|--help) sed -n '2,30p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) settings=$1; shift ;;
   esac
 done
 
-tools=(Xvfb openbox xcompmgr xprop)
+tools=(Xvfb)
+((window_manager)) && tools+=(openbox xprop)
+((compositor)) && tools+=(xcompmgr)
 ((move_pointer)) && tools+=(xdotool)
 for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/install-deps.sh)" >&2; exit 1; }
@@ -87,13 +92,16 @@ done
 [[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=("$!")
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.05
-done
-desktop="openbox"
+desktop="no window manager"
+if ((window_manager)); then
+  desktop="openbox"
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=("$!")
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.05
+  done
+fi
 if ((compositor)); then
   desktop="openbox, xcompmgr"
   xcompmgr >"$work/xcompmgr.log" 2>&1 &

@@ -137,8 +137,9 @@ void DecorationWindow::RedrawWindow()
     // At full alpha the frame is painted straight into the memory the window
     // shows from; a faded frame is scaled on its way there instead.
     const uint8_t alpha = ConstantAlpha();
-    QImage* target = alpha == 255 ? m_surface->frameBuffer(m_rcWindow.size()) : nullptr;
-    QRegion changed = m_compositor.update(m_drawing, m_rcWindow.size(), target);
+    bool blank = false;
+    QImage* target = alpha == 255 ? m_surface->frameBuffer(m_rcWindow.size(), blank) : nullptr;
+    QRegion changed = m_compositor.update(m_drawing, m_rcWindow.size(), target, blank);
     if (alpha != m_lastAlpha)
         changed = QRegion(QRect(QPoint(0, 0), m_rcWindow.size()));
     m_lastAlpha = alpha;

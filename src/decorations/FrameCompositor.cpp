@@ -155,14 +155,15 @@ bool FrameCompositor::sameItem(const ItemPrint& previous, const ItemPrint& next,
     return false;
 }
 
-QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, QImage* target)
+QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, QImage* target,
+                                bool targetIsBlank)
 {
     if (target &&
         (target->size() != size || target->format() != QImage::Format_ARGB32_Premultiplied))
         target = nullptr;
     const bool sameMemory =
         target ? m_imageIsTarget && m_image.constBits() == target->constBits() : !m_imageIsTarget;
-    if (m_image.size() != size || m_image.isNull() || !sameMemory) {
+    if (m_image.size() != size || m_image.isNull() || !sameMemory || (target && targetIsBlank)) {
         if (target) {
             // A view of the target's memory, not a shared copy: writing to a
             // shared copy would detach it from that memory.
@@ -175,7 +176,7 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, 
         m_previous.clear();
         if (m_image.isNull())
             return {};
-        repaintAll(drawing);
+        repaintAll(drawing, !(target && targetIsBlank));
         return QRegion(m_image.rect());
     }
 
@@ -208,7 +209,7 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, 
         }
     }
 
-    m_spans.clear();
+    m_boxes.clear();
     for (size_t i = 0; i < m_previous.size(); ++i)
         if (!m_previousMatched[i])
             addBox(m_previous[i].bounds);
@@ -219,7 +220,7 @@ QRegion FrameCompositor::update(const FrameDrawing& drawing, const QSize& size, 
         addBox(area.intersected(m_image.rect()));
 
     m_previous.swap(m_next);
-    if (m_spans.empty())
+    if (m_boxes.empty())
         return {};
 
     // Antialiased edges and smoothed pictures come out slightly different
@@ -299,16 +300,25 @@ void FrameCompositor::paintPlainPicturePieces(QPainter& painter, const FrameDraw
 
 void FrameCompositor::addBox(const QRect& box)
 {
-    if (box.isEmpty())
-        return;
-    const int firstBand = box.top() / kBandHeight;
-    const int lastBand = box.bottom() / kBandHeight;
-    for (int band = firstBand; band <= lastBand; ++band)
-        m_spans.push_back({band, box.left(), box.right() + 1});
+    if (!box.isEmpty())
+        m_boxes.push_back(box);
 }
 
 QRegion FrameCompositor::bandedRegion()
 {
+    QRegion region = bandedRegion(kBandHeight);
+    if (m_rects.size() > kCrowdedPieces)
+        region = bandedRegion(kCrowdedBandHeight);
+    return region;
+}
+
+QRegion FrameCompositor::bandedRegion(int bandHeight)
+{
+    m_spans.clear();
+    for (const QRect& box : m_boxes) {
+        for (int band = box.top() / bandHeight; band <= box.bottom() / bandHeight; ++band)
+            m_spans.push_back({band, box.left(), box.right() + 1});
+    }
     std::sort(m_spans.begin(), m_spans.end(), [](const BandSpan& a, const BandSpan& b) {
         return a.band != b.band ? a.band < b.band : a.left < b.left;
     });
@@ -322,8 +332,8 @@ QRegion FrameCompositor::bandedRegion()
     size_t i = 0;
     while (i < m_spans.size()) {
         const int band = m_spans[i].band;
-        const int top = band * kBandHeight;
-        const int height = std::min(kBandHeight, m_image.height() - top);
+        const int top = band * bandHeight;
+        const int height = std::min(bandHeight, m_image.height() - top);
         const size_t bandStart = m_rects.size();
         while (i < m_spans.size() && m_spans[i].band == band) {
             int left = m_spans[i].left;
@@ -355,9 +365,10 @@ QRegion FrameCompositor::bandedRegion()
     return region;
 }
 
-void FrameCompositor::repaintAll(const FrameDrawing& drawing)
+void FrameCompositor::repaintAll(const FrameDrawing& drawing, bool clear)
 {
-    m_image.fill(Qt::transparent);
+    if (clear)
+        m_image.fill(Qt::transparent);
     QPainter painter(&m_image);
     m_previous.clear();
     for (const FrameDrawing::Item& item : drawing.items()) {

@@ -23,16 +23,27 @@ class QPainter;
 // rectangle in each full-screen picture they touch, and a little per
 // rectangle: short bands keep the rows close to the flakes' own while 270
 // moving flakes still give a few hundred band pieces instead of thousands of
-// slivers (32-row bands cost the X server about a third more).
+// slivers (32-row bands cost the X server about a third more). A crowded
+// frame (the densest snow) is cut into bands twice as tall: the server
+// merges each rectangle it is sent into the area it tracks as changed, at a
+// cost that grows with the rectangles already there, so halving them is
+// worth the extra rows.
 class FrameCompositor final {
 public:
     static constexpr int kBandHeight = 8;
+    static constexpr int kCrowdedBandHeight = 16;
+    // More band pieces than this make a frame crowded.
+    static constexpr size_t kCrowdedPieces = 256;
 
     // Brings the picture up to date; returns the changed area (window
     // coordinates). With a target (premultiplied ARGB of that size, kept
     // between frames) the picture lives in the target's memory, else in
-    // memory of its own; a new target is painted in full.
-    QRegion update(const FrameDrawing& drawing, const QSize& size, QImage* target = nullptr);
+    // memory of its own; a new target, or one said to be blank (fully
+    // transparent, new memory), is painted in full, a blank one without
+    // clearing it first so that the memory the items do not cover is never
+    // touched.
+    QRegion update(const FrameDrawing& drawing, const QSize& size, QImage* target = nullptr,
+                   bool targetIsBlank = false);
     // Premultiplied ARGB, the window's size. With a target it points into
     // the target's memory and is valid only as long as that memory.
     const QImage& image() const { return m_image; }
@@ -72,8 +83,11 @@ private:
     static bool samePicture(const ItemPrint& previous, const ItemPrint& next, bool editsAreNamed);
     static bool sameItem(const ItemPrint& previous, const ItemPrint& next, bool editsAreNamed);
     void addBox(const QRect& box);
+    // The changed boxes snapped to bands, of the crowded height when there
+    // are many; m_rects holds the region's rectangles.
     QRegion bandedRegion();
-    void repaintAll(const FrameDrawing& drawing);
+    QRegion bandedRegion(int bandHeight);
+    void repaintAll(const FrameDrawing& drawing, bool clear = true);
     void paintPlainPicturePieces(QPainter& painter, const FrameDrawing::Item& item,
                                  const ItemPrint& print);
 
@@ -85,6 +99,7 @@ private:
     std::vector<bool> m_nextMatched;
     std::vector<bool> m_repaintWhole;
     std::vector<std::pair<uint64_t, uint32_t>> m_previousByHash;
+    std::vector<QRect> m_boxes;
     std::vector<BandSpan> m_spans;
     std::vector<QRect> m_rects;
 };

@@ -34,10 +34,13 @@ public:
     // premultiplied ARGB picture of the given size that keeps what was
     // painted into it from one frame to the next. Null (the default) when
     // the frame must be handed over in present(). Asking again waits until
-    // the screen has taken the previous frame.
-    virtual QImage* frameBuffer(const QSize& size)
+    // the screen has taken the previous frame. `blank` tells whether the
+    // picture is new and still fully transparent, so that painting it need
+    // not clear it first.
+    virtual QImage* frameBuffer(const QSize& size, bool& blank)
     {
         static_cast<void>(size);
+        blank = false;
         return nullptr;
     }
     // Only this part of the window (window coordinates) is shown at all;

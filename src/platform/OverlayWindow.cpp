@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 // Xlib's macros (None, Bool, Status, ...) clash with Qt names; keep them last.
@@ -401,15 +402,18 @@ bool OverlayWindow::prepareUpload(const QSize& size)
     if (!m_upload || m_upload->size() != size) {
         m_upload = std::make_unique<X11PictureUpload>(m_display, nativeWindowId(), size);
         m_uploadIsNew = true;
+        m_uploadIsBlank = true;
     }
     return !m_upload->pixels().isNull();
 }
 
-QImage* OverlayWindow::frameBuffer(const QSize& size)
+QImage* OverlayWindow::frameBuffer(const QSize& size, bool& blank)
 {
+    blank = false;
     if (!prepareUpload(size))
         return nullptr;
     m_upload->waitUntilSent();
+    blank = std::exchange(m_uploadIsBlank, false);
     return &m_upload->pixels();
 }
 
@@ -430,6 +434,7 @@ void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t
                 ? frame
                 : frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         m_upload->waitUntilSent();
+        m_uploadIsBlank = false;
         for (const QRect& box : area)
             copyToUpload(premultiplied, box, constantAlpha);
     }

@@ -44,7 +44,7 @@ public:
     void setGeometry(const QRect& rect) override;
     QRect geometry() override;
     void present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha) override;
-    QImage* frameBuffer(const QSize& size) override;
+    QImage* frameBuffer(const QSize& size, bool& blank) override;
     void setVisibleArea(const QRegion& area) override;
     void setZOrder(bool topmost) override;
     void raise() override;
@@ -103,6 +103,9 @@ private:
     int m_extraRows = 0;
     uint8_t m_lastAlpha = 255;
     bool m_uploadIsNew = false; // its first picture is sent whole
+    // Nothing was written to the upload's memory yet: it reads transparent
+    // and none of it is resident.
+    bool m_uploadIsBlank = false;
     bool m_inputShapeRenewed = false;
     bool m_applicationActive = false;
     // Calls into the decoration in progress; the decoration may end this

@@ -70,9 +70,10 @@ X11PictureUpload::X11PictureUpload(Display* display, unsigned long window, const
         release(); // an image layout this program does not write: nothing is shown
         return;
     }
+    // Both kinds of memory start zeroed, which is transparent; left
+    // unwritten, the pages a picture never draws on take no memory.
     m_pixels = QImage(reinterpret_cast<uchar*>(m_image->data), size.width(), size.height(),
                       m_image->bytes_per_line, QImage::Format_ARGB32_Premultiplied);
-    m_pixels.fill(Qt::transparent);
     m_gc = XCreateGC(m_display, m_window, 0, nullptr);
     XSetGraphicsExposures(m_display, m_gc, False);
 }

@@ -28,7 +28,8 @@ public:
 
     QSize size() const { return m_size; }
     bool usesSharedMemory() const { return m_segment != nullptr; }
-    // Premultiplied ARGB over the upload's own memory. Before writing to it
+    // Premultiplied ARGB over the upload's own memory, transparent to start
+    // with. Before writing to it
     // call waitUntilSent(): the server reads shared memory after the request.
     QImage& pixels() { return m_pixels; }
     // Blocks until the server has read every box sent so far. After flush()

@@ -210,6 +210,56 @@ TEST(FrameCompositorTest, NewSizeOrResetChangesEverythingAndMemoryOfTheWrongSize
     EXPECT_EQ(compositor.image().size(), QSize(120, 80));
 }
 
+// Hundreds of flakes moving at once are cut into taller bands than a few.
+TEST(FrameCompositorTest, CrowdedFrameIsCutIntoTallerBands)
+{
+    const QSize size(1600, 900);
+    const QImage flake = disc(16, Qt::white);
+    FrameCompositor compositor;
+    FrameDrawing drawing;
+    // The first flake falls by `first` rows, the others by `others`.
+    auto draw = [&](int first, int others) {
+        drawing.clear();
+        for (int i = 0; i < 400; ++i)
+            drawing.drawImage(flake, i * 97 % 1580, i * 53 % 880 + (i == 0 ? first : others));
+    };
+    draw(0, 0);
+    compositor.update(drawing, size);
+
+    draw(1, 1);
+    const QRegion crowded = compositor.update(drawing, size);
+    ASSERT_FALSE(crowded.isEmpty());
+    for (const QRect& rect : crowded)
+        EXPECT_EQ(rect.top() % FrameCompositor::kCrowdedBandHeight, 0) << rect.top();
+    EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
+
+    // One flake moving on: the usual bands.
+    draw(3, 1);
+    EXPECT_EQ(compositor.update(drawing, size), QRegion(0, 0, 16, 24));
+    EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
+}
+
+// Memory said to be blank is painted over without being cleared first, so
+// what the items leave alone is never touched; other memory is cleared.
+TEST(FrameCompositorTest, BlankTargetIsPaintedOverWithoutClearing)
+{
+    const QSize size(64, 48);
+    FrameDrawing drawing;
+    drawing.drawImage(disc(16, Qt::white), 10, 10);
+    // Red stands for memory the compositor must not have written to.
+    QImage given(size, QImage::Format_ARGB32_Premultiplied);
+    given.fill(Qt::red);
+    FrameCompositor compositor;
+    EXPECT_EQ(compositor.update(drawing, size, &given, true), QRegion(0, 0, 64, 48));
+    EXPECT_EQ(given.pixel(40, 40), QColor(Qt::red).rgba());
+    EXPECT_EQ(given.pixel(18, 18), paintedFromScratch(drawing, size).pixel(18, 18));
+
+    given.fill(Qt::red);
+    compositor.reset();
+    compositor.update(drawing, size, &given, false);
+    EXPECT_EQ(given, paintedFromScratch(drawing, size));
+}
+
 TEST(FrameCompositorTest, PictureEditedInPlaceRepaintsTheNamedAreaOrAllOfIt)
 {
     QImage pile(200, 50, QImage::Format_ARGB32_Premultiplied);

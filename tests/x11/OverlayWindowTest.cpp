@@ -293,6 +293,25 @@ TEST_F(OverlayWindowTest, DesktopShowsAroundThePictureWithOrWithoutCompositor)
 
 // On a screen Qt scales by two too (the _scaled run), every rectangle and
 // picture stays in screen pixels.
+// The memory a picture is painted into starts transparent and is said to be
+// blank until it is first handed out, again after a change of size.
+TEST_F(OverlayWindowTest, NewPictureMemoryIsBlankUntilHandedOut)
+{
+    platform::OverlayWindow window(true, nullptr, nullptr);
+    window.setGeometry(QRect(0, 0, 64, 32));
+    for (const QSize size : {QSize(64, 32), QSize(80, 40)}) {
+        bool blank = false;
+        QImage* picture = window.frameBuffer(size, blank);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_TRUE(blank) << size.width();
+        EXPECT_EQ(*picture, filled(size, Qt::transparent)) << size.width();
+        picture->fill(Qt::white);
+        window.present(*picture, QRegion(picture->rect()), 255);
+        EXPECT_NE(window.frameBuffer(size, blank), nullptr);
+        EXPECT_FALSE(blank) << size.width();
+    }
+}
+
 TEST_F(OverlayWindowTest, PictureMapsOneToOneOntoScreenPixels)
 {
     REQUIRE_PROGRAM("xcompmgr");

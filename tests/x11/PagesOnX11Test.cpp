@@ -249,8 +249,7 @@ TEST_F(PagesOnX11Test, TreePickedInTheListReplacesTheTreeAtItsPlace)
                        std::vector<unsigned long> found = decorationWindowsOf(x(), self);
                        found.erase(std::remove_if(found.begin(), found.end(),
                                                   [&](unsigned long window) {
-                                                      return nameOf(x(), window) ==
-                                                             QLatin1String("Yulavin fairy dust");
+                                                      return isFairyDust(x(), window);
                                                   }),
                                    found.end());
                        return found;
@@ -375,7 +374,7 @@ TEST_F(PagesOnX11Test, SnowSwitchedOnWhileTheWindowIsOpenStaysBelowIt)
         unsigned long snow = 0;
         ASSERT_TRUE(waitUntil([&] {
             for (unsigned long window : decorationWindowsOf(x(), getpid()))
-                if (nameOf(x(), window) != QLatin1String("Yulavin fairy dust"))
+                if (!isFairyDust(x(), window))
                     snow = window;
             return snow != 0;
         }));

@@ -72,10 +72,7 @@ protected:
                     found.end());
         return found;
     }
-    bool isDust(unsigned long window) const
-    {
-        return nameOf(x(), window) == QLatin1String("Yulavin fairy dust");
-    }
+    bool isDust(unsigned long window) const { return isFairyDust(x(), window); }
     bool waitForDecorations(size_t count, int timeoutMs = 10000) const
     {
         return waitUntil([&] { return decorations().size() == count; }, timeoutMs);

@@ -148,6 +148,11 @@ QString nameOf(Display* dpy, unsigned long window)
     return name;
 }
 
+bool isFairyDust(Display* dpy, unsigned long window)
+{
+    return nameOf(dpy, window) == QLatin1String("Yulavin fairy dust");
+}
+
 QRect screenRect(Display* dpy, unsigned long window)
 {
     XWindowAttributes attributes{};

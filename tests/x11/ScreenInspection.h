@@ -23,6 +23,9 @@ namespace screen_inspection {
 std::vector<unsigned long> viewableWindowsOf(_XDisplay* dpy, pid_t pid);
 // Of those, the decorations: 32-bit windows kept out of the taskbar and pager.
 std::vector<unsigned long> decorationWindowsOf(_XDisplay* dpy, pid_t pid);
+// Whether the window holds the stars under the settings window, which stay
+// from start to end whatever the decorations' settings say.
+bool isFairyDust(_XDisplay* dpy, unsigned long window);
 
 // A window property of 32-bit items (atoms, windows, cardinals); empty when unset.
 std::vector<unsigned long> property32(_XDisplay* dpy, unsigned long window, const char* name);

@@ -65,15 +65,12 @@ bool DesktopLayer::available() const
 
 int DesktopLayer::follow(std::function<void()> changed)
 {
-    m_followers.push_back({++m_lastFollower, std::move(changed)});
-    return m_lastFollower;
+    return m_followers.add(std::move(changed));
 }
 
 void DesktopLayer::forget(int follower)
 {
-    m_followers.erase(std::remove_if(m_followers.begin(), m_followers.end(),
-                                     [follower](const Follower& f) { return f.id == follower; }),
-                      m_followers.end());
+    m_followers.remove(follower);
 }
 
 unsigned long DesktopLayer::nativeWindowId() const
@@ -217,15 +214,7 @@ void DesktopLayer::checkDesktopWindow()
     if (shows == m_desktopWindow)
         return;
     m_desktopWindow = shows;
-    // A follower may end itself (and forget) from its call.
-    const std::vector<Follower> followers = m_followers;
-    for (const Follower& follower : followers) {
-        const bool stillFollows =
-            std::any_of(m_followers.begin(), m_followers.end(),
-                        [&](const Follower& f) { return f.id == follower.id; });
-        if (stillFollows)
-            follower.changed();
-    }
+    m_followers.tell();
 }
 
 bool DesktopLayer::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FollowerList.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QImage>
 #include <QObject>
@@ -96,12 +98,7 @@ private:
     std::vector<Member> m_members; // bottom first
     std::unique_ptr<OverlayWindow> m_window;
     QRect m_rect; // the window's place on the screen
-    struct Follower {
-        int id;
-        std::function<void()> changed;
-    };
-    std::vector<Follower> m_followers;
-    int m_lastFollower = 0;
+    FollowerList<> m_followers;
 };
 
 } // namespace platform

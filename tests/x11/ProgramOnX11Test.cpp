@@ -524,10 +524,23 @@ TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
 struct OwnWindows {
     unsigned long settings = 0;
     unsigned long icon = 0;
+    // The plain window under everything that shows the decorations on the
+    // desktop where no compositor runs.
+    unsigned long layer = 0;
 };
 
-class SettingsAboveDecorationsTest : public ProgramOnX11Test {
+// With a compositor (true) or without.
+class SettingsAboveDecorationsTest : public ProgramOnX11Test,
+                                     public ::testing::WithParamInterface<bool> {
 protected:
+    void SetUp() override
+    {
+        ProgramOnX11Test::SetUp();
+        if (!IsSkipped() && !HasFatalFailure() && !GetParam()) {
+            ASSERT_TRUE(m_session->stopCompositor());
+        }
+    }
+
     OwnWindows ownWindows()
     {
         OwnWindows own;
@@ -535,7 +548,10 @@ protected:
         for (unsigned long window : viewableWindowsOf(x(), m_program->pid())) {
             if (std::find(decorations.begin(), decorations.end(), window) != decorations.end())
                 continue;
-            (screenRect(x(), window).width() >= 300 ? own.settings : own.icon) = window;
+            if (onScreenRect(x(), window) == kScreen)
+                own.layer = window;
+            else
+                (screenRect(x(), window).width() >= 300 ? own.settings : own.icon) = window;
         }
         return own;
     }
@@ -550,11 +566,16 @@ protected:
                 return isDust(decoration) && stackedAbove(x(), decoration, settings) == true;
             });
         })) << "no fairy dust right above the window";
+        const unsigned long layer = ownWindows().layer;
+        EXPECT_EQ(layer != 0, !GetParam());
         for (int look = 0; look < 10; ++look) {
             for (unsigned long decoration : m_program->decorationWindows()) {
                 // The fairy dust lies right above the window, the others below.
                 ASSERT_EQ(stackedAbove(x(), settings, decoration), !isDust(decoration))
                     << "look " << look << ": decoration " << decoration << " over the window";
+            }
+            if (layer) {
+                ASSERT_EQ(stackedAbove(x(), settings, layer), true) << "look " << look;
             }
             waitUntil([] { return false; }, 200);
         }
@@ -563,7 +584,7 @@ protected:
 
 // Snow, lights and the cursor's trail "on the desktop" never cover the
 // settings window: not when a first run shows it at once...
-TEST_F(SettingsAboveDecorationsTest, OnAFirstRun)
+TEST_P(SettingsAboveDecorationsTest, OnAFirstRun)
 {
     ASSERT_TRUE(m_program->start());
     ASSERT_TRUE(waitForDecorations(3)) << decorations().size();
@@ -573,7 +594,7 @@ TEST_F(SettingsAboveDecorationsTest, OnAFirstRun)
 }
 
 // ...nor when the user opens it from the icon later.
-TEST_F(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
+TEST_P(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
 {
     m_program->writeSettings("fSnow=1 fGarland=1 fCursorEnable=1");
     ASSERT_TRUE(m_program->start());
@@ -585,5 +606,10 @@ TEST_F(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
     ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
     expectAboveDecorationsForAWhile(own.settings);
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, SettingsAboveDecorationsTest, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& desktop) {
+                             return desktop.param ? "Composited" : "WithoutCompositor";
+                         });
 
 } // namespace

@@ -10,7 +10,7 @@ packages=(
   libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libmpg123-dev libsdl2-dev libmp3lame-dev
-  libx11-dev libxss-dev libxext-dev libxfixes-dev libx11-xcb-dev libxcb1-dev
+  libx11-dev libxss-dev libxext-dev libxfixes-dev libxrender-dev libx11-xcb-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth openbox xcompmgr trayer xdotool x11-utils dbus-daemon
   pkexec

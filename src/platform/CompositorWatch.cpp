@@ -64,15 +64,12 @@ bool CompositorWatch::ownerExists() const
 
 int CompositorWatch::follow(std::function<void(bool)> changed)
 {
-    m_followers.push_back({++m_lastFollower, std::move(changed)});
-    return m_lastFollower;
+    return m_followers.add(std::move(changed));
 }
 
 void CompositorWatch::forget(int follower)
 {
-    m_followers.erase(std::remove_if(m_followers.begin(), m_followers.end(),
-                                     [follower](const Follower& f) { return f.id == follower; }),
-                      m_followers.end());
+    m_followers.remove(follower);
 }
 
 bool CompositorWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
@@ -90,15 +87,7 @@ bool CompositorWatch::nativeEventFilter(const QByteArray& eventType, void* messa
     if (runs == m_compositorRuns)
         return false;
     m_compositorRuns = runs;
-    // A follower may end itself (and forget) from its call.
-    const std::vector<Follower> followers = m_followers;
-    for (const Follower& follower : followers) {
-        const bool stillFollows =
-            std::any_of(m_followers.begin(), m_followers.end(),
-                        [&](const Follower& f) { return f.id == follower.id; });
-        if (stillFollows)
-            follower.changed(runs);
-    }
+    m_followers.tell(runs);
     return false;
 }
 

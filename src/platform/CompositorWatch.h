@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FollowerList.h"
+
 #include <QAbstractNativeEventFilter>
 
 #include <functional>
@@ -29,19 +31,13 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    struct Follower {
-        int id;
-        std::function<void(bool)> changed;
-    };
-
     bool ownerExists() const;
 
     _XDisplay* m_display;
     unsigned long m_selection = 0;
     int m_selectionEvent = -1; // the XFixes selection notification's type; -1 without XFixes
     bool m_compositorRuns = true;
-    std::vector<Follower> m_followers;
-    int m_lastFollower = 0;
+    FollowerList<bool> m_followers;
 };
 
 } // namespace platform

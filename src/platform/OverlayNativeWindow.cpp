@@ -9,13 +9,15 @@
 
 namespace platform {
 
-OverlayNativeWindow::OverlayNativeWindow()
+OverlayNativeWindow::OverlayNativeWindow(bool alpha)
 {
     // An alpha channel gets the window a 32-bit visual, which a compositing
     // manager blends over the desktop pixel by pixel.
-    QSurfaceFormat format;
-    format.setAlphaBufferSize(8);
-    setFormat(format);
+    if (alpha) {
+        QSurfaceFormat format;
+        format.setAlphaBufferSize(8);
+        setFormat(format);
+    }
     setSurfaceType(QSurface::RasterSurface);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }

@@ -7,12 +7,12 @@
 
 namespace platform {
 
-// The Qt window behind a decoration window: a plain window with per-pixel
-// alpha that Qt itself never paints (the picture goes to the X server
-// directly). It only passes on what happens to it.
+// The Qt window behind a decoration window: a plain window, with per-pixel
+// alpha unless asked otherwise, that Qt itself never paints (the picture goes
+// to the X server directly). It only passes on what happens to it.
 class OverlayNativeWindow final : public QWindow, public QAbstractNativeEventFilter {
 public:
-    OverlayNativeWindow();
+    explicit OverlayNativeWindow(bool alpha = true);
     ~OverlayNativeWindow() override;
     OverlayNativeWindow(const OverlayNativeWindow&) = delete;
     OverlayNativeWindow& operator=(const OverlayNativeWindow&) = delete;

@@ -1,6 +1,7 @@
 #include "platform/OverlayWindow.h"
 
 #include "platform/CompositorWatch.h"
+#include "platform/DesktopLayer.h"
 #include "platform/OverlayNativeWindow.h"
 #include "platform/QtX11Display.h"
 #include "platform/StackingKeeper.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -91,24 +93,65 @@ std::vector<XRectangle> shownPixels(const QImage& picture, const QRegion& area)
     return shown;
 }
 
+// The box of one picture copied into another of the same size, scaled by
+// the constant alpha.
+void copyBox(const QImage& from, QImage& to, const QRect& box, uint8_t constantAlpha)
+{
+    uchar* const bits = to.bits();
+    const qsizetype bytesPerLine = to.bytesPerLine();
+    const size_t rowBytes = size_t(box.width()) * 4;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const uchar* source = from.constScanLine(y) + box.left() * 4;
+        uchar* target = bits + y * bytesPerLine + box.left() * 4;
+        if (constantAlpha == 255) {
+            std::memcpy(target, source, rowBytes);
+            continue;
+        }
+        const auto* sourcePixels = reinterpret_cast<const uint32_t*>(source);
+        auto* targetPixels = reinterpret_cast<uint32_t*>(target);
+        for (int x = 0; x < box.width(); ++x)
+            targetPixels[x] = scaled(sourcePixels[x], constantAlpha);
+    }
+}
+
+// A transparent picture whose pages take no memory until drawn on.
+QImage blankPicture(const QSize& size)
+{
+    void* memory = std::calloc(size_t(size.width()) * size_t(size.height()), 4);
+    if (!memory)
+        return QImage();
+    return QImage(static_cast<uchar*>(memory), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_ARGB32_Premultiplied, std::free, memory);
+}
+
 } // namespace
 
 OverlayWindow::OverlayWindow(bool clickThrough, StackingKeeper* stacking,
-                             CompositorWatch* compositor)
+                             CompositorWatch* compositor, DesktopLayer* desktopLayer,
+                             Background background)
     : m_clickThrough(clickThrough), m_stacking(stacking), m_display(qtX11Display()),
-      m_window(std::make_unique<OverlayNativeWindow>()), m_alive(std::make_shared<bool>(true)),
-      m_compositor(compositor)
+      m_window(std::make_unique<OverlayNativeWindow>(background == Background::Transparent)),
+      m_alive(std::make_shared<bool>(true)),
+      m_compositor(background == Background::Transparent ? compositor : nullptr),
+      m_desktopLayer(m_display && m_clickThrough ? desktopLayer : nullptr), m_background(background)
 {
     if (m_display && m_compositor) {
         m_shapedByPixels = !m_compositor->compositorRuns();
         m_compositorFollower =
             m_compositor->follow([this](bool runs) { onCompositorChanged(runs); });
     }
+    if (m_desktopLayer)
+        m_layerFollower = m_desktopLayer->follow([this] { updateLayerMembership(); });
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
     if (m_clickThrough) {
         // A window the user cannot touch never needs the keyboard either.
         flags |= Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus;
     }
+    // A window manager would put the desktop's window into a frame of its
+    // own, whose background is no desktop; it stays at the bottom through
+    // the stacking keeper instead.
+    if (m_background == Background::Desktop)
+        flags |= Qt::X11BypassWindowManagerHint;
     m_window->setFlags(flags);
     // Qt then tells the window manager not to focus the window when it maps.
     m_window->setProperty("_q_showWithoutActivating", true);
@@ -166,6 +209,10 @@ OverlayWindow::~OverlayWindow()
     *m_alive = false;
     if (m_compositor)
         m_compositor->forget(m_compositorFollower);
+    if (m_desktopLayer) {
+        m_desktopLayer->forget(m_layerFollower);
+        m_desktopLayer->leave(this);
+    }
     if (m_stacking)
         m_stacking->forget(nativeWindowId());
     m_upload.reset(); // before the X window it draws on
@@ -263,6 +310,10 @@ void OverlayWindow::setGeometry(const QRect& rect)
     }
     if (!m_window->isVisible())
         showWithoutActivating();
+    if (m_inLayer)
+        m_desktopLayer->move(this, m_rect);
+    else
+        updateLayerMembership();
 }
 
 QRect OverlayWindow::geometry()
@@ -332,6 +383,8 @@ void OverlayWindow::ensureCreated()
         return;
     m_window->create();
     leaveWindowGroup();
+    if (m_background == Background::Desktop)
+        XSetWindowBackgroundPixmap(m_display, nativeWindowId(), ParentRelative);
     // Nothing is drawn yet, and without a compositor nothing is shown.
     if (m_shapedByPixels)
         shapeByPixels(QRegion());
@@ -371,6 +424,9 @@ void OverlayWindow::onCompositorChanged(bool compositorRuns)
     m_shapedByPixels = !compositorRuns;
     if (!m_window->handle())
         return;
+    updateLayerMembership();
+    if (m_inLayer)
+        return;
     if (m_shapedByPixels)
         shapeByPixels(m_upload ? QRegion(QRect(QPoint(0, 0), m_upload->size())) : QRegion());
     else
@@ -384,6 +440,52 @@ void OverlayWindow::onCompositorChanged(bool compositorRuns)
         if (*alive)
             sendWholePicture();
     });
+}
+
+void OverlayWindow::updateLayerMembership()
+{
+    const bool belongs = m_desktopLayer && m_onDesktop && !m_rect.isEmpty() && m_window->handle() &&
+                         m_desktopLayer->available();
+    if (belongs == m_inLayer)
+        return;
+    if (belongs)
+        enterLayer();
+    else
+        leaveLayer();
+}
+
+void OverlayWindow::enterLayer()
+{
+    // The picture so far moves into memory of its own, and the X window
+    // stops showing anything.
+    if (m_upload && !m_upload->pixels().isNull()) {
+        m_upload->waitUntilSent();
+        m_layerPicture = m_upload->pixels().copy();
+        m_layerPictureIsBlank = false;
+    } else {
+        m_layerPicture = QImage();
+    }
+    m_upload.reset();
+    m_inLayer = true;
+    shapeByPixels(QRegion());
+    XFlush(m_display);
+    m_desktopLayer->join(this, m_rect, &m_layerPicture);
+}
+
+void OverlayWindow::leaveLayer()
+{
+    m_desktopLayer->leave(this);
+    m_inLayer = false;
+    if (!m_layerPicture.isNull() && prepareUpload(m_layerPicture.size())) {
+        copyBox(m_layerPicture, m_upload->pixels(), m_layerPicture.rect(), 255);
+        m_uploadIsBlank = false;
+    }
+    m_layerPicture = QImage();
+    if (m_shapedByPixels)
+        shapeByPixels(m_upload ? QRegion(QRect(QPoint(0, 0), m_upload->size())) : QRegion());
+    else
+        applyVisibleArea();
+    sendWholePicture();
 }
 
 void OverlayWindow::sendWholePicture()
@@ -400,7 +502,10 @@ bool OverlayWindow::prepareUpload(const QSize& size)
         return false;
     ensureCreated();
     if (!m_upload || m_upload->size() != size) {
-        m_upload = std::make_unique<X11PictureUpload>(m_display, nativeWindowId(), size);
+        m_upload = std::make_unique<X11PictureUpload>(
+            m_display, nativeWindowId(), size,
+            m_background == Background::Desktop ? X11PictureUpload::Delivery::OverBackground
+                                                : X11PictureUpload::Delivery::Copy);
         m_uploadIsNew = true;
         m_uploadIsBlank = true;
     }
@@ -410,6 +515,16 @@ bool OverlayWindow::prepareUpload(const QSize& size)
 QImage* OverlayWindow::frameBuffer(const QSize& size, bool& blank)
 {
     blank = false;
+    if (m_inLayer) {
+        if (m_layerPicture.size() != size) {
+            m_layerPicture = blankPicture(size);
+            m_layerPictureIsBlank = true;
+        }
+        if (m_layerPicture.isNull())
+            return nullptr;
+        blank = std::exchange(m_layerPictureIsBlank, false);
+        return &m_layerPicture;
+    }
     if (!prepareUpload(size))
         return nullptr;
     m_upload->waitUntilSent();
@@ -419,6 +534,27 @@ QImage* OverlayWindow::frameBuffer(const QSize& size, bool& blank)
 
 void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t constantAlpha)
 {
+    if (m_inLayer && !frame.isNull()) {
+        QRegion area = changed;
+        if (m_layerPicture.size() != frame.size()) {
+            m_layerPicture = blankPicture(frame.size());
+            area = QRegion(frame.rect());
+        }
+        if (constantAlpha != m_lastAlpha)
+            area = QRegion(frame.rect());
+        m_lastAlpha = constantAlpha;
+        m_layerPictureIsBlank = false;
+        if (m_layerPicture.isNull())
+            return;
+        area &= frame.rect();
+        if (frame.constBits() != m_layerPicture.constBits()) {
+            const QImage premultiplied = frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            for (const QRect& box : area)
+                copyBox(premultiplied, m_layerPicture, box, constantAlpha);
+        }
+        m_desktopLayer->update(this, area);
+        return;
+    }
     if (frame.isNull() || !prepareUpload(frame.size()))
         return;
     QRegion area = changed;
@@ -429,14 +565,11 @@ void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t
     area &= frame.rect();
     // A frame painted in place is already where the server reads it.
     if (frame.constBits() != m_upload->pixels().constBits()) {
-        const QImage premultiplied =
-            frame.format() == QImage::Format_ARGB32_Premultiplied
-                ? frame
-                : frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage premultiplied = frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         m_upload->waitUntilSent();
         m_uploadIsBlank = false;
         for (const QRect& box : area)
-            copyToUpload(premultiplied, box, constantAlpha);
+            copyBox(premultiplied, m_upload->pixels(), box, constantAlpha);
     }
     // The shape first: pixels sent outside the window's shape are lost.
     if (m_shapedByPixels)
@@ -448,33 +581,13 @@ void OverlayWindow::present(const QImage& frame, const QRegion& changed, uint8_t
     m_upload->flush();
 }
 
-void OverlayWindow::copyToUpload(const QImage& frame, const QRect& box, uint8_t constantAlpha)
-{
-    QImage& pixels = m_upload->pixels();
-    uchar* const bits = pixels.bits();
-    const qsizetype bytesPerLine = pixels.bytesPerLine();
-    const size_t rowBytes = size_t(box.width()) * 4;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        const uchar* from = frame.constScanLine(y) + box.left() * 4;
-        uchar* to = bits + y * bytesPerLine + box.left() * 4;
-        if (constantAlpha == 255) {
-            std::memcpy(to, from, rowBytes);
-            continue;
-        }
-        const auto* source = reinterpret_cast<const uint32_t*>(from);
-        auto* target = reinterpret_cast<uint32_t*>(to);
-        for (int x = 0; x < box.width(); ++x)
-            target[x] = scaled(source[x], constantAlpha);
-    }
-}
-
 void OverlayWindow::setVisibleArea(const QRegion& area)
 {
     m_visibleArea = area;
     if (!m_display)
         return;
     ensureCreated();
-    if (!m_shapedByPixels)
+    if (!m_shapedByPixels && !m_inLayer)
         applyVisibleArea();
 }
 
@@ -536,6 +649,13 @@ void OverlayWindow::shapeByPixels(const QRegion& area)
 
 void OverlayWindow::setZOrder(bool topmost)
 {
+    if (m_background == Background::Desktop) {
+        m_window->lower();
+        if (m_stacking)
+            m_stacking->keepLowest(nativeWindowId());
+        return;
+    }
+    m_onDesktop = !topmost;
     // The window manager keeps the window in the layer above or below all
     // normal windows; the restack then puts it at the top or bottom now,
     // which on a desktop without window manager is all there is.
@@ -549,11 +669,16 @@ void OverlayWindow::setZOrder(bool topmost)
         m_window->lower();
     if (m_stacking)
         m_stacking->keep(nativeWindowId(), topmost);
+    updateLayerMembership();
+    if (m_inLayer)
+        m_desktopLayer->restack(this, false);
 }
 
 void OverlayWindow::raise()
 {
     m_window->raise();
+    if (m_inLayer)
+        m_desktopLayer->restack(this, true);
 }
 
 bool OverlayWindow::keepAbove(QWindow* window)

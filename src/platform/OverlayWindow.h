@@ -14,6 +14,7 @@ struct _XDisplay;
 namespace platform {
 
 class CompositorWatch;
+class DesktopLayer;
 class OverlayNativeWindow;
 class StackingKeeper;
 class X11PictureUpload;
@@ -27,16 +28,27 @@ class X11PictureUpload;
 // transparent pixel black: the window's shape then follows its picture
 // (pixels at least half opaque), changed box by changed box, so the
 // desktop shows around the decoration's hard edges.
+// Without a compositor a click-through window that lies on the desktop shows
+// its picture through the desktop layer instead (when given one), and its
+// own window shows nothing.
 // Everything is in physical pixels, whatever scaling Qt applies.
 // Without an X display (Qt's offscreen platform) the window exists for Qt
 // only and pictures go nowhere.
 class OverlayWindow final : public OverlaySurface {
 public:
+    // Transparent: a 32-bit window, as above. Desktop: a plain window of the
+    // root's depth that no window manager handles, whose background is the
+    // desktop's; pictures are blended over it (the desktop layer's window).
+    enum class Background { Transparent, Desktop };
+
     // The keeper (may be null) holds the window's place in the stacking
     // order where no window manager does; the watch (may be null: a
-    // compositor is taken to run) tells whether pixels are blended. Both
-    // must outlive the window.
-    OverlayWindow(bool clickThrough, StackingKeeper* stacking, CompositorWatch* compositor);
+    // compositor is taken to run) tells whether pixels are blended; the
+    // layer (may be null) shows the window's picture where no compositor
+    // does. All must outlive the window.
+    OverlayWindow(bool clickThrough, StackingKeeper* stacking, CompositorWatch* compositor,
+                  DesktopLayer* desktopLayer = nullptr,
+                  Background background = Background::Transparent);
     ~OverlayWindow() override;
     OverlayWindow(const OverlayWindow&) = delete;
     OverlayWindow& operator=(const OverlayWindow&) = delete;
@@ -66,6 +78,11 @@ private:
     void leaveWindowGroup();
     void onExposed(const QRegion& logical);
     void onCompositorChanged(bool compositorRuns);
+    // Into the desktop layer, or out of it, as the window's place and the
+    // desktop now ask.
+    void updateLayerMembership();
+    void enterLayer();
+    void leaveLayer();
     // Makes the X window if Qt has not yet, with the shape it starts with.
     void ensureCreated();
     // The bounding shape where a compositor blends the window.
@@ -77,7 +94,6 @@ private:
     void onMouseRelease(QMouseEvent* event);
     // The upload for pictures of this size; false when pictures cannot be shown.
     bool prepareUpload(const QSize& size);
-    void copyToUpload(const QImage& frame, const QRect& box, uint8_t constantAlpha);
     void sendWholePicture();
     qreal pixelRatio() const;
     // Runs a call into the decoration, which may end this window meanwhile.
@@ -91,6 +107,16 @@ private:
     std::shared_ptr<bool> m_alive; // false once this object is gone
     CompositorWatch* m_compositor;
     int m_compositorFollower = 0;
+    DesktopLayer* m_desktopLayer;
+    int m_layerFollower = 0;
+    Background m_background;
+    // Asked to lie below all normal windows.
+    bool m_onDesktop = false;
+    // Shown through the desktop layer, from this picture; the X window
+    // itself shows nothing meanwhile.
+    bool m_inLayer = false;
+    QImage m_layerPicture;
+    bool m_layerPictureIsBlank = false;
     // No compositor: the shape follows the picture's pixels.
     bool m_shapedByPixels = false;
     std::optional<QRegion> m_visibleArea;

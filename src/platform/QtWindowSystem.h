@@ -7,6 +7,7 @@
 namespace platform {
 
 class CompositorWatch;
+class DesktopLayer;
 class StackingKeeper;
 
 // Makes the decoration windows as real windows of the desktop Qt runs on.
@@ -19,9 +20,10 @@ public:
     std::unique_ptr<OverlaySurface> createOverlay(const OverlayOptions& options) override;
 
 private:
-    // Both made with the first window on X.
+    // All made with the first window on X; the layer, made last, goes first.
     std::unique_ptr<StackingKeeper> m_stacking;
     std::unique_ptr<CompositorWatch> m_compositor;
+    std::unique_ptr<DesktopLayer> m_desktopLayer;
 };
 
 } // namespace platform

@@ -78,8 +78,30 @@ void StackingKeeper::watchRoot()
     }
 }
 
+void StackingKeeper::keepLowest(unsigned long window)
+{
+    if (!m_display || !window)
+        return;
+    m_lowest = window;
+    watchRoot();
+    XLowerWindow(m_display, m_lowest);
+    XFlush(m_display);
+}
+
+void StackingKeeper::lowerLowest()
+{
+    m_lowerPending = false;
+    // (Another program that keeps its own window lowest would push back forever.)
+    if (!m_lowest || !mayRestack())
+        return;
+    XLowerWindow(m_display, m_lowest);
+    XFlush(m_display);
+}
+
 void StackingKeeper::forget(unsigned long window)
 {
+    if (window == m_lowest)
+        m_lowest = 0;
     m_kept.erase(std::remove_if(m_kept.begin(), m_kept.end(),
                                 [window](const Kept& kept) { return kept.window == window; }),
                  m_kept.end());
@@ -108,10 +130,21 @@ bool StackingKeeper::windowManagerRuns() const
 
 bool StackingKeeper::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (eventType != "xcb_generic_event_t" || (m_kept.empty() && m_above.empty()))
+    if (eventType != "xcb_generic_event_t" || (m_kept.empty() && m_above.empty() && !m_lowest))
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const unsigned long root = DefaultRootWindow(m_display);
+    if (m_lowest && (event->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY) {
+        // The bottom window has no sibling below it: another window there,
+        // or one below ours, puts ours back down.
+        const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+        const bool lowest = configure->above_sibling == 0;
+        if (configure->event == root && !m_lowerPending &&
+            (configure->window == m_lowest) != lowest) {
+            m_lowerPending = true;
+            QTimer::singleShot(0, &m_context, [this] { lowerLowest(); });
+        }
+    }
     bool concerns = false;
     bool targetMoved = false;
     bool reframed = false;
@@ -200,6 +233,8 @@ void StackingKeeper::restack()
         else
             XLowerWindow(m_display, kept.window);
     }
+    if (m_lowest)
+        XLowerWindow(m_display, m_lowest);
     XFlush(m_display);
 }
 

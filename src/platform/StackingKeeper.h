@@ -39,6 +39,10 @@ public:
     // the window itself only at the end.
     void keepAbove(unsigned long window, unsigned long target,
                    std::function<void(const QRect& outline)> onTargetMoved);
+    // The window (one the window manager leaves alone) should stay below
+    // every other window of the screen, with or without a window manager:
+    // it is put back at the bottom whenever another window lands there.
+    void keepLowest(unsigned long window);
     void forget(unsigned long window);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -70,6 +74,7 @@ private:
     bool mayRestack();
     void restack();
     void restackAbove();
+    void lowerLowest();
     // Where the windows kept above others and their targets are among the
     // root's children now.
     void findTops();
@@ -79,7 +84,9 @@ private:
     QObject m_context; // ends a pending restack with this object
     std::vector<Kept> m_kept;
     std::vector<KeptAbove> m_above;
+    unsigned long m_lowest = 0;
     bool m_watching = false;
+    bool m_lowerPending = false;
     bool m_restackPending = false;
     bool m_restackAbovePending = false;
     bool m_findTopsPending = false;

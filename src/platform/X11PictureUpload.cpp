@@ -12,6 +12,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/Xrender.h>
 #include <xcb/xcb.h>
 
 namespace platform {
@@ -35,31 +36,45 @@ int noteAttachError(Display*, XErrorEvent*)
 
 } // namespace
 
-X11PictureUpload::X11PictureUpload(Display* display, unsigned long window, const QSize& size)
-    : m_display(display), m_window(window), m_size(size)
+X11PictureUpload::X11PictureUpload(Display* display, unsigned long window, const QSize& size,
+                                   Delivery delivery)
+    : m_display(display), m_window(window), m_drawable(window), m_size(size)
 {
     if (!m_display || size.isEmpty())
         return;
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(m_display, m_window, &attributes))
         return;
+    Visual* visual = attributes.visual;
+    int depth = attributes.depth;
+    if (delivery == Delivery::OverBackground) {
+        visual = static_cast<Visual*>(prepareBlending(attributes.visual));
+        depth = 32;
+        if (!visual) {
+            release();
+            return;
+        }
+    }
     // Pixels are written as 32-bit ARGB words in this machine's byte order;
     // every X server with a 24- or 32-bit true-colour visual takes those as
     // they are when its byte order matches.
-    const Visual* visual = attributes.visual;
     const bool serverByteOrderMatches =
         (ImageByteOrder(m_display) == LSBFirst) == (QSysInfo::ByteOrder == QSysInfo::LittleEndian);
-    if ((attributes.depth != 32 && attributes.depth != 24) || visual->red_mask != 0xff0000 ||
-        visual->green_mask != 0xff00 || visual->blue_mask != 0xff || !serverByteOrderMatches)
+    if ((depth != 32 && depth != 24) || visual->red_mask != 0xff0000 ||
+        visual->green_mask != 0xff00 || visual->blue_mask != 0xff || !serverByteOrderMatches) {
+        release();
         return;
+    }
 
-    if (!attachSharedMemory(attributes.visual, attributes.depth)) {
+    if (!attachSharedMemory(visual, depth)) {
         const size_t bytes = size_t(size.width()) * 4 * size_t(size.height());
         char* data = static_cast<char*>(std::calloc(bytes, 1));
-        if (!data)
+        if (!data) {
+            release();
             return;
+        }
         m_image =
-            XCreateImage(m_display, attributes.visual, unsigned(attributes.depth), ZPixmap, 0, data,
+            XCreateImage(m_display, visual, unsigned(depth), ZPixmap, 0, data,
                          unsigned(size.width()), unsigned(size.height()), 32, size.width() * 4);
         if (!m_image) {
             std::free(data);
@@ -74,8 +89,30 @@ X11PictureUpload::X11PictureUpload(Display* display, unsigned long window, const
     // unwritten, the pages a picture never draws on take no memory.
     m_pixels = QImage(reinterpret_cast<uchar*>(m_image->data), size.width(), size.height(),
                       m_image->bytes_per_line, QImage::Format_ARGB32_Premultiplied);
-    m_gc = XCreateGC(m_display, m_window, 0, nullptr);
+    m_gc = XCreateGC(m_display, m_drawable, 0, nullptr);
     XSetGraphicsExposures(m_display, m_gc, False);
+}
+
+void* X11PictureUpload::prepareBlending(void* windowVisual)
+{
+    int eventBase = 0;
+    int errorBase = 0;
+    XVisualInfo argb{};
+    if (!XRenderQueryExtension(m_display, &eventBase, &errorBase) ||
+        !XMatchVisualInfo(m_display, DefaultScreen(m_display), 32, TrueColor, &argb))
+        return nullptr;
+    XRenderPictFormat* sourceFormat = XRenderFindVisualFormat(m_display, argb.visual);
+    XRenderPictFormat* targetFormat =
+        XRenderFindVisualFormat(m_display, static_cast<Visual*>(windowVisual));
+    if (!sourceFormat || !targetFormat || sourceFormat->type != PictTypeDirect ||
+        sourceFormat->direct.alphaMask == 0)
+        return nullptr;
+    m_pixmap =
+        XCreatePixmap(m_display, m_window, unsigned(m_size.width()), unsigned(m_size.height()), 32);
+    m_drawable = m_pixmap;
+    m_source = XRenderCreatePicture(m_display, m_pixmap, sourceFormat, 0, nullptr);
+    m_target = XRenderCreatePicture(m_display, m_window, targetFormat, 0, nullptr);
+    return argb.visual;
 }
 
 bool X11PictureUpload::attachSharedMemory(void* visual, int depth)
@@ -148,6 +185,13 @@ void X11PictureUpload::release()
     if (m_image)
         XDestroyImage(m_image); // frees the memory of an ordinary image
     m_image = nullptr;
+    if (m_target)
+        XRenderFreePicture(m_display, m_target);
+    if (m_source)
+        XRenderFreePicture(m_display, m_source);
+    if (m_pixmap)
+        XFreePixmap(m_display, m_pixmap);
+    m_target = m_source = m_pixmap = 0;
     m_segment.reset();
     m_pixels = QImage();
 }
@@ -178,12 +222,21 @@ void X11PictureUpload::send(const QRect& box)
     const QRect part = box.intersected(QRect(QPoint(0, 0), m_size));
     if (!m_gc || part.isEmpty())
         return;
+    const auto width = unsigned(part.width());
+    const auto height = unsigned(part.height());
     if (m_segment)
-        XShmPutImage(m_display, m_window, m_gc, m_image, part.x(), part.y(), part.x(), part.y(),
-                     unsigned(part.width()), unsigned(part.height()), False);
+        XShmPutImage(m_display, m_drawable, m_gc, m_image, part.x(), part.y(), part.x(), part.y(),
+                     width, height, False);
     else
-        XPutImage(m_display, m_window, m_gc, m_image, part.x(), part.y(), part.x(), part.y(),
-                  unsigned(part.width()), unsigned(part.height()));
+        XPutImage(m_display, m_drawable, m_gc, m_image, part.x(), part.y(), part.x(), part.y(),
+                  width, height);
+    if (m_target) {
+        // The background and the blend travel together; the box shows the
+        // background alone only between the two requests.
+        XClearArea(m_display, m_window, part.x(), part.y(), width, height, False);
+        XRenderComposite(m_display, PictOpOver, m_source, 0, m_target, part.x(), part.y(), 0, 0,
+                         part.x(), part.y(), width, height);
+    }
     m_sendsPending = m_segment != nullptr;
 }
 

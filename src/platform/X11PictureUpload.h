@@ -19,9 +19,17 @@ namespace platform {
 // that changed are sent, one request each.
 class X11PictureUpload final {
 public:
+    // How a box reaches the window: its pixels copied as they are (a window
+    // with an alpha channel, or one that shows the colours alone), or blended
+    // over the window's own background, which the server paints into the box
+    // first (a plain window whose background is the desktop's).
+    enum class Delivery { Copy, OverBackground };
+
     // For the window `window` of the given size; pixels() is null when the
-    // window's visual has no 32-bit pixels in the order this program writes.
-    X11PictureUpload(_XDisplay* display, unsigned long window, const QSize& size);
+    // window's visual has no 32-bit pixels in the order this program writes,
+    // or when blending is asked for and the server cannot blend.
+    X11PictureUpload(_XDisplay* display, unsigned long window, const QSize& size,
+                     Delivery delivery = Delivery::Copy);
     ~X11PictureUpload();
     X11PictureUpload(const X11PictureUpload&) = delete;
     X11PictureUpload& operator=(const X11PictureUpload&) = delete;
@@ -43,10 +51,19 @@ public:
 
 private:
     bool attachSharedMemory(void* visual, int depth);
+    // Sets up the picture the boxes go to before they are blended over the
+    // window; the 32-bit visual the pixels are written for, or null.
+    void* prepareBlending(void* windowVisual);
     void release();
 
     _XDisplay* m_display;
     unsigned long m_window;
+    // Where boxes are put: the window, or when blending, a pixmap of the
+    // picture's size with the server's pictures of both ends.
+    unsigned long m_drawable = 0;
+    unsigned long m_pixmap = 0;
+    unsigned long m_source = 0;
+    unsigned long m_target = 0;
     QSize m_size;
     _XImage* m_image = nullptr;
     _XGC* m_gc = nullptr;

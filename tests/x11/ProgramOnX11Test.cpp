@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 namespace {
@@ -249,9 +250,167 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DecorationCase{"SnowOnTop", true, true},
                       DecorationCase{"SnowOnDesktop", true, false},
                       DecorationCase{"SnowOnTopWithoutCompositor", true, true, false},
+                      DecorationCase{"SnowOnDesktopWithoutCompositor", true, false, false},
                       DecorationCase{"GarlandOnTop", false, true},
-                      DecorationCase{"GarlandOnDesktop", false, false}),
+                      DecorationCase{"GarlandOnDesktop", false, false},
+                      DecorationCase{"GarlandOnDesktopWithoutCompositor", false, false, false}),
     [](const ::testing::TestParamInfo<DecorationCase>& testCase) { return testCase.param.name; });
+
+// Without a compositor and without a desktop-icons window, the decorations
+// on the desktop are shown together in one plain window at the bottom of the
+// screen, over the desktop's own background.
+class DesktopLayerOnX11Test : public ProgramOnX11Test {
+protected:
+    static constexpr unsigned long kBackground = 0x305070;
+    static constexpr unsigned long kNewBackground = 0x604030;
+    // Between the garland along the top and the normal window.
+    const QRect kOpenDesktop{64, 64, XServerSession::kWidth - 128, 120};
+
+    void SetUp() override
+    {
+        ProgramOnX11Test::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(m_session->stopCompositor());
+        setDesktopBackground(kBackground, false);
+        m_normal = &foreignWindow(kNormalRect, kNormalColour);
+        ASSERT_TRUE(shown(m_normal->id()));
+        m_program->writeSettings("fSnow=1 fSnowTop=0 uSnowDensity=9 uSnowSpeed=9 "
+                                 "strSnowType=fluffy fGarland=1 fGarlandTop=0 "
+                                 "strGarland=multicolor iFlash=0");
+        ASSERT_TRUE(m_program->start());
+        ASSERT_TRUE(waitForDecorations(2)) << decorations().size();
+    }
+
+    void TearDown() override
+    {
+        if (m_session && m_session->available())
+            setDesktopBackground(BlackPixel(x(), DefaultScreen(x())), false);
+        ProgramOnX11Test::TearDown();
+    }
+
+    // As a program that sets the desktop's background does, telling others
+    // through the root's property or not.
+    void setDesktopBackground(unsigned long colour, bool announce)
+    {
+        const Window root = DefaultRootWindow(x());
+        XSetWindowBackground(x(), root, colour);
+        XClearWindow(x(), root);
+        const Atom property = XInternAtom(x(), "_XROOTPMAP_ID", False);
+        if (announce) {
+            const long pixmap = 0;
+            XChangeProperty(x(), root, property, XA_PIXMAP, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&pixmap), 1);
+        } else {
+            XDeleteProperty(x(), root, property);
+        }
+        XSync(x(), False);
+    }
+
+    // The program's plain window of the screen's depth over the whole screen.
+    unsigned long layerWindow() const
+    {
+        for (unsigned long window : viewableWindowsOf(x(), m_program->pid())) {
+            if (depthOf(x(), window) != 32 && onScreenRect(x(), window) == kScreen)
+                return window;
+        }
+        return 0;
+    }
+
+    // How much of the area shows exactly this colour.
+    double shareOf(const QRect& area, unsigned long colour) const
+    {
+        const int pixels = countPixels(
+            screenshot(x(), area), [colour](QRgb pixel) { return (pixel & 0xffffff) == colour; });
+        return double(pixels) / (area.width() * area.height());
+    }
+
+    bool decorationsShowNothingThemselves() const
+    {
+        const std::vector<unsigned long> all = decorations();
+        return std::all_of(all.begin(), all.end(), [&](unsigned long decoration) {
+            return boundingShapeOfFrame(x(), decoration).isEmpty();
+        });
+    }
+
+    void expectSnowAndLightsShown()
+    {
+        int tiles = 0;
+        EXPECT_TRUE(waitUntil([&] {
+            return (tiles = tilesWith(screenshot(x(), kScreen), isWhitish, kNormalRect)) >= 20;
+        })) << tiles
+            << " tiles with snow";
+        const QRect top(64, 0, kScreen.width() - 128, 48);
+        EXPECT_TRUE(waitUntil([&] {
+            return (tiles = tilesWith(screenshot(x(), top), isBrightColour, QRect(), 40)) >=
+                   top.width() / 64 * 3 / 4;
+        })) << "lit bulbs in "
+            << tiles << " tiles";
+    }
+};
+
+// Snow and lights over the background, nothing black, nothing over the
+// normal window, no shaped window anywhere, clicks going through; a window
+// moved away leaves no trace, and a new background shows.
+TEST_F(DesktopLayerOnX11Test, ShowsTheDecorationsOverTheDesktopsBackground)
+{
+    unsigned long layer = 0;
+    ASSERT_TRUE(waitUntil([&] { return (layer = layerWindow()) != 0; }));
+    EXPECT_EQ(depthOf(x(), layer), DefaultDepth(x(), DefaultScreen(x())));
+    EXPECT_TRUE(inputShapeOfFrame(x(), layer).isEmpty());
+    EXPECT_TRUE(waitUntil([&] { return decorationsShowNothingThemselves(); }));
+    EXPECT_EQ(stackedAbove(x(), m_normal->id(), layer), true);
+    for (unsigned long decoration : decorations())
+        EXPECT_EQ(stackedAbove(x(), decoration, layer), true);
+
+    expectSnowAndLightsShown();
+    EXPECT_GT(shareOf(kOpenDesktop, kBackground), 0.8);
+    EXPECT_EQ(shareOf(kScreen, 0), 0.0) << "black pixels";
+    EXPECT_EQ(countPixels(screenshot(x(), screenRect(x(), m_normal->id())), isWhitish), 0)
+        << "flakes over the normal window";
+    EXPECT_TRUE(m_session->clickAt(kNormalRect.center()) && m_normal->waitForPress());
+
+    // Moved down and right: its old top-left corner shows the desktop again.
+    const QRect uncovered(kNormalRect.topLeft(), QSize(200, 100));
+    ASSERT_TRUE(xdotool({"windowmove", QString::number(m_normal->id()), "700", "400"}));
+    EXPECT_TRUE(waitUntil([&] {
+        return shareOf(uncovered, kNormalColour) == 0.0 && shareOf(uncovered, kBackground) > 0.8;
+    })) << shareOf(uncovered, kNormalColour)
+        << " still the window's colour";
+
+    setDesktopBackground(kNewBackground, true);
+    EXPECT_TRUE(waitUntil([&] { return shareOf(kOpenDesktop, kNewBackground) > 0.8; }, 2000))
+        << shareOf(kOpenDesktop, kNewBackground) << " of the open desktop in the new colour";
+}
+
+// A compositor, or a desktop-icons window that the layer would hide, hands
+// the pictures back to the decorations' own windows, and the layer goes.
+TEST_F(DesktopLayerOnX11Test, GivesWayToACompositorAndToADesktopIconsWindow)
+{
+    ASSERT_TRUE(waitUntil([&] { return layerWindow() != 0; }));
+    ASSERT_TRUE(m_session->startCompositor());
+    EXPECT_TRUE(waitUntil([&] { return layerWindow() == 0; }));
+    EXPECT_TRUE(waitUntil([&] { return !decorationsShowNothingThemselves(); }));
+    expectSnowAndLightsShown();
+
+    ASSERT_TRUE(m_session->stopCompositor());
+    EXPECT_TRUE(
+        waitUntil([&] { return layerWindow() != 0 && decorationsShowNothingThemselves(); }));
+    expectSnowAndLightsShown();
+
+    m_desktop = &foreignWindow(kScreen, kDesktopColour, "_NET_WM_WINDOW_TYPE_DESKTOP");
+    ASSERT_TRUE(shown(m_desktop->id()));
+    EXPECT_TRUE(waitUntil([&] { return layerWindow() == 0; }));
+    EXPECT_TRUE(waitUntil([&] { return !decorationsShowNothingThemselves(); }));
+    expectSnowAndLightsShown();
+    EXPECT_GT(shareOf(kOpenDesktop, kDesktopColour), 0.5);
+    int black = 0;
+    EXPECT_TRUE(waitUntil([&] {
+        return (black = countPixels(screenshot(x(), kOpenDesktop),
+                                    [](QRgb pixel) { return (pixel & 0xffffff) == 0; })) == 0;
+    })) << black
+        << " black pixels";
+}
 
 TEST_F(ProgramOnX11Test, DraggedTreeIsBackAtItsPlaceAfterARestart)
 {
@@ -365,10 +524,23 @@ TEST_F(ProgramOnX11Test, FullScreenWindowSendsEveryDecorationAwayUntilItCloses)
 struct OwnWindows {
     unsigned long settings = 0;
     unsigned long icon = 0;
+    // The plain window under everything that shows the decorations on the
+    // desktop where no compositor runs.
+    unsigned long layer = 0;
 };
 
-class SettingsAboveDecorationsTest : public ProgramOnX11Test {
+// With a compositor (true) or without.
+class SettingsAboveDecorationsTest : public ProgramOnX11Test,
+                                     public ::testing::WithParamInterface<bool> {
 protected:
+    void SetUp() override
+    {
+        ProgramOnX11Test::SetUp();
+        if (!IsSkipped() && !HasFatalFailure() && !GetParam()) {
+            ASSERT_TRUE(m_session->stopCompositor());
+        }
+    }
+
     OwnWindows ownWindows()
     {
         OwnWindows own;
@@ -376,7 +548,10 @@ protected:
         for (unsigned long window : viewableWindowsOf(x(), m_program->pid())) {
             if (std::find(decorations.begin(), decorations.end(), window) != decorations.end())
                 continue;
-            (screenRect(x(), window).width() >= 300 ? own.settings : own.icon) = window;
+            if (onScreenRect(x(), window) == kScreen)
+                own.layer = window;
+            else
+                (screenRect(x(), window).width() >= 300 ? own.settings : own.icon) = window;
         }
         return own;
     }
@@ -391,11 +566,16 @@ protected:
                 return isDust(decoration) && stackedAbove(x(), decoration, settings) == true;
             });
         })) << "no fairy dust right above the window";
+        const unsigned long layer = ownWindows().layer;
+        EXPECT_EQ(layer != 0, !GetParam());
         for (int look = 0; look < 10; ++look) {
             for (unsigned long decoration : m_program->decorationWindows()) {
                 // The fairy dust lies right above the window, the others below.
                 ASSERT_EQ(stackedAbove(x(), settings, decoration), !isDust(decoration))
                     << "look " << look << ": decoration " << decoration << " over the window";
+            }
+            if (layer) {
+                ASSERT_EQ(stackedAbove(x(), settings, layer), true) << "look " << look;
             }
             waitUntil([] { return false; }, 200);
         }
@@ -404,7 +584,7 @@ protected:
 
 // Snow, lights and the cursor's trail "on the desktop" never cover the
 // settings window: not when a first run shows it at once...
-TEST_F(SettingsAboveDecorationsTest, OnAFirstRun)
+TEST_P(SettingsAboveDecorationsTest, OnAFirstRun)
 {
     ASSERT_TRUE(m_program->start());
     ASSERT_TRUE(waitForDecorations(3)) << decorations().size();
@@ -414,7 +594,7 @@ TEST_F(SettingsAboveDecorationsTest, OnAFirstRun)
 }
 
 // ...nor when the user opens it from the icon later.
-TEST_F(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
+TEST_P(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
 {
     m_program->writeSettings("fSnow=1 fGarland=1 fCursorEnable=1");
     ASSERT_TRUE(m_program->start());
@@ -426,5 +606,10 @@ TEST_F(SettingsAboveDecorationsTest, WhenOpenedFromTheIcon)
     ASSERT_TRUE(waitUntil([&] { return (own = ownWindows()).settings != 0; }));
     expectAboveDecorationsForAWhile(own.settings);
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, SettingsAboveDecorationsTest, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& desktop) {
+                             return desktop.param ? "Composited" : "WithoutCompositor";
+                         });
 
 } // namespace

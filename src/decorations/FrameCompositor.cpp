@@ -306,13 +306,13 @@ void FrameCompositor::addBox(const QRect& box)
 
 QRegion FrameCompositor::bandedRegion()
 {
-    QRegion region = bandedRegion(kBandHeight);
+    QRegion region = bandedRegion(kBandHeight, 0);
     if (m_rects.size() > kCrowdedPieces)
-        region = bandedRegion(kCrowdedBandHeight);
+        region = bandedRegion(kCrowdedBandHeight, kCrowdedMergeGap);
     return region;
 }
 
-QRegion FrameCompositor::bandedRegion(int bandHeight)
+QRegion FrameCompositor::bandedRegion(int bandHeight, int mergeGap)
 {
     m_spans.clear();
     for (const QRect& box : m_boxes) {
@@ -323,8 +323,9 @@ QRegion FrameCompositor::bandedRegion(int bandHeight)
         return a.band != b.band ? a.band < b.band : a.left < b.left;
     });
     // Merge within each band (touching pieces too: a region never holds two
-    // rectangles side by side), then let a band that repeats the band above
-    // it exactly extend that band's rectangles downward.
+    // rectangles side by side, and those at most mergeGap columns apart),
+    // then let a band that repeats the band above it exactly extend that
+    // band's rectangles downward.
     m_rects.clear();
     size_t groupStart = 0;
     size_t groupCount = 0;
@@ -339,7 +340,8 @@ QRegion FrameCompositor::bandedRegion(int bandHeight)
             int left = m_spans[i].left;
             int right = m_spans[i].right;
             ++i;
-            while (i < m_spans.size() && m_spans[i].band == band && m_spans[i].left <= right) {
+            while (i < m_spans.size() && m_spans[i].band == band &&
+                   m_spans[i].left <= right + mergeGap) {
                 right = std::max(right, m_spans[i].right);
                 ++i;
             }

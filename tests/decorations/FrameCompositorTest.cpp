@@ -239,6 +239,39 @@ TEST(FrameCompositorTest, CrowdedFrameIsCutIntoTallerBands)
     EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
 }
 
+// In a crowded frame, pieces of one band a few columns apart are sent as one
+// rectangle; farther apart, or in a frame of few pieces, they stay apart.
+TEST(FrameCompositorTest, CrowdedFrameClosesOnlyNarrowGaps)
+{
+    const QSize size(1600, 900);
+    const QImage flake = disc(16, Qt::white);
+    constexpr int narrow = FrameCompositor::kCrowdedMergeGap - 10;
+    constexpr int wide = FrameCompositor::kCrowdedMergeGap + 10;
+    FrameDrawing drawing;
+    // Two pairs of flakes falling side by side, over a crowd of flakes
+    // falling far from them, or alone.
+    auto draw = [&](int fall, bool crowd) {
+        drawing.clear();
+        if (crowd) {
+            for (int i = 0; i < 200; ++i)
+                drawing.drawImage(flake, 40 * (i % 30), 100 + 40 * (i / 30) + fall);
+        }
+        for (int x : {100, 100 + 16 + narrow, 600, 600 + 16 + wide})
+            drawing.drawImage(flake, x, 800 + fall);
+    };
+    for (bool crowd : {true, false}) {
+        FrameCompositor compositor;
+        draw(0, crowd);
+        compositor.update(drawing, size);
+        draw(1, crowd);
+        const QRegion changed = compositor.update(drawing, size);
+        EXPECT_EQ(changed.contains(QPoint(100 + 16 + narrow / 2, 805)), crowd);
+        EXPECT_FALSE(changed.contains(QPoint(600 + 16 + wide / 2, 805)));
+        EXPECT_TRUE(changed.contains(QRect(600, 800, 16, 17)));
+        EXPECT_EQ(compositor.image(), paintedFromScratch(drawing, size));
+    }
+}
+
 // Memory said to be blank is painted over without being cleared first, so
 // what the items leave alone is never touched; other memory is cleared.
 TEST(FrameCompositorTest, BlankTargetIsPaintedOverWithoutClearing)

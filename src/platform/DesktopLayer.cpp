@@ -40,12 +40,7 @@ DesktopLayer::DesktopLayer(Display* display, StackingKeeper* stacking, Composito
     m_clientListAtom = XInternAtom(m_display, "_NET_CLIENT_LIST", False);
     for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID", "_XSETROOT_ID"})
         m_backgroundAtoms.push_back(XInternAtom(m_display, name, False));
-    // Added to the events Qt already takes from the root window, never in
-    // place of them.
-    const ::Window root = DefaultRootWindow(m_display);
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(m_display, root, &attributes))
-        XSelectInput(m_display, root, attributes.your_event_mask | PropertyChangeMask);
+    addRootEvents(m_display, PropertyChangeMask);
     QCoreApplication::instance()->installNativeEventFilter(this);
     m_desktopWindow = desktopWindowShows();
     m_refresh.setInterval(kRefreshPeriodMs);

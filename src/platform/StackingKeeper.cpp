@@ -66,13 +66,7 @@ void StackingKeeper::watchRoot()
 {
     if (m_watching || !QCoreApplication::instance())
         return;
-    // Added to the events Qt already takes from the root window, never in
-    // place of them.
-    const ::Window root = DefaultRootWindow(m_display);
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(m_display, root, &attributes)) {
-        XSelectInput(m_display, root, attributes.your_event_mask | SubstructureNotifyMask);
-        XFlush(m_display);
+    if (addRootEvents(m_display, SubstructureNotifyMask)) {
         QCoreApplication::instance()->installNativeEventFilter(this);
         m_watching = true;
     }

@@ -42,4 +42,15 @@ std::optional<QRect> screenRectOf(Display* display, unsigned long window)
     return QRect(x, y, static_cast<int>(width), static_cast<int>(height));
 }
 
+bool addRootEvents(Display* display, long mask)
+{
+    const ::Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, root, &attributes))
+        return false;
+    XSelectInput(display, root, attributes.your_event_mask | mask);
+    XFlush(display);
+    return true;
+}
+
 } // namespace platform

@@ -17,6 +17,11 @@ namespace platform {
 std::vector<unsigned long> readProperty32(_XDisplay* display, unsigned long window,
                                           unsigned long property, unsigned long type);
 
+// Adds these events (an Xlib event mask) to those this connection already
+// takes from the root window (Qt's among them), never in place of them;
+// false when the root cannot be read.
+bool addRootEvents(_XDisplay* display, long mask);
+
 // Where the window is on the screen, as the X server has it (physical
 // pixels, inside its border), also after a window manager moved it;
 // nothing when it has gone.
